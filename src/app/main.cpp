@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/linux_platform.h"
+#include "platform/utf8_locale.h"
+#include "ui/shell/fonts.h"
+#include "ui/shell/kasumori_style.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/widget_dialog_service.h"
+
+#include <QApplication>
+
+using namespace kasumori;
+
+int main(int argc, char** argv) {
+  platform::EnsureUtf8Locale();
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Kasumori2"));
+  ui::InstallApplicationStyle();
+  ui::InstallApplicationFont();
+
+  ui::WidgetDialogService dialogs;
+  platform::XdgSpecialFolders special;
+  platform::FlockInstanceMarker marker;
+  platform::SystemClock clock;
+  const QStringList arguments = QApplication::arguments();
+  ui::TMainForm mainForm({dialogs, special, marker, clock, QApplication::applicationDirPath(),
+                          arguments.size() > 1 ? arguments[1] : QString()});
+  dialogs.SetOwner(&mainForm);
+  // The favourites, help and wide thumbnail windows are created here, hidden, once they exist.
+  mainForm.show();
+  mainForm.activateWindow();
+  return QApplication::exec();
+}

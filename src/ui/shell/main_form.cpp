@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/shell/main_form.h"
+
+#include "shell/placement.h"
+#include "ui/shell/view_image.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdlib>
+
+namespace kasumori::ui {
+
+namespace {
+
+const QColor kWindowGreen(0, 128, 0);
+const QColor kDisplayGrey(128, 128, 128);
+
+// The default 800 × 600 layout; the other size modes arrive with the layout tables.
+constexpr QSize kClientSize(1016, 673);
+constexpr QPoint kViewOrigin(214, 71);
+constexpr QSize kDisplaySize(800, 600);
+
+QSize ScreenSize() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+QIcon MakeIcon() {
+  QPixmap pixmap(16, 16);
+  pixmap.fill(kWindowGreen);
+  QPainter painter(&pixmap);
+  painter.setPen(Qt::white);
+  painter.drawRect(2, 2, 11, 11);
+  painter.drawLine(5, 4, 5, 11);
+  painter.drawLine(6, 8, 10, 4);
+  painter.drawLine(6, 8, 10, 11);
+  return QIcon(pixmap);
+}
+
+}  // namespace
+
+TMainForm::TMainForm(MainFormServices services)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      services_(services),
+      session_({services.special, services.marker, services.clock, services.dialogs},
+               services.executableFolder, services.startupPath) {
+  setObjectName(QStringLiteral("TMainForm"));
+  setWindowTitle(QStringLiteral("Kasumori２"));
+  std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
+  setWindowIcon(MakeIcon());
+  CreateClientArea();
+  const QSize outer = client_->size() + QSize(0, menuBar()->isVisible() ? menuBar()->height() : 0);
+  session_.Create(ScreenSize(), outer);
+  session_.UiReady = true;
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::CreateClientArea() {
+  client_ = new QWidget(this);
+  client_->setObjectName(QStringLiteral("ClientArea"));
+  QPalette palette = client_->palette();
+  palette.setColor(QPalette::Window, kWindowGreen);
+  client_->setPalette(palette);
+  client_->setAutoFillBackground(true);
+  client_->setFixedSize(kClientSize);
+  client_->installEventFilter(this);
+  setCentralWidget(client_);
+
+  view_ = new ViewImage(client_);
+  view_->move(kViewOrigin);
+  view_->Reset(kDisplaySize, kDisplayGrey);
+  setFixedSize(sizeHint());
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shownOnce_) return;
+  shownOnce_ = true;
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  PlaceOnScreen();
+}
+
+void TMainForm::PlaceOnScreen() {
+  shell::Settings& settings = session_.settings();
+  const QSize screen = ScreenSize();
+  QPoint corrected = shell::ClampMainWindowPosition({settings.WindowLeft, settings.WindowTop},
+                                                    frameGeometry().size(), screen);
+  settings.WindowLeft = corrected.x();
+  settings.WindowTop = corrected.y();
+  move(corrected);
+  // The window system may have placed it elsewhere: correct the actual position once more.
+  move(shell::ClampMainWindowPosition(pos(), frameGeometry().size(), screen));
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) OnActivated();
+}
+
+void TMainForm::OnActivated() {
+  repaint();
+  // Setting the pointer where it already is refreshes hover feedback under it.
+  QCursor::setPos(QCursor::pos());
+  if (!session_.Activated) OnFirstActivation();
+}
+
+void TMainForm::OnFirstActivation() {
+  session_.Activated = true;
+  repaint();
+  view_->Fill(kDisplayGrey);
+  // Showing the command-line photo, or selecting slot 1 with its tree, list and strip, joins
+  // here once the photo list, display and strip are in place.
+  session_.StartupPath.clear();
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == client_ && event->type() == QEvent::Paint) OnClientPainted();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::OnClientPainted() {
+  if (!session_.Activated || !session_.FirstRun) return;
+  // A modal window cannot open inside a paint event: open it right after.
+  QTimer::singleShot(0, this, [this] {
+    if (session_.ShowFirstRunNoticeIfDue()) view_->Fill(kDisplayGrey);
+  });
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+  if (slideshowActive_) {
+    slideshowActive_ = false;
+    event->ignore();
+    return;
+  }
+  if (!session_.UiReady) {
+    event->ignore();
+    return;
+  }
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  session_.Shutdown(pos());
+  QApplication::restoreOverrideCursor();
+  event->accept();
+}
+
+}  // namespace kasumori::ui

@@ -1,0 +1,13 @@
+# Fails when any file under SOURCE_DIR includes a QtWidgets header.
+file(GLOB_RECURSE files "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h")
+set(offenders "")
+foreach(f IN LISTS files)
+  file(STRINGS "${f}" hits REGEX "#[ \t]*include[ \t]*[<\"](QtWidgets/|Q(Widget|MainWindow|Dialog|Label|PushButton|Menu|MenuBar|TreeWidget|TreeView|Application|MessageBox|FileDialog|CheckBox|RadioButton|LineEdit|Frame)[>\"])")
+  if(hits)
+    list(APPEND offenders "${f}")
+  endif()
+endforeach()
+if(offenders)
+  message(FATAL_ERROR "src/core includes QtWidgets headers: ${offenders}")
+endif()
+message(STATUS "src/core is free of QtWidgets includes (${CMAKE_MATCH_COUNT})")

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Platform services for tests: folders under a temporary tree, a fixed date, a marker whose
+// owner the test decides.
+#pragma once
+
+#include "platform/platform_services.h"
+
+namespace kasumori::testkit {
+
+class FakeSpecialFolders final : public platform::SpecialFolders {
+ public:
+  explicit FakeSpecialFolders(const QString& home) : home_(home) {}
+  QString Desktop() const override { return home_ + "/Desktop"; }
+  QString Documents() const override { return home_ + "/Documents"; }
+  QString Pictures() const override { return home_ + "/Pictures"; }
+  QString Programs() const override { return home_ + "/.local/share/applications"; }
+  QString CommonPrograms() const override { return "/usr/share/applications"; }
+  QString System() const override { return "/usr/lib"; }
+  QString DataHome() const override { return home_ + "/.local/share"; }
+
+ private:
+  QString home_;
+};
+
+class FakeMarker final : public platform::SingleInstanceMarker {
+ public:
+  bool otherInstanceRuns = false;
+  bool TryTake() override { return !otherInstanceRuns; }
+};
+
+class FixedClock final : public platform::Clock {
+ public:
+  explicit FixedClock(QDate date) : date(date) {}
+  QDate Today() const override { return date; }
+  QDate date;
+};
+
+}  // namespace kasumori::testkit

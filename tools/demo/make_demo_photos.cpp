@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Makes the demo photo folder: camera-like JPEGs of a few sizes, landscape and portrait, each
+// with an Exif segment first. Files already there are kept, so running it again is cheap.
+#include "support/camera_jpeg.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include <cstdio>
+
+namespace {
+
+struct DemoPhoto {
+  const char* name;
+  int width;
+  int height;
+  const char* model;
+  const char* taken;
+  std::uint32_t fNumberTimes10;
+  std::uint32_t exposureDenominator;
+  std::uint16_t iso;
+  std::uint16_t flash;
+  std::uint32_t focalTimes10;
+};
+
+constexpr DemoPhoto kPhotos[] = {
+    {"DSC00001.jpg", 1600, 1200, "KS-100", "2026:05:14 10:23:45", 28, 250, 100, 0, 56},
+    {"DSC00002.jpg", 1200, 1600, "KS-100", "2026:05:14 10:25:02", 40, 125, 200, 0, 73},
+    {"DSC00003.jpg", 3000, 2000, "KS-200 Pro", "2026:06:02 18:40:11", 56, 60, 400, 1, 240},
+    {"DSC00004.jpg", 640, 480, "KS-100", "2026:06:03 07:05:30", 80, 1000, 100, 0, 56},
+    {"DSC00005.jpg", 2000, 3000, "KS-200 Pro", "2026:06:03 12:00:00", 110, 500, 800, 0, 500},
+    {"DSC00006.jpg", 1024, 768, "KS-100", "2026:07:21 21:15:48", 20, 30, 1600, 1, 45},
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);  // QPainter text and shapes need the GUI module
+  const QString folder = QString::fromLocal8Bit(argv[1]);
+  if (!QDir().mkpath(folder)) {
+    std::fprintf(stderr, "cannot create %s\n", argv[1]);
+    return 1;
+  }
+  int seed = 0;
+  for (const DemoPhoto& photo : kPhotos) {
+    const QString path = folder + '/' + QLatin1String(photo.name);
+    ++seed;
+    if (QFileInfo::exists(path)) continue;
+    kasumori::testkit::CameraShot shot;
+    shot.model = photo.model;
+    shot.dateTimeOriginal = photo.taken;
+    shot.fNumberTimes10 = photo.fNumberTimes10;
+    shot.exposureDenominator = photo.exposureDenominator;
+    shot.iso = photo.iso;
+    shot.flash = photo.flash;
+    shot.focalLengthTimes10 = photo.focalTimes10;
+    if (!kasumori::testkit::WriteCameraJpeg(path, photo.width, photo.height, shot, seed)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      return 1;
+    }
+  }
+  std::printf("demo photos in %s\n", qPrintable(folder));
+  return 0;
+}
