@@ -118,6 +118,9 @@ void TMainForm::OnActivated() {
 void TMainForm::OnFirstActivation() {
   session_.Activated = true;
   repaint();
+  // The repaint is the first paint of an activated window; a window system that delivers it
+  // later would find FirstRun already handled.
+  OnClientPainted();
   view_->Fill(kDisplayGrey);
   // Showing the command-line photo, or selecting slot 1 with its tree, list and strip, joins
   // here once the photo list, display and strip are in place.
