@@ -127,9 +127,8 @@ bool FindJpegExif(BoundedFile& file) {
                   sizeof layout::kExifSignature) != 0) {
     return false;
   }
-  const std::uint32_t length =
-      std::uint32_t(probe[layout::kSegmentLengthOffset]) << 8 |
-      probe[layout::kSegmentLengthOffset + 1];
+  const std::uint32_t length = std::uint32_t(probe[layout::kSegmentLengthOffset]) << 8 |
+                               probe[layout::kSegmentLengthOffset + 1];
   file.LimitTo(layout::kSegmentLengthOffset + length);
   return true;
 }
@@ -151,7 +150,8 @@ DateKey ReadExifDateKey(const QString& path, const SourceNameLookup& lookup) {
   if (extension == u".ksm") {
     const QFileInfo record(path);
     const QString source = RecordSourceName(record.fileName());
-    const QString found = lookup ? lookup(record.path(), source) : CaseExactName(record.path(), source);
+    const QString found =
+        lookup ? lookup(record.path(), source) : CaseExactName(record.path(), source);
     if (found.isEmpty()) return kNoExifDate;
     target = record.path() + u'/' + found;
     extension = ListingExtension(found);

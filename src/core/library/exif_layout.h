@@ -32,7 +32,7 @@ inline constexpr std::uint16_t kDateTimeOriginalTag = 36867;
 
 // "YYYY:MM:DD hh:mm:ss": 19 characters; the digits of the key sit at these positions.
 inline constexpr std::size_t kDateTimeTextSize = 19;
-inline constexpr std::size_t kDateTimeDigitPositions[14] = {0,  1,  2,  3,  5,  6,  8,
-                                                            9,  11, 12, 14, 15, 17, 18};
+inline constexpr std::size_t kDateTimeDigitPositions[14] = {0, 1,  2,  3,  5,  6,  8,
+                                                            9, 11, 12, 14, 15, 17, 18};
 
 }  // namespace kasumori::library::exif_layout

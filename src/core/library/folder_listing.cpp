@@ -88,9 +88,7 @@ void DropPhotosWithRecords(std::vector<ListedPhoto>& photos) {
   });
 }
 
-bool IsExistingFolder(const QString& path) {
-  return !path.isEmpty() && QFileInfo(path).isDir();
-}
+bool IsExistingFolder(const QString& path) { return !path.isEmpty() && QFileInfo(path).isDir(); }
 
 QString NearestExistingFolder(const QString& path) {
   QString candidate = path;

@@ -35,7 +35,9 @@ class PhotoExtensions {
   int Count() const { return int(entries_.size()); }
   // Whether a file with this name is a photo file.
   bool IsPhotoName(const QString& fileName) const;
-  bool Contains(const QString& listingExtension) const { return lookup_.contains(listingExtension); }
+  bool Contains(const QString& listingExtension) const {
+    return lookup_.contains(listingExtension);
+  }
 
  private:
   void Add(const QString& entry);

@@ -40,8 +40,7 @@ PhotoListController::PhotoListController(PhotoList& list, shell::Settings& setti
 
 QString PhotoListController::WatchedFolder() const {
   const QString root = folders_.HasSlot() ? settings_.PhotoFolder(folders_.CurrentSlot) : QString();
-  const QString folder =
-      !folders_.HasSlot() || root.endsWith(u':') ? folders_.CurrentFolder : root;
+  const QString folder = !folders_.HasSlot() || root.endsWith(u':') ? folders_.CurrentFolder : root;
   return NearestExistingFolder(folder);
 }
 
@@ -66,7 +65,8 @@ std::vector<ListedPhoto> PhotoListController::CollectPhotos() {
   const QString& folder = folders_.CurrentFolder;
   if (IsExistingFolder(folder)) {
     EnumeratePhotoFiles(folder, extensions_, photos);
-    for (const ListedPhoto& photo : photos) folderNames_.insert(photo.name.toCaseFolded(), photo.name);
+    for (const ListedPhoto& photo : photos)
+      folderNames_.insert(photo.name.toCaseFolded(), photo.name);
     DropPhotosWithRecords(photos);
     return photos;
   }
@@ -81,8 +81,8 @@ std::vector<ListedPhoto> PhotoListController::CollectPhotos() {
 void PhotoListController::FillList(const std::vector<ListedPhoto>& photos) {
   for (const ListedPhoto& photo : photos) {
     if (!list_.Append(photo.name, photo.fileDate)) {
-      dialogs_.Notice({QString::fromUtf8(kTooManyPhotosLine1),
-                       QString::fromUtf8(kTooManyPhotosLine2)});
+      dialogs_.Notice(
+          {QString::fromUtf8(kTooManyPhotosLine1), QString::fromUtf8(kTooManyPhotosLine2)});
       return;
     }
   }
@@ -92,8 +92,8 @@ void PhotoListController::OrderList() {
   const auto lookup = [this](const QString&, const QString& name) {
     return folderNames_.value(name.toCaseFolded());
   };
-  library::OrderList(list_, SortOrderOf(settings_.SortOrder), Direction(),
-                     folders_.CurrentFolder, collator_, lookup);
+  library::OrderList(list_, SortOrderOf(settings_.SortOrder), Direction(), folders_.CurrentFolder,
+                     collator_, lookup);
   const auto shown = hooks_.shownPhoto ? hooks_.shownPhoto() : std::nullopt;
   if (shown && shown->folder == folders_.CurrentFolder) {
     list_.ShownPhotoIndex = list_.PositionOf(shown->name);
@@ -117,10 +117,9 @@ bool PhotoListController::ListIsStale() {
 }
 
 void PhotoListController::RefreshFolder() {
-  const QString remembered =
-      list_.CurrentIndex >= 1 && list_.CurrentIndex <= list_.PhotoCount
-          ? list_.Name(list_.CurrentIndex)
-          : QString();
+  const QString remembered = list_.CurrentIndex >= 1 && list_.CurrentIndex <= list_.PhotoCount
+                                 ? list_.Name(list_.CurrentIndex)
+                                 : QString();
   if (!IsExistingFolder(folders_.CurrentFolder)) {
     if (FindContainingArchive(folders_.CurrentFolder)) {
       if (hooks_.rebuildFolderTree) hooks_.rebuildFolderTree(folders_.CurrentFolder);

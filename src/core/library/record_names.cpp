@@ -31,8 +31,8 @@ QString UnnumberedRecordName(const QString& recordName) {
   if (!IsRecordName(recordName)) return recordName;
   const qsizetype stemEnd = recordName.size() - kRecordExtensionLength;
   if (stemEnd < kNumberSuffixLength) return recordName;
-  const QStringView suffix = QStringView(recordName).mid(stemEnd - kNumberSuffixLength,
-                                                         kNumberSuffixLength);
+  const QStringView suffix =
+      QStringView(recordName).mid(stemEnd - kNumberSuffixLength, kNumberSuffixLength);
   if (suffix[0] != u'-' || !IsRecordNumber(suffix.mid(1))) return recordName;
   return recordName.left(stemEnd - kNumberSuffixLength) + recordName.mid(stemEnd);
 }

@@ -32,9 +32,9 @@ TEST(Companions, ARecordHidesItsPhotoWhateverTheLetterCase) {
   f.tree.File("IMG_0004_jpg-000.ksm");  // 000 is no record number: the photo stays
   f.tree.File("IMG_0005.tiffany");      // the whole extension names the record
   f.tree.File("IMG_0005_tiffany.ksm");
-  EXPECT_EQ(Sorted(f.Scan()), Sorted({"IMG_0001_jpg.ksm", "img_0002_JPG.KSM",
-                                      "IMG_0003_jpeg-002.ksm", "IMG_0004.jpg",
-                                      "IMG_0004_jpg-000.ksm", "IMG_0005_tiffany.ksm"}));
+  EXPECT_EQ(Sorted(f.Scan()),
+            Sorted({"IMG_0001_jpg.ksm", "img_0002_JPG.KSM", "IMG_0003_jpeg-002.ksm", "IMG_0004.jpg",
+                    "IMG_0004_jpg-000.ksm", "IMG_0005_tiffany.ksm"}));
 }
 
 TEST(Companions, ARecordWithoutItsPhotoIsListedAndAFolderHidesNothing) {
@@ -119,13 +119,15 @@ TEST(Capacity, OneMoreShowsTheNoticeOnceAndListsTheFirstTenThousandFound) {
   f.Scan();
   EXPECT_EQ(f.list->PhotoCount, kMaxPhotos);
   ASSERT_EQ(f.dialogs.Records().size(), 1u);
-  EXPECT_EQ(f.dialogs.LastText(),
-            QString::fromUtf8("フォルダ内に10000枚以上の写真があります。\n10000枚まで読み込めます。"));
+  EXPECT_EQ(
+      f.dialogs.LastText(),
+      QString::fromUtf8("フォルダ内に10000枚以上の写真があります。\n10000枚まで読み込めます。"));
   std::vector<ListedPhoto> found;
   ASSERT_TRUE(ListFolderPhotos(f.tree.Path(), f.extensions, found));
   QSet<QString> firstFound;
   for (int i = 0; i < kMaxPhotos; ++i) firstFound.insert(found[std::size_t(i)].name);
-  for (const QString& name : f.Names()) EXPECT_TRUE(firstFound.contains(name)) << name.toStdString();
+  for (const QString& name : f.Names())
+    EXPECT_TRUE(firstFound.contains(name)) << name.toStdString();
 }
 
 TEST(Listing, SkipsPipesAndBrokenLinksAndFollowsGoodLinks) {
@@ -152,8 +154,8 @@ class FakeArchives final : public ArchiveLister {
 TEST(ArchiveFolders, ListTheInnerFolderExactlyWithRecordsAndNoFileDates) {
   ListFixture f;
   FakeArchives archives;
-  archives.entries = {"day1/", "day1/b.jpg", "day1/a.JPG", "day1/a_jpg.KSM", "Day1/c.jpg",
-                      "day1/sub/d.jpg", "e.jpg", "day1/notes.txt"};
+  archives.entries = {"day1/",      "day1/b.jpg",     "day1/a.JPG", "day1/a_jpg.KSM",
+                      "Day1/c.jpg", "day1/sub/d.jpg", "e.jpg",      "day1/notes.txt"};
   f.controller.SetArchiveLister(&archives);
   const QString zip = f.tree.File("trip.ZIP", "not really a zip");
   f.folders.CurrentFolder = zip + "/day1";

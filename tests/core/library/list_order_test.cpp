@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "core/library/list_fixture.h"
 #include "library/list_order.h"
+#include "core/library/list_fixture.h"
 
 #include <gtest/gtest.h>
 
