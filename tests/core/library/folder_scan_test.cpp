@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace kasumori::library {
@@ -137,6 +138,22 @@ TEST(Listing, SkipsPipesAndBrokenLinksAndFollowsGoodLinks) {
   QFile::link(f.tree.Path("real.jpg"), f.tree.Path("link.jpg"));
   QFile::link(f.tree.Path("gone.jpg"), f.tree.Path("broken.jpg"));
   EXPECT_EQ(Sorted(f.Scan()), Sorted({"link.jpg", "real.jpg"}));
+}
+
+TEST(Listing, LeavesOutNamesThatCouldNotBeOpenedAgain) {
+  ListFixture f;
+  f.tree.File("good.jpg");
+  const QByteArray raw = QFile::encodeName(f.tree.Path()) + "/bad\xff\xfe.jpg";
+  const int fd = ::open(raw.constData(), O_WRONLY | O_CREAT, 0644);
+  ASSERT_GE(fd, 0);
+  ::close(fd);
+  EXPECT_EQ(f.Scan(), (Names{"good.jpg"}));
+
+  PhotoExtensions extensions;
+  const QString longName = QString(252, QChar('x')) + ".jpg";  // 256 code points
+  const auto photos = ArchiveFolderPhotos({longName, "ok.jpg"}, "", extensions);
+  ASSERT_EQ(photos.size(), 1u);
+  EXPECT_EQ(photos[0].name, "ok.jpg");
 }
 
 class FakeArchives final : public ArchiveLister {
