@@ -57,13 +57,6 @@ TEST(ExtensionRule, ListsFilesWhoseFirstFiveExtensionCharactersAreAPhotoType) {
             Sorted({".hidden.bmp", "a.JPG", "b.Jpeg", "d.tiffany", "h.Tif", "i.jpe"}));
 }
 
-TEST(ExtensionRule, ListingExtensionIsLowerCaseAndCutToFiveCodePoints) {
-  EXPECT_EQ(ListingExtension("a.TIFFANY"), ".tiff");
-  EXPECT_EQ(ListingExtension("a.b.JPEG"), ".jpeg");
-  EXPECT_EQ(ListingExtension("noext"), "");
-  EXPECT_EQ(ListingExtension("x.😀😀😀😀😀"), QString::fromUtf8(".😀😀😀😀"));
-}
-
 TEST(ExtensionRule, PluginFiltersJoinTheTableUpToItsCapacity) {
   PhotoExtensions table;
   table.AddPluginFilter("*.PIC;*.mag;*.jpg");

@@ -117,13 +117,6 @@ TEST(ListOrder, EqualFileDatesFallBackToNamesInTheKeysDirection) {
   EXPECT_EQ(f.list->FileDateKeys[0].Text(), "20251231235958");
 }
 
-TEST(ListOrder, UnknownSettingsReadAsNameOrderLeftToRight) {
-  EXPECT_EQ(SortOrderOf(0), SortOrder::FileName);
-  EXPECT_EQ(SortOrderOf(7), SortOrder::FileName);
-  EXPECT_EQ(ListDirectionOf(0), ListDirection::LeftToRight);
-  EXPECT_EQ(ListDirectionOf(-1), ListDirection::RightToLeft);
-}
-
 TEST(ListOrder, TheDisplayedPhotoIsFoundAgainOnlyInItsOwnFolder) {
   ListFixture f;
   for (const char* name : {"b.jpg", "a.jpg", "c.jpg"}) f.tree.File(name);
