@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/photo_list_controller.h"
 
+#include "library/record_names.h"
+
 #include <QSet>
 
 namespace kasumori::library {
@@ -61,13 +63,9 @@ void PhotoListController::ScanFolder() {
 
 std::vector<ListedPhoto> PhotoListController::CollectPhotos() {
   std::vector<ListedPhoto> photos;
-  folderNames_.clear();
   const QString& folder = folders_.CurrentFolder;
   if (IsExistingFolder(folder)) {
-    EnumeratePhotoFiles(folder, extensions_, photos);
-    for (const ListedPhoto& photo : photos)
-      folderNames_.insert(photo.name.toCaseFolded(), photo.name);
-    DropPhotosWithRecords(photos);
+    ListFolderPhotos(folder, extensions_, photos);
     return photos;
   }
   if (archives_ == nullptr) return photos;
@@ -89,15 +87,31 @@ void PhotoListController::FillList(const std::vector<ListedPhoto>& photos) {
 }
 
 void PhotoListController::OrderList() {
-  const auto lookup = [this](const QString&, const QString& name) {
-    return folderNames_.value(name.toCaseFolded());
+  const SortOrder order = SortOrderOf(settings_.SortOrder);
+  const QHash<QString, QString> names =
+      order == SortOrder::ExifDate ? RecordSourceNames() : QHash<QString, QString>();
+  const auto lookup = [&names](const QString&, const QString& name) {
+    return names.value(name.toCaseFolded());
   };
-  library::OrderList(list_, SortOrderOf(settings_.SortOrder), Direction(), folders_.CurrentFolder,
-                     collator_, lookup);
+  library::OrderList(list_, order, Direction(), folders_.CurrentFolder, collator_, lookup);
   const auto shown = hooks_.shownPhoto ? hooks_.shownPhoto() : std::nullopt;
   if (shown && shown->folder == folders_.CurrentFolder) {
     list_.ShownPhotoIndex = list_.PositionOf(shown->name);
   }
+}
+
+QHash<QString, QString> PhotoListController::RecordSourceNames() const {
+  QHash<QString, QString> names;
+  bool anyRecord = false;
+  for (int i = 0; i < list_.PhotoCount && !anyRecord; ++i) {
+    anyRecord = IsRecordName(list_.PhotoNames[std::size_t(i)]);
+  }
+  if (!anyRecord) return names;
+  // The sources are the photos the scan left out, so they come from a fresh listing.
+  std::vector<ListedPhoto> photos;
+  EnumeratePhotoFiles(folders_.CurrentFolder, extensions_, photos);
+  for (const ListedPhoto& photo : photos) names.insert(photo.name.toCaseFolded(), photo.name);
+  return names;
 }
 
 bool PhotoListController::ListIsStale() {

@@ -84,6 +84,9 @@ class PhotoListController {
   std::vector<ListedPhoto> CollectPhotos();
   void FillList(const std::vector<ListedPhoto>& photos);
   bool ListIsStale();
+  // Case-folded name -> name of every photo file of the current folder when the list holds
+  // edit records (their sources are found whatever their letter case); else empty.
+  QHash<QString, QString> RecordSourceNames() const;
   void AfterOrderCommand();
   bool UiReady() const { return !hooks_.uiReady || hooks_.uiReady(); }
   ListDirection Direction() const { return ListDirectionOf(settings_.ListDirection); }
@@ -96,9 +99,6 @@ class PhotoListController {
   PhotoListHooks hooks_;
   ArchiveLister* archives_ = nullptr;
   QCollator collator_;
-  // Case-folded name -> name of every photo file of the last real folder scanned, so that an
-  // edit record's source is found whatever its letter case.
-  QHash<QString, QString> folderNames_;
 };
 
 }  // namespace kasumori::library
