@@ -80,7 +80,8 @@ bool EnumeratePhotoFiles(const QString& folder, const PhotoExtensions& extension
 void DropPhotosWithRecords(std::vector<ListedPhoto>& photos) {
   QSet<QString> records;
   for (const ListedPhoto& photo : photos) {
-    if (IsRecordName(photo.name)) records.insert(UnnumberedRecordName(photo.name).toCaseFolded());
+    // Only the unnumbered companion stands in for its photo; numbered records list beside it.
+    if (IsRecordName(photo.name)) records.insert(photo.name.toCaseFolded());
   }
   if (records.isEmpty()) return;
   std::erase_if(photos, [&](const ListedPhoto& photo) {

@@ -28,13 +28,14 @@ TEST(Companions, ARecordHidesItsPhotoWhateverTheLetterCase) {
   f.tree.File("IMG_0002.JPG");
   f.tree.File("img_0002_JPG.KSM");  // another case than the photo's
   f.tree.File("IMG_0003.jpeg");
-  f.tree.File("IMG_0003_jpeg-002.ksm");  // numbered records belong to the photo as well
+  f.tree.File("IMG_0003_jpeg-002.ksm");  // a numbered record lists beside its photo
   f.tree.File("IMG_0004.jpg");
   f.tree.File("IMG_0004_jpg-000.ksm");  // 000 is no record number: the photo stays
   f.tree.File("IMG_0005.tiffany");      // the whole extension names the record
   f.tree.File("IMG_0005_tiffany.ksm");
   EXPECT_EQ(Sorted(f.Scan()),
-            Sorted({"IMG_0001_jpg.ksm", "img_0002_JPG.KSM", "IMG_0003_jpeg-002.ksm", "IMG_0004.jpg",
+            Sorted({"IMG_0001_jpg.ksm", "img_0002_JPG.KSM", "IMG_0003.jpeg", "IMG_0003_jpeg-002.ksm",
+                    "IMG_0004.jpg",
                     "IMG_0004_jpg-000.ksm", "IMG_0005_tiffany.ksm"}));
 }
 
