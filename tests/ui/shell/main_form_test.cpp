@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/shell/main_form.h"
+
+#include "platform/scripted_dialog_service.h"
+#include "shell/text_file.h"
+#include "support/fake_platform.h"
+#include "support/temp_tree.h"
+#include "ui/shell/view_image.h"
+
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace kasumori::ui {
+namespace {
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  MainFormTest() : special(tree.Path("home")), clock(QDate(2026, 12, 9)) {
+    program = tree.Folder("program");
+    tree.Folder("home/Pictures");
+  }
+
+  std::unique_ptr<TMainForm> Start() {
+    auto form = std::make_unique<TMainForm>(
+        MainFormServices{dialogs, special, marker, clock, program, QString()});
+    form->show();
+    form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    QCoreApplication::processEvents();
+    return form;
+  }
+
+  QStringList SettingsLines() const {
+    return shell::ReadTextLines(program + "/Kasumori2-ini.dat").value_or(QStringList());
+  }
+
+  testkit::TempTree tree;
+  QString program;
+  testkit::FakeSpecialFolders special;
+  testkit::FakeMarker marker;
+  testkit::FixedClock clock;
+  platform::ScriptedDialogService dialogs;
+};
+
+TEST_F(MainFormTest, OpensGreenWithTheDefaultClientArea) {
+  auto form = Start();
+  EXPECT_EQ(form->windowTitle(), "Kasumori２");
+  EXPECT_EQ(form->centralWidget()->size(), QSize(1016, 673));
+  ViewImage* view = form->findChild<ViewImage*>("ViewImg");
+  ASSERT_NE(view, nullptr);
+  EXPECT_EQ(view->geometry(), QRect(214, 71, 800, 600));
+  const QImage shot = form->centralWidget()->grab().toImage();
+  EXPECT_EQ(QColor(shot.pixel(5, 5)), QColor(0, 128, 0));
+  EXPECT_EQ(QColor(shot.pixel(300, 300)), QColor(128, 128, 128));
+}
+
+TEST_F(MainFormTest, FirstRunNoticeOnceThenSettingsSavedAtClose) {
+  auto form = Start();
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].lines.size(), 12);
+  EXPECT_EQ(dialogs.Records()[0].lines[0], "こんにちは。");
+  EXPECT_EQ(SettingsLines().size(), 54);
+
+  tree.File("program/Temp/from-archive.jpg");
+  form->move(40, 30);
+  EXPECT_TRUE(form->close());
+  EXPECT_FALSE(tree.Exists("program/Temp/from-archive.jpg"));
+  EXPECT_EQ(SettingsLines()[0], QString::number(form->pos().x()));
+
+  form.reset();
+  dialogs.Clear();
+  auto again = Start();
+  EXPECT_TRUE(dialogs.Records().empty()) << "not shown at the second start";
+  EXPECT_TRUE(again->Session().Activated);
+}
+
+TEST_F(MainFormTest, SavedPositionIsPulledOntoTheScreen) {
+  Start()->close();
+  QStringList lines = SettingsLines();
+  lines[0] = "5000";
+  lines[1] = "-50";
+  shell::WriteTextLines(program + "/Kasumori2-ini.dat", lines);
+  auto form = Start();
+  const QSize screen = form->screen()->geometry().size();
+  EXPECT_EQ(form->pos().x(), std::max(0, screen.width() - form->frameGeometry().width()));
+  // The offscreen platform keeps the client area on the screen, so read the corrected setting.
+  EXPECT_EQ(form->Session().settings().WindowTop, -4);
+}
+
+TEST_F(MainFormTest, SecondInstanceOpensOffsetAndKeepsTemp) {
+  Start()->close();
+  QStringList lines = SettingsLines();
+  lines[0] = "10";
+  lines[1] = "20";
+  shell::WriteTextLines(program + "/Kasumori2-ini.dat", lines);
+  tree.File("program/Temp/shown-by-the-first.jpg");
+  marker.otherInstanceRuns = true;
+  auto form = Start();
+  // The offscreen screen is narrower than the window, so only the vertical offset survives.
+  const int screenWidth = form->screen()->geometry().width();
+  EXPECT_EQ(form->pos().x(), std::clamp(screenWidth - form->frameGeometry().width(), 0, 42));
+  EXPECT_EQ(form->pos().y(), 52);
+  form->close();
+  EXPECT_TRUE(tree.Exists("program/Temp/shown-by-the-first.jpg"));
+}
+
+TEST_F(MainFormTest, CloseIsRefusedWhileTheInterfaceIsBusy) {
+  auto form = Start();
+  form->Session().UiReady = false;
+  EXPECT_FALSE(form->close());
+  EXPECT_TRUE(form->isVisible());
+  form->Session().UiReady = true;
+  EXPECT_TRUE(form->close());
+}
+
+}  // namespace
+}  // namespace kasumori::ui
