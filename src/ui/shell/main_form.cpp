@@ -2,6 +2,8 @@
 #include "ui/shell/main_form.h"
 
 #include "shell/placement.h"
+#include "ui/shell/main_menu.h"
+#include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
 
 #include <QApplication>
@@ -22,11 +24,6 @@ namespace {
 
 const QColor kWindowGreen(0, 128, 0);
 const QColor kDisplayGrey(128, 128, 128);
-
-// The default 800 × 600 layout; the other size modes arrive with the layout tables.
-constexpr QSize kClientSize(1016, 673);
-constexpr QPoint kViewOrigin(214, 71);
-constexpr QSize kDisplaySize(800, 600);
 
 QSize ScreenSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
@@ -58,13 +55,25 @@ TMainForm::TMainForm(MainFormServices services)
   setWindowTitle(QStringLiteral("Kasumori２"));
   std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
   setWindowIcon(MakeIcon());
+  menu_ = std::make_unique<MainMenu>(menuBar());
   CreateClientArea();
-  const QSize outer = client_->size() + QSize(0, menuBar()->isVisible() ? menuBar()->height() : 0);
+  // The default position of a first run centres the window of the default layout.
+  const QSize outer = shell::LayoutOf(shell::LayoutKind::C800).client +
+                      QSize(0, menuBar()->sizeHint().height());
   session_.Create(ScreenSize(), outer);
+  ConnectCommands();
   session_.UiReady = true;
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::ConnectCommands() {
+  connect(menu_->size480Menu, &QAction::triggered, this, [this] { ChooseWindowSize(1); });
+  connect(menu_->size640Menu, &QAction::triggered, this, [this] { ChooseWindowSize(2); });
+  connect(menu_->size800Menu, &QAction::triggered, this, [this] { ChooseWindowSize(3); });
+  connect(menu_->size1024Menu, &QAction::triggered, this, [this] { ChooseWindowSize(8); });
+  connect(menu_->sizeNiniMenu, &QAction::triggered, this, [this] { ChooseCustomSize(); });
+}
 
 void TMainForm::CreateClientArea() {
   client_ = new QWidget(this);
@@ -73,14 +82,10 @@ void TMainForm::CreateClientArea() {
   palette.setColor(QPalette::Window, kWindowGreen);
   client_->setPalette(palette);
   client_->setAutoFillBackground(true);
-  client_->setFixedSize(kClientSize);
   client_->installEventFilter(this);
   setCentralWidget(client_);
-
+  panels_ = std::make_unique<MainPanels>(client_);
   view_ = new ViewImage(client_);
-  view_->move(kViewOrigin);
-  view_->Reset(kDisplaySize, kDisplayGrey);
-  setFixedSize(sizeHint());
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -88,7 +93,13 @@ void TMainForm::showEvent(QShowEvent* event) {
   if (shownOnce_) return;
   shownOnce_ = true;
   setAttribute(Qt::WA_InputMethodEnabled, false);
+  // The photo extension table is built here once the plug-in host exists.
+  ApplyLayout();
   PlaceOnScreen();
+  const shell::Settings& settings = session_.settings();
+  menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,
+                         settings.CustomPhotoHeight);
+  panels_->ShowDirection(settings.ListDirection);
 }
 
 void TMainForm::PlaceOnScreen() {

@@ -4,6 +4,7 @@
 #include "platform/dialog_service.h"
 #include "platform/platform_services.h"
 #include "shell/shell_session.h"
+#include "shell/window_layout.h"
 
 #include <QMainWindow>
 
@@ -12,6 +13,8 @@
 namespace kasumori::ui {
 
 class ViewImage;
+struct MainMenu;
+struct MainPanels;
 
 struct MainFormServices {
   platform::DialogService& dialogs;
@@ -32,6 +35,14 @@ class TMainForm final : public QMainWindow {
 
   shell::ShellSession& Session() { return session_; }
   ViewImage* View() const { return view_; }
+  MainPanels& Panels() { return *panels_; }
+  QSize DisplaySize() const { return displaySize_; }
+
+  // Lays the window out for WindowSizeMode.
+  void ApplyLayout();
+  // The window-size commands: 1, 2, 3 or 8 for the standard sizes.
+  void ChooseWindowSize(std::uint8_t windowSizeMode);
+  void ChooseCustomSize();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -45,11 +56,18 @@ class TMainForm final : public QMainWindow {
   void OnActivated();
   void OnFirstActivation();
   void OnClientPainted();
+  void ConnectCommands();
+  void RefreshQualityLabels(shell::LayoutKind layout);
+  void ResetQualityLabels(shell::LayoutKind layout);
+  void SaveSettings();
 
   MainFormServices services_;
   shell::ShellSession session_;
   QWidget* client_ = nullptr;
   ViewImage* view_ = nullptr;
+  std::unique_ptr<MainPanels> panels_;
+  std::unique_ptr<MainMenu> menu_;
+  QSize displaySize_;
   bool shownOnce_ = false;
   bool slideshowActive_ = false;
 };

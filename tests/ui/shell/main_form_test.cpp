@@ -3,8 +3,7 @@
 
 #include "platform/scripted_dialog_service.h"
 #include "shell/text_file.h"
-#include "support/fake_platform.h"
-#include "support/temp_tree.h"
+#include "support/main_form_fixture.h"
 #include "ui/shell/view_image.h"
 
 #include <QScreen>
@@ -15,33 +14,11 @@
 namespace kasumori::ui {
 namespace {
 
-class MainFormTest : public ::testing::Test {
+class MainFormTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {
  protected:
-  MainFormTest() : special(tree.Path("home")), clock(QDate(2026, 12, 9)) {
-    program = tree.Folder("program");
-    tree.Folder("home/Pictures");
-  }
-
-  std::unique_ptr<TMainForm> Start() {
-    auto form = std::make_unique<TMainForm>(
-        MainFormServices{dialogs, special, marker, clock, program, QString()});
-    form->show();
-    form->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    QCoreApplication::processEvents();
-    return form;
-  }
-
   QStringList SettingsLines() const {
     return shell::ReadTextLines(program + "/Kasumori2-ini.dat").value_or(QStringList());
   }
-
-  testkit::TempTree tree;
-  QString program;
-  testkit::FakeSpecialFolders special;
-  testkit::FakeMarker marker;
-  testkit::FixedClock clock;
-  platform::ScriptedDialogService dialogs;
 };
 
 TEST_F(MainFormTest, OpensGreenWithTheDefaultClientArea) {
@@ -52,7 +29,8 @@ TEST_F(MainFormTest, OpensGreenWithTheDefaultClientArea) {
   ASSERT_NE(view, nullptr);
   EXPECT_EQ(view->geometry(), QRect(214, 71, 800, 600));
   const QImage shot = form->centralWidget()->grab().toImage();
-  EXPECT_EQ(QColor(shot.pixel(5, 5)), QColor(0, 128, 0));
+  EXPECT_EQ(QColor(shot.pixel(950, 30)), QColor(0, 128, 0));
+  EXPECT_EQ(QColor(shot.pixel(5, 5)), QColor(128, 128, 128)) << "the thumbnail strip";
   EXPECT_EQ(QColor(shot.pixel(300, 300)), QColor(128, 128, 128));
 }
 

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's size modes: laying it out, and the commands that change the size.
+#include "display/quality_labels.h"
+#include "shell/text_file.h"
+#include "ui/shell/kasumori_style.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/main_menu.h"
+#include "ui/shell/main_panels.h"
+#include "ui/shell/size_input_form.h"
+#include "ui/shell/view_image.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+
+namespace kasumori::ui {
+
+namespace {
+const QColor kDisplayGrey(128, 128, 128);
+}
+
+void TMainForm::ApplyLayout() {
+  shell::Settings& settings = session_.settings();
+  SetHint(panels_->henshuLbl,
+          QStringLiteral("写真を表示すると、ここに表示倍率（原寸大サイズに対する倍率）がヒント表示されます。"));
+  const shell::DisplayMode mode = shell::DisplayModeFor(
+      settings.WindowSizeMode, settings.CustomPhotoWidth, settings.CustomPhotoHeight);
+  const shell::LayoutTable& table = shell::LayoutOf(mode.layout);
+  displaySize_ = mode.display;
+  menu_->sizeNiniMenu->setText(shell::CustomSizeCaption(
+      settings.WindowSizeMode, settings.CustomPhotoWidth, settings.CustomPhotoHeight));
+  ResetQualityLabels(mode.layout);
+
+  client_->setFixedSize(table.client);
+  panels_->Apply(table);
+  view_->move(table.viewOrigin);
+  view_->Reset(displaySize_, kDisplayGrey);
+  panels_->histgramImg->setStyleSheet(QStringLiteral("background: black;"));
+  setFixedSize(table.client + QSize(0, menuBar()->sizeHint().height()));
+
+  RefreshQualityLabels(mode.layout);
+  panels_->ShowDirection(settings.ListDirection);
+  repaint();
+  // The folder labels are refreshed here, and a shown photo drawn again for the new size,
+  // once the folder panel and the display exist.
+}
+
+void TMainForm::ResetQualityLabels(shell::LayoutKind layout) {
+  const bool narrow = layout == shell::LayoutKind::B640;
+  if (narrow) {
+    panels_->gashitsuModeSLbl->clear();
+  } else {
+    panels_->gashitsuModeLbl->clear();
+    panels_->koukaLbl->clear();
+    panels_->sharpLbl->clear();
+  }
+  panels_->gashitsuModeSLbl->setVisible(narrow);
+  panels_->gashitsuPnl->setVisible(!narrow);
+  if (layout == shell::LayoutKind::C800 || layout == shell::LayoutKind::D1024) {
+    panels_->joutaiLbl->setText(QStringLiteral("【写真未表示】"));
+    panels_->ritsuLbl->setText(QStringLiteral("   %"));
+  }
+}
+
+void TMainForm::RefreshQualityLabels(shell::LayoutKind layout) {
+  const shell::Settings& settings = session_.settings();
+  if (layout == shell::LayoutKind::B640) {
+    panels_->gashitsuModeSLbl->setText(display::QualityModeLetter(settings.QualityMode));
+    panels_->gashitsuModeSLbl->setGeometry(display::QualityModeLetterLeft(settings.QualityMode),
+                                           2, 12, 14);
+    return;
+  }
+  panels_->gashitsuModeLbl->setText(display::QualityModeText(settings.QualityMode));
+  panels_->koukaLbl->setText(display::EffectText(settings.PictureEffect));
+  panels_->sharpLbl->setText(display::SharpnessText(settings.Sharpness));
+  const QColor ink = settings.QualityMode == 1 ? kDisplayGrey : QColor(Qt::white);
+  for (QLabel* label : {panels_->koukaLbl, panels_->sharpLbl}) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ink);
+    label->setPalette(palette);
+  }
+}
+
+void TMainForm::SaveSettings() {
+  try {
+    session_.SaveSettings(pos());
+  } catch (const shell::TextFileError& error) {
+    QMessageBox::warning(this, windowTitle(), QString::fromStdString(error.what()));
+  }
+}
+
+void TMainForm::ChooseWindowSize(std::uint8_t windowSizeMode) {
+  if (!session_.UiReady) return;
+  shell::Settings& settings = session_.settings();
+  settings.WindowSizeMode = windowSizeMode;
+  menu_->CheckWindowSize(windowSizeMode, settings.CustomPhotoWidth, settings.CustomPhotoHeight);
+  SaveSettings();
+  ApplyLayout();
+}
+
+void TMainForm::ChooseCustomSize() {
+  if (!session_.UiReady) return;
+  shell::Settings& settings = session_.settings();
+  // The photo's own size becomes the reference once photos are shown.
+  TSizeInputForm form(this, session_.dialogs(), settings.WindowSizeMode,
+                      settings.CustomPhotoWidth, settings.CustomPhotoHeight, std::nullopt);
+  if (form.exec() != QDialog::Accepted) {
+    // The menu's radio group moved the check; put it back where the mode is.
+    menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,
+                           settings.CustomPhotoHeight);
+    return;
+  }
+  settings.WindowSizeMode = static_cast<std::uint8_t>(form.ChosenLayout());
+  settings.CustomPhotoWidth = form.ChosenWidth();
+  settings.CustomPhotoHeight = form.ChosenHeight();
+  menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,
+                         settings.CustomPhotoHeight);
+  SaveSettings();
+  ApplyLayout();
+}
+
+}  // namespace kasumori::ui

@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/custom_size.h"
+#include "shell/window_layout.h"
+
+#include "platform/scripted_dialog_service.h"
+#include "support/qt_printers.h"
+
+#include <gtest/gtest.h>
+
+namespace kasumori::shell {
+namespace {
+
+TEST(WindowSizeModes, DisplayAreaAndLayout) {
+  struct Case {
+    std::uint8_t mode;
+    QSize custom;
+    QSize display;
+    LayoutKind layout;
+  } cases[] = {
+      {1, {}, {480, 360}, LayoutKind::A480},
+      {2, {}, {640, 480}, LayoutKind::B640},
+      {3, {}, {800, 600}, LayoutKind::C800},
+      {8, {}, {1024, 768}, LayoutKind::D1024},
+      {4, {500, 400}, {500, 400}, LayoutKind::B640},
+      {4, {481, 300}, {481, 300}, LayoutKind::B640},
+      {4, {480, 360}, {480, 360}, LayoutKind::A480},
+      {4, {801, 100}, {801, 100}, LayoutKind::D1024},
+      {4, {1024, 768}, {1024, 768}, LayoutKind::D1024},
+      {5, {100, 100}, {100, 100}, LayoutKind::A480},
+      {6, {100, 100}, {100, 100}, LayoutKind::B640},
+      {7, {100, 100}, {100, 100}, LayoutKind::C800},
+      {9, {100, 100}, {100, 100}, LayoutKind::D1024},
+      {0, {300, 200}, {300, 200}, LayoutKind::C800},
+      {200, {300, 200}, {300, 200}, LayoutKind::C800},
+  };
+  for (const Case& c : cases) {
+    const DisplayMode mode = DisplayModeFor(c.mode, c.custom.width(), c.custom.height());
+    EXPECT_EQ(mode.display, c.display) << int(c.mode);
+    EXPECT_EQ(mode.layout, c.layout) << int(c.mode);
+  }
+  EXPECT_EQ(CustomSizeCaption(3, 500, 400), "任意の大きさ");
+  EXPECT_EQ(CustomSizeCaption(4, 500, 400), "任意（500x400）");
+  EXPECT_EQ(CustomSizeCaption(42, 500, 400), "任意（500x400）");
+}
+
+TEST(WindowLayouts, TheLargestDisplayAreaFitsItsClientArea) {
+  for (LayoutKind kind : {LayoutKind::A480, LayoutKind::B640, LayoutKind::C800,
+                          LayoutKind::D1024}) {
+    const LayoutTable& t = LayoutOf(kind);
+    const QRect view(t.viewOrigin, t.viewArea);
+    EXPECT_TRUE(QRect(QPoint(0, 0), t.client).contains(view));
+    EXPECT_FALSE(view.intersects(t.folderPnl));
+    EXPECT_FALSE(view.intersects(t.exifPnl));
+    if (t.gashitsuShown) {
+      EXPECT_FALSE(view.intersects(t.gashitsuPnl));
+    }
+  }
+}
+
+TEST(WindowLayouts, DerivedPositions) {
+  const DerivedLayout c = DeriveLayout(LayoutOf(LayoutKind::C800));
+  EXPECT_EQ(c.henshuMigiPnl, QRect(148, 0, 1, 68));
+  EXPECT_EQ(c.henshuShitaPnl, QRect(0, 67, 149, 1));
+  EXPECT_EQ(c.folderLblPnlWidth, 207);
+  EXPECT_EQ(c.folderBtnLeft, 183);
+  EXPECT_EQ(c.folderTree, QRect(3, 9, 197, 239));
+  EXPECT_EQ(c.fileNameLblWidthWithDate, 143);
+  EXPECT_EQ(c.hidukeLblLeft, 152);
+  EXPECT_EQ(c.timeLblLeft, 159);
+  EXPECT_EQ(c.histDaiPnlLeft, 6);
+  const DerivedLayout a = DeriveLayout(LayoutOf(LayoutKind::A480));
+  EXPECT_EQ(a.histDaiPnlLeft, 7);
+  EXPECT_EQ(a.folderTree, QRect(3, 9, 132, 208));
+  EXPECT_EQ(NarabikaeLblLeft(207, 1), 194);
+  EXPECT_EQ(NarabikaeLblLeft(207, -1), 193);
+}
+
+TEST(CustomSize, RefusalsAndLayoutChoice) {
+  EXPECT_EQ(CheckCustomSize(1025, 100, LayoutChoice::Automatic), SizeCheck::OutOfRange);
+  EXPECT_EQ(CheckCustomSize(100, 31, LayoutChoice::Automatic), SizeCheck::OutOfRange);
+  EXPECT_EQ(CheckCustomSize(100, 769, LayoutChoice::Automatic), SizeCheck::OutOfRange);
+  EXPECT_EQ(CheckCustomSize(1024, 768, LayoutChoice::For800), SizeCheck::LargerThanLayout);
+  EXPECT_EQ(CheckCustomSize(1024, 768, LayoutChoice::Automatic), SizeCheck::Accepted);
+  EXPECT_EQ(CheckCustomSize(481, 360, LayoutChoice::For480), SizeCheck::LargerThanLayout);
+  EXPECT_EQ(CheckCustomSize(32, 32, LayoutChoice::For480), SizeCheck::Accepted);
+
+  platform::ScriptedDialogService dialogs;
+  ReportSizeCheck(SizeCheck::OutOfRange, dialogs);
+  EXPECT_EQ(dialogs.LastText(), "入力されたサイズは、範囲を超えています。");
+  ReportSizeCheck(SizeCheck::LargerThanLayout, dialogs);
+  EXPECT_EQ(dialogs.LastText(),
+            "Kasumori２本体のWindowの大きさが\n写真表示サイズよりも小さく指定されています。");
+  ReportSizeCheck(SizeCheck::Accepted, dialogs);
+  EXPECT_EQ(dialogs.Records().size(), 2u);
+
+  EXPECT_EQ(InitialLayoutChoice(3), LayoutChoice::For800);
+  EXPECT_EQ(InitialLayoutChoice(8), LayoutChoice::For1024);
+  EXPECT_EQ(InitialLayoutChoice(2), LayoutChoice::Automatic);
+  EXPECT_FALSE(InitialLayoutChoice(0).has_value());
+}
+
+TEST(CustomSize, FieldsAndProportions) {
+  EXPECT_EQ(FieldNumber("640"), 640);
+  EXPECT_EQ(FieldNumber(""), 0);
+  EXPECT_EQ(FieldNumber("6a"), 0);
+  EXPECT_EQ(FieldNumber("99999999999"), 0);
+  // 3000 × 2000 reference: a width of 500 gives 333.33 + 0.5 → 333; 501 gives 334.
+  EXPECT_EQ(ProportionalSide(500, 3000, 2000, 7), 333);
+  EXPECT_EQ(ProportionalSide(501, 3000, 2000, 7), 334);
+  EXPECT_EQ(ProportionalSide(3, 2, 1, 7), 2) << "1.5 rounds half up";
+  EXPECT_EQ(ProportionalSide(500, 0, 2000, 7), 7);
+}
+
+}  // namespace
+}  // namespace kasumori::shell
