@@ -61,11 +61,29 @@ TMainForm::TMainForm(MainFormServices services)
   const QSize outer = shell::LayoutOf(shell::LayoutKind::C800).client +
                       QSize(0, menuBar()->sizeHint().height());
   session_.Create(ScreenSize(), outer);
+  CreatePhotoList();
   ConnectCommands();
   session_.UiReady = true;
 }
 
 TMainForm::~TMainForm() = default;
+
+void TMainForm::CreatePhotoList() {
+  photoList_ = std::make_unique<library::PhotoList>();
+  library::PhotoListHooks hooks;
+  hooks.uiReady = [this] { return session_.UiReady; };
+  hooks.saveSettings = [this] { SaveSettings(); };
+  hooks.showOrderSettings = [this] { panels_->ShowDirection(session_.settings().ListDirection); };
+  hooks.setBusyCursor = [](bool busy) {
+    busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
+  };
+  listController_ = std::make_unique<library::PhotoListController>(
+      *photoList_, session_.settings(), folderState_, extensions_, session_.dialogs(),
+      std::move(hooks));
+  for (int slot = 1; slot <= library::kSlotCount; ++slot) {
+    folderState_.SlotCurrentFolder[std::size_t(slot - 1)] = session_.settings().PhotoFolder(slot);
+  }
+}
 
 void TMainForm::ConnectCommands() {
   connect(menu_->size480Menu, &QAction::triggered, this, [this] { ChooseWindowSize(1); });
@@ -133,9 +151,16 @@ void TMainForm::OnFirstActivation() {
   // later would find FirstRun already handled.
   OnClientPainted();
   view_->Fill(kDisplayGrey);
-  // Showing the command-line photo, or selecting slot 1 with its tree, list and strip, joins
-  // here once the photo list, display and strip are in place.
-  session_.StartupPath.clear();
+  if (!session_.StartupPath.isEmpty()) {
+    // The command-line photo is shown here once photos can be shown.
+    session_.StartupPath.clear();
+    return;
+  }
+  folderState_.CurrentSlot = 1;
+  folderState_.CurrentFolder = session_.settings().PhotoFolder1;
+  folderState_.SlotCurrentFolder[0] = folderState_.CurrentFolder;
+  // Slot 1's folder tree is built here, and the strip drawn after the scan, once they exist.
+  listController_->ScanFolder();
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "library/folder_state.h"
+#include "library/photo_extensions.h"
+#include "library/photo_list.h"
+#include "library/photo_list_controller.h"
 #include "platform/dialog_service.h"
 #include "platform/platform_services.h"
 #include "shell/shell_session.h"
@@ -37,6 +41,8 @@ class TMainForm final : public QMainWindow {
   ViewImage* View() const { return view_; }
   MainPanels& Panels() { return *panels_; }
   QSize DisplaySize() const { return displaySize_; }
+  const library::PhotoList& PhotoList() const { return *photoList_; }
+  const library::FolderState& Folders() const { return folderState_; }
 
   // Lays the window out for WindowSizeMode.
   void ApplyLayout();
@@ -57,6 +63,7 @@ class TMainForm final : public QMainWindow {
   void OnFirstActivation();
   void OnClientPainted();
   void ConnectCommands();
+  void CreatePhotoList();
   void RefreshQualityLabels(shell::LayoutKind layout);
   void ResetQualityLabels(shell::LayoutKind layout);
   void SaveSettings();
@@ -67,6 +74,10 @@ class TMainForm final : public QMainWindow {
   ViewImage* view_ = nullptr;
   std::unique_ptr<MainPanels> panels_;
   std::unique_ptr<MainMenu> menu_;
+  std::unique_ptr<library::PhotoList> photoList_;  // large: kept off the stack
+  library::FolderState folderState_;
+  library::PhotoExtensions extensions_;
+  std::unique_ptr<library::PhotoListController> listController_;
   QSize displaySize_;
   bool shownOnce_ = false;
   bool slideshowActive_ = false;

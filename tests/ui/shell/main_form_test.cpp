@@ -95,3 +95,31 @@ TEST_F(MainFormTest, CloseIsRefusedWhileTheInterfaceIsBusy) {
 
 }  // namespace
 }  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+class FirstActivationTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {};
+
+TEST_F(FirstActivationTest, ListsTheFirstSlotsFolder) {
+  tree.File("home/Pictures/b.jpg");
+  tree.File("home/Pictures/A.JPG");
+  tree.File("home/Pictures/notes.txt");
+  tree.File("home/Pictures/c.tif");
+  auto form = Start();
+  EXPECT_EQ(form->Folders().CurrentSlot, 1);
+  EXPECT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures"));
+  ASSERT_EQ(form->PhotoList().PhotoCount, 3);
+  EXPECT_EQ(form->PhotoList().Name(1), "A.JPG");
+  EXPECT_EQ(form->PhotoList().Name(3), "c.tif");
+}
+
+TEST_F(FirstActivationTest, ACommandLinePhotoIsNotTheSlotScan) {
+  tree.File("home/Pictures/a.jpg");
+  auto form = Start(tree.Path("elsewhere/x.jpg"));
+  EXPECT_EQ(form->PhotoList().PhotoCount, 0);
+  EXPECT_TRUE(form->Session().StartupPath.isEmpty());
+}
+
+}  // namespace
+}  // namespace kasumori::ui
