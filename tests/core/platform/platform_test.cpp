@@ -5,6 +5,8 @@
 #include "shell/placement.h"
 #include "support/temp_tree.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 namespace kasumori::platform {
@@ -78,6 +80,30 @@ TEST(DesktopEntry, ExecFieldCodes) {
   EXPECT_EQ(ProgramCommand("/usr/bin/v", "/p/x.jpg"), QStringList({"/usr/bin/v", "/p/x.jpg"}));
   tree.File("empty.desktop", "[Desktop Entry]\nName=E\n");
   EXPECT_TRUE(ProgramCommand(tree.Path("empty.desktop"), "/p/x.jpg").isEmpty());
+}
+
+}  // namespace
+}  // namespace kasumori::platform
+
+namespace kasumori::platform {
+namespace {
+
+// The trash lives in the data home; point it at a temporary folder for the test.
+TEST(Trash, MovesTheFileIntoTheTrashAndReportsMissingFiles) {
+  testkit::TempTree tree;
+  const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", QFile::encodeName(tree.Path("data")));
+  const QString photo = tree.File("photos/IMG_0001.jpg", "jpeg bytes");
+  FreedesktopTrash trash;
+  EXPECT_TRUE(trash.MoveToTrash(photo));
+  EXPECT_FALSE(tree.Exists("photos/IMG_0001.jpg"));
+  EXPECT_EQ(tree.Read("data/Trash/files/IMG_0001.jpg"), QByteArray("jpeg bytes"));
+  EXPECT_FALSE(trash.MoveToTrash(photo)) << "a file that is gone is no success";
+  if (oldDataHome.isEmpty()) {
+    qunsetenv("XDG_DATA_HOME");
+  } else {
+    qputenv("XDG_DATA_HOME", oldDataHome);
+  }
 }
 
 }  // namespace
