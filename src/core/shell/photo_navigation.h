@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Next and previous photo: how the strip cursor moves before the photo at it is shown.
+#pragma once
+
+#include "library/photo_list.h"
+
+#include <QString>
+
+namespace kasumori::shell {
+
+struct NavigationStep {
+  bool cursorMoved = false;  // the strip is redrawn and the slot remembers the position
+  bool show = false;         // the photo at CurrentIndex is shown
+};
+
+struct NavigationContext {
+  QString shownPhotoName;  // empty when no photo is displayed
+  int listDirection = 1;
+  int panoramaMode = 0;    // 0 single, 1 and 2 two photos, 3 four photos
+  bool shift = false;      // steps by one photo in panorama modes
+};
+
+// Moves CurrentIndex forward when the photo at the cursor is already displayed (or the cursor
+// is on no photo); otherwise leaves it, so that the photo at the cursor is shown first.
+NavigationStep NextPhoto(library::PhotoList& list, const NavigationContext& context);
+NavigationStep PreviousPhoto(library::PhotoList& list, const NavigationContext& context);
+
+}  // namespace kasumori::shell
