@@ -73,7 +73,11 @@ void TMainForm::CreatePhotoList() {
   library::PhotoListHooks hooks;
   hooks.uiReady = [this] { return session_.UiReady; };
   hooks.saveSettings = [this] { SaveSettings(); };
-  hooks.showOrderSettings = [this] { panels_->ShowDirection(session_.settings().ListDirection); };
+  hooks.showOrderSettings = [this] {
+    const shell::Settings& settings = session_.settings();
+    menu_->CheckOrder(settings.SortOrder, settings.ListDirection);
+    panels_->ShowDirection(settings.ListDirection);
+  };
   hooks.setBusyCursor = [](bool busy) {
     busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
   };
@@ -91,6 +95,17 @@ void TMainForm::ConnectCommands() {
   connect(menu_->size800Menu, &QAction::triggered, this, [this] { ChooseWindowSize(3); });
   connect(menu_->size1024Menu, &QAction::triggered, this, [this] { ChooseWindowSize(8); });
   connect(menu_->sizeNiniMenu, &QAction::triggered, this, [this] { ChooseCustomSize(); });
+  auto order = [this](QAction* action, auto command) {
+    connect(action, &QAction::triggered, this, [this, command] {
+      repaint();  // the menu's trace goes before any long work
+      command(*listController_);
+    });
+  };
+  order(menu_->fNameMenu, [](library::PhotoListController& c) { c.SetSortOrder(1); });
+  order(menu_->timeMenu, [](library::PhotoListController& c) { c.SetSortOrder(2); });
+  order(menu_->exifMenu, [](library::PhotoListController& c) { c.SetSortOrder(3); });
+  order(menu_->narabiLeftMenu, [](library::PhotoListController& c) { c.SetListDirection(1); });
+  order(menu_->narabiRightMenu, [](library::PhotoListController& c) { c.SetListDirection(-1); });
 }
 
 void TMainForm::CreateClientArea() {
@@ -117,6 +132,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   const shell::Settings& settings = session_.settings();
   menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,
                          settings.CustomPhotoHeight);
+  menu_->CheckOrder(settings.SortOrder, settings.ListDirection);
   panels_->ShowDirection(settings.ListDirection);
 }
 

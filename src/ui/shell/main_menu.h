@@ -17,6 +17,8 @@ struct MainMenu {
 
   // Checks the size entry of a window size mode (a custom mode checks the custom entry).
   void CheckWindowSize(std::uint8_t windowSizeMode, int customWidth, int customHeight);
+  // Checks the ordering entries of the settings.
+  void CheckOrder(int sortOrder, int listDirection);
 
   QMenu* sizeMenu;
   QAction* size480Menu;
@@ -25,6 +27,17 @@ struct MainMenu {
   QAction* size1024Menu;
   QAction* sizeNiniMenu;
   QActionGroup* sizeGroup;
+
+  QMenu* orderMenu;
+  QAction* fNameMenu;
+  QAction* timeMenu;
+  QAction* exifMenu;
+  QAction* narabiLeftMenu;
+  QAction* narabiRightMenu;
+
+ private:
+  void BuildSizeMenu(QMenuBar* bar);
+  void BuildOrderMenu(QMenuBar* bar);
 };
 
 }  // namespace kasumori::ui

@@ -4,8 +4,11 @@
 #include "platform/scripted_dialog_service.h"
 #include "shell/text_file.h"
 #include "support/main_form_fixture.h"
+#include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 
@@ -119,6 +122,34 @@ TEST_F(FirstActivationTest, ACommandLinePhotoIsNotTheSlotScan) {
   auto form = Start(tree.Path("elsewhere/x.jpg"));
   EXPECT_EQ(form->PhotoList().PhotoCount, 0);
   EXPECT_TRUE(form->Session().StartupPath.isEmpty());
+}
+
+}  // namespace
+}  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+class OrderMenuTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {};
+
+TEST_F(OrderMenuTest, DirectionAndKeyReorderTheListAndAreSaved) {
+  tree.File("home/Pictures/a.jpg");
+  tree.File("home/Pictures/b.jpg");
+  tree.File("home/Pictures/c.jpg");
+  auto form = Start();
+  ASSERT_EQ(form->PhotoList().Name(1), "a.jpg");
+  EXPECT_TRUE(form->findChild<QAction*>("FNameMenu")->isChecked());
+  EXPECT_TRUE(form->findChild<QAction*>("NarabiLeftMenu")->isChecked());
+
+  form->findChild<QAction*>("NarabiRightMenu")->trigger();
+  EXPECT_EQ(form->PhotoList().Name(1), "c.jpg");
+  EXPECT_EQ(form->Panels().narabikaeLbl->text(), "Ｒ");
+  EXPECT_EQ(form->Session().settings().ListDirection, -1);
+  EXPECT_EQ((*shell::ReadTextLines(program + "/Kasumori2-ini.dat"))[39], "-1");
+
+  form->findChild<QAction*>("TimeMenu")->trigger();
+  EXPECT_EQ(form->Session().settings().SortOrder, 2);
+  EXPECT_EQ((*shell::ReadTextLines(program + "/Kasumori2-ini.dat"))[5], "2");
 }
 
 }  // namespace
