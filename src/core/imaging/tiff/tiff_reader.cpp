@@ -98,6 +98,11 @@ StripPlan Plan(ByteSource& source, const TiffLayout& layout, TiffSampling sampli
       std::uint64_t(plan.rowsPerStrip) * plan.width * kBytesPerPixel;
   for (std::uint32_t offset : plan.offsets)
     if (!source.Holds(offset, stripBytes)) throw ETiffError("TiffReader: Strip is Out of File");
+  // An uncompressed file must hold the rows its strips promise. This also bounds the buffer:
+  // with at least one row per strip, the picture is under twice the strips' rows.
+  const std::uint64_t stripRows = std::uint64_t(plan.rowsPerStrip) * plan.offsets.size();
+  if (plan.rowsPerStrip == 0 || stripRows * plan.width * kBytesPerPixel > source.Size())
+    throw ETiffError("TiffReader: Image is too large for the file");
   if (sampling == TiffSampling::Sparse)
     plan.step = std::max(1, std::min(plan.width / 160, plan.height / 80));
   return plan;
