@@ -40,7 +40,7 @@ class LoadFailedFlags {
 struct LoadErrorScene {
   bool SlideshowActive = false;
   bool FullScreenActive = false;
-  QString ListName;  // the photo's name in the list
+  QString ListName = {};  // the photo's name in the list
 };
 
 // The shown-photo state after a failed load: the photo, with nothing applied.
