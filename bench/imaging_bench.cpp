@@ -70,7 +70,8 @@ void Compare(const std::string& name, const std::function<void()>& candidate,
 }  // namespace
 
 int main(int argc, char** argv) {
-  const QString work = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath() + "/imaging_bench";
+  const QString work =
+      argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath() + "/imaging_bench";
   QDir().mkpath(work);
   const QString jpeg = work + "/camera_24mp.jpg";
   if (!testkit::WriteCameraJpeg(jpeg, 6000, 4000, testkit::CameraShot{}, 7)) {
@@ -82,20 +83,22 @@ int main(int argc, char** argv) {
   std::vector<unsigned char> bare;
 
   TSPIQxDIB SourcePicture;
-  Compare("display decoding 6000x4000 (ISLOW, full size)",
-          [&] { decoder.DecodeForDisplay(jpeg, 1, SourcePicture, {}); },
-          [&] { BareDecode(jpeg, 1, JDCT_ISLOW, bare); }, 7);
+  Compare(
+      "display decoding 6000x4000 (ISLOW, full size)",
+      [&] { decoder.DecodeForDisplay(jpeg, 1, SourcePicture, {}); },
+      [&] { BareDecode(jpeg, 1, JDCT_ISLOW, bare); }, 7);
 
-  Compare("thumbnail decoding 6000x4000 (IFAST, 1/4)",
-          [&] {
-            TSPIQxDIB thumb;  // the thumbnail maker's buffer is new for every photo
-            decoder.DecodeForThumbnail(jpeg, thumb, {}, {});
-          },
-          [&] {
-            std::vector<unsigned char> out;
-            BareDecode(jpeg, 4, JDCT_IFAST, out);
-          },
-          9);
+  Compare(
+      "thumbnail decoding 6000x4000 (IFAST, 1/4)",
+      [&] {
+        TSPIQxDIB thumb;  // the thumbnail maker's buffer is new for every photo
+        decoder.DecodeForThumbnail(jpeg, thumb, {}, {});
+      },
+      [&] {
+        std::vector<unsigned char> out;
+        BareDecode(jpeg, 4, JDCT_IFAST, out);
+      },
+      9);
 
   TQxDIB thumbnail;
   thumbnail.SetBitCount(24);

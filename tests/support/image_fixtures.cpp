@@ -78,9 +78,9 @@ QByteArray BuildTiff(const TiffSpec& spec) {
   const int entries = 3 + (spec.withStrips ? 1 : 0);
   const std::uint32_t dataAt = 8 + 2 + 12 * entries + 4;
   const int n = std::max(1, spec.strips);
-  const std::uint32_t arrayBytes =
-      (spec.shortStrips && n <= 2) || (!spec.shortStrips && n == 1) ? 0
-                                                                    : n * (spec.shortStrips ? 2 : 4);
+  const std::uint32_t arrayBytes = (spec.shortStrips && n <= 2) || (!spec.shortStrips && n == 1)
+                                       ? 0
+                                       : n * (spec.shortStrips ? 2 : 4);
   const std::uint32_t pixelsAt = dataAt + arrayBytes;
   const std::uint32_t perStrip = std::uint32_t(spec.pixels.size()) / n;
   std::vector<std::uint32_t> offsets;

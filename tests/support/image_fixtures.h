@@ -17,11 +17,11 @@ struct BmpSpec {
   std::int32_t height = 1;  // negative: rows top-down
   std::uint16_t bitCount = 24;
   std::uint32_t compression = 0;
-  std::uint32_t colorsUsed = 0;        // the header field
-  std::vector<std::uint32_t> colors = {};  // 0x00RRGGBB, written as 4 (or, for OS/2, 3) bytes
-  std::vector<std::uint32_t> masks = {};   // written after the header when given
-  QByteArray pixels = {};                 // the pixel data exactly as on disk
-  std::optional<std::uint32_t> offBits = {}; // default: right after the colour table
+  std::uint32_t colorsUsed = 0;               // the header field
+  std::vector<std::uint32_t> colors = {};     // 0x00RRGGBB, written as 4 (or, for OS/2, 3) bytes
+  std::vector<std::uint32_t> masks = {};      // written after the header when given
+  QByteArray pixels = {};                     // the pixel data exactly as on disk
+  std::optional<std::uint32_t> offBits = {};  // default: right after the colour table
 };
 
 QByteArray BuildBmp(const BmpSpec& spec);
@@ -39,8 +39,8 @@ struct TiffSpec {
   bool withStrips = true;
   int strips = 1;
   bool shortStrips = false;  // strip offsets as SHORT values (else LONG)
-  QByteArray pixels = {};       // red, green, blue interleaved, all strips one after another
-  std::optional<std::uint32_t> stripOffsetOverride = {}; // first strip's offset
+  QByteArray pixels = {};    // red, green, blue interleaved, all strips one after another
+  std::optional<std::uint32_t> stripOffsetOverride = {};  // first strip's offset
 };
 
 QByteArray BuildTiff(const TiffSpec& spec);

@@ -42,7 +42,8 @@ TEST(BmpRoundTrip, EightyBySixtyThumbnailIsBitExactAnd14454Bytes) {
   dib.SetBitCount(24);
   dib.SetSize(80, 60);
   for (int y = 0; y < 60; ++y)
-    for (int x = 0; x < 80; ++x) dib.SetPixels(x, y, std::uint32_t(x * 3 + (y << 8) + (x ^ y) * 65536));
+    for (int x = 0; x < 80; ++x)
+      dib.SetPixels(x, y, std::uint32_t(x * 3 + (y << 8) + (x ^ y) * 65536));
   const std::vector<std::uint8_t> bytes = dib.SaveToBytes();
   ASSERT_EQ(bytes.size(), 14454u);
   // Bottom-up on disk: the first stored row is the picture's bottom row.
@@ -80,20 +81,30 @@ TEST(BmpReading, SixteenBitsWithoutMasksAreFiveFiveFive) {
 
 TEST(BmpReading, BitFieldMasksAndThirtyTwoBits) {
   // 5-6-5: 0x07E0 is full green.
-  const TQxDIB rgb565 = Load(BuildBmp({.width = 1, .height = 1, .bitCount = 16, .compression = 3,
+  const TQxDIB rgb565 = Load(BuildBmp({.width = 1,
+                                       .height = 1,
+                                       .bitCount = 16,
+                                       .compression = 3,
                                        .masks = {0xF800, 0x07E0, 0x001F},
                                        .pixels = QByteArray("\xE0\x07\x00\x00", 4)}));
   EXPECT_EQ(rgb565.Pixels(0, 0), 0x0000FF00u);
   const TQxDIB rgb32 = Load(BuildBmp(
       {.width = 1, .height = 1, .bitCount = 32, .pixels = QByteArray("\x10\x20\x30\x00", 4)}));
   EXPECT_EQ(rgb32.Pixels(0, 0), 0x00102030u);
-  ExpectRefused(BuildBmp({.width = 1, .height = 1, .bitCount = 16, .compression = 3,
-                          .masks = {0xF800, 0, 0x001F}, .pixels = QByteArray(4, '\0')}),
+  ExpectRefused(BuildBmp({.width = 1,
+                          .height = 1,
+                          .bitCount = 16,
+                          .compression = 3,
+                          .masks = {0xF800, 0, 0x001F},
+                          .pixels = QByteArray(4, '\0')}),
                 "TQxInternalDIB.LoadFromStream: Invalid Masks");
 }
 
 TEST(BmpReading, PaletteFilesWindowsAndOs2) {
-  const TQxDIB pal8 = Load(BuildBmp({.width = 2, .height = 1, .bitCount = 8, .colorsUsed = 2,
+  const TQxDIB pal8 = Load(BuildBmp({.width = 2,
+                                     .height = 1,
+                                     .bitCount = 8,
+                                     .colorsUsed = 2,
                                      .colors = {0x00000000, 0x00ABCDEF},
                                      .pixels = QByteArray("\x01\x00\x00\x00", 4)}));
   EXPECT_EQ(pal8.PixelFormat(), TQxPixelFormat::Bit8);
@@ -104,16 +115,25 @@ TEST(BmpReading, PaletteFilesWindowsAndOs2) {
 
   std::vector<std::uint32_t> gray;
   for (std::uint32_t i = 0; i < 256; ++i) gray.push_back(i * 0x010101);
-  const TQxDIB os2 = Load(BuildBmp({.headerSize = 12, .width = 1, .height = 1, .bitCount = 8,
-                                    .colors = gray, .pixels = QByteArray("\x80\0\0\0", 4)}));
+  const TQxDIB os2 = Load(BuildBmp({.headerSize = 12,
+                                    .width = 1,
+                                    .height = 1,
+                                    .bitCount = 8,
+                                    .colors = gray,
+                                    .pixels = QByteArray("\x80\0\0\0", 4)}));
   TQxDIB os2rgb(os2);
   os2rgb.SetPixelFormat(TQxPixelFormat::Bit24);
   EXPECT_EQ(os2rgb.Pixels(0, 0), 0x00808080u);
 }
 
 BmpSpec Rle8(const QByteArray& data) {
-  return {.width = 4, .height = 2, .bitCount = 8, .compression = 1, .colorsUsed = 4,
-          .colors = {0x000000, 0x0000FF, 0x00FF00, 0xFF0000}, .pixels = data};
+  return {.width = 4,
+          .height = 2,
+          .bitCount = 8,
+          .compression = 1,
+          .colorsUsed = 4,
+          .colors = {0x000000, 0x0000FF, 0x00FF00, 0xFF0000},
+          .pixels = data};
 }
 
 TEST(BmpRunLength, EightAndFourBitDataDecodeBottomUp) {
@@ -147,7 +167,7 @@ TEST(BmpRunLength, BrokenDataFailsOnConversion) {
     QByteArray data;
     const char* message;
   } cases[] = {
-      {QByteArray("\x05\x01", 2), "Convert8BitRLETo8BitRGB: Bad RLE Data 1"},          // run > width
+      {QByteArray("\x05\x01", 2), "Convert8BitRLETo8BitRGB: Bad RLE Data 1"},  // run > width
       {QByteArray("\x00\x04\x01\x02", 4), "Convert8BitRLETo8BitRGB: Bad RLE Data 2"},  // cut off
       {QByteArray("\x00\x02\x01\x05", 4), "Convert8BitRLETo8BitRGB: Bad RLE Data 3"},  // delta out
       {QByteArray("\x00\x00\x00\x00\x01\x01", 6), "Convert8BitRLETo8BitRGB: Bad RLE Data 4"},
@@ -171,7 +191,8 @@ TEST(BmpRunLength, BrokenDataFailsOnConversion) {
 
 TEST(BmpBadFiles, HeaderFaultsKeepTheBufferAndNameTheFault) {
   const QByteArray pixel("\0\0\0\0", 4);
-  ExpectRefused("PK\x03\x04 not a bitmap at all", "TQxInternalDIB.LoadFromFile: File type is invalid");
+  ExpectRefused("PK\x03\x04 not a bitmap at all",
+                "TQxInternalDIB.LoadFromFile: File type is invalid");
   ExpectRefused("BM", "TQxInternalDIB.LoadFromFile: File type is invalid");
   ExpectRefused(BuildBmp({.headerSize = 64, .pixels = pixel}),
                 "TQxInternalDIB.LoadFromStream: Invalid Bitmap Header Size");
@@ -188,8 +209,9 @@ TEST(BmpBadFiles, HeaderFaultsKeepTheBufferAndNameTheFault) {
 }
 
 TEST(BmpBadFiles, HugeWidthIsRefusedBeforeAllocating) {
-  ExpectRefused(BuildBmp({.width = 0x7FFFFFFF, .height = 0x7FFFFFFF, .pixels = QByteArray(4, '\0')}),
-                "TQxInternalDIB.LoadFromStream: Image is too large");
+  ExpectRefused(
+      BuildBmp({.width = 0x7FFFFFFF, .height = 0x7FFFFFFF, .pixels = QByteArray(4, '\0')}),
+      "TQxInternalDIB.LoadFromStream: Image is too large");
   ExpectRefused(BuildBmp({.width = 20000, .height = 20000, .pixels = QByteArray(4, '\0')}),
                 "TQxInternalDIB.LoadFromStream: Image is too large");
 }

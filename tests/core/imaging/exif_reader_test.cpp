@@ -29,11 +29,11 @@ ExifSpec ExampleShot(bool bigEndian) {
   spec.bigEndian = bigEndian;
   spec.ifd0 = {Ascii(271, "NIKON CORPORATION"), Ascii(272, "DC-4800 Zoom"), Short(274, 1),
                Ascii(305, "Ver1.00")};
-  spec.exif = {Rational(33434, 1, 250),   Rational(33437, 28, 10),
-               Short(34855, 100),         Ascii(36867, "2026:05:14 10:23:45"),
-               SRational(37380, 3, 10),   Short(37385, 1),
-               Rational(37386, 56, 10),   Long(40962, 640),
-               Long(40963, 480),          Short(41994, 1)};
+  spec.exif = {Rational(33434, 1, 250), Rational(33437, 28, 10),
+               Short(34855, 100),       Ascii(36867, "2026:05:14 10:23:45"),
+               SRational(37380, 3, 10), Short(37385, 1),
+               Rational(37386, 56, 10), Long(40962, 640),
+               Long(40963, 480),        Short(41994, 1)};
   return spec;
 }
 

@@ -12,8 +12,7 @@ namespace {
 TEST(ShowLoadError, MainWindowShowsTheTwoLineNoticeAndBlanksTheView) {
   platform::ScriptedDialogService dialogs;
   LoadFailedFlags failed;
-  const LoadErrorActions a =
-      ShowLoadError(3, true, {.ListName = "IMG_0003.JPG"}, failed, dialogs);
+  const LoadErrorActions a = ShowLoadError(3, true, {.ListName = "IMG_0003.JPG"}, failed, dialogs);
   EXPECT_TRUE(failed.Get(3));
   EXPECT_TRUE(a.SuspendWatching);
   EXPECT_TRUE(a.ResetShownPhoto);

@@ -130,15 +130,15 @@ TEST(DisplayDecoding, OrderOfAttemptsForTiffAndPluginTypes) {
   FakePluginHost host(false);
   PhotoDecoder decoder({}, &host, f.loadFailed);
   TSPIQxDIB picture;
-  const QString lzw =
-      f.tree.File("lzw.tif", BuildTiff({.width = 2, .height = 2, .compression = 5,
-                                        .pixels = QByteArray(12, '\x10')}));
+  const QString lzw = f.tree.File(
+      "lzw.tif",
+      BuildTiff({.width = 2, .height = 2, .compression = 5, .pixels = QByteArray(12, '\x10')}));
   EXPECT_FALSE(decoder.DecodeForDisplay(lzw, 1, picture, f.report));
   EXPECT_EQ(f.reports, 1);
   EXPECT_EQ(host.calls, 0);  // not offered to the plug-ins
 
-  const QString stripless = f.tree.File("nostrips.tif", BuildTiff({.width = 2, .height = 2,
-                                                                    .withStrips = false}));
+  const QString stripless =
+      f.tree.File("nostrips.tif", BuildTiff({.width = 2, .height = 2, .withStrips = false}));
   try {
     decoder.DecodeForDisplay(stripless, 2, picture, f.report);
     ADD_FAILURE() << "decoded";
@@ -170,7 +170,8 @@ TEST(DisplayDecoding, PluginFlagsHandJpegsToThePluginsButNotThumbnails) {
 TEST(SpiLoading, BmpNamesTryTheOwnReaderFirst) {
   Fixture f;
   FakePluginHost host(true);
-  const QByteArray bmp = BuildBmp({.width = 1, .height = 1, .pixels = QByteArray("\x01\x02\x03\0", 4)});
+  const QByteArray bmp =
+      BuildBmp({.width = 1, .height = 1, .pixels = QByteArray("\x01\x02\x03\0", 4)});
   TSPIQxDIB upper(&host);
   upper.LoadFromFile(f.tree.File("PHOTO.BMP", bmp));
   EXPECT_EQ(host.calls, 0);

@@ -26,7 +26,9 @@ QByteArray Gradient(int width, int rows) {
   return out;
 }
 
-std::uint32_t GradientColor(int x, int y) { return 0x070000u | std::uint32_t(y << 8) | std::uint32_t(x); }
+std::uint32_t GradientColor(int x, int y) {
+  return 0x070000u | std::uint32_t(y << 8) | std::uint32_t(x);
+}
 
 TiffReadResult Read(const QByteArray& file, TiffSampling sampling, TQxDIB& dib) {
   MemorySource source(file.constData(), std::size_t(file.size()));
@@ -35,8 +37,11 @@ TiffReadResult Read(const QByteArray& file, TiffSampling sampling, TQxDIB& dib) 
 
 TEST(TiffReader, HundredByHundredOneInTwoStripsLeavesTheLastRowBlack) {
   for (bool big : {false, true}) {
-    const QByteArray file = BuildTiff({.bigEndian = big, .width = 100, .height = 101,
-                                       .strips = 2, .shortStrips = true,
+    const QByteArray file = BuildTiff({.bigEndian = big,
+                                       .width = 100,
+                                       .height = 101,
+                                       .strips = 2,
+                                       .shortStrips = true,
                                        .pixels = Gradient(100, 100)});
     TQxDIB dib;
     ASSERT_EQ(Read(file, TiffSampling::Full, dib), TiffReadResult::Decoded);
@@ -52,8 +57,8 @@ TEST(TiffReader, HundredByHundredOneInTwoStripsLeavesTheLastRowBlack) {
 }
 
 TEST(TiffReader, LongDimensionsAndStripArrays) {
-  const QByteArray file = BuildTiff({.width = 3, .height = 6, .shortDimensions = false,
-                                     .strips = 3, .pixels = Gradient(3, 6)});
+  const QByteArray file = BuildTiff(
+      {.width = 3, .height = 6, .shortDimensions = false, .strips = 3, .pixels = Gradient(3, 6)});
   TQxDIB dib;
   ASSERT_EQ(Read(file, TiffSampling::Full, dib), TiffReadResult::Decoded);
   EXPECT_EQ(dib.Pixels(2, 5), GradientColor(2, 5));
@@ -67,16 +72,19 @@ TEST(TiffReader, CompressionAndMissingStripsAreNotDecoded) {
   EXPECT_EQ(Read(BuildTiff({.width = 4, .height = 4, .compression = 5, .pixels = Gradient(4, 4)}),
                  TiffSampling::Full, dib),
             TiffReadResult::Compressed);
-  EXPECT_EQ(Read(BuildTiff({.width = 4, .height = 4, .withStrips = false}), TiffSampling::Full, dib),
-            TiffReadResult::NoStrips);
+  EXPECT_EQ(
+      Read(BuildTiff({.width = 4, .height = 4, .withStrips = false}), TiffSampling::Full, dib),
+      TiffReadResult::NoStrips);
   EXPECT_EQ(dib.StorageId(), before.StorageId());
 }
 
 TEST(TiffReader, SparseReadingFillsBlocksWithinEachStrip) {
   // 480 × 240: step min(480 div 160, 240 div 80) = 3. Four strips of 60 rows.
-  const QByteArray file =
-      BuildTiff({.width = 480, .height = 240, .shortDimensions = false, .strips = 4,
-                 .pixels = Gradient(480, 240)});
+  const QByteArray file = BuildTiff({.width = 480,
+                                     .height = 240,
+                                     .shortDimensions = false,
+                                     .strips = 4,
+                                     .pixels = Gradient(480, 240)});
   TQxDIB dib;
   ASSERT_EQ(Read(file, TiffSampling::Sparse, dib), TiffReadResult::Decoded);
   ASSERT_EQ(dib.Width(), 480);
@@ -94,14 +102,20 @@ TEST(TiffReaderHostile, OffsetsPastTheEndAndPromisesTheFileCannotKeep) {
     const char* pins;
     QByteArray file;
   } cases[] = {
-      {"strip offset past end", BuildTiff({.width = 4, .height = 4, .pixels = Gradient(4, 4),
-                                           .stripOffsetOverride = 0x7FFFFFF0})},
+      {"strip offset past end",
+       BuildTiff(
+           {.width = 4, .height = 4, .pixels = Gradient(4, 4), .stripOffsetOverride = 0x7FFFFFF0})},
       {"truncated strip", BuildTiff({.width = 4, .height = 4, .pixels = Gradient(4, 4)}).left(60)},
       {"truncated directory", BuildTiff({.width = 4, .height = 4}).left(20)},
-      {"huge width", BuildTiff({.width = 0xFFFFFFFF, .height = 0xFFFFFFFF,
-                                .shortDimensions = false, .pixels = Gradient(4, 4)})},
-      {"more rows than bytes", BuildTiff({.width = 30000, .height = 30000, .shortDimensions = false,
-                                          .strips = 30000, .pixels = Gradient(4, 4)})},
+      {"huge width", BuildTiff({.width = 0xFFFFFFFF,
+                                .height = 0xFFFFFFFF,
+                                .shortDimensions = false,
+                                .pixels = Gradient(4, 4)})},
+      {"more rows than bytes", BuildTiff({.width = 30000,
+                                          .height = 30000,
+                                          .shortDimensions = false,
+                                          .strips = 30000,
+                                          .pixels = Gradient(4, 4)})},
       {"zero width", BuildTiff({.width = 0, .height = 4, .pixels = Gradient(4, 4)})},
       {"empty file", QByteArray()},
   };

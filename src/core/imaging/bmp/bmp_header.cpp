@@ -20,9 +20,7 @@ void ReadOrFail(ByteSource& source, std::uint64_t offset, void* dest, std::size_
   if (!source.ReadAt(offset, dest, n)) throw EQxDIBInvalidDIBFile(kTruncated);
 }
 
-std::uint32_t DefaultColors(std::uint16_t bitCount) {
-  return bitCount <= 8 ? (1u << bitCount) : 0;
-}
+std::uint32_t DefaultColors(std::uint16_t bitCount) { return bitCount <= 8 ? (1u << bitCount) : 0; }
 
 void ReadWindowsHeader(ByteSource& source, BmpHeader& h) {
   std::uint8_t b[kInfoHeaderSize];
@@ -60,10 +58,10 @@ void ReadCoreHeader(ByteSource& source, BmpHeader& h) {
 
 // Compression must fit the depth: run lengths only for 8 and 4 bits, masks only for 16 and 32.
 void CheckCompression(const BmpHeader& h) {
-  const bool fits = h.compression == kCompressionRgb ||
-                    (h.compression == kCompressionRle8 && h.bitCount == 8) ||
-                    (h.compression == kCompressionRle4 && h.bitCount == 4) ||
-                    (h.compression == kCompressionBitFields && (h.bitCount == 16 || h.bitCount == 32));
+  const bool fits =
+      h.compression == kCompressionRgb || (h.compression == kCompressionRle8 && h.bitCount == 8) ||
+      (h.compression == kCompressionRle4 && h.bitCount == 4) ||
+      (h.compression == kCompressionBitFields && (h.bitCount == 16 || h.bitCount == 32));
   if (!fits) throw EQxDIBInvalidDIB("TQxInternalDIB.LoadFromStream: Invalid Compression");
 }
 
@@ -72,8 +70,8 @@ void ReadColorTable(ByteSource& source, std::uint64_t at, std::uint32_t entrySiz
   std::uint8_t entry[kRgbQuadSize] = {};
   for (std::uint32_t i = 0; i < count; ++i) {
     ReadOrFail(source, at + std::uint64_t(i) * entrySize, entry, entrySize);
-    h.colors[i] = std::uint32_t(entry[0]) | (std::uint32_t(entry[1]) << 8) |
-                  (std::uint32_t(entry[2]) << 16);
+    h.colors[i] =
+        std::uint32_t(entry[0]) | (std::uint32_t(entry[1]) << 8) | (std::uint32_t(entry[2]) << 16);
   }
 }
 

@@ -14,7 +14,7 @@ class ByteSource;
 namespace kasumori::imaging::bmp {
 
 struct BmpHeader {
-  std::uint32_t offBits = 0;    // file offset of the pixel data
+  std::uint32_t offBits = 0;     // file offset of the pixel data
   std::uint32_t headerSize = 0;  // 40 (Windows) or 12 (OS/2)
   std::int32_t width = 0;
   std::int32_t height = 0;  // positive: rows bottom-up in the file; negative: top-down

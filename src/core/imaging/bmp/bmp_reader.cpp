@@ -52,10 +52,10 @@ std::unique_ptr<TQxInternalDIB> ReadRunLength(ByteSource& source, const BmpHeade
   if (h.offBits > source.Size()) throw EQxDIBInvalidDIBFile(kTruncated);
   std::uint64_t bytes = source.Size() - h.offBits;
   if (h.sizeImage > 0 && h.sizeImage < bytes) bytes = h.sizeImage;
-  const auto compression = h.compression == kCompressionRle8 ? DibCompression::Rle8
-                                                             : DibCompression::Rle4;
-  auto dib = TQxInternalDIB::Compressed(h.width, h.Rows(), h.bitCount, compression,
-                                        std::size_t(bytes));
+  const auto compression =
+      h.compression == kCompressionRle8 ? DibCompression::Rle8 : DibCompression::Rle4;
+  auto dib =
+      TQxInternalDIB::Compressed(h.width, h.Rows(), h.bitCount, compression, std::size_t(bytes));
   dib->colorsUsed = std::min(h.colorsUsed, kMaxColors);
   if (!source.ReadAt(h.offBits, dib->Data(), std::size_t(bytes)))
     throw EQxDIBInvalidDIBFile(kTruncated);

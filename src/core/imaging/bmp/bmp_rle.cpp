@@ -13,7 +13,10 @@ namespace {
 class RleDecoder {
  public:
   RleDecoder(std::span<const std::uint8_t> data, int width, int height, RleDepth depth)
-      : data_(data), width_(width), height_(height), depth_(depth),
+      : data_(data),
+        width_(width),
+        height_(height),
+        depth_(depth),
         out_(std::size_t(width) * std::size_t(height), 0) {}
 
   std::vector<std::uint8_t> Run() {
@@ -40,8 +43,9 @@ class RleDecoder {
   [[noreturn]] void Fail(int fault) const {
     const bool eight = depth_ == RleDepth::Rle8;
     const int number = eight ? fault : fault + 4;
-    throw EQxDIBInvalidDIB(std::string(eight ? "Convert8BitRLETo8BitRGB" : "Convert4BitRLETo4BitRGB") +
-                           ": Bad RLE Data " + std::to_string(number));
+    throw EQxDIBInvalidDIB(
+        std::string(eight ? "Convert8BitRLETo8BitRGB" : "Convert4BitRLETo4BitRGB") +
+        ": Bad RLE Data " + std::to_string(number));
   }
 
   // Index row of the current line; lines are counted from the bottom of the picture.
@@ -54,8 +58,7 @@ class RleDecoder {
     if (x_ + count > width_) Fail(1);
     std::uint8_t* line = Line();
     for (int i = 0; i < count; ++i) {
-      line[x_ + i] = depth_ == RleDepth::Rle8 ? value
-                                              : (i % 2 == 0 ? value >> 4 : value & 0x0F);
+      line[x_ + i] = depth_ == RleDepth::Rle8 ? value : (i % 2 == 0 ? value >> 4 : value & 0x0F);
     }
     x_ += count;
   }

@@ -22,8 +22,8 @@ LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& 
     return actions;
   }
   if (notice)
-    dialogs.Notice({QString::fromUtf8(kLoadErrorLine1) + scene.ListName,
-                    QString::fromUtf8(kLoadErrorLine2)});
+    dialogs.Notice(
+        {QString::fromUtf8(kLoadErrorLine1) + scene.ListName, QString::fromUtf8(kLoadErrorLine2)});
   actions.FillViewBlack = true;
   return actions;
 }

@@ -57,12 +57,12 @@ struct FailedShownPhoto {
 
 // What the display driver does next, in this order.
 struct LoadErrorActions {
-  bool SuspendWatching = true;    // `WatchEnabled` = 0
-  bool ResetShownPhoto = false;   // shown photo = this list entry (`CurrentFolder`, slot, index)
-  FailedShownPhoto ShownPhoto;    // ... with these values
+  bool SuspendWatching = true;      // `WatchEnabled` = 0
+  bool ResetShownPhoto = false;     // shown photo = this list entry (`CurrentFolder`, slot, index)
+  FailedShownPhoto ShownPhoto;      // ... with these values
   bool FillSlideshowBlack = false;  // the slideshow's back buffer over the display area
-  bool ShowFileName = false;      // the file-name label for the photo
-  QString SizeLbl;                // "読み込みエラー" when ShowFileName
+  bool ShowFileName = false;        // the file-name label for the photo
+  QString SizeLbl;                  // "読み込みエラー" when ShowFileName
   bool FillFullScreenBlack = false;
   // `ViewImg` black over the display area (the pane's rectangle in panorama mode), repainted.
   bool FillViewBlack = false;

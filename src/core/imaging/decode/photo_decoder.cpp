@@ -69,7 +69,8 @@ bool PhotoDecoder::DecodeForDisplay(const QString& path, int position, TSPIQxDIB
           JpegDecoder(file).Decode(JpegScale::Full, JpegMethod::Accurate, SourcePicture);
           return StepOutcome::Decoded;
         }},
-       {type == PhotoType::Bmp && !flags_.PluginHandlesBmp, [&] { return LoadStep(path, SourcePicture); }},
+       {type == PhotoType::Bmp && !flags_.PluginHandlesBmp,
+        [&] { return LoadStep(path, SourcePicture); }},
        {type == PhotoType::Tiff && !flags_.PluginHandlesTif,
         [&] { return TiffStep(path, TiffSampling::Full, SourcePicture); }},
        {true, [&] { return LoadStep(path, SourcePicture); }}},

@@ -46,8 +46,8 @@ std::unique_ptr<TQxInternalDIB> ConvertTo24(const TQxInternalDIB& source) {
     const auto indices = bmp::DecodeRle(
         std::span<const std::uint8_t>(source.Data(), source.ImageSize()), width, height, depth);
     for (int y = 0; y < height; ++y)
-      ExpandIndexBytes(indices.data() + std::size_t(y) * std::size_t(width), width,
-                       source.colors, out->Row(y));
+      ExpandIndexBytes(indices.data() + std::size_t(y) * std::size_t(width), width, source.colors,
+                       out->Row(y));
     return out;
   }
   for (int y = 0; y < height; ++y)

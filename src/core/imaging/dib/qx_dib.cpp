@@ -66,8 +66,7 @@ void TQxDIB::SetHeight(int height) {
 void TQxDIB::SetSize(int width, int height) {
   if (width <= 0) throw EQxDIBInvalidDIBPara("TQxDIB.SetWidth: Invalid Width");
   if (height <= 0) throw EQxDIBInvalidDIBPara("TQxDIB.SetWidth: Invalid Height");
-  if (width != Width() || height != Height())
-    Recreate(width, height, BitCount(), dib_->colorsUsed);
+  if (width != Width() || height != Height()) Recreate(width, height, BitCount(), dib_->colorsUsed);
 }
 
 void TQxDIB::Reshape(int width, int height, int bitCount) {
@@ -126,14 +125,16 @@ void TQxDIB::SetPixels(int x, int y, std::uint32_t value) {
 }
 
 std::uint8_t* TQxDIB::ScanLine(int y) {
-  if (y < 0 || y >= Height()) throw EQxDIBPixelPositionRange("TQxDIB.GetScanLine: y is Out of Range");
+  if (y < 0 || y >= Height())
+    throw EQxDIBPixelPositionRange("TQxDIB.GetScanLine: y is Out of Range");
   if (dib_->Compression() != DibCompression::None)
     throw EQxDIBBadDIBType("TQxDIB.GetScanLine: Bad DIB Type");
   return UniqueDIB().Row(y);
 }
 
 const std::uint8_t* TQxDIB::ConstScanLine(int y) const {
-  if (y < 0 || y >= Height()) throw EQxDIBPixelPositionRange("TQxDIB.GetScanLine: y is Out of Range");
+  if (y < 0 || y >= Height())
+    throw EQxDIBPixelPositionRange("TQxDIB.GetScanLine: y is Out of Range");
   if (dib_->Compression() != DibCompression::None)
     throw EQxDIBBadDIBType("TQxDIB.GetScanLine: Bad DIB Type");
   return dib_->Row(y);
@@ -218,8 +219,7 @@ void TQxDIB::SaveToFile(const QString& path) const {
 }
 
 void TQxDIB::Draw(TQxDIB& target, const QRect& rect) const {
-  if (target.BitCount() != 24)
-    throw EQxDIBBadDIBType("TQxDIB.Draw: Bad DIB Type");
+  if (target.BitCount() != 24) throw EQxDIBBadDIBType("TQxDIB.Draw: Bad DIB Type");
   // Same storage, or another depth: draw from a 24-bit copy so the source stays intact.
   TQxDIB source(*this);
   if (source.dib_ == target.dib_ || source.BitCount() != 24) source.TakeStorage(ConvertTo24(*dib_));

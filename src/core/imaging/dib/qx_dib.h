@@ -21,7 +21,14 @@ namespace kasumori::imaging {
 class ByteSource;
 
 // The pixel format as the buffer reports it; the numbers are the ones callers exchange.
-enum class TQxPixelFormat : int { Bit1 = 0, Bit4 = 1, Bit4Rle = 2, Bit8 = 3, Bit8Rle = 4, Bit24 = 5 };
+enum class TQxPixelFormat : int {
+  Bit1 = 0,
+  Bit4 = 1,
+  Bit4Rle = 2,
+  Bit8 = 3,
+  Bit8Rle = 4,
+  Bit24 = 5
+};
 
 class TQxDIB {
  public:

@@ -17,8 +17,7 @@ TQxInternalDIB::TQxInternalDIB(std::int32_t width, std::int32_t height, std::uin
   Allocate(*bytes);
 }
 
-std::unique_ptr<TQxInternalDIB> TQxInternalDIB::Compressed(std::int32_t width,
-                                                           std::int32_t height,
+std::unique_ptr<TQxInternalDIB> TQxInternalDIB::Compressed(std::int32_t width, std::int32_t height,
                                                            std::uint16_t bitCount,
                                                            DibCompression compression,
                                                            std::size_t dataBytes) {

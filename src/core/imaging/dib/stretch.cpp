@@ -31,7 +31,8 @@ void StretchNearest(const ConstBgrView& source, const BgrView& target, const QRe
   const std::uint8_t* previousSource = nullptr;
   const std::uint8_t* previousRow = nullptr;
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    std::uint8_t* out = target.data + std::size_t(clip.top() + int(r)) * std::size_t(target.stride) +
+    std::uint8_t* out = target.data +
+                        std::size_t(clip.top() + int(r)) * std::size_t(target.stride) +
                         3 * std::size_t(clip.left());
     const std::uint8_t* in = source.data + std::size_t(rows[r]) * std::size_t(source.stride);
     if (in == previousSource) {  // a repeated source row: copy the row already made

@@ -35,7 +35,8 @@ class ExifPass {
     if (type != PhotoType::Jpeg) return std::nullopt;
     std::uint8_t lead[kJpegLeadBytes];
     Read(0, lead, sizeof lead);
-    const bool app1 = lead[kApp1MarkerAt] == jpeg::kMarkerPrefix && lead[kApp1MarkerAt + 1] == jpeg::kApp1;
+    const bool app1 =
+        lead[kApp1MarkerAt] == jpeg::kMarkerPrefix && lead[kApp1MarkerAt + 1] == jpeg::kApp1;
     if (!app1 || std::memcmp(lead + kExifIdAt, kExifId, kExifIdBytes) != 0) return std::nullopt;
     layout_.ExifLength = ReadU16(lead + kApp1LengthAt, ByteOrder::BigEndian);
     layout_.ExifOrientationEntryOffset = 0;
@@ -51,7 +52,8 @@ class ExifPass {
     order_ = tiff::OrderOfMark(mark);
     layout_.TiffLittleEndian = order_ == ByteOrder::LittleEndian;
     const std::uint64_t first = base + tiff::kFirstIfdAt;
-    ForEachEntry(first, [&](const tiff::IfdEntry& e, std::uint64_t at) { FirstEntry(e, at, info); });
+    ForEachEntry(first,
+                 [&](const tiff::IfdEntry& e, std::uint64_t at) { FirstEntry(e, at, info); });
     info.CameraLbl = model_ + version_;
     info.CameraHint = info.CameraLbl;
     info.SatsueiLbl = aperture_ + shutter_ + iso_;
@@ -69,7 +71,8 @@ class ExifPass {
     Read(directory, countBytes, sizeof countBytes);
     const std::uint16_t count = ReadU16(countBytes, order_);
     for (std::uint32_t i = 0; i < count; ++i) {
-      const std::uint64_t at = directory + tiff::kEntryCountBytes + std::uint64_t(tiff::kEntrySize) * i;
+      const std::uint64_t at =
+          directory + tiff::kEntryCountBytes + std::uint64_t(tiff::kEntrySize) * i;
       tiff::IfdEntry e{};
       if (!tiff::ReadEntry(source_, at, order_, e))
         throw EExifReadError("ReadPhotoInfo: Offset is Out of File");
@@ -96,7 +99,8 @@ class ExifPass {
       return QString::fromLatin1(reinterpret_cast<const char*>(value), qsizetype(e.count));
     }
     const std::size_t n = e.count - 1;
-    if (!source_.Holds(base_ + e.value, n)) throw EExifReadError("ReadPhotoInfo: Offset is Out of File");
+    if (!source_.Holds(base_ + e.value, n))
+      throw EExifReadError("ReadPhotoInfo: Offset is Out of File");
     std::vector<char> bytes(n);
     Read(base_ + e.value, bytes.data(), n);
     return QString::fromLatin1(bytes.data(), qsizetype(n));
@@ -119,8 +123,9 @@ class ExifPass {
       case kTagOrientation: layout_.ExifOrientationEntryOffset = EntryOffset(at); break;
       case kTagExifIfd:
         if (e.count == 1)
-          ForEachEntry(base_ + e.value,
-                       [&](const tiff::IfdEntry& x, std::uint64_t xAt) { ExifEntry(x, xAt, info); });
+          ForEachEntry(base_ + e.value, [&](const tiff::IfdEntry& x, std::uint64_t xAt) {
+            ExifEntry(x, xAt, info);
+          });
         break;
       default: break;
     }

@@ -26,8 +26,9 @@ boolean FillInputBuffer(j_decompress_ptr cinfo) {
   auto* m = reinterpret_cast<ByteSourceManager*>(cinfo->src);
   const std::uint64_t size = m->source->Size();
   const std::size_t n =
-      m->offset < size ? std::size_t(std::min<std::uint64_t>(ByteSourceManager::kChunk, size - m->offset))
-                       : 0;
+      m->offset < size
+          ? std::size_t(std::min<std::uint64_t>(ByteSourceManager::kChunk, size - m->offset))
+          : 0;
   if (n == 0 || !m->source->ReadAt(m->offset, m->buffer, n)) {
     WARNMS(cinfo, JWRN_JPEG_EOF);
     m->buffer[0] = kMarkerPrefix;

@@ -16,8 +16,8 @@ struct IfdEntry {
   std::uint16_t tag;
   std::uint16_t type;
   std::uint32_t count;
-  std::uint32_t value;    // the 4-byte value field as a 32-bit number
-  std::uint16_t value16;  // its first two bytes in file order as a 16-bit number
+  std::uint32_t value;     // the 4-byte value field as a 32-bit number
+  std::uint16_t value16;   // its first two bytes in file order as a 16-bit number
   std::uint16_t value16b;  // its last two bytes
 };
 

@@ -91,11 +91,11 @@ struct StripPlan {
 StripPlan Plan(ByteSource& source, const TiffLayout& layout, TiffSampling sampling) {
   if (layout.width == 0 || layout.height == 0)
     throw ETiffError("TiffReader: Invalid Width or Height");
-  if (!ImageBytes(layout.width, layout.height, 24)) throw ETiffError("TiffReader: Image is too large");
+  if (!ImageBytes(layout.width, layout.height, 24))
+    throw ETiffError("TiffReader: Image is too large");
   StripPlan plan{StripOffsets(source, layout), int(layout.width), int(layout.height), 0, 1};
   plan.rowsPerStrip = plan.height / int(plan.offsets.size());
-  const std::uint64_t stripBytes =
-      std::uint64_t(plan.rowsPerStrip) * plan.width * kBytesPerPixel;
+  const std::uint64_t stripBytes = std::uint64_t(plan.rowsPerStrip) * plan.width * kBytesPerPixel;
   for (std::uint32_t offset : plan.offsets)
     if (!source.Holds(offset, stripBytes)) throw ETiffError("TiffReader: Strip is Out of File");
   // An uncompressed file must hold the rows its strips promise. This also bounds the buffer:
@@ -133,8 +133,7 @@ void Run(ByteSource& source, const StripPlan& plan, TQxInternalDIB& out) {
       // Repeat the row over its block, but never past the strip's own rows: each strip
       // still yields exactly its rows, so the picture keeps its geometry.
       const int copies = std::min({plan.step, plan.rowsPerStrip - j, plan.height - next});
-      for (int k = 1; k < copies; ++k)
-        std::copy_n(out.Row(next), out.Stride(), out.Row(next + k));
+      for (int k = 1; k < copies; ++k) std::copy_n(out.Row(next), out.Stride(), out.Row(next + k));
       next += copies;
     }
   }
