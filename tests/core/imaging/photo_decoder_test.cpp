@@ -167,6 +167,13 @@ TEST(DisplayDecoding, PluginFlagsHandJpegsToThePluginsButNotThumbnails) {
   EXPECT_EQ(host.calls, 1);
 }
 
+TEST(DisplayDecoding, OnlyExactPluginExtensionsSetTheFlags) {
+  const PluginFlags f = PluginFlagsFor({".png", ".jpeg", ".tiff", ".bmp"});
+  EXPECT_FALSE(f.PluginHandlesJpg);
+  EXPECT_TRUE(f.PluginHandlesBmp);
+  EXPECT_FALSE(f.PluginHandlesTif);
+}
+
 TEST(SpiLoading, BmpNamesTryTheOwnReaderFirst) {
   Fixture f;
   FakePluginHost host(true);

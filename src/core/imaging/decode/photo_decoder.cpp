@@ -41,6 +41,12 @@ bool StartsWithSoi(ByteSource& source) {
 
 }  // namespace
 
+PluginFlags PluginFlagsFor(const QStringList& pluginExtensions) {
+  return {.PluginHandlesJpg = pluginExtensions.contains(".jpg"),
+          .PluginHandlesBmp = pluginExtensions.contains(".bmp"),
+          .PluginHandlesTif = pluginExtensions.contains(".tif")};
+}
+
 JpegSize ThumbnailTarget(const ThumbnailZoom& zoom) {
   if (!zoom.Zoomed) return {kThumbnailSourceWidth, kThumbnailSourceHeight};
   return {int(std::trunc(kThumbnailSourceWidth * zoom.Factor + 0.5)),

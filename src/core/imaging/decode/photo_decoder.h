@@ -7,6 +7,7 @@
 #include "imaging/jpeg/jpeg_decoder.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <optional>
@@ -24,6 +25,10 @@ struct PluginFlags {
   bool PluginHandlesBmp = false;
   bool PluginHandlesTif = false;
 };
+
+// The flags from the extensions the plug-ins added to the photo extension table (each with
+// its dot, lower case): only exactly ".jpg", ".bmp" and ".tif" count.
+PluginFlags PluginFlagsFor(const QStringList& pluginExtensions);
 
 // From a photo's edit record: a zoomed record asks for a larger thumbnail source.
 struct ThumbnailZoom {

@@ -54,6 +54,11 @@ class ExifPass {
     const std::uint64_t first = base + tiff::kFirstIfdAt;
     ForEachEntry(first,
                  [&](const tiff::IfdEntry& e, std::uint64_t at) { FirstEntry(e, at, info); });
+    // The Exif directory is read once, after the first one, from the last pointer to it: a
+    // directory of pointers to one large directory would otherwise cost 65535² reads.
+    if (exifDirectory_)
+      ForEachEntry(base_ + *exifDirectory_,
+                   [&](const tiff::IfdEntry& e, std::uint64_t at) { ExifEntry(e, at, info); });
     info.CameraLbl = model_ + version_;
     info.CameraHint = info.CameraLbl;
     info.SatsueiLbl = aperture_ + shutter_ + iso_;
@@ -122,10 +127,7 @@ class ExifPass {
         break;
       case kTagOrientation: layout_.ExifOrientationEntryOffset = EntryOffset(at); break;
       case kTagExifIfd:
-        if (e.count == 1)
-          ForEachEntry(base_ + e.value, [&](const tiff::IfdEntry& x, std::uint64_t xAt) {
-            ExifEntry(x, xAt, info);
-          });
+        if (e.count == 1) exifDirectory_ = e.value;
         break;
       default: break;
     }
@@ -186,6 +188,7 @@ class ExifPass {
   ExifLayout& layout_;
   std::uint64_t base_ = 0;
   ByteOrder order_ = ByteOrder::BigEndian;
+  std::optional<std::uint32_t> exifDirectory_;
   QString model_, version_, aperture_, shutter_, iso_, flash_, bias_, focal_, sharpness_;
 };
 
