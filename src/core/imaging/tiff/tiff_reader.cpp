@@ -18,6 +18,10 @@ namespace {
 using namespace tiff;
 
 constexpr const char* kTruncated = "TiffReader: File is truncated";
+// The sparse step is chosen so that at least this many columns and rows are read: more than
+// the 80 × 60 thumbnail needs.
+constexpr int kSparseMinColumns = 160;
+constexpr int kSparseMinRows = 80;
 
 struct TiffLayout {
   ByteOrder order = ByteOrder::BigEndian;
@@ -104,7 +108,7 @@ StripPlan Plan(ByteSource& source, const TiffLayout& layout, TiffSampling sampli
   if (plan.rowsPerStrip == 0 || stripRows * plan.width * kBytesPerPixel > source.Size())
     throw ETiffError("TiffReader: Image is too large for the file");
   if (sampling == TiffSampling::Sparse)
-    plan.step = std::max(1, std::min(plan.width / 160, plan.height / 80));
+    plan.step = std::max(1, std::min(plan.width / kSparseMinColumns, plan.height / kSparseMinRows));
   return plan;
 }
 
