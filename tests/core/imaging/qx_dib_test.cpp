@@ -122,6 +122,13 @@ TEST(QxDibDraw, NearestStretchRepeatsAndDropsWholePixels) {
     EXPECT_EQ(target.Pixels(3, y), 0x00FF0000u);
     EXPECT_EQ(target.Pixels(4, y), 0u);  // outside the rectangle
   }
+  // Onto itself, shifted right: column 2 must read column 1 as it was before column 1 was
+  // overwritten.
+  TQxDIB self = Make24(3, 1);
+  for (int x = 0; x < 3; ++x) self.SetPixels(x, 0, std::uint32_t(x + 1));
+  self.Draw(self, QRect(1, 0, 2, 1));
+  EXPECT_EQ(self.Pixels(1, 0), 1u);
+  EXPECT_EQ(self.Pixels(2, 0), 2u);
   TQxDIB small = Make24(1, 1);
   source.Draw(small, QRect(-1, 0, 2, 1));  // clipped: only the right half lands
   EXPECT_EQ(small.Pixels(0, 0), 0x00FF0000u);

@@ -34,6 +34,7 @@ void ExpandIndexBytes(const std::uint8_t* src, int width, const ColorTable& colo
 }
 
 std::unique_ptr<TQxInternalDIB> ConvertTo24(const TQxInternalDIB& source) {
+  if (source.BitCount() == 24) return source.Clone();
   const int width = source.Width();
   const int height = source.Height();
   auto out = std::make_unique<TQxInternalDIB>(width, height, 24, 0);

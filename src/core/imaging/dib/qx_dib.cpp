@@ -220,9 +220,10 @@ void TQxDIB::SaveToFile(const QString& path) const {
 
 void TQxDIB::Draw(TQxDIB& target, const QRect& rect) const {
   if (target.BitCount() != 24) throw EQxDIBBadDIBType("TQxDIB.Draw: Bad DIB Type");
-  // Same storage, or another depth: draw from a 24-bit copy so the source stays intact.
+  // Holding the source's storage here makes target.UniqueDIB() detach when both are one
+  // storage, so a buffer drawn onto itself reads its old pixels.
   TQxDIB source(*this);
-  if (source.dib_ == target.dib_ || source.BitCount() != 24) source.TakeStorage(ConvertTo24(*dib_));
+  if (source.BitCount() != 24) source.TakeStorage(ConvertTo24(*dib_));
   const TQxInternalDIB& in = *source.dib_;
   TQxInternalDIB& out = target.UniqueDIB();
   StretchNearest({in.Data(), in.Width(), in.Height(), int(in.Stride())},
