@@ -10,7 +10,11 @@
 
 namespace kasumori::imaging {
 
+// Owns the libjpeg object: destroyed here, so that a header the library rejects inside the
+// decoder's constructor (where no destructor of the decoder runs) leaks nothing. Destroying
+// an object that was never created is safe: its memory manager is still null.
 struct JpegDecoder::State {
+  ~State() { jpeg_destroy_decompress(&cinfo); }
   jpeg_decompress_struct cinfo{};
   jpeg::ThrowingErrorManager err{};
   jpeg::ByteSourceManager source{};
@@ -69,7 +73,7 @@ JpegDecoder::JpegDecoder(ByteSource& source) : state_(std::make_unique<State>())
   if (!Guarded(state_->err, &state_->cinfo, OpenStep, &args)) throw EJpegError(state_->err.message);
 }
 
-JpegDecoder::~JpegDecoder() { jpeg_destroy_decompress(&state_->cinfo); }
+JpegDecoder::~JpegDecoder() = default;
 
 JpegSize JpegDecoder::ScaledSize(JpegScale scale) {
   jpeg_decompress_struct& c = state_->cinfo;
