@@ -117,6 +117,18 @@ TEST(DisplayDecoding, ARejectedJpegIsAnErrorReportedOnceNeverAnExit) {
   EXPECT_EQ(f.reports, 1);
   EXPECT_EQ(picture.Width(), 1);
 
+  // A frame header promising 60000 × 60000 pixels is refused before any pixel memory exists.
+  QByteArray huge = EncodeJpeg(MakeTestPicture(16, 16, 2), {});
+  const qsizetype sof = huge.indexOf("\xFF\xC0");
+  ASSERT_GT(sof, 0);
+  for (int at : {5, 7}) {  // height, then width, after length and precision
+    huge[sof + at] = char(0xEA);
+    huge[sof + at + 1] = char(0x60);
+  }
+  EXPECT_THROW(decoder.DecodeForDisplay(f.tree.File("huge.jpg", huge), 1, picture, f.report),
+               EQxDIBInvalidDIBPara);
+  EXPECT_EQ(f.reports, 2);
+
   // A cut-off file still shows what could be decoded.
   QFile whole(f.Jpeg("whole.jpg", 320, 240));
   ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
