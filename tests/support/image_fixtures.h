@@ -11,7 +11,7 @@
 
 namespace kasumori::testkit {
 
-struct BmpSpec {
+struct BmpFixture {
   int headerSize = 40;  // 40 Windows, 12 OS/2
   std::int32_t width = 1;
   std::int32_t height = 1;  // negative: rows top-down
@@ -24,13 +24,13 @@ struct BmpSpec {
   std::optional<std::uint32_t> offBits = {};  // default: right after the colour table
 };
 
-QByteArray BuildBmp(const BmpSpec& spec);
+QByteArray BuildBmp(const BmpFixture& fixture);
 
 // Bytes of a 24-bit BMP row set from top-down rows of 0x00RRGGBB values (bottom-up on disk,
 // rows padded to 4 bytes).
 QByteArray Bmp24Pixels(const std::vector<std::vector<std::uint32_t>>& rowsTopDown);
 
-struct TiffSpec {
+struct TiffFixture {
   bool bigEndian = false;
   std::uint32_t width = 1;
   std::uint32_t height = 1;
@@ -43,6 +43,6 @@ struct TiffSpec {
   std::optional<std::uint32_t> stripOffsetOverride = {};  // first strip's offset
 };
 
-QByteArray BuildTiff(const TiffSpec& spec);
+QByteArray BuildTiff(const TiffFixture& fixture);
 
 }  // namespace kasumori::testkit

@@ -10,7 +10,7 @@
 namespace kasumori::imaging {
 namespace {
 
-using testkit::BmpSpec;
+using testkit::BmpFixture;
 using testkit::BuildBmp;
 
 TQxDIB Load(const QByteArray& file) {
@@ -126,7 +126,7 @@ TEST(BmpReading, PaletteFilesWindowsAndOs2) {
   EXPECT_EQ(os2rgb.Pixels(0, 0), 0x00808080u);
 }
 
-BmpSpec Rle8(const QByteArray& data) {
+BmpFixture Rle8(const QByteArray& data) {
   return {.width = 4,
           .height = 2,
           .bitCount = 8,
@@ -150,10 +150,10 @@ TEST(BmpRunLength, EightAndFourBitDataDecodeBottomUp) {
 
   // 4 bits: run of 4 alternating 1 and 2, end of line, delta right 2, run of two 3s.
   const QByteArray rle4("\x04\x12\x00\x00\x00\x02\x02\x00\x02\x33\x00\x01", 12);
-  BmpSpec spec = Rle8(rle4);
-  spec.bitCount = 4;
-  spec.compression = 2;
-  TQxDIB four = Load(BuildBmp(spec));
+  BmpFixture fixture = Rle8(rle4);
+  fixture.bitCount = 4;
+  fixture.compression = 2;
+  TQxDIB four = Load(BuildBmp(fixture));
   four.SetPixelFormat(TQxPixelFormat::Bit24);
   EXPECT_EQ(four.Pixels(0, 1), 0x00FF0000u);
   EXPECT_EQ(four.Pixels(1, 1), 0x0000FF00u);
@@ -182,7 +182,7 @@ TEST(BmpRunLength, BrokenDataFailsOnConversion) {
     }
     EXPECT_EQ(dib.PixelFormat(), TQxPixelFormat::Bit8Rle);  // unchanged
   }
-  BmpSpec four = Rle8(QByteArray("\x05\x11", 2));
+  BmpFixture four = Rle8(QByteArray("\x05\x11", 2));
   four.bitCount = 4;
   four.compression = 2;
   TQxDIB dib = Load(BuildBmp(four));

@@ -15,8 +15,8 @@ namespace {
 
 using namespace testkit;
 
-QByteArray Jpeg(const ExifSpec& spec, const JpegOptions& options = {}) {
-  return EncodeJpeg(MakeTestPicture(16, 16, 1), BuildExifPayload(spec), options);
+QByteArray Jpeg(const ExifSpec& shot, const JpegOptions& options = {}) {
+  return EncodeJpeg(MakeTestPicture(16, 16, 1), BuildExifPayload(shot), options);
 }
 
 PhotoInfo Read(const QByteArray& file, const QString& name, ExifLayout& layout) {
@@ -25,16 +25,16 @@ PhotoInfo Read(const QByteArray& file, const QString& name, ExifLayout& layout) 
 }
 
 ExifSpec ExampleShot(bool bigEndian) {
-  ExifSpec spec;
-  spec.bigEndian = bigEndian;
-  spec.ifd0 = {Ascii(271, "NIKON CORPORATION"), Ascii(272, "DC-4800 Zoom"), Short(274, 1),
+  ExifSpec shot;
+  shot.bigEndian = bigEndian;
+  shot.ifd0 = {Ascii(271, "NIKON CORPORATION"), Ascii(272, "DC-4800 Zoom"), Short(274, 1),
                Ascii(305, "Ver1.00")};
-  spec.exif = {Rational(33434, 1, 250), Rational(33437, 28, 10),
+  shot.exif = {Rational(33434, 1, 250), Rational(33437, 28, 10),
                Short(34855, 100),       Ascii(36867, "2026:05:14 10:23:45"),
                SRational(37380, 3, 10), Short(37385, 1),
                Rational(37386, 56, 10), Long(40962, 640),
                Long(40963, 480),        Short(41994, 1)};
-  return spec;
+  return shot;
 }
 
 TEST(ExifReader, TheExampleShotInBothByteOrders) {
@@ -92,10 +92,10 @@ TEST(ExifReader, TiffFilesAreParsedFromOffsetZero) {
 
 TEST(ExifReader, ShutterSpeedValueStandsInForAMissingExposureTime) {
   for (auto [value, text] : {std::pair{6, "1/64 "}, std::pair{-1, "2 "}}) {
-    ExifSpec spec;
-    spec.exif = {SRational(37377, value, 1), Rational(33437, 0, 0)};
+    ExifSpec shot;
+    shot.exif = {SRational(37377, value, 1), Rational(33437, 0, 0)};
     ExifLayout layout;
-    EXPECT_EQ(Read(Jpeg(spec), "x.jpg", layout).SatsueiLbl, QString("F0.0 ") + text);
+    EXPECT_EQ(Read(Jpeg(shot), "x.jpg", layout).SatsueiLbl, QString("F0.0 ") + text);
   }
   ExifSpec both;  // an exposure time, read first, wins
   both.exif = {Rational(33434, 1, 60), SRational(37377, 6, 1)};
@@ -104,9 +104,9 @@ TEST(ExifReader, ShutterSpeedValueStandsInForAMissingExposureTime) {
 }
 
 TEST(ExifReaderHostile, OffsetsPastTheEndFailAndAreReportedOnce) {
-  ExifSpec spec;
-  spec.exif = {Rational(33437, 28, 10)};
-  QByteArray file = Jpeg(spec);
+  ExifSpec shot;
+  shot.exif = {Rational(33437, 28, 10)};
+  QByteArray file = Jpeg(shot);
   // The F-number's value offset sits in the last 4 bytes of the Exif directory's only entry.
   const qsizetype entry = file.indexOf(QByteArray("\x9D\x82\x05\x00", 4));
   ASSERT_GT(entry, 0);

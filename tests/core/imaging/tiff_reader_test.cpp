@@ -12,7 +12,7 @@ namespace kasumori::imaging {
 namespace {
 
 using testkit::BuildTiff;
-using testkit::TiffSpec;
+using testkit::TiffFixture;
 
 // Pixel (x, row) of the fixture pictures: red x, green row, blue 7.
 QByteArray Gradient(int width, int rows) {
