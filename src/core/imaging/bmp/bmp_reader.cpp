@@ -36,8 +36,8 @@ int PictureRow(const BmpHeader& h, int fileRow) {
 
 std::unique_ptr<TQxInternalDIB> ReadPlain(ByteSource& source, const BmpHeader& h) {
   const std::uint32_t colors = h.bitCount <= 8 ? std::min(h.colorsUsed, kMaxColors) : 0;
+  CheckDataFits(source, h, RowStride(std::uint64_t(h.width), h.bitCount));
   auto dib = std::make_unique<TQxInternalDIB>(h.width, h.Rows(), h.bitCount, colors);
-  CheckDataFits(source, h, dib->Stride());
   for (int i = 0; i < h.Rows(); ++i) {
     const std::uint64_t at = h.offBits + std::uint64_t(i) * dib->Stride();
     if (!source.ReadAt(at, dib->Row(PictureRow(h, i)), dib->Stride()))
