@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imaging/decode/load_error.h"
+
+#include "platform/dialog_service.h"
+
+namespace kasumori::imaging {
+
+LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& scene,
+                               LoadFailedFlags& loadFailed, platform::DialogService& dialogs) {
+  LoadErrorActions actions;
+  if (position < 1) return actions;
+  loadFailed.Set(position, true);
+  actions.ResetShownPhoto = true;
+  if (scene.SlideshowActive) {
+    actions.FillSlideshowBlack = true;
+    return actions;
+  }
+  actions.ShowFileName = true;
+  actions.SizeLbl = QString::fromUtf8(kLoadErrorSizeText);
+  if (scene.FullScreenActive) {
+    actions.FillFullScreenBlack = true;
+    return actions;
+  }
+  if (notice)
+    dialogs.Notice(
+        {QString::fromUtf8(kLoadErrorLine1) + scene.ListName, QString::fromUtf8(kLoadErrorLine2)});
+  actions.FillViewBlack = true;
+  return actions;
+}
+
+}  // namespace kasumori::imaging

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The load-error report: what happens when a photo cannot be decoded. The notice goes
+// through the dialog service; the changes to windows come back as a record the display
+// driver applies, so the rule itself runs without any window.
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace kasumori::platform {
+class DialogService;
+}
+
+namespace kasumori::imaging {
+
+inline constexpr char kLoadErrorSizeText[] = "読み込みエラー";
+inline constexpr char kLoadErrorLine1[] = "画像ファイル ";
+inline constexpr char kLoadErrorLine2[] = "は壊れているか、「Kasumori２」で読み込めない形式です。";
+
+// One flag per list position 1..10000, set when decoding that photo failed; the thumbnail
+// strip shows a black thumbnail for it. Reset whenever the photo list is rebuilt; the display
+// driver clears a position before it reads and decodes that photo again.
+class LoadFailedFlags {
+ public:
+  static constexpr int kPositions = 10000;
+  LoadFailedFlags() : flags_(kPositions + 1, false) {}
+  bool Get(int position) const { return InRange(position) && flags_[std::size_t(position)]; }
+  void Set(int position, bool failed) {
+    if (InRange(position)) flags_[std::size_t(position)] = failed;
+  }
+  void Reset() { flags_.assign(flags_.size(), false); }
+
+ private:
+  static bool InRange(int position) { return position >= 1 && position <= kPositions; }
+  std::vector<bool> flags_;
+};
+
+// The state the display is in while `ShowLoadError` runs.
+struct LoadErrorScene {
+  bool SlideshowActive = false;
+  bool FullScreenActive = false;
+  QString ListName = {};  // the photo's name in the list
+};
+
+// The shown-photo state after a failed load: the photo, with nothing applied.
+struct FailedShownPhoto {
+  unsigned ExifLength = 0;
+  int Rotation = 0;
+  QString Comment;
+  int Brightness = 0;
+  int Contrast = 256;
+  int Sharpness = 0;
+  int Effect = 0;
+  int CommentStyle = 0;
+};
+
+// What the display driver does next, in this order.
+struct LoadErrorActions {
+  bool SuspendWatching = true;      // `WatchEnabled` = 0
+  bool ResetShownPhoto = false;     // shown photo = this list entry (`CurrentFolder`, slot, index)
+  FailedShownPhoto ShownPhoto;      // ... with these values
+  bool FillSlideshowBlack = false;  // the slideshow's back buffer over the display area
+  bool ShowFileName = false;        // the file-name label for the photo
+  QString SizeLbl;                  // "読み込みエラー" when ShowFileName
+  bool FillFullScreenBlack = false;
+  // `ViewImg` black over the display area (the pane's rectangle in panorama mode), repainted.
+  bool FillViewBlack = false;
+};
+
+// `ShowLoadError`: marks the position failed and shows the two-line notice when asked to.
+LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& scene,
+                               LoadFailedFlags& loadFailed, platform::DialogService& dialogs);
+
+}  // namespace kasumori::imaging

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imaging/decode/photo_decoder.h"
+
+#include "imaging/decode/decode_steps.h"
+#include "imaging/decode/load_error.h"
+#include "imaging/dib/spi_qx_dib.h"
+#include "imaging/io/byte_source.h"
+#include "imaging/jpeg/jpeg_format.h"
+#include "imaging/photo_type.h"
+#include "imaging/tiff/tiff_reader.h"
+
+#include <cmath>
+
+namespace kasumori::imaging {
+
+namespace {
+
+constexpr int kThumbnailSourceWidth = 320;
+constexpr int kThumbnailSourceHeight = 240;
+
+StepOutcome TiffStep(const QString& path, TiffSampling sampling, TQxDIB& target) {
+  FileSource file(path);
+  switch (ReadTiff(file, sampling, target)) {
+    case TiffReadResult::Decoded: return StepOutcome::Decoded;
+    case TiffReadResult::NoStrips: return StepOutcome::Failed;
+    case TiffReadResult::Compressed: return StepOutcome::End;
+  }
+  return StepOutcome::Failed;
+}
+
+StepOutcome LoadStep(const QString& path, TSPIQxDIB& target) {
+  target.LoadFromFile(path);
+  return StepOutcome::Decoded;
+}
+
+bool StartsWithSoi(ByteSource& source) {
+  std::uint8_t head[2];
+  return source.ReadAt(0, head, sizeof head) && head[0] == jpeg::kMarkerPrefix &&
+         head[1] == jpeg::kStartOfImage;
+}
+
+}  // namespace
+
+PluginFlags PluginFlagsFor(const QStringList& pluginExtensions) {
+  return {.PluginHandlesJpg = pluginExtensions.contains(".jpg"),
+          .PluginHandlesBmp = pluginExtensions.contains(".bmp"),
+          .PluginHandlesTif = pluginExtensions.contains(".tif")};
+}
+
+JpegSize ThumbnailTarget(const ThumbnailZoom& zoom) {
+  if (!zoom.Zoomed) return {kThumbnailSourceWidth, kThumbnailSourceHeight};
+  return {int(std::trunc(kThumbnailSourceWidth * zoom.Factor + 0.5)),
+          int(std::trunc(kThumbnailSourceHeight * zoom.Factor + 0.5))};
+}
+
+JpegScale ThumbnailScale(JpegSize quarter, const ThumbnailZoom& zoom) {
+  const JpegSize t = ThumbnailTarget(zoom);
+  if (quarter.width < t.width || quarter.height < t.height) return JpegScale::Full;
+  if (quarter.width < 2 * t.width || quarter.height < 2 * t.height) return JpegScale::Half;
+  return JpegScale::Quarter;
+}
+
+PhotoDecoder::PhotoDecoder(PluginFlags flags, PicturePluginHost* host, LoadFailedFlags& loadFailed)
+    : flags_(flags), host_(host), loadFailed_(loadFailed) {}
+
+bool PhotoDecoder::DecodeForDisplay(const QString& path, int position, TSPIQxDIB& SourcePicture,
+                                    const std::function<void()>& reportFailure) {
+  if (position >= 1 && loadFailed_.Get(position)) return false;
+  SourcePicture.SetPluginHost(host_);
+  const PhotoType type = PhotoTypeOf(path);
+  const bool decoded = RunDecodeSteps(
+      {{type == PhotoType::Jpeg && !flags_.PluginHandlesJpg,
+        [&] {
+          FileSource file(path);
+          JpegDecoder(file).Decode(JpegScale::Full, JpegMethod::Accurate, SourcePicture);
+          return StepOutcome::Decoded;
+        }},
+       {type == PhotoType::Bmp && !flags_.PluginHandlesBmp,
+        [&] { return LoadStep(path, SourcePicture); }},
+       {type == PhotoType::Tiff && !flags_.PluginHandlesTif,
+        [&] { return TiffStep(path, TiffSampling::Full, SourcePicture); }},
+       {true, [&] { return LoadStep(path, SourcePicture); }}},
+      reportFailure);
+  if (decoded) SourcePicture.SetPixelFormat(TQxPixelFormat::Bit24);
+  return decoded;
+}
+
+std::optional<int> PhotoDecoder::DecodeForThumbnail(const QString& path, TSPIQxDIB& target,
+                                                    const ThumbnailZoom& zoom,
+                                                    const std::function<void()>& failureAction) {
+  target.SetPluginHost(host_);
+  const PhotoType type = PhotoTypeOf(path);
+  int reduction = 1;
+  const bool decoded = RunDecodeSteps(
+      {{type == PhotoType::Jpeg,
+        [&] {
+          FileSource file(path);
+          if (!StartsWithSoi(file)) return StepOutcome::Failed;
+          JpegDecoder decoder(file);
+          // The quarter-scale size comes from the header alone: one decode, not two.
+          const JpegScale scale = ThumbnailScale(decoder.ScaledSize(JpegScale::Quarter), zoom);
+          decoder.Decode(scale, JpegMethod::Fast, target);
+          reduction = static_cast<int>(scale);
+          return StepOutcome::Decoded;
+        }},
+       {type == PhotoType::Bmp && !flags_.PluginHandlesBmp, [&] { return LoadStep(path, target); }},
+       {type == PhotoType::Tiff && !flags_.PluginHandlesTif,
+        [&] { return TiffStep(path, TiffSampling::Sparse, target); }},
+       {true, [&] { return LoadStep(path, target); }}},
+      failureAction);
+  if (!decoded) return std::nullopt;
+  target.SetPixelFormat(TQxPixelFormat::Bit24);
+  return reduction;
+}
+
+}  // namespace kasumori::imaging

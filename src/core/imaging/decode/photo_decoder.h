@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// How a photo file becomes pixels: display decoding (full size, accurate) and thumbnail
+// decoding (smallest JPEG scale that still serves an 80 × 60 thumbnail), each trying the
+// built-in decoders by the file's type and then the plug-ins.
+#pragma once
+
+#include "imaging/jpeg/jpeg_decoder.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+namespace kasumori::imaging {
+
+class LoadFailedFlags;
+class PicturePluginHost;
+class TSPIQxDIB;
+
+// Set when a plug-in's filter names exactly ".jpg", ".bmp" or ".tif": display decoding then
+// leaves that type to the plug-ins (thumbnails heed only the BMP and TIFF flags).
+struct PluginFlags {
+  bool PluginHandlesJpg = false;
+  bool PluginHandlesBmp = false;
+  bool PluginHandlesTif = false;
+};
+
+// The flags from the extensions the plug-ins added to the photo extension table (each with
+// its dot, lower case): only exactly ".jpg", ".bmp" and ".tif" count.
+PluginFlags PluginFlagsFor(const QStringList& pluginExtensions);
+
+// From a photo's edit record: a zoomed record asks for a larger thumbnail source.
+struct ThumbnailZoom {
+  bool Zoomed = false;
+  double Factor = 1.0;
+};
+
+// 320 × 240, or scaled by the zoom factor (each side x + 0.5 truncated).
+JpegSize ThumbnailTarget(const ThumbnailZoom& zoom);
+// The JPEG scale for a thumbnail from the quarter-scale size: full when the quarter picture
+// is smaller than the target, half when smaller than twice the target, else quarter.
+JpegScale ThumbnailScale(JpegSize quarter, const ThumbnailZoom& zoom);
+
+class PhotoDecoder {
+ public:
+  // host may be null (no plug-ins); loadFailed must outlive the decoder.
+  PhotoDecoder(PluginFlags flags, PicturePluginHost* host, LoadFailedFlags& loadFailed);
+
+  // Fills SourcePicture as a 24-bit buffer at full size; its storage is kept when the size
+  // does not change. reportFailure (the display's `ShowLoadError` with the notice) runs for
+  // every attempt that fails. Returns false when nothing was decoded: the position is marked
+  // failed, or a compressed TIFF ended decoding. A decoder's error is reported, then thrown.
+  bool DecodeForDisplay(const QString& path, int position, TSPIQxDIB& SourcePicture,
+                        const std::function<void()>& reportFailure);
+
+  // Fills target as a 24-bit buffer and returns the JPEG reduction applied (1, 2 or 4; 1 for
+  // other types); nothing when a compressed TIFF ended it. failureAction (the thumbnail
+  // maker's) runs for every attempt that fails; a decoder's error runs it, then is thrown.
+  std::optional<int> DecodeForThumbnail(const QString& path, TSPIQxDIB& target,
+                                        const ThumbnailZoom& zoom,
+                                        const std::function<void()>& failureAction);
+
+ private:
+  PluginFlags flags_;
+  PicturePluginHost* host_;
+  LoadFailedFlags& loadFailed_;
+};
+
+}  // namespace kasumori::imaging

@@ -1,0 +1,219 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imaging/exif/exif_reader.h"
+
+#include "imaging/errors.h"
+#include "imaging/exif/exif_format.h"
+#include "imaging/exif/exif_text.h"
+#include "imaging/io/byte_source.h"
+#include "imaging/jpeg/jpeg_format.h"
+#include "imaging/photo_type.h"
+#include "imaging/tiff/tiff_directory.h"
+#include "imaging/tiff/tiff_format.h"
+
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace kasumori::imaging {
+
+namespace {
+
+using namespace exif;
+
+// One pass over one file: every read is checked against the source's size.
+class ExifPass {
+ public:
+  ExifPass(ByteSource& source, ExifLayout& layout) : source_(source), layout_(layout) {}
+
+  void Read(std::uint64_t offset, void* dest, std::size_t n) {
+    if (!source_.ReadAt(offset, dest, n))
+      throw EExifReadError("ReadPhotoInfo: Offset is Out of File");
+  }
+
+  std::optional<std::uint64_t> FindBase(PhotoType type) {
+    if (type == PhotoType::Tiff) return 0;
+    if (type != PhotoType::Jpeg) return std::nullopt;
+    std::uint8_t lead[kJpegLeadBytes];
+    Read(0, lead, sizeof lead);
+    const bool app1 =
+        lead[kApp1MarkerAt] == jpeg::kMarkerPrefix && lead[kApp1MarkerAt + 1] == jpeg::kApp1;
+    if (!app1 || std::memcmp(lead + kExifIdAt, kExifId, kExifIdBytes) != 0) return std::nullopt;
+    layout_.ExifLength = ReadU16(lead + kApp1LengthAt, ByteOrder::BigEndian);
+    layout_.ExifOrientationEntryOffset = 0;
+    layout_.ExifWidthEntryOffset = 0;
+    layout_.ExifHeightEntryOffset = 0;
+    return kJpegTiffBase;
+  }
+
+  void Run(std::uint64_t base, PhotoInfo& info) {
+    base_ = base;
+    std::uint8_t mark[tiff::kByteOrderBytes];
+    Read(base, mark, sizeof mark);
+    order_ = tiff::OrderOfMark(mark);
+    layout_.TiffLittleEndian = order_ == ByteOrder::LittleEndian;
+    const std::uint64_t first = base + tiff::kFirstIfdAt;
+    ForEachEntry(first,
+                 [&](const tiff::IfdEntry& e, std::uint64_t at) { FirstEntry(e, at, info); });
+    // The Exif directory is read once, after the first one, from the last pointer to it: a
+    // directory of pointers to one large directory would otherwise cost 65535² reads.
+    if (exifDirectory_)
+      ForEachEntry(base_ + *exifDirectory_,
+                   [&](const tiff::IfdEntry& e, std::uint64_t at) { ExifEntry(e, at, info); });
+    info.CameraLbl = model_ + version_;
+    info.CameraHint = info.CameraLbl;
+    info.SatsueiLbl = aperture_ + shutter_ + iso_;
+    if (!flash_.isEmpty()) {
+      info.StrobeShown = true;
+      info.StrobeLbl = flash_;
+    }
+    info.SatsueiLbl2 = bias_ + focal_ + sharpness_;
+  }
+
+ private:
+  template <typename Act>
+  void ForEachEntry(std::uint64_t directory, Act act) {
+    std::uint8_t countBytes[tiff::kEntryCountBytes];
+    Read(directory, countBytes, sizeof countBytes);
+    const std::uint16_t count = ReadU16(countBytes, order_);
+    for (std::uint32_t i = 0; i < count; ++i) {
+      const std::uint64_t at =
+          directory + tiff::kEntryCountBytes + std::uint64_t(tiff::kEntrySize) * i;
+      tiff::IfdEntry e{};
+      if (!tiff::ReadEntry(source_, at, order_, e))
+        throw EExifReadError("ReadPhotoInfo: Offset is Out of File");
+      act(e, at);
+    }
+  }
+
+  // The file offset of an entry's type field, when the whole entry lies in the segment
+  // that the save command copies; otherwise 0 (nothing to correct there).
+  std::uint64_t EntryOffset(std::uint64_t entryAt) const {
+    const std::uint64_t typeAt = entryAt + tiff::kEntryTypeAt;
+    const std::uint64_t segmentEnd = std::uint64_t(layout_.ExifLength) + kSegmentLead;
+    return typeAt + kEntryTailBytes <= segmentEnd ? typeAt : 0;
+  }
+
+  QString Text(const tiff::IfdEntry& e) {
+    if (e.count <= kInlineTextMax) {
+      std::uint8_t value[4];
+      // The value field's bytes in file order, whatever the byte order says.
+      const std::uint32_t v = e.value;
+      for (int k = 0; k < 4; ++k)
+        value[k] = order_ == ByteOrder::LittleEndian ? std::uint8_t(v >> (8 * k))
+                                                     : std::uint8_t(v >> (8 * (3 - k)));
+      return QString::fromLatin1(reinterpret_cast<const char*>(value), qsizetype(e.count));
+    }
+    const std::size_t n = e.count - 1;
+    if (!source_.Holds(base_ + e.value, n))
+      throw EExifReadError("ReadPhotoInfo: Offset is Out of File");
+    std::vector<char> bytes(n);
+    Read(base_ + e.value, bytes.data(), n);
+    return QString::fromLatin1(bytes.data(), qsizetype(n));
+  }
+
+  std::pair<std::uint32_t, std::uint32_t> Rational(const tiff::IfdEntry& e) {
+    std::uint8_t b[kRationalBytes];
+    Read(base_ + e.value, b, sizeof b);
+    return {ReadU32(b, order_), ReadU32(b + 4, order_)};
+  }
+
+  void FirstEntry(const tiff::IfdEntry& e, std::uint64_t at, PhotoInfo& info) {
+    switch (e.tag) {
+      case kTagModel: model_ = ModelText(Text(e)); break;
+      case kTagSoftware: version_ = VersionText(Text(e)); break;
+      case kTagMake:
+        info.MakerLbl = "(" + MakerText(Text(e)) + ")";
+        info.MakerHint = info.MakerLbl;
+        break;
+      case kTagOrientation: layout_.ExifOrientationEntryOffset = EntryOffset(at); break;
+      case kTagExifIfd:
+        if (e.count == 1) exifDirectory_ = e.value;
+        break;
+      default: break;
+    }
+  }
+
+  void DateTime(const tiff::IfdEntry& e, PhotoInfo& info) {
+    char d[kDateTimeBytes];
+    Read(base_ + e.value, d, sizeof d);
+    const QString s = QString::fromLatin1(d, kDateTimeBytes);
+    info.NarrowFileName = true;
+    info.HidukeLbl = s.mid(2, 2) + "/" + s.mid(5, 2) + "/" + s.mid(8, 2);
+    info.TimeLbl = s.mid(11, 2) + ":" + s.mid(14, 2) + ":" + s.mid(17, 2);
+  }
+
+  void ExifEntry(const tiff::IfdEntry& e, std::uint64_t at, PhotoInfo& info) {
+    switch (e.tag) {
+      case kTagDateTimeOriginal: DateTime(e, info); break;
+      case kTagFNumber: {
+        const auto [n, d] = Rational(e);
+        aperture_ = ApertureText(n, d);
+        break;
+      }
+      case kTagExposureTime: {
+        const auto [p, q] = Rational(e);
+        if (p != 0 && q != 0) shutter_ = ExposureTimeText(p, q);
+        break;
+      }
+      case kTagShutterSpeedValue: {
+        if (!shutter_.isEmpty()) break;
+        const auto [a, b] = Rational(e);
+        shutter_ = ShutterSpeedText(std::int32_t(a), std::int32_t(b));
+        break;
+      }
+      case kTagIsoSpeed:
+        if (e.value16 != 0) iso_ = "ISO" + QString::number(e.value16);
+        break;
+      case kTagFlash:
+        if (e.value16 & 1) flash_ = QString::fromUtf8(kStrobeText);
+        break;
+      case kTagExposureBias: {
+        const auto [a, b] = Rational(e);
+        bias_ = BiasText(std::int32_t(a), std::int32_t(b));
+        break;
+      }
+      case kTagSharpness: sharpness_ = SharpnessText(e.value16); break;
+      case kTagFocalLength: {
+        const auto [n, d] = Rational(e);
+        focal_ = FocalLengthText(n, d);
+        break;
+      }
+      case kTagPixelXDimension: layout_.ExifWidthEntryOffset = EntryOffset(at); break;
+      case kTagPixelYDimension: layout_.ExifHeightEntryOffset = EntryOffset(at); break;
+      default: break;
+    }
+  }
+
+  ByteSource& source_;
+  ExifLayout& layout_;
+  std::uint64_t base_ = 0;
+  ByteOrder order_ = ByteOrder::BigEndian;
+  std::optional<std::uint32_t> exifDirectory_;
+  QString model_, version_, aperture_, shutter_, iso_, flash_, bias_, focal_, sharpness_;
+};
+
+}  // namespace
+
+PhotoInfo ReadPhotoInfo(ByteSource& source, const QString& fileName, ExifLayout& layout) {
+  layout.ExifLength = 0;
+  PhotoInfo info;
+  info.FileSizeLbl = FileSizeText(source.Size());
+  ExifPass pass(source, layout);
+  const std::optional<std::uint64_t> base = pass.FindBase(PhotoTypeOf(fileName));
+  if (base) pass.Run(*base, info);
+  return info;
+}
+
+PhotoInfo ReadPhotoInfo(int position, const QString& path, ExifLayout& layout,
+                        const std::function<void(int position)>& showLoadError) {
+  try {
+    FileSource file(path);
+    return ReadPhotoInfo(file, path, layout);
+  } catch (const ImagingError&) {
+    layout.ExifLength = 0;
+    if (showLoadError) showLoadError(position);
+    throw;
+  }
+}
+
+}  // namespace kasumori::imaging

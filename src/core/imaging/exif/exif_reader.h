@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// `ReadPhotoInfo`: the file size and the Exif shooting data of one photo, read along the
+// fixed path cameras write (first directory, then the Exif directory).
+#pragma once
+
+#include "imaging/exif/photo_info.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace kasumori::imaging {
+
+class ByteSource;
+
+// Reads the source as the file `fileName` (its extension decides JPEG, TIFF or neither).
+// Throws EExifReadError when any read would run past the end of the source; an absent
+// structure is no failure, its labels just stay empty.
+PhotoInfo ReadPhotoInfo(ByteSource& source, const QString& fileName, ExifLayout& layout);
+
+// The display driver's entry: opens the file; when it cannot be opened or read,
+// showLoadError(position) runs and the error is thrown on, which ends the display.
+PhotoInfo ReadPhotoInfo(int position, const QString& path, ExifLayout& layout,
+                        const std::function<void(int position)>& showLoadError);
+
+}  // namespace kasumori::imaging

@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "imaging/jpeg/jpeg_decoder.h"
+
+#include "imaging/dib/dib_geometry.h"
+#include "imaging/dib/qx_dib.h"
+#include "imaging/errors.h"
+#include "imaging/jpeg/jpeg_source.h"
+
+#include <algorithm>
+
+namespace kasumori::imaging {
+
+// Owns the libjpeg object: destroyed here, so that a header the library rejects inside the
+// decoder's constructor (where no destructor of the decoder runs) leaks nothing. Destroying
+// an object that was never created is safe: its memory manager is still null.
+struct JpegDecoder::State {
+  ~State() { jpeg_destroy_decompress(&cinfo); }
+  jpeg_decompress_struct cinfo{};
+  jpeg::ThrowingErrorManager err{};
+  jpeg::ByteSourceManager source{};
+};
+
+namespace {
+
+using Step = void (*)(j_decompress_ptr cinfo, void* arg);
+
+// The one place that calls setjmp. This frame and every step run under it hold only plain
+// values and pointers, so the library's jump back here skips no destructor.
+bool Guarded(jpeg::ThrowingErrorManager& err, j_decompress_ptr cinfo, Step step, void* arg) {
+  if (setjmp(err.jump) != 0) return false;
+  step(cinfo, arg);
+  return true;
+}
+
+struct OpenArgs {
+  jpeg::ByteSourceManager* manager;
+  ByteSource* source;
+};
+
+void OpenStep(j_decompress_ptr cinfo, void* arg) {
+  auto* a = static_cast<OpenArgs*>(arg);
+  jpeg_create_decompress(cinfo);
+  jpeg::InstallSource(cinfo, *a->manager, *a->source);
+  jpeg_read_header(cinfo, TRUE);
+}
+
+void CalcStep(j_decompress_ptr cinfo, void*) { jpeg_calc_output_dimensions(cinfo); }
+
+struct RowsArgs {
+  std::uint8_t* top;
+  std::size_t stride;
+};
+
+void DecodeStep(j_decompress_ptr cinfo, void* arg) {
+  auto* a = static_cast<RowsArgs*>(arg);
+  jpeg_start_decompress(cinfo);
+  constexpr JDIMENSION kBatch = 16;  // rows handed to libjpeg per call
+  JSAMPROW rows[kBatch];
+  while (cinfo->output_scanline < cinfo->output_height) {
+    const JDIMENSION n = std::min(kBatch, cinfo->output_height - cinfo->output_scanline);
+    for (JDIMENSION i = 0; i < n; ++i)
+      rows[i] = a->top + std::size_t(cinfo->output_scanline + i) * a->stride;
+    jpeg_read_scanlines(cinfo, rows, n);
+  }
+  jpeg_finish_decompress(cinfo);
+}
+
+}  // namespace
+
+JpegDecoder::JpegDecoder(ByteSource& source) : state_(std::make_unique<State>()) {
+  state_->cinfo.err = jpeg::InstallErrorManager(state_->err);
+  OpenArgs args{&state_->source, &source};
+  if (!Guarded(state_->err, &state_->cinfo, OpenStep, &args)) throw EJpegError(state_->err.message);
+}
+
+JpegDecoder::~JpegDecoder() = default;
+
+JpegSize JpegDecoder::ScaledSize(JpegScale scale) {
+  jpeg_decompress_struct& c = state_->cinfo;
+  c.scale_num = 1;
+  c.scale_denom = static_cast<unsigned>(scale);
+  if (!Guarded(state_->err, &c, CalcStep, nullptr)) throw EJpegError(state_->err.message);
+  return {int(c.output_width), int(c.output_height)};
+}
+
+void JpegDecoder::Decode(JpegScale scale, JpegMethod method, TQxDIB& target) {
+  jpeg_decompress_struct& c = state_->cinfo;
+  c.dct_method = method == JpegMethod::Accurate ? JDCT_ISLOW : JDCT_IFAST;
+  c.out_color_space = JCS_EXT_BGR;
+  const JpegSize size = ScaledSize(scale);
+  if (!ImageBytes(size.width, size.height, 24))
+    throw EQxDIBInvalidDIBPara("TQxInternalDIB.Create: Image is too large");
+  target.Reshape(size.width, size.height, 24);
+  RowsArgs rows{target.ScanLine(0), std::size_t(target.Stride())};
+  if (!Guarded(state_->err, &c, DecodeStep, &rows)) throw EJpegError(state_->err.message);
+}
+
+}  // namespace kasumori::imaging

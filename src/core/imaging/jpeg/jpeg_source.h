@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// libjpeg's two hooks for this program: a source manager that reads any ByteSource, and an
+// error manager that returns control to the caller instead of calling exit().
+#pragma once
+
+#include <csetjmp>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace kasumori::imaging {
+class ByteSource;
+}
+
+namespace kasumori::imaging::jpeg {
+
+// error_exit formats the library's message here and jumps back to the guard that set `jump`.
+struct ThrowingErrorManager {
+  jpeg_error_mgr pub;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+// Installs the manager; warnings (such as a truncated file, which libjpeg fills grey) are
+// silent, as the viewer shows what could be decoded.
+jpeg_error_mgr* InstallErrorManager(ThrowingErrorManager& manager);
+
+// Reads the source in 64 KiB pieces; past its end it feeds an end-of-image marker, as
+// libjpeg's own file source does.
+struct ByteSourceManager {
+  static constexpr std::size_t kChunk = 64 * 1024;
+  jpeg_source_mgr pub;
+  ByteSource* source;
+  std::uint64_t offset;
+  JOCTET buffer[kChunk];
+};
+
+void InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSource& source);
+
+}  // namespace kasumori::imaging::jpeg
