@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QImage>
+#include "imaging/dib/qx_dib.h"
+
 #include <QWidget>
 
 namespace kasumori::ui {
 
-// The photo view: shows the display buffer pixel for pixel at its top-left corner.
+// The photo view: shows its 24-bit display buffer pixel for pixel at its top-left corner.
 class ViewImage final : public QWidget {
   Q_OBJECT
 
@@ -16,14 +17,15 @@ class ViewImage final : public QWidget {
   // Resizes the view and its buffer; the buffer is filled with the colour.
   void Reset(const QSize& size, const QColor& fill);
   void Fill(const QColor& colour);
-  QImage& Buffer() { return buffer_; }
-  const QImage& Buffer() const { return buffer_; }
+  imaging::TQxDIB& Buffer() { return buffer_; }
+  const imaging::TQxDIB& Buffer() const { return buffer_; }
+  QSize BufferSize() const { return {buffer_.Width(), buffer_.Height()}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QImage buffer_;
+  imaging::TQxDIB buffer_;
 };
 
 }  // namespace kasumori::ui

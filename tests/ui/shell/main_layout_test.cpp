@@ -48,7 +48,7 @@ TEST_F(LayoutTest, StandardSizeModesFollowTheirTables) {
     SCOPED_TRACE(int(e.mode));
     EXPECT_EQ(form->centralWidget()->size(), e.client);
     EXPECT_EQ(Bounds(*form, "ViewImg"), e.view);
-    EXPECT_EQ(form->View()->Buffer().size(), e.view.size());
+    EXPECT_EQ(form->View()->BufferSize(), e.view.size());
     EXPECT_EQ(Bounds(*form, "FolderPnl"), e.folder);
     EXPECT_EQ(Bounds(*form, "HenshuPnl"), e.henshu);
     EXPECT_EQ(form->Panels().gashitsuPnl->isVisible(), e.gashitsuShown);
