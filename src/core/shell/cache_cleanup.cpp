@@ -109,6 +109,12 @@ std::optional<QString> CacheFileSource(const QString& cacheFileName) {
 
 void CleanSlotCache(const QString& slotCacheFolder, const QString& slotRoot) {
   const QString k = SlotCacheName(slotRoot);
+  if (k.isEmpty() && slotRoot.startsWith(u'/')) {
+    // A slot rooted at "/" keeps its thumbnails under the whole path, so the slot's cache
+    // folder itself stands for the root; dropping it would lose every rotation it remembers.
+    CleanSlotRoot(slotCacheFolder, slotRoot);
+    return;
+  }
   for (const QString& e : SubFolders(slotCacheFolder)) {
     if (k.isEmpty() || e != k) {
       RemoveTree(slotCacheFolder + '/' + e);

@@ -94,6 +94,19 @@ TEST_F(SlotCacheTree, MonthlyCleanupRunsOncePerMonth) {
   EXPECT_TRUE(Cached("Pictures/2024/IMG_0001_jpg.bmp"));
 }
 
+TEST(SlotCache, ARootWithoutALastComponentIsCleanedInPlace) {
+  testkit::TempTree tree;
+  testkit::TempTree cache;
+  const QString photos = tree.Folder("media");
+  tree.File("media/a.jpg");
+  // A slot rooted at "/" keeps its thumbnails under the photos' whole path.
+  cache.File(photos.mid(1) + "/a_jpg.dat", "100\r\n1\r\n");
+  cache.File(photos.mid(1) + "/gone_jpg.bmp");
+  CleanSlotCache(cache.Path(), "/");
+  EXPECT_TRUE(cache.Exists(photos.mid(1) + "/a_jpg.dat")) << "rotations survive";
+  EXPECT_FALSE(cache.Exists(photos.mid(1) + "/gone_jpg.bmp"));
+}
+
 TEST(EmptyFolder, RemovesEverythingDirectlyInside) {
   testkit::TempTree tree;
   tree.File("Temp/a.jpg");

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "thumbs/thumbnail_files.h"
+
+#include "shell/text_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace kasumori::thumbs {
+
+namespace {
+
+QString LastComponent(const QString& root) {
+  return root.mid(root.lastIndexOf(u'/') + 1);
+}
+
+QString JoinPath(const QString& left, const QString& right) {
+  if (right.isEmpty()) return left;
+  return right.startsWith(u'/') ? left + right : left + u'/' + right;
+}
+
+// The folder from the slot root's last component on. Inside the slot the component is taken
+// where the root ends, so that a root like "/data/a" does not match the "a" of "data": the
+// cache root folder must carry the root's own name, or the monthly pruning drops it.
+QString RelativeFolder(const QString& slotRoot, const QString& folder) {
+  const QString component = LastComponent(slotRoot);
+  if (component.isEmpty()) return folder;
+  const bool inside = folder.compare(slotRoot, Qt::CaseInsensitive) == 0 ||
+                      folder.startsWith(slotRoot + u'/', Qt::CaseInsensitive);
+  if (inside) return component + folder.mid(slotRoot.size());
+  const qsizetype at = folder.indexOf(component);
+  return at < 0 ? folder : folder.mid(at);
+}
+
+void RemoveAndPruneFolder(const QString& path) {
+  if (QFile::remove(path)) QDir().rmdir(QFileInfo(path).path());
+}
+
+}  // namespace
+
+QString ThumbnailFileName(const QString& photoName) {
+  const qsizetype dot = photoName.lastIndexOf(u'.');
+  if (dot < 0) return photoName + QStringLiteral("_.bmp");
+  return photoName.left(dot) + u'_' + photoName.mid(dot + 1) + QStringLiteral(".bmp");
+}
+
+QString ThumbnailPath(const QString& thumbnailFolder, int slot, const QString& slotRoot,
+                      const QString& folder, const QString& name) {
+  QString relative = RelativeFolder(slotRoot, folder);
+  const qsizetype colon = relative.indexOf(u':');
+  if (colon >= 0) relative[colon] = QChar(0xFF1A);  // the full-width colon "："
+  while (relative.endsWith(u'/')) relative.chop(1);
+  const QString slotFolder = thumbnailFolder + QStringLiteral("/0") + QString::number(slot);
+  const QString folderPart = QDir::cleanPath(JoinPath(slotFolder, relative));
+  if (!QFileInfo(folderPart).isDir()) QDir().mkpath(folderPart);
+  return folderPart + u'/' + ThumbnailFileName(name);
+}
+
+QString SidecarPath(const QString& thumbnailPath) {
+  return thumbnailPath.chopped(4) + QStringLiteral(".dat");
+}
+
+std::optional<int> ReadSidecarRotation(const QString& sidecarPath) {
+  const auto lines = shell::ReadTextLines(sidecarPath);
+  if (!lines || lines->size() < 2) return std::nullopt;
+  bool ok = false;
+  const long long value = lines->at(1).trimmed().toLongLong(&ok);
+  if (!ok) return std::nullopt;
+  return int(static_cast<std::int8_t>(static_cast<std::uint8_t>(value & 0xFF)));
+}
+
+bool StoreRotation(const QString& thumbnailPath, int rotation) {
+  const QString sidecar = SidecarPath(thumbnailPath);
+  QFile::remove(thumbnailPath);
+  QFile::remove(sidecar);
+  if (rotation == 0) return true;
+  try {
+    shell::WriteTextLines(sidecar, {QStringLiteral("100"), QString::number(rotation)});
+  } catch (const shell::TextFileError&) {
+    return false;
+  }
+  return true;
+}
+
+void RemoveThumbnailFiles(const QString& thumbnailPath) {
+  RemoveAndPruneFolder(thumbnailPath);
+  RemoveAndPruneFolder(SidecarPath(thumbnailPath));
+}
+
+}  // namespace kasumori::thumbs
