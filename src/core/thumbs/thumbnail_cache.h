@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The thumbnails of the current photo list: one 80 × 60 buffer per list position, loaded from
+// the disk cache or made on first use, with the rotation each photo's sidecar remembers.
+#pragma once
+
+#include "imaging/decode/load_error.h"
+#include "imaging/dib/qx_dib.h"
+#include "library/folder_state.h"
+#include "library/photo_list.h"
+#include "shell/settings.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace kasumori::thumbs {
+
+class ThumbnailCache {
+ public:
+  // Makes the thumbnail of a position into its buffer and stores it at the path ("" = do not
+  // store); false when the photo could not be made.
+  using Maker = std::function<bool(int position, const QString& storePath)>;
+
+  ThumbnailCache(const library::PhotoList& list, const library::FolderState& folders,
+                 const shell::Settings& settings, QString thumbnailFolder,
+                 imaging::LoadFailedFlags& loadFailed);
+
+  void SetMaker(Maker maker) { maker_ = std::move(maker); }
+
+  // The list was rebuilt: no position is loaded, failed or rotated any more. The buffers
+  // stay allocated and are refilled on demand.
+  void Reset();
+
+  // Makes sure the position's buffer holds its thumbnail.
+  void Fetch(int position);
+
+  // The cache file of a photo of the current folder; "" outside the slots.
+  QString CurrentThumbnailPath(const QString& name) const;
+  // The cache file of a photo of a slot's folder.
+  QString ThumbnailPathFor(int slot, const QString& folder, const QString& name) const;
+
+  imaging::TQxDIB& Buffer(int position);
+  bool Loaded(int position) const { return InRange(position) && loaded_[Index(position)]; }
+  void MarkNotLoaded(int position);
+  int Rotation(int position) const { return InRange(position) ? rotation_[Index(position)] : 0; }
+  void SetRotation(int position, int rotation);
+  imaging::LoadFailedFlags& LoadFailed() { return loadFailed_; }
+
+ private:
+  static bool InRange(int position) { return position >= 1 && position <= library::kMaxPhotos; }
+  static std::size_t Index(int position) { return std::size_t(position); }
+  void MakeBlack(int position);
+  bool LoadCached(int position, const QString& path);
+
+  const library::PhotoList& list_;
+  const library::FolderState& folders_;
+  const shell::Settings& settings_;
+  QString thumbnailFolder_;
+  imaging::LoadFailedFlags& loadFailed_;
+  Maker maker_;
+  std::vector<std::unique_ptr<imaging::TQxDIB>> buffers_;  // created on first use
+  std::vector<bool> loaded_;
+  std::vector<std::int8_t> rotation_;
+};
+
+}  // namespace kasumori::thumbs
