@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "display/row_bands.h"
+#include "display/row_sum.h"
 
 namespace kasumori::display {
 
@@ -49,6 +50,12 @@ ResamplePlan PlanAxes(const ComposeGeometry& g, Rotation rotation, int width, in
   return plan;
 }
 
+int MaxCount(const SampleAxis& axis) {
+  int most = 0;
+  for (std::size_t o = 0; o + 1 < axis.start.size(); ++o) most = std::max(most, axis.Count(int(o)));
+  return most;
+}
+
 // Per output row: `acc` gets, for every column coordinate, the sum over the row samples; the
 // horizontal pass then adds the column samples of each display pixel.
 template <class Acc>
@@ -61,16 +68,14 @@ void ResampleRows(const ConstPixelView& src, const PixelView& out, const Resampl
   std::vector<Acc> acc(std::size_t(std::max(span, 0)) * kBytesPerPixel);
   const int outputCols = int(cols.start.size()) - 1;
   const bool toned = !tone.Identity();
+  std::vector<const std::uint8_t*> lines(std::size_t(std::max(MaxCount(rows), 1)));
   for (int m = first; m < end; ++m) {
-    std::fill(acc.begin(), acc.end(), Acc(0));
     const std::int32_t* rowSamples = rows.index.data() + rows.start[std::size_t(m)];
     const int rowCount = rows.Count(m);
     if (!plan.columnsAreSourceRows) {
-      for (int j = 0; j < rowCount; ++j) {
-        const std::uint8_t* line = src.Row(rowSamples[j]) + std::ptrdiff_t(lo) * kBytesPerPixel;
-        Acc* a = acc.data();
-        for (std::size_t k = 0; k < acc.size(); ++k) a[k] += line[k];
-      }
+      for (int j = 0; j < rowCount; ++j)
+        lines[std::size_t(j)] = src.Row(rowSamples[j]) + std::ptrdiff_t(lo) * kBytesPerPixel;
+      SumRows(lines.data(), rowCount, int(acc.size()), acc.data());
     } else {
       for (int s = 0; s < span; ++s) {
         const std::uint8_t* line = src.Row(lo + s);
@@ -116,12 +121,6 @@ void ResampleRows(const ConstPixelView& src, const PixelView& out, const Resampl
       }
     }
   }
-}
-
-int MaxCount(const SampleAxis& axis) {
-  int most = 0;
-  for (std::size_t o = 0; o + 1 < axis.start.size(); ++o) most = std::max(most, axis.Count(int(o)));
-  return most;
 }
 
 }  // namespace
