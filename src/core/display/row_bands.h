@@ -5,6 +5,8 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -21,14 +23,20 @@ void RunRowBands(int rows, int bands, const Kernel& kernel) {
     if (rows > 0) kernel(0, rows);
     return;
   }
+  const auto start = [&](int band) { return int(std::int64_t(rows) * band / bands); };
   std::vector<std::thread> helpers;
   helpers.reserve(std::size_t(bands - 1));
-  for (int band = 1; band < bands; ++band) {
-    const int first = int(std::int64_t(rows) * band / bands);
-    const int end = int(std::int64_t(rows) * (band + 1) / bands);
-    helpers.emplace_back([&kernel, first, end] { kernel(first, end); });
+  int band = 1;
+  try {
+    for (; band < bands; ++band) {
+      const int first = start(band), end = start(band + 1);
+      helpers.emplace_back([&kernel, first, end] { kernel(first, end); });
+    }
+  } catch (const std::system_error&) {
+    // No thread to be had: the calling thread runs the bands left over as well.
   }
-  kernel(0, int(std::int64_t(rows) / bands));
+  kernel(0, start(1));
+  if (band < bands) kernel(start(band), rows);
   for (auto& helper : helpers) helper.join();
 }
 

@@ -21,6 +21,13 @@ void SharpenKernel(const ConstPixelView& unsharpened, const PixelView& area, int
 // Whether the stage runs at all: only in high-quality mode, or for a thumbnail.
 bool SharpenStageRuns(QualityMode mode, bool renderForThumbnail);
 
+// The picture the stage sharpens: the save rendering, the thumbnail, the slideshow's back
+// buffer, the full-screen picture or the main window's picture, in that precedence. The area
+// is DisplayWidth × DisplayHeight at the pane origin, for the thumbnail at 0, 0.
+enum class SharpenTarget { ZoomPicture, ThumbnailBuffer, SlideBuffer, FullImg, ViewImg };
+SharpenTarget SharpenTargetFor(bool renderForSave, bool renderForThumbnail, bool slideshowActive,
+                               bool fullScreenActive);
+
 // The stage with its work buffer. ScratchBuffer holds the copy the pixels are judged on. The
 // mask and the darkened colours are not kept in buffers of their own: the one pass writes a
 // darkened pixel where the mask is black and leaves the others, which is what the AND and OR

@@ -16,19 +16,6 @@ TEST(ComposeGeometryTest, SmallPhotoIsShownAtFullSizeAndCentred) {
   EXPECT_EQ(RatioText(g.ViewPercent), "100%");
 }
 
-TEST(ComposeGeometryTest, AreaShapedPhotosHaveNoBands) {
-  for (int scale : {1, 2, 3, 7}) {
-    for (bool wide : {false, true}) {
-      const ComposeGeometry g =
-          PlanComposeGeometry({800 * scale, 600 * scale, Rotation::None, 800, 600, wide});
-      EXPECT_EQ(g.scale.MarginX, 0);
-      EXPECT_EQ(g.scale.MarginY, 0);
-      EXPECT_EQ(g.cropX + g.cropY, 0);
-      EXPECT_EQ(g.boxCount, scale);
-    }
-  }
-}
-
 TEST(ComposeGeometryTest, WideModeCropsTheOverhangingSide) {
   const ComposeGeometry g = PlanComposeGeometry({1500, 1000, Rotation::None, 800, 600, true});
   EXPECT_DOUBLE_EQ(g.scale.Scale, 1000.0 / 600.0);
@@ -43,17 +30,6 @@ TEST(ComposeGeometryTest, WideModeCropsTheOverhangingSide) {
   EXPECT_DOUBLE_EQ(fit.scale.Scale, 1.875);
   EXPECT_EQ(fit.scale.MarginY, (600 - 533) / 2);
   EXPECT_EQ(fit.ViewPercent, 53);
-}
-
-TEST(ComposeGeometryTest, QuarterTurnsSwapTheSides) {
-  const ComposeGeometry g = PlanComposeGeometry({3000, 2000, Rotation::Right, 800, 600, false});
-  EXPECT_EQ(g.RotatedWidth, 2000);
-  EXPECT_EQ(g.RotatedHeight, 3000);
-  EXPECT_DOUBLE_EQ(g.scale.Scale, 5.0);
-  EXPECT_EQ(g.scale.MarginX, 200);
-  EXPECT_EQ(g.scale.MarginY, 0);
-  EXPECT_EQ(g.boxCount, 5);
-  EXPECT_EQ(PlanComposeGeometry({3000, 2000, Rotation::Half, 800, 600, false}).RotatedWidth, 3000);
 }
 
 TEST(ComposeGeometryTest, DegenerateInputsStillPlan) {

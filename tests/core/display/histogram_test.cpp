@@ -82,17 +82,6 @@ TEST(HistogramTest, CountsOnlyThePictureInsideTheBands) {
   EXPECT_TRUE(image.SamePixels(blank));
 }
 
-TEST(HistogramTest, RegionsOfZoomAndNormalMode) {
-  EXPECT_EQ(HistogramRegionFor(false, 0, 0, 240, 180, 800, 600).left, 240);
-  const HistogramRegion zoom = HistogramRegionFor(true, 501, 1200, 9, 9, 800, 600);
-  EXPECT_EQ(zoom.left, 400 - 250);
-  EXPECT_EQ(zoom.top, 0);
-  EXPECT_TRUE(HistogramNeedsViewCopy(false, QualityMode::Fast, false));
-  EXPECT_TRUE(HistogramNeedsViewCopy(true, QualityMode::High, false));
-  EXPECT_FALSE(HistogramNeedsViewCopy(true, QualityMode::Fast, true));
-  EXPECT_FALSE(HistogramNeedsViewCopy(false, QualityMode::High, false));
-}
-
 TEST(HistogramTest, GreyStrip) {
   TestPicture strip(kHistogramWidth, kHistogramStripHeight);
   DrawHistogramStrip(strip.View());

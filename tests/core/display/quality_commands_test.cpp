@@ -5,7 +5,6 @@
 
 #include <QStringList>
 
-#include "display/quality_labels.h"
 #include "platform/scripted_dialog_service.h"
 #include "shell/settings.h"
 
@@ -210,16 +209,6 @@ TEST_F(QualityCommandsTest, RemovingAllEdits) {
   commands.ExplainSharpness();
   EXPECT_TRUE(
       dialogs.LastText().startsWith("「Kasumori２」では、表示の際にシャープネスを掛けるため"));
-}
-
-TEST(QualityLabelsTest, TextsAndColours) {
-  EXPECT_EQ(SharpnessText(8), " 強め");
-  EXPECT_EQ(SharpnessText(7), " なし");
-  EXPECT_EQ(EffectText(3), " 白黒");
-  EXPECT_EQ(SharpnessMenuCaption(10), "やや強め");
-  EXPECT_EQ(EffectMenuCaption(3), "白黒モード");
-  EXPECT_EQ(QualityLabelColour(1), QColor(128, 128, 128));
-  EXPECT_EQ(QualityLabelColour(0), QColor(255, 255, 255));
 }
 
 }  // namespace

@@ -70,13 +70,5 @@ TEST(SharpenTest, OnlyTheAreaIsReadAndWritten) {
     }
 }
 
-TEST(SharpenTest, StageRunsInHighQualityOrForThumbnails) {
-  EXPECT_TRUE(SharpenStageRuns(QualityMode::High, false));
-  EXPECT_FALSE(SharpenStageRuns(QualityMode::Fast, false));
-  EXPECT_TRUE(SharpenStageRuns(QualityMode::Fast, true));
-  EXPECT_EQ(EffectiveSharpness(0, 12), 12);
-  EXPECT_EQ(EffectiveSharpness(4, 12), 4);
-}
-
 }  // namespace
 }  // namespace kasumori::display

@@ -64,13 +64,5 @@ TEST(ToneTest, TablesMatchTheFormulasForEveryEffectAndAdjustment) {
       }
 }
 
-TEST(ToneTest, IdentityOnlyWithoutAnyChange) {
-  EXPECT_TRUE(ToneTable(FullToneParams(PictureEffect::Normal, 0, 256)).Identity());
-  EXPECT_FALSE(ToneTable(FullToneParams(PictureEffect::Chrome, 0, 256)).Identity());
-  EXPECT_FALSE(ToneTable(FullToneParams(PictureEffect::Sepia, 0, 256)).Identity());
-  EXPECT_FALSE(ToneTable(FullToneParams(PictureEffect::Normal, 0, 255)).Identity());
-  EXPECT_FALSE(ToneTable(FastToneParams(1, 256)).Identity());
-}
-
 }  // namespace
 }  // namespace kasumori::display
