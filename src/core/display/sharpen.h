@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The sharpening stage: deepens the darker side of every edge of a finished picture.
+#pragma once
+
+#include "display/pixel_view.h"
+#include "display/quality_types.h"
+#include "display/work_picture.h"
+
+namespace kasumori::display {
+
+// How much a pixel is darkened for an edge of height d (d > 0) at strength s; a smaller s
+// sharpens more, and 12 is also the rule for any strength not in the menu.
+int SharpenDarkening(int strength, int d);
+
+// Sharpens `area` in place. `unsharpened` must hold a copy of the area (same size) and must
+// not overlap it: every pixel is judged on the picture before sharpening. Rows are split into
+// `bands` bands run in parallel; the result is the same for any number of bands.
+void SharpenKernel(const ConstPixelView& unsharpened, const PixelView& area, int strength,
+                   int bands = 1);
+
+// Whether the stage runs at all: only in high-quality mode, or for a thumbnail.
+bool SharpenStageRuns(QualityMode mode, bool renderForThumbnail);
+
+// The picture the stage sharpens: the save rendering, the thumbnail, the slideshow's back
+// buffer, the full-screen picture or the main window's picture, in that precedence. The area
+// is DisplayWidth × DisplayHeight at the pane origin, for the thumbnail at 0, 0.
+enum class SharpenTarget { ZoomPicture, ThumbnailBuffer, SlideBuffer, FullImg, ViewImg };
+SharpenTarget SharpenTargetFor(bool renderForSave, bool renderForThumbnail, bool slideshowActive,
+                               bool fullScreenActive);
+
+// The stage with its work buffer. ScratchBuffer holds the copy the pixels are judged on. The
+// mask and the darkened colours are not kept in buffers of their own: the one pass writes a
+// darkened pixel where the mask is black and leaves the others, which is what the AND and OR
+// combination of the two gives.
+class SharpenStage {
+ public:
+  // Sharpens `area` with strength s (nothing when s <= 0); ScratchBuffer is back at 1 × 1
+  // afterwards.
+  void Run(const PixelView& area, int strength, int bands = 2);
+
+  const WorkPicture& ScratchBuffer() const { return scratch_; }
+
+ private:
+  WorkPicture scratch_;
+};
+
+}  // namespace kasumori::display
