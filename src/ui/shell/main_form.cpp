@@ -2,6 +2,7 @@
 #include "ui/shell/main_form.h"
 
 #include "shell/placement.h"
+#include "ui/display/main_display.h"
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
@@ -9,6 +10,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -70,7 +73,21 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::CreatePhotoList() {
   photoList_ = std::make_unique<library::PhotoList>();
+  thumbnails_ = std::make_unique<thumbs::ThumbnailCache>(
+      *photoList_, folderState_, session_.settings(), session_.folders().ThumbnailFolder,
+      loadFailed_);
+  display_ = std::make_unique<MainDisplay>(MainDisplayParts{
+      *this, *panels_, *view_, *menu_, *photoList_, folderState_, session_.settings(),
+      session_.dialogs(), loadFailed_, *thumbnails_, [this] { SaveSettings(); },
+      [](int) { /* the thumbnail strip is redrawn here once it exists */ },
+      [this] { return session_.UiReady; }});
   library::PhotoListHooks hooks;
+  hooks.resetPerPhotoState = [this] { thumbnails_->Reset(); };
+  hooks.shownPhoto = [this]() -> std::optional<library::ShownPhoto> {
+    const display::ShownPhoto& shown = display_->Driver().Shown();
+    if (!shown.Shown()) return std::nullopt;
+    return library::ShownPhoto{shown.Folder, shown.Name};
+  };
   hooks.uiReady = [this] { return session_.UiReady; };
   hooks.saveSettings = [this] { SaveSettings(); };
   hooks.showOrderSettings = [this] {
@@ -90,6 +107,8 @@ void TMainForm::CreatePhotoList() {
 }
 
 void TMainForm::ConnectCommands() {
+  ConnectQualityCommands();
+  ConnectDisplayCommands();
   connect(menu_->size480Menu, &QAction::triggered, this, [this] { ChooseWindowSize(1); });
   connect(menu_->size640Menu, &QAction::triggered, this, [this] { ChooseWindowSize(2); });
   connect(menu_->size800Menu, &QAction::triggered, this, [this] { ChooseWindowSize(3); });
@@ -168,8 +187,9 @@ void TMainForm::OnFirstActivation() {
   OnClientPainted();
   view_->Fill(kDisplayGrey);
   if (!session_.StartupPath.isEmpty()) {
-    // The command-line photo is shown here once photos can be shown.
+    const QString path = session_.StartupPath;
     session_.StartupPath.clear();
+    ShowPhotoByPath(path);
     return;
   }
   folderState_.CurrentSlot = 1;
@@ -181,6 +201,16 @@ void TMainForm::OnFirstActivation() {
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Paint) OnClientPainted();
+  if (!panels_ || !display_) return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::MouseButtonPress && watched != client_ &&
+      watched != panels_->dummyBtn && HandleLabelClick(watched)) {
+    return true;
+  }
+  // Keys reach the window's own handler before the focused control sees them.
+  if (watched == panels_->dummyBtn && event->type() == QEvent::KeyPress &&
+      HandleKey(*static_cast<QKeyEvent*>(event))) {
+    return true;
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "imaging/decode/load_error.h"
 #include "library/folder_state.h"
 #include "library/photo_extensions.h"
 #include "library/photo_list.h"
@@ -9,6 +10,7 @@
 #include "platform/platform_services.h"
 #include "shell/shell_session.h"
 #include "shell/window_layout.h"
+#include "thumbs/thumbnail_cache.h"
 
 #include <QMainWindow>
 
@@ -16,6 +18,7 @@
 
 namespace kasumori::ui {
 
+class MainDisplay;
 class ViewImage;
 struct MainMenu;
 struct MainPanels;
@@ -50,11 +53,17 @@ class TMainForm final : public QMainWindow {
   void ChooseWindowSize(std::uint8_t windowSizeMode);
   void ChooseCustomSize();
 
+  // Makes the photo's folder current (in the slot that holds it, or as another folder),
+  // lists it and shows the photo.
+  void ShowPhotoByPath(const QString& path);
+  MainDisplay& Display() { return *display_; }
+
  protected:
   void showEvent(QShowEvent* event) override;
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateClientArea();
@@ -64,7 +73,10 @@ class TMainForm final : public QMainWindow {
   void OnClientPainted();
   void ConnectCommands();
   void CreatePhotoList();
-  void RefreshQualityLabels(shell::LayoutKind layout);
+  void ConnectQualityCommands();
+  void ConnectDisplayCommands();
+  bool HandleKey(const QKeyEvent& event);
+  bool HandleLabelClick(QObject* watched);
   void ResetQualityLabels(shell::LayoutKind layout);
   void SaveSettings();
 
@@ -78,6 +90,9 @@ class TMainForm final : public QMainWindow {
   library::FolderState folderState_;
   library::PhotoExtensions extensions_;
   std::unique_ptr<library::PhotoListController> listController_;
+  imaging::LoadFailedFlags loadFailed_;
+  std::unique_ptr<thumbs::ThumbnailCache> thumbnails_;
+  std::unique_ptr<MainDisplay> display_;
   QSize displaySize_;
   bool shownOnce_ = false;
   bool slideshowActive_ = false;

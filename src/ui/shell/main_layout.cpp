@@ -2,6 +2,7 @@
 // The main window's size modes: laying it out, and the commands that change the size.
 #include "display/quality_labels.h"
 #include "shell/text_file.h"
+#include "ui/display/main_display.h"
 #include "ui/shell/kasumori_style.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_menu.h"
@@ -35,14 +36,12 @@ void TMainForm::ApplyLayout() {
   panels_->Apply(table);
   view_->move(table.viewOrigin);
   view_->Reset(displaySize_, kDisplayGrey);
-  panels_->histgramImg->setStyleSheet(QStringLiteral("background: black;"));
   setFixedSize(table.client + QSize(0, menuBar()->sizeHint().height()));
 
-  RefreshQualityLabels(mode.layout);
   panels_->ShowDirection(settings.ListDirection);
   repaint();
-  // The folder labels are refreshed here, and a shown photo drawn again for the new size,
-  // once the folder panel and the display exist.
+  // The folder labels are refreshed here once the folder panel exists.
+  display_->LayoutChanged(mode.layout, displaySize_, true);
 }
 
 void TMainForm::ResetQualityLabels(shell::LayoutKind layout) {
@@ -59,25 +58,6 @@ void TMainForm::ResetQualityLabels(shell::LayoutKind layout) {
   if (layout == shell::LayoutKind::C800 || layout == shell::LayoutKind::D1024) {
     panels_->joutaiLbl->setText(QStringLiteral("【写真未表示】"));
     panels_->ritsuLbl->setText(QStringLiteral("   %"));
-  }
-}
-
-void TMainForm::RefreshQualityLabels(shell::LayoutKind layout) {
-  const shell::Settings& settings = session_.settings();
-  if (layout == shell::LayoutKind::B640) {
-    panels_->gashitsuModeSLbl->setText(display::QualityModeLetter(settings.QualityMode));
-    panels_->gashitsuModeSLbl->setGeometry(display::QualityModeLetterLeft(settings.QualityMode),
-                                           2, 12, 14);
-    return;
-  }
-  panels_->gashitsuModeLbl->setText(display::QualityModeText(settings.QualityMode));
-  panels_->koukaLbl->setText(display::EffectText(settings.PictureEffect));
-  panels_->sharpLbl->setText(display::SharpnessText(settings.Sharpness));
-  const QColor ink = settings.QualityMode == 1 ? kDisplayGrey : QColor(Qt::white);
-  for (QLabel* label : {panels_->koukaLbl, panels_->sharpLbl}) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ink);
-    label->setPalette(palette);
   }
 }
 

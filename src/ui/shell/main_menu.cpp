@@ -22,6 +22,63 @@ QAction* RadioEntry(QMenu* menu, QActionGroup* group, const char* name, const QS
 MainMenu::MainMenu(QMenuBar* bar) {
   BuildSizeMenu(bar);
   BuildOrderMenu(bar);
+  BuildQualityMenu(bar);
+  BuildSharpnessMenu(bar);
+}
+
+void MainMenu::BuildQualityMenu(QMenuBar* bar) {
+  qualityMenu = bar->addMenu(QStringLiteral("画質モード"));
+  qualityMenu->setObjectName("QualityMenu");
+  auto* modes = new QActionGroup(qualityMenu);
+  kougashitsuMenu = RadioEntry(qualityMenu, modes, "KougashitsuMenu", QStringLiteral("高画質モード"));
+  kousokuMenu = RadioEntry(qualityMenu, modes, "KousokuMenu", QStringLiteral("高速モード"));
+  qualityMenu->addSeparator();
+  auto* effects = new QActionGroup(qualityMenu);
+  static const char* const kNames[4] = {"GNormalMenu", "GChromaMenu", "GSepiaMenu",
+                                        "GWhiteBlackMenu"};
+  static const char* const kCaptions[4] = {"ノーマルモード ［Ｆ12］", "クロームモード ［Ｆ12］",
+                                           "セピアモード ［Ｆ12］", "白黒モード"};
+  for (int i = 0; i < 4; ++i) {
+    effectMenus[i] = RadioEntry(qualityMenu, effects, kNames[i], QString::fromUtf8(kCaptions[i]));
+  }
+  qualityMenu->addSeparator();
+  QMenu* histogram = qualityMenu->addMenu(QStringLiteral("ヒストグラム表示"));
+  histogram->setObjectName("HistgramMenu");
+  auto* histogramModes = new QActionGroup(histogram);
+  histgramAutoMenu =
+      RadioEntry(histogram, histogramModes, "HistgramAutoMenu", QStringLiteral("自動的に表示する"));
+  histgramHandMenu = RadioEntry(histogram, histogramModes, "HistgramHandMenu",
+                                QStringLiteral("表示欄をクリックで表示"));
+}
+
+void MainMenu::BuildSharpnessMenu(QMenuBar* bar) {
+  sharpnessMenu = bar->addMenu(QStringLiteral("シャープネス"));
+  sharpnessMenu->setObjectName("SharpnessMenu");
+  auto* strengths = new QActionGroup(sharpnessMenu);
+  static const char* const kNames[7] = {"SPKanariMenu", "SPDaibuMenu", "SPTsuyomeMenu",
+                                        "SPYayaMenu",   "SPChuuMenu",  "SPYowameMenu",
+                                        "SPNashiMenu"};
+  static const char* const kCaptions[7] = {"かなり強め", "だいぶ強め", "強め", "やや強め",
+                                           "普通",       "弱め",       "なし"};
+  for (int i = 0; i < 7; ++i) {
+    sharpnessMenus[i] =
+        RadioEntry(sharpnessMenu, strengths, kNames[i], QString::fromUtf8(kCaptions[i]));
+  }
+  sharpnessMenu->addSeparator();
+  spSetsumeiMenu = sharpnessMenu->addAction(QStringLiteral("（説明）"));
+  spSetsumeiMenu->setObjectName("SPSetsumeiMenu");
+}
+
+void MainMenu::CheckQuality(int qualityMode, int pictureEffect, int histogramMode,
+                            int sharpness) {
+  (qualityMode == 1 ? kousokuMenu : kougashitsuMenu)->setChecked(true);
+  effectMenus[pictureEffect >= 1 && pictureEffect <= 3 ? pictureEffect : 0]->setChecked(true);
+  (histogramMode == 1 ? histgramAutoMenu : histgramHandMenu)->setChecked(true);
+  int entry = 6;  // any other value reads as none
+  for (int i = 0; i < 7; ++i) {
+    if (kSharpnessValues[i] == sharpness) entry = i;
+  }
+  sharpnessMenus[entry]->setChecked(true);
 }
 
 void MainMenu::BuildSizeMenu(QMenuBar* bar) {

@@ -19,6 +19,8 @@ struct MainMenu {
   void CheckWindowSize(std::uint8_t windowSizeMode, int customWidth, int customHeight);
   // Checks the ordering entries of the settings.
   void CheckOrder(int sortOrder, int listDirection);
+  // Checks the picture-quality and sharpness entries of the settings.
+  void CheckQuality(int qualityMode, int pictureEffect, int histogramMode, int sharpness);
 
   QMenu* sizeMenu;
   QAction* size480Menu;
@@ -35,9 +37,23 @@ struct MainMenu {
   QAction* narabiLeftMenu;
   QAction* narabiRightMenu;
 
+  QMenu* qualityMenu;
+  QAction* kougashitsuMenu;
+  QAction* kousokuMenu;
+  QAction* effectMenus[4];  // GNormalMenu, GChromaMenu, GSepiaMenu, GWhiteBlackMenu
+  QAction* histgramAutoMenu;
+  QAction* histgramHandMenu;
+
+  QMenu* sharpnessMenu;
+  QAction* sharpnessMenus[7];  // SPKanariMenu 4 … SPYowameMenu 16, SPNashiMenu 0
+  QAction* spSetsumeiMenu;
+  static constexpr int kSharpnessValues[7] = {4, 6, 8, 10, 12, 16, 0};
+
  private:
   void BuildSizeMenu(QMenuBar* bar);
   void BuildOrderMenu(QMenuBar* bar);
+  void BuildQualityMenu(QMenuBar* bar);
+  void BuildSharpnessMenu(QMenuBar* bar);
 };
 
 }  // namespace kasumori::ui

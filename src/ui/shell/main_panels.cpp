@@ -2,6 +2,7 @@
 #include "ui/shell/main_panels.h"
 
 #include "ui/shell/fonts.h"
+#include "ui/shell/view_image.h"
 
 #include <QCheckBox>
 #include <QHeaderView>
@@ -158,12 +159,12 @@ void MainPanels::BuildQualityPanels(QWidget* client) {
   histgramLblPnl = Heading(histgramPnl, "HistgramLblPnl", QStringLiteral("ヒストグラム"));
   gashitsuModeSLbl = Label(histgramLblPnl, "GashitsuModeSLbl", labelFont, Qt::black);
   histDaiPnl = Panel(histgramPnl, "HistDaiPnl", Qt::black);
-  histgramImg = new QLabel(histDaiPnl);
-  histgramImg->setObjectName("HistgramImg");
-  histgramImg->setGeometry(2, 2, 128, 50);
-  histgramImg2 = new QLabel(histDaiPnl);
-  histgramImg2->setObjectName("HistgramImg2");
-  histgramImg2->setGeometry(2, 54, 128, 5);
+  histgramImg = new ViewImage(histDaiPnl, "HistgramImg");
+  histgramImg->move(2, 2);
+  histgramImg->Reset({128, 50}, Qt::black);
+  histgramImg2 = new ViewImage(histDaiPnl, "HistgramImg2");
+  histgramImg2->move(2, 54);
+  histgramImg2->Reset({128, 5}, Qt::black);
 }
 
 void MainPanels::BuildExifPanel(QWidget* client) {

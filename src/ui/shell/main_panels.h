@@ -17,6 +17,8 @@ class QWidget;
 
 namespace kasumori::ui {
 
+class ViewImage;
+
 inline const QColor kPanelGreen(0, 128, 0);
 inline const QColor kStripGrey(128, 128, 128);
 inline const QColor kHeadingYellow(255, 255, 144);
@@ -74,8 +76,8 @@ struct MainPanels {
   QWidget* histgramLblPnl;
   QLabel* gashitsuModeSLbl;
   QWidget* histDaiPnl;
-  QLabel* histgramImg;
-  QLabel* histgramImg2;
+  ViewImage* histgramImg;   // 128 × 50
+  ViewImage* histgramImg2;  // 128 × 5
 
   QWidget* exifPnl;
   QWidget* exifLblPnl;

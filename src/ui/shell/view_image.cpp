@@ -7,8 +7,8 @@
 
 namespace kasumori::ui {
 
-ViewImage::ViewImage(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("ViewImg"));
+ViewImage::ViewImage(QWidget* parent, const char* objectName) : QWidget(parent) {
+  setObjectName(QLatin1String(objectName));
   setAttribute(Qt::WA_OpaquePaintEvent);
   buffer_.SetBitCount(24);
 }

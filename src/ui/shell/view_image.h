@@ -7,12 +7,13 @@
 
 namespace kasumori::ui {
 
-// The photo view: shows its 24-bit display buffer pixel for pixel at its top-left corner.
+// A picture of the window (the photo view, the histogram): shows its 24-bit buffer pixel for
+// pixel at its top-left corner.
 class ViewImage final : public QWidget {
   Q_OBJECT
 
  public:
-  explicit ViewImage(QWidget* parent);
+  explicit ViewImage(QWidget* parent, const char* objectName = "ViewImg");
 
   // Resizes the view and its buffer; the buffer is filled with the colour.
   void Reset(const QSize& size, const QColor& fill);

@@ -1,0 +1,242 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/photo_display.h"
+
+#include "display/dib_views.h"
+#include "imaging/errors.h"
+#include "imaging/exif/exif_reader.h"
+#include "library/record_names.h"
+
+#include <QFileInfo>
+
+namespace kasumori::display {
+
+namespace {
+
+constexpr char kLoadingText[] = "(読み込み中)";
+constexpr char kPanoramaName[] = "【パノラマ】";
+
+QString ListingExtension(const QString& path) {
+  const QString name = QFileInfo(path).fileName();
+  const qsizetype dot = name.lastIndexOf(u'.');
+  return dot < 0 ? QString() : name.mid(dot).toLower().left(5);
+}
+
+int PaneCountOf(int panoramaMode) {
+  switch (panoramaMode) {
+    case 1: case 2: return 2;
+    case 3: return 4;
+    default: return 1;
+  }
+}
+
+}  // namespace
+
+// The state of one ShowPhoto run.
+struct PhotoDisplay::PaneRun {
+  int firstPane;
+  int paneCount;
+};
+
+PhotoDisplay::PhotoDisplay(DisplayServices services) : s_(std::move(services)) {
+  source_.SetBitCount(24);
+}
+
+QString PhotoDisplay::ListPath(int n) const {
+  return s_.folders.CurrentFolder + u'/' + s_.list.Name(n);
+}
+
+void PhotoDisplay::ShowPhoto(int n, int d) {
+  if (n > s_.list.PhotoCount) return;
+  d = d == -1 ? -1 : 1;
+  if (!modes_.SlideshowActive) {
+    s_.host.SetBusy(true);
+    s_.host.ClearInfoLabels();
+  }
+  if (modes_.PanoramaMode != 0) {
+    s_.host.HideCommentOverlays();
+    FillBlack(SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
+    if (n > 0) {
+      for (ShownPhoto& pane : panes_) pane.Name.clear();
+    }
+  }
+  const int savedWidth = displayWidth_;
+  const int savedHeight = displayHeight_;
+  PaneRun run{1, PaneCountOf(modes_.PanoramaMode)};
+  if (run.paneCount >= 2) displayWidth_ /= 2;
+  if (run.paneCount == 4) displayHeight_ /= 2;
+  run.firstPane = d == 1 ? 1 : run.paneCount;
+
+  // Whatever ends the loop, the display size comes back and the cursor is restored.
+  struct Finish {
+    PhotoDisplay& self;
+    int width, height;
+    ~Finish() {
+      self.displayWidth_ = width;
+      self.displayHeight_ = height;
+      if (self.modes_.PanoramaMode != 0) {
+        self.shown_ = self.panes_[0];
+        self.modes_.ZoomMode = false;
+      }
+      self.s_.host.TargetChanged();
+      if (!self.modes_.SlideshowActive) self.s_.host.SetBusy(false);
+    }
+  } finish{*this, savedWidth, savedHeight};
+
+  for (int k = run.firstPane;;) {
+    if (!ShowPane(run, n, k)) break;
+    if (n > 0) {
+      n += d;
+      if (n < 1 || n > s_.list.PhotoCount) break;
+    }
+    k += d;
+    if (k < 1 || k > run.paneCount) break;
+  }
+}
+
+// One pane; false when the pane loop ends here.
+bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
+  QString path;
+  if (n < 1) {
+    const ShownPhoto& pane = panes_[std::size_t(k - 1)];
+    if (pane.Name.isEmpty()) return true;  // an empty pane is skipped
+    path = pane.Folder + u'/' + pane.Name;
+  } else {
+    s_.loadFailed.Set(n, false);
+    path = ListPath(n);
+  }
+  sourceIsShown_ = false;
+  // A path that names no file would be looked for inside a ZIP archive here.
+  QString extension = ListingExtension(path);
+  if (!modes_.SlideshowActive && k == run.firstPane) {
+    s_.host.ShowNameLabels(modes_.PanoramaMode != 0
+                               ? NameLabels{QString::fromUtf8(kPanoramaName), {}, {}}
+                               : NameLabelsFor(QFileInfo(path).fileName()));
+    s_.host.SetSizeText(QString::fromUtf8(kLoadingText));
+    s_.host.RepaintNow();
+    s_.host.HideCommentOverlays();
+    histogram_.ClearHistogram(s_.host.HistogramImage(), modes_.FullScreenActive);
+  }
+  if (extension == QStringLiteral(".ksm")) {
+    const QFileInfo record(path);
+    path = record.path() + u'/' + library::RecordSourceName(record.fileName());
+    // A record whose photo is missing ends the display; locating the photo comes with the
+    // edit records.
+    if (!QFileInfo(path).isFile()) return false;
+  }
+  if (modes_.PanoramaMode == 0 && !modes_.SlideshowActive) ReadInfo(n, path);
+  if (n >= 1 && s_.loadFailed.Get(n)) return false;
+  if (!Decode(n, path)) return false;
+  source_.SetPixelFormat(imaging::TQxPixelFormat::Bit24);
+  sourceIsShown_ = true;
+
+  if (n < 1) {
+    shown_ = panes_[std::size_t(k - 1)];
+  } else {
+    const int rotation = s_.photoRotation ? s_.photoRotation(n) : 0;
+    shown_ = PlainShownPhoto(s_.list.Name(n), s_.folders.CurrentFolder, s_.folders.CurrentSlot,
+                             n, rotation);
+  }
+  modes_.ZoomMode = false;
+  // An edit record's own rotation, comment, tone and zoom are read here once records exist.
+  if (modes_.PanoramaMode != 0) {
+    if (n > 0) panes_[std::size_t(k - 1)] = shown_;
+    int column = (k - 1) % 2;
+    if (modes_.PanoramaMode == 2) column = 1 - column;
+    const int row = (k - 1) / 2;
+    ComposeShown(column * displayWidth_, row * displayHeight_);
+  } else {
+    ComposeShown(0, 0);
+  }
+  return true;
+}
+
+bool PhotoDisplay::ReadInfo(int n, const QString& path) {
+  try {
+    const imaging::PhotoInfo info = imaging::ReadPhotoInfo(
+        n, path, exif_, [this](int position) { ReportLoadError(position, true); });
+    s_.host.ShowPhotoInfo(info);
+    return true;
+  } catch (const imaging::ImagingError&) {
+    return false;  // already reported
+  }
+}
+
+bool PhotoDisplay::Decode(int n, const QString& path) {
+  try {
+    return s_.decoder.DecodeForDisplay(path, n, source_, [this, n] { ReportLoadError(n, true); });
+  } catch (const imaging::ImagingError&) {
+    return false;  // already reported
+  }
+}
+
+void PhotoDisplay::ReportLoadError(int n, bool notice) {
+  imaging::LoadErrorScene scene;
+  scene.SlideshowActive = modes_.SlideshowActive;
+  scene.FullScreenActive = modes_.FullScreenActive;
+  if (n >= 1 && n <= s_.list.PhotoCount) scene.ListName = s_.list.Name(n);
+  const imaging::LoadErrorActions actions =
+      imaging::ShowLoadError(n, notice, scene, s_.loadFailed, s_.dialogs);
+  if (n < 1) return;
+  if (actions.SuspendWatching) s_.folders.WatchEnabled = false;
+  if (actions.ResetShownPhoto) {
+    const imaging::FailedShownPhoto& f = actions.ShownPhoto;
+    shown_ = PlainShownPhoto(scene.ListName, s_.folders.CurrentFolder, s_.folders.CurrentSlot, n,
+                             f.Rotation);
+    shown_.Comment = f.Comment;
+    shown_.Brightness = f.Brightness;
+    shown_.Contrast = f.Contrast;
+    shown_.Sharpness = f.Sharpness;
+    shown_.Effect = f.Effect;
+    shown_.CommentStyle = f.CommentStyle;
+    exif_.ExifLength = f.ExifLength;
+  }
+  if (actions.ShowFileName) {
+    s_.host.ShowNameLabels(NameLabelsFor(scene.ListName));
+    s_.host.SetSizeText(actions.SizeLbl);
+  }
+  if (actions.FillViewBlack) {
+    FillBlack(SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
+    s_.host.TargetChanged();
+    s_.host.RepaintNow();
+  }
+}
+
+void PhotoDisplay::ComposeShown(int originX, int originY) {
+  NormalComposeRequest request;
+  request.source = ConstViewOf(source_);
+  request.target = s_.host.Target();
+  request.paneOriginX = originX;
+  request.paneOriginY = originY;
+  request.width = displayWidth_;
+  request.height = displayHeight_;
+  request.edits = shown_.Edits();
+  request.pictureEffect = s_.settings.PictureEffect;
+  request.sharpness = s_.settings.Sharpness;
+  request.quality = QualityModeFromSetting(s_.settings.QualityMode);
+  request.histogramMode = HistogramModeFromSetting(s_.settings.HistogramMode);
+  request.wide = modes_.WideMode;
+  request.panoramaMode = modes_.PanoramaMode;
+  request.slideshowActive = modes_.SlideshowActive;
+  request.fullScreenActive = modes_.FullScreenActive;
+  request.histogram = &histogram_;
+  request.histogramImage = s_.host.HistogramImage();
+  last_ = compositor_.ComposeNormal(request);
+  modes_.ZoomMode = false;
+  ZoomCentreX = ZoomCentreY = -1;
+  s_.host.ApplyComposeLabels(last_.labels);
+  s_.host.TargetChanged();
+}
+
+void PhotoDisplay::Recompose() {
+  if (!shown_.Shown() || !sourceIsShown_) return;
+  if (modes_.PanoramaMode != 0) {
+    ShowPhoto(0, s_.settings.ListDirection);
+    return;
+  }
+  s_.host.SetBusy(true);
+  ComposeShown(0, 0);
+  s_.host.RepaintNow();
+  s_.host.SetBusy(false);
+}
+
+}  // namespace kasumori::display

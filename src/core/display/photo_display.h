@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The display driver: shows photo N of the list on the display target, keeps the display
+// state, and turns the shown photo.
+#pragma once
+
+#include "display/compose_normal.h"
+#include "display/display_host.h"
+#include "display/histogram.h"
+#include "display/shown_photo.h"
+#include "imaging/decode/load_error.h"
+#include "imaging/decode/photo_decoder.h"
+#include "imaging/dib/spi_qx_dib.h"
+#include "imaging/exif/photo_info.h"
+#include "library/folder_state.h"
+#include "library/photo_list.h"
+#include "platform/dialog_service.h"
+#include "shell/settings.h"
+
+#include <QSize>
+
+#include <functional>
+
+namespace kasumori::display {
+
+struct DisplayServices {
+  const library::PhotoList& list;
+  library::FolderState& folders;
+  shell::Settings& settings;
+  platform::DialogService& dialogs;
+  imaging::LoadFailedFlags& loadFailed;
+  imaging::PhotoDecoder& decoder;
+  DisplayHost& host;
+  // The rotation a list position's thumbnail sidecar remembers.
+  std::function<int(int position)> photoRotation;
+};
+
+// The display modes that last beyond one photo.
+struct DisplayModes {
+  int PanoramaMode = 0;  // 0 single, 1 two, 2 two reversed, 3 four
+  bool ZoomMode = false;
+  bool WideMode = false;
+  bool FullScreenActive = false;
+  bool SlideshowActive = false;
+};
+
+class PhotoDisplay {
+ public:
+  explicit PhotoDisplay(DisplayServices services);
+
+  // Shows photo n (1..PhotoCount; 0 redraws the panorama panes) with the list direction d.
+  void ShowPhoto(int n, int d);
+  // Composes the shown photo again from the decoded picture (after a size, mode or quality
+  // change); nothing when no photo is shown.
+  void Recompose();
+  // Removes the photo from the display (the area is left as the caller filled it).
+  void Forget() {
+    shown_ = {};
+    sourceIsShown_ = false;
+  }
+
+  void SetDisplaySize(const QSize& size) {
+    displayWidth_ = size.width();
+    displayHeight_ = size.height();
+  }
+  QSize DisplaySize() const { return {displayWidth_, displayHeight_}; }
+
+  const ShownPhoto& Shown() const { return shown_; }
+  ShownPhoto& Shown() { return shown_; }
+  DisplayModes& Modes() { return modes_; }
+  const DisplayModes& Modes() const { return modes_; }
+  const NormalComposeResult& LastComposition() const { return last_; }
+  const imaging::ExifLayout& Exif() const { return exif_; }
+  HistogramPanel& Histogram() { return histogram_; }
+  NormalCompositor& Compositor() { return compositor_; }
+  const imaging::TSPIQxDIB& Source() const { return source_; }
+  int ZoomCentreX = -1;
+  int ZoomCentreY = -1;
+
+ private:
+  struct PaneRun;
+  bool ShowPane(PaneRun& run, int n, int k);
+  bool ReadInfo(int n, const QString& path);
+  bool Decode(int n, const QString& path);
+  void ReportLoadError(int n, bool notice);
+  void ComposeShown(int originX, int originY);
+  QString ListPath(int n) const;
+
+  DisplayServices s_;
+  DisplayModes modes_;
+  int displayWidth_ = 800;
+  int displayHeight_ = 600;
+  ShownPhoto shown_;
+  PaneRecords panes_;
+  imaging::TSPIQxDIB source_;  // SourcePicture
+  imaging::ExifLayout exif_;
+  NormalCompositor compositor_;
+  HistogramPanel histogram_;
+  NormalComposeResult last_;
+  bool sourceIsShown_ = false;  // SourcePicture holds the shown photo's pixels
+};
+
+}  // namespace kasumori::display

@@ -1,0 +1,228 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/display/main_display.h"
+
+#include "display/dib_views.h"
+#include "display/quality_labels.h"
+#include "shell/photo_navigation.h"
+#include "thumbs/thumbnail_files.h"
+#include "ui/display/info_panel.h"
+#include "ui/shell/kasumori_style.h"
+#include "ui/shell/main_menu.h"
+#include "ui/shell/main_panels.h"
+#include "ui/shell/view_image.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace kasumori::ui {
+
+namespace {
+const QColor kDisplayGrey(128, 128, 128);
+
+void Paint(QLabel* label, const QColor& colour) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  label->setPalette(palette);
+}
+}  // namespace
+
+MainDisplay::MainDisplay(MainDisplayParts parts)
+    : p_(std::move(parts)),
+      decoder_({}, nullptr, p_.loadFailed),
+      display_({p_.list, p_.folders, p_.settings, p_.dialogs, p_.loadFailed, decoder_, *this,
+                [this](int position) { return p_.thumbnails.Rotation(position); }}),
+      quality_(p_.settings, p_.dialogs, *this, qualityState_, edits_) {}
+
+display::QualityCommands& MainDisplay::Quality() {
+  UpdateQualityState();
+  return quality_;
+}
+
+// The quality commands read the display state and the shown photo's edits through these.
+void MainDisplay::UpdateQualityState() {
+  qualityState_.uiReady = !p_.uiReady || p_.uiReady();
+  qualityState_.photoShown = display_.Shown().Shown();
+  qualityState_.panoramaMode = display_.Modes().PanoramaMode;
+  qualityState_.slideshowActive = display_.Modes().SlideshowActive;
+  qualityState_.histogramShown = display_.Histogram().HistogramShown();
+  edits_ = display_.Shown().Edits();
+}
+
+void MainDisplay::ShowPhoto(int n, int direction) {
+  p_.list.ShownPhotoIndex = n;
+  display_.ShowPhoto(n, direction);
+  // Commands that change the edits (removing them all) write back through edits_.
+  edits_ = display_.Shown().Edits();
+}
+
+void MainDisplay::NextPhoto(bool shift) {
+  shell::NavigationContext context{display_.Shown().Name, p_.settings.ListDirection,
+                                   display_.Modes().PanoramaMode, shift};
+  const shell::NavigationStep step = shell::NextPhoto(p_.list, context);
+  if (step.cursorMoved) {
+    if (p_.folders.HasSlot()) p_.folders.SlotPositionOfCurrent() = p_.list.CurrentIndex;
+    RefreshStrip(1);
+  }
+  if (step.show) ShowPhoto(p_.list.CurrentIndex, p_.settings.ListDirection);
+}
+
+void MainDisplay::PreviousPhoto(bool shift) {
+  shell::NavigationContext context{display_.Shown().Name, p_.settings.ListDirection,
+                                   display_.Modes().PanoramaMode, shift};
+  const shell::NavigationStep step = shell::PreviousPhoto(p_.list, context);
+  if (step.cursorMoved) {
+    if (p_.folders.HasSlot()) p_.folders.SlotPositionOfCurrent() = p_.list.CurrentIndex;
+    RefreshStrip(-1);
+  }
+  if (step.show) ShowPhoto(p_.list.CurrentIndex, p_.settings.ListDirection);
+}
+
+void MainDisplay::PersistRotation(const display::ShownPhoto& photo, int rotation) {
+  const QString path = p_.thumbnails.ThumbnailPathFor(photo.Slot, photo.Folder, photo.Name);
+  if (!path.isEmpty()) thumbs::StoreRotation(path, rotation);
+}
+
+void MainDisplay::Rotate(bool right, display::RotateFrom from) {
+  display::RotationEffects effects;
+  effects.persist = [this](const display::ShownPhoto& photo, int rotation) {
+    PersistRotation(photo, rotation);
+  };
+  effects.updateStrip = [this](int position, int rotation) {
+    p_.thumbnails.MarkNotLoaded(position);
+    p_.thumbnails.SetRotation(position, rotation);
+    RefreshStrip(1);
+  };
+  display::RotateShownPhoto(display_, right, from, p_.folders, p_.dialogs, effects);
+}
+
+void MainDisplay::LayoutChanged(shell::LayoutKind layout, const QSize& displaySize,
+                                bool photoRedraw) {
+  layout_ = layout;
+  display_.SetDisplaySize(displaySize);
+  ShowQualitySettings();
+  if (photoRedraw && display_.Shown().Shown()) display_.Recompose();
+}
+
+void MainDisplay::SetBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
+}
+
+void MainDisplay::ClearInfoLabels() { ui::ClearInfoLabels(p_.panels); }
+
+void MainDisplay::ShowPhotoInfo(const imaging::PhotoInfo& info) {
+  ui::ShowPhotoInfo(p_.panels, info);
+}
+
+void MainDisplay::ShowNameLabels(const display::NameLabels& labels) {
+  MainPanels& panels = p_.panels;
+  panels.fileNameLbl->resize(panels.exifPnl->width() - 2, panels.fileNameLbl->height());
+  panels.fileNameLbl->setText(labels.FileName);
+  panels.extNameLbl->setText(labels.Extension);
+  SetHint(panels.fileNameLbl, labels.Hint);
+  SetHint(panels.extNameLbl, labels.Hint);
+}
+
+void MainDisplay::SetSizeText(const QString& text) { p_.panels.sizeLbl->setText(text); }
+
+void MainDisplay::ApplyComposeLabels(const display::ComposeLabels& labels) {
+  MainPanels& panels = p_.panels;
+  if (labels.SizeLbl) panels.sizeLbl->setText(*labels.SizeLbl);
+  if (labels.RitsuLbl) panels.ritsuLbl->setText(*labels.RitsuLbl);
+  if (labels.HenshuHint) SetHint(panels.henshuLbl, *labels.HenshuHint);
+  if (labels.JoutaiLbl) panels.joutaiLbl->setText(*labels.JoutaiLbl);
+  if (labels.Caption) p_.window.setWindowTitle(*labels.Caption);
+  if (labels.ZoomKaijoBtnEnabled) panels.zoomKaijoBtn->setEnabled(*labels.ZoomKaijoBtnEnabled);
+  if (labels.cursor == display::ViewCursor::NormalWithDragSymbol) {
+    p_.view.setCursor(Qt::ArrowCursor);
+  }
+  if (labels.repaint == display::RepaintTarget::MainWindow) p_.window.repaint();
+}
+
+void MainDisplay::RepaintNow() { p_.window.repaint(); }
+
+display::PixelView MainDisplay::Target() { return display::ViewOf(p_.view.Buffer()); }
+
+display::PixelView MainDisplay::HistogramImage() {
+  return display::ViewOf(p_.panels.histgramImg->Buffer());
+}
+
+void MainDisplay::TargetChanged() {
+  p_.view.update();
+  p_.panels.histgramImg->update();
+}
+
+void MainDisplay::RefreshStrip(int direction) {
+  if (p_.refreshStrip) p_.refreshStrip(direction);
+}
+
+void MainDisplay::SaveSettings() {
+  if (p_.saveSettings) p_.saveSettings();
+}
+
+void MainDisplay::ShowQualitySettings() {
+  const shell::Settings& s = p_.settings;
+  p_.menu.CheckQuality(s.QualityMode, s.PictureEffect, s.HistogramMode, s.Sharpness);
+  MainPanels& panels = p_.panels;
+  if (layout_ == shell::LayoutKind::B640) {
+    panels.gashitsuModeSLbl->setText(display::QualityModeLetter(s.QualityMode));
+    panels.gashitsuModeSLbl->move(display::QualityModeLetterLeft(s.QualityMode), 2);
+    return;
+  }
+  panels.gashitsuModeLbl->setText(display::QualityModeText(s.QualityMode));
+  panels.koukaLbl->setText(display::EffectText(s.PictureEffect));
+  panels.sharpLbl->setText(display::SharpnessText(s.Sharpness));
+  Paint(panels.koukaLbl, display::QualityLabelColour(s.QualityMode));
+  Paint(panels.sharpLbl, display::QualityLabelColour(s.QualityMode));
+}
+
+void MainDisplay::RepaintMainWindow() { p_.window.repaint(); }
+
+// The quality commands change the edits they were given; the shown photo takes them over.
+void MainDisplay::ApplyEditsToShown() {
+  display::ShownPhoto& shown = display_.Shown();
+  shown.Rotation = std::int8_t(edits_.rotation);
+  shown.Brightness = edits_.brightness;
+  shown.Contrast = edits_.contrast;
+  shown.Sharpness = edits_.sharpness;
+  shown.Effect = edits_.effect;
+}
+
+void MainDisplay::Recompose() {
+  ApplyEditsToShown();
+  display_.Recompose();
+}
+
+void MainDisplay::RecomposeNormal() { Recompose(); }
+
+void MainDisplay::DrawHistogram() {
+  SetBusy(true);
+  const display::NormalComposeResult& last = display_.LastComposition();
+  const QSize size = display_.DisplaySize();
+  const bool zoom = display_.Modes().ZoomMode;
+  display_.Compositor().DrawHistogramOf(
+      display_.Histogram(), HistogramImage(), Target(), size.width(), size.height(), zoom,
+      display::QualityModeFromSetting(p_.settings.QualityMode),
+      display_.Modes().SlideshowActive, display_.Modes().FullScreenActive,
+      display::HistogramRegionFor(zoom, 0, 0, last.scale.MarginX, last.scale.MarginY,
+                                  size.width(), size.height()));
+  TargetChanged();
+  SetBusy(false);
+}
+
+void MainDisplay::SharpenOnScreen() {
+  ApplyEditsToShown();
+  SetBusy(true);
+  const QSize size = display_.DisplaySize();
+  const display::ShownPhoto& shown = display_.Shown();
+  display_.Compositor().SharpenOnScreen(
+      display::SubView(Target(), 0, 0, size.width(), size.height()),
+      display::EffectiveSharpness(shown.Sharpness, p_.settings.Sharpness));
+  TargetChanged();
+  p_.window.repaint();
+  SetBusy(false);
+}
+
+}  // namespace kasumori::ui

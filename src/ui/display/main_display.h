@@ -1,0 +1,96 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's side of the photo display: it owns the display driver and the picture
+// quality commands, and shows what they produce in the window's labels and pictures.
+#pragma once
+
+#include "display/display_host.h"
+#include "display/photo_display.h"
+#include "display/photo_rotation.h"
+#include "display/quality_commands.h"
+#include "imaging/decode/photo_decoder.h"
+#include "shell/window_layout.h"
+#include "thumbs/thumbnail_cache.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace kasumori::ui {
+
+struct MainMenu;
+struct MainPanels;
+class ViewImage;
+
+struct MainDisplayParts {
+  QWidget& window;
+  MainPanels& panels;
+  ViewImage& view;
+  MainMenu& menu;
+  library::PhotoList& list;
+  library::FolderState& folders;
+  shell::Settings& settings;
+  platform::DialogService& dialogs;
+  imaging::LoadFailedFlags& loadFailed;
+  thumbs::ThumbnailCache& thumbnails;
+  std::function<void()> saveSettings;
+  std::function<void(int direction)> refreshStrip;
+  std::function<bool()> uiReady;
+};
+
+class MainDisplay final : public display::DisplayHost, public display::QualityHost {
+ public:
+  explicit MainDisplay(MainDisplayParts parts);
+
+  display::PhotoDisplay& Driver() { return display_; }
+  display::QualityCommands& Quality();
+
+  // Photo commands of the window.
+  void ShowPhoto(int n, int direction);
+  void NextPhoto(bool shift);
+  void PreviousPhoto(bool shift);
+  void Rotate(bool right, display::RotateFrom from);
+
+  // The layout changed the display area: the shown photo is drawn again for the new size.
+  void LayoutChanged(shell::LayoutKind layout, const QSize& displaySize, bool photoRedraw);
+
+  // display::DisplayHost
+  void SetBusy(bool busy) override;
+  void ClearInfoLabels() override;
+  void ShowPhotoInfo(const imaging::PhotoInfo& info) override;
+  void ShowNameLabels(const display::NameLabels& labels) override;
+  void SetSizeText(const QString& text) override;
+  void ApplyComposeLabels(const display::ComposeLabels& labels) override;
+  void RepaintNow() override;
+  void HideCommentOverlays() override {}
+  display::PixelView Target() override;
+  display::PixelView HistogramImage() override;
+  void TargetChanged() override;
+  void RefreshStrip(int direction) override;
+
+  // display::QualityHost
+  void SaveSettings() override;
+  void ShowQualitySettings() override;
+  void RepaintMainWindow() override;
+  void Recompose() override;
+  void RecomposeNormal() override;
+  void RedrawComments() override {}
+  void StopSlideshow() override {}
+  void DrawHistogram() override;
+  void SharpenOnScreen() override;
+
+ private:
+  void UpdateQualityState();
+  void ApplyEditsToShown();
+  void PersistRotation(const display::ShownPhoto& photo, int rotation);
+
+  MainDisplayParts p_;
+  imaging::PhotoDecoder decoder_;
+  display::PhotoDisplay display_;
+  display::QualityState qualityState_;
+  display::PhotoEdits edits_;  // the quality commands' view of the shown photo's edits
+  display::QualityCommands quality_;
+  shell::LayoutKind layout_ = shell::LayoutKind::C800;
+  bool busy_ = false;
+};
+
+}  // namespace kasumori::ui

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's photo and picture-quality commands: menu entries, buttons, label clicks
+// and keys, routed to the display.
+#include "library/photo_location.h"
+#include "ui/display/main_display.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/main_menu.h"
+#include "ui/shell/main_panels.h"
+#include "ui/shell/view_image.h"
+
+#include <QAction>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kasumori::ui {
+
+namespace {
+using display::QualityCommands;
+}
+
+void TMainForm::ConnectQualityCommands() {
+  auto route = [this](QAction* action, auto command) {
+    connect(action, &QAction::triggered, this, [this, command] {
+      if (!session_.UiReady) return;
+      repaint();  // the menu's trace goes before any long work
+      command(display_->Quality());
+    });
+  };
+  route(menu_->kougashitsuMenu,
+        [](QualityCommands& q) { q.SetQualityMode(display::QualityMode::High); });
+  route(menu_->kousokuMenu,
+        [](QualityCommands& q) { q.SetQualityMode(display::QualityMode::Fast); });
+  for (int effect = 0; effect < 4; ++effect) {
+    route(menu_->effectMenus[effect], [effect](QualityCommands& q) { q.SetEffect(effect); });
+  }
+  route(menu_->histgramAutoMenu,
+        [](QualityCommands& q) { q.SetHistogramMode(display::HistogramMode::Automatic); });
+  route(menu_->histgramHandMenu,
+        [](QualityCommands& q) { q.SetHistogramMode(display::HistogramMode::OnClick); });
+  for (int i = 0; i < 7; ++i) {
+    const int value = MainMenu::kSharpnessValues[i];
+    route(menu_->sharpnessMenus[i], [value](QualityCommands& q) { q.SetSharpness(value); });
+  }
+  route(menu_->spSetsumeiMenu, [](QualityCommands& q) { q.ExplainSharpness(); });
+  for (QWidget* clickable :
+       std::initializer_list<QWidget*>{panels_->gashitsuModeLbl, panels_->gashitsuModeSLbl,
+                                       panels_->koukaLbl, panels_->sharpLbl, panels_->histDaiPnl,
+                                       panels_->histgramImg, panels_->histgramImg2,
+                                       panels_->narabikaeLbl}) {
+    clickable->installEventFilter(this);
+  }
+}
+
+void TMainForm::ConnectDisplayCommands() {
+  auto turn = [this](QPushButton* button, bool right) {
+    connect(button, &QPushButton::clicked, this, [this, right] {
+      panels_->dummyBtn->setFocus();
+      if (session_.UiReady) display_->Rotate(right, display::RotateFrom::Button);
+    });
+  };
+  turn(panels_->turnLeftBtn, false);
+  turn(panels_->turnRightBtn, true);
+  panels_->dummyBtn->installEventFilter(this);
+}
+
+bool TMainForm::HandleLabelClick(QObject* watched) {
+  if (!session_.UiReady) return false;
+  if (watched == panels_->narabikaeLbl) {
+    listController_->SetListDirection(session_.settings().ListDirection == -1 ? 1 : -1);
+    return true;
+  }
+  QualityCommands& quality = display_->Quality();
+  if (watched == panels_->gashitsuModeLbl || watched == panels_->gashitsuModeSLbl) {
+    quality.QualityLabelClick();
+  } else if (watched == panels_->koukaLbl) {
+    quality.StepEffect();
+  } else if (watched == panels_->sharpLbl) {
+    quality.StepSharpness();
+  } else if (watched == panels_->histDaiPnl || watched == panels_->histgramImg ||
+             watched == panels_->histgramImg2) {
+    quality.HistogramClick();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The keys of the photo commands that exist so far; true when the key was used.
+bool TMainForm::HandleKey(const QKeyEvent& event) {
+  if (!session_.UiReady) return true;
+  const bool shift = event.modifiers() & Qt::ShiftModifier;
+  const bool ctrl = event.modifiers() & Qt::ControlModifier;
+  const int direction = session_.settings().ListDirection;
+  const bool plainUp = event.key() == Qt::Key_Up && !shift && !ctrl;
+  switch (event.key()) {
+    case Qt::Key_X: display_->NextPhoto(shift); return true;
+    case Qt::Key_Z: display_->PreviousPhoto(shift); return true;
+    case Qt::Key_1: display_->Rotate(false, display::RotateFrom::Key); return true;
+    case Qt::Key_2: display_->Rotate(true, display::RotateFrom::Key); return true;
+    case Qt::Key_F12: display_->Quality().StepEffect(); return true;
+    default: break;
+  }
+  if (plainUp) {
+    direction == -1 ? display_->PreviousPhoto(shift) : display_->NextPhoto(shift);
+    return true;
+  }
+  return false;
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+  if (HandleKey(*event)) {
+    event->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void TMainForm::ShowPhotoByPath(const QString& path) {
+  const QFileInfo file(path);
+  folderState_.CurrentFolder = file.absolutePath();
+  const int slot = library::SlotHoldingFolder(session_.settings(), folderState_.CurrentFolder);
+  folderState_.CurrentSlot = slot;
+  for (int i = 0; i < 3; ++i) {
+    QSignalBlocker block(panels_->folderRadio[i]);
+    panels_->folderRadio[i]->setAutoExclusive(false);
+    panels_->folderRadio[i]->setChecked(i + 1 == slot);
+    panels_->folderRadio[i]->setAutoExclusive(true);
+  }
+  // The slot's folder tree is rebuilt for the folder (or emptied) here once it exists.
+  if (slot == 0) folderState_.OtherFolder = folderState_.CurrentFolder;
+  listController_->ScanFolder();
+  library::PhotoList& list = *photoList_;
+  list.CurrentIndex = library::PositionOfFile(list, file.fileName());
+  if (slot > 0) {
+    folderState_.SlotFolder() = folderState_.CurrentFolder;
+    folderState_.SlotPositionOfCurrent() = list.CurrentIndex;
+  }
+  display_->RefreshStrip(1);
+  display_->ShowPhoto(list.CurrentIndex, session_.settings().ListDirection);
+}
+
+}  // namespace kasumori::ui
