@@ -218,7 +218,13 @@ void TMainForm::OnClientPainted() {
   if (!session_.Activated || !session_.FirstRun) return;
   // A modal window cannot open inside a paint event: open it right after.
   QTimer::singleShot(0, this, [this] {
-    if (session_.ShowFirstRunNoticeIfDue()) view_->Fill(kDisplayGrey);
+    if (!session_.ShowFirstRunNoticeIfDue()) return;
+    // The area under the notice is cleaned; a photo opened from the command line stays.
+    if (display_->Driver().Shown().Shown()) {
+      display_->Driver().Recompose();
+    } else {
+      view_->Fill(kDisplayGrey);
+    }
   });
 }
 

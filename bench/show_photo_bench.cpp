@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Showing a photo: the whole display of a 24-megapixel camera JPEG into the 800 × 600 area
+// (decode, information, composition, sharpening, histogram), next to a bare libjpeg-turbo
+// full-size decode of the same file in the same run; and the composition alone.
+#include "bench_jpeg.h"
+#include "bench_support.h"
+#include "display/dib_views.h"
+#include "display/photo_display.h"
+#include "imaging/dib/qx_dib.h"
+#include "platform/scripted_dialog_service.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using namespace kasumori;
+
+// A window without widgets: the target and the histogram are plain buffers.
+class HeadlessHost final : public display::DisplayHost {
+ public:
+  HeadlessHost() {
+    target_.Reshape(800, 600, 24);
+    histogram_.Reshape(128, 50, 24);
+  }
+  void SetBusy(bool) override {}
+  void ClearInfoLabels() override {}
+  void ShowPhotoInfo(const imaging::PhotoInfo&) override {}
+  void ShowNameLabels(const display::NameLabels&) override {}
+  void SetSizeText(const QString&) override {}
+  void ApplyComposeLabels(const display::ComposeLabels&) override {}
+  void RepaintNow() override {}
+  void HideCommentOverlays() override {}
+  display::PixelView Target() override { return display::ViewOf(target_); }
+  display::PixelView HistogramImage() override { return display::ViewOf(histogram_); }
+  void TargetChanged() override {}
+  void RefreshStrip(int) override {}
+
+ private:
+  imaging::TQxDIB target_;
+  imaging::TQxDIB histogram_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const QString work =
+      argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath() + "/show_photo_bench";
+  QDir().mkpath(work);
+  const QString jpeg = work + "/camera_24mp.jpg";
+  if (!bench::WriteCameraLikeJpeg(jpeg, 6000, 4000)) {
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(jpeg));
+    return 1;
+  }
+  auto list = std::make_unique<library::PhotoList>();
+  list->Append(QFileInfo(jpeg).fileName(), {});
+  library::FolderState folders;
+  folders.CurrentFolder = work;
+  shell::Settings settings;  // chrome, sharpness 12, high quality by default
+  settings.HistogramMode = 1;
+  platform::ScriptedDialogService dialogs;
+  imaging::LoadFailedFlags loadFailed;
+  imaging::PhotoDecoder decoder({}, nullptr, loadFailed);
+  HeadlessHost host;
+  display::PhotoDisplay display(
+      {*list, folders, settings, dialogs, loadFailed, decoder, host, [](int) { return 0; }});
+  display.SetDisplaySize({800, 600});
+  std::vector<unsigned char> bare;
+  auto baseline = [&] { bench::BareDecode(jpeg, 1, JDCT_ISLOW, bare); };
+
+  bench::Compare("ShowPhoto 6000x4000 into 800x600, high quality, chrome, sharpness 12, "
+                 "automatic histogram",
+                 [&] { display.ShowPhoto(1, 1); }, baseline, 7);
+  settings.QualityMode = 1;
+  bench::Compare("ShowPhoto 6000x4000 into 800x600, fast mode", [&] { display.ShowPhoto(1, 1); },
+                 baseline, 7);
+  settings.QualityMode = 0;
+  display.ShowPhoto(1, 1);
+  bench::ReportAbsolute("composition alone (decoded photo), high quality",
+                        bench::MedianMs([&] { display.Recompose(); }, 9));
+  settings.QualityMode = 1;
+  bench::ReportAbsolute("composition alone (decoded photo), fast mode",
+                        bench::MedianMs([&] { display.Recompose(); }, 9));
+  if (!dialogs.Records().empty()) {
+    std::fprintf(stderr, "the photo did not load: %s\n", qPrintable(dialogs.LastText()));
+    return 1;
+  }
+  return 0;
+}

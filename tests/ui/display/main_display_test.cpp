@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/display/main_display.h"
+
+#include "support/camera_jpeg.h"
+#include "support/main_form_fixture.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/main_panels.h"
+#include "ui/shell/view_image.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+namespace kasumori::ui {
+namespace {
+
+class ShowPhotoTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {
+ protected:
+  // Three small photos in the first slot's folder: red, green and blue halves.
+  void SetUp() override {
+    for (int i = 0; i < 3; ++i) {
+      QImage picture(64, 48, QImage::Format_RGB888);
+      picture.fill(QColor(i == 0 ? 200 : 20, i == 1 ? 200 : 20, i == 2 ? 200 : 20));
+      const QByteArray jpeg = testkit::EncodeJpeg(
+          picture, testkit::BuildExifPayload(testkit::CameraExif({})), {95});
+      tree.File(QStringLiteral("home/Pictures/P%1.jpg").arg(i + 1), jpeg);
+    }
+  }
+  QColor ViewPixel(TMainForm& form, int x, int y) {
+    const std::uint8_t* p = form.View()->Buffer().ConstScanLine(y) + 3 * x;
+    return QColor(p[2], p[1], p[0]);
+  }
+  QString Label(TMainForm& form, const char* name) {
+    return form.findChild<QLabel*>(name)->text();
+  }
+  void Key(TMainForm& form, Qt::Key key) { QTest::keyClick(&form, key); }
+};
+
+TEST_F(ShowPhotoTest, TheCommandLinePhotoIsShownAtTheFirstActivation) {
+  auto form = Start(tree.Path("home/Pictures/P2.jpg"));
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P2.jpg");
+  EXPECT_EQ(form->Folders().CurrentSlot, 1) << "the photo's folder is slot 1's root";
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 2);
+  EXPECT_EQ(Label(*form, "FileNameLbl"), "P2");
+  EXPECT_EQ(Label(*form, "ExtNameLbl"), ".jpg");
+  EXPECT_EQ(Label(*form, "SizeLbl"), "64x48");
+  EXPECT_EQ(Label(*form, "JoutaiLbl"), "【通常モード】");
+  EXPECT_EQ(Label(*form, "HidukeLbl"), "26/05/14");
+  const QColor centre = ViewPixel(*form, 400, 300);
+  EXPECT_GT(centre.green(), 150);
+  EXPECT_LT(centre.red(), 90);
+}
+
+TEST_F(ShowPhotoTest, XAndZWalkTheList) {
+  tree.File("home/Pictures/P4.jpg", "not a jpeg");
+  auto form = Start();
+  EXPECT_FALSE(form->Display().Driver().Shown().Shown()) << "nothing is shown before a pick";
+  Key(*form, Qt::Key_X);
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P1.jpg") << "the cursor photo first";
+  Key(*form, Qt::Key_X);
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P2.jpg");
+  Key(*form, Qt::Key_Z);
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P1.jpg");
+  EXPECT_GT(ViewPixel(*form, 400, 300).red(), 150);
+
+  Key(*form, Qt::Key_Up);
+  Key(*form, Qt::Key_X);
+  dialogs.Clear();
+  Key(*form, Qt::Key_X);  // the broken P4
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Text(0),
+            "画像ファイル P4.jpg\nは壊れているか、「Kasumori２」で読み込めない形式です。");
+  EXPECT_EQ(Label(*form, "SizeLbl"), "読み込みエラー");
+  EXPECT_EQ(ViewPixel(*form, 400, 300), QColor(0, 0, 0));
+  Key(*form, Qt::Key_X);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 4) << "X on the last photo does nothing";
+  EXPECT_EQ(dialogs.Records().size(), 1u);
+}
+
+TEST_F(ShowPhotoTest, RotationTurnsThePhotoAndRemembersIt) {
+  auto form = Start();
+  dialogs.Clear();
+  Key(*form, Qt::Key_2);
+  EXPECT_EQ(dialogs.Text(0), "『２』キーは、現在表示されている写真を\n"
+                             "右回りに９０°回転させたいときに使います。");
+  form->Panels().turnLeftBtn->click();
+  EXPECT_EQ(dialogs.Text(1), "このボタンは、現在表示されている写真を\n"
+                             "左回りに９０°回転させたいときに使います。");
+
+  Key(*form, Qt::Key_X);
+  EXPECT_EQ(Label(*form, "SizeLbl"), "64x48");
+  Key(*form, Qt::Key_2);
+  EXPECT_EQ(form->Display().Driver().Shown().Rotation, 1);
+  EXPECT_EQ(Label(*form, "SizeLbl"), "48x64");
+  EXPECT_EQ(tree.Read("program/Thumbnail/01/Pictures/P1_jpg.dat"), QByteArray("100\r\n1\r\n"));
+  Key(*form, Qt::Key_1);
+  EXPECT_FALSE(tree.Exists("program/Thumbnail/01/Pictures/P1_jpg.dat"));
+  EXPECT_EQ(Label(*form, "SizeLbl"), "64x48");
+}
+
+TEST_F(ShowPhotoTest, QualityCommandsChangeTheSettingsAndLabels) {
+  auto form = Start();
+  Key(*form, Qt::Key_X);
+  form->findChild<QAction*>("KousokuMenu")->trigger();
+  EXPECT_EQ(form->Session().settings().QualityMode, 1);
+  EXPECT_EQ(Label(*form, "GashitsuModeLbl"), "【高速】");
+  form->findChild<QAction*>("KougashitsuMenu")->trigger();
+  EXPECT_EQ(Label(*form, "GashitsuModeLbl"), "【高画質】");
+
+  Key(*form, Qt::Key_F12);  // chrome → sepia
+  EXPECT_EQ(form->Session().settings().PictureEffect, 2);
+  EXPECT_EQ(Label(*form, "KoukaLbl"), "セピア");
+  EXPECT_TRUE(form->findChild<QAction*>("GSepiaMenu")->isChecked());
+
+  form->findChild<QAction*>("SPNashiMenu")->trigger();
+  EXPECT_EQ(form->Session().settings().Sharpness, 0);
+  EXPECT_EQ(Label(*form, "SharpLbl"), " なし");
+
+  const QImage before = form->Panels().histgramImg->grab().toImage();
+  QTest::mouseClick(form->Panels().histgramImg, Qt::LeftButton);
+  const QImage after = form->Panels().histgramImg->grab().toImage();
+  EXPECT_NE(before, after) << "a click on the panel draws the histogram";
+}
+
+}  // namespace
+}  // namespace kasumori::ui
