@@ -12,6 +12,7 @@
 #include "ui/shell/view_image.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -94,6 +95,14 @@ void MainDisplay::Rotate(bool right, display::RotateFrom from) {
     RefreshStrip(1);
   };
   display::RotateShownPhoto(display_, right, from, p_.folders, p_.dialogs, effects);
+}
+
+void MainDisplay::ToggleWideMode() {
+  display::DisplayModes& modes = display_.Modes();
+  modes.WideMode = !modes.WideMode;
+  p_.panels.wideChk->setChecked(modes.WideMode);
+  p_.window.repaint();
+  if (!modes.ZoomMode && display_.Shown().Shown()) display_.Recompose();
 }
 
 void MainDisplay::LayoutChanged(shell::LayoutKind layout, const QSize& displaySize,

@@ -49,6 +49,8 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   void NextPhoto(bool shift);
   void PreviousPhoto(bool shift);
   void Rotate(bool right, display::RotateFrom from);
+  // Fill the display area (cutting the overhang) or fit the whole photo.
+  void ToggleWideMode();
 
   // The layout changed the display area: the shown photo is drawn again for the new size.
   void LayoutChanged(shell::LayoutKind layout, const QSize& displaySize, bool photoRedraw);

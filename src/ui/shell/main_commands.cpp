@@ -9,6 +9,7 @@
 #include "ui/shell/view_image.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -63,11 +64,31 @@ void TMainForm::ConnectDisplayCommands() {
   };
   turn(panels_->turnLeftBtn, false);
   turn(panels_->turnRightBtn, true);
+  auto menu = [this](QAction* action, auto command) {
+    connect(action, &QAction::triggered, this, [this, command] {
+      if (!session_.UiReady) return;
+      repaint();
+      command();
+    });
+  };
+  menu(menu_->turnLeftMenu, [this] { display_->Rotate(false, display::RotateFrom::Menu); });
+  menu(menu_->turnRightMenu, [this] { display_->Rotate(true, display::RotateFrom::Menu); });
+  menu(menu_->wideModeMenu, [this] { display_->ToggleWideMode(); });
+  menu(menu_->allKaijoMenu, [this] { display_->Quality().RemoveAllEdits(); });
+  // The check box and its label toggle on a press; the filter keeps the box from flipping by
+  // itself, so that it always shows the mode.
+  panels_->wideChk->installEventFilter(this);
+  panels_->wideLbl->installEventFilter(this);
   panels_->dummyBtn->installEventFilter(this);
 }
 
 bool TMainForm::HandleLabelClick(QObject* watched) {
   if (!session_.UiReady) return false;
+  if (watched == panels_->wideLbl || watched == panels_->wideChk) {
+    panels_->dummyBtn->setFocus();
+    display_->ToggleWideMode();
+    return true;
+  }
   if (watched == panels_->narabikaeLbl) {
     listController_->SetListDirection(session_.settings().ListDirection == -1 ? 1 : -1);
     return true;
@@ -101,6 +122,7 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
     case Qt::Key_1: display_->Rotate(false, display::RotateFrom::Key); return true;
     case Qt::Key_2: display_->Rotate(true, display::RotateFrom::Key); return true;
     case Qt::Key_F12: display_->Quality().StepEffect(); return true;
+    case Qt::Key_M: display_->ToggleWideMode(); return true;
     default: break;
   }
   if (plainUp) {

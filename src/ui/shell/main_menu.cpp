@@ -24,6 +24,26 @@ MainMenu::MainMenu(QMenuBar* bar) {
   BuildOrderMenu(bar);
   BuildQualityMenu(bar);
   BuildSharpnessMenu(bar);
+  BuildHenshuMenu(bar);
+}
+
+void MainMenu::BuildHenshuMenu(QMenuBar* bar) {
+  mHenshuMenu = bar->addMenu(QStringLiteral("編集"));
+  mHenshuMenu->setObjectName("MHenshuMenu");
+  auto entry = [this](const char* name, const QString& caption) {
+    QAction* action = mHenshuMenu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+  };
+  turnLeftMenu = entry("TurnLeftMenu", QStringLiteral("左９０°回転 ［１］"));
+  turnRightMenu = entry("TurnRightMenu", QStringLiteral("右９０°回転 ［２］"));
+  wideModeMenu = entry("WideModeMenu", QStringLiteral("ワイドモード切り替え ［Ｍ］"));
+  panoramaOffMenu = entry("ZoomKaijoMenu", QStringLiteral("パノラマ解除 ［Ｎ］"));
+  panoramaOffMenu->setEnabled(false);
+  mHenshuMenu->addSeparator();
+  allKaijoMenu = entry("AllKaijoMenu", QStringLiteral("全ての編集を解除"));
+  saveShownMenu = entry("HenshuSaveMenu", QStringLiteral("表示されている状態でJPEG,BMP保存 ［Ｆ6］"));
+  saveShownMenu->setEnabled(false);
 }
 
 void MainMenu::BuildQualityMenu(QMenuBar* bar) {

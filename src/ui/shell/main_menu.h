@@ -49,11 +49,20 @@ struct MainMenu {
   QAction* spSetsumeiMenu;
   static constexpr int kSharpnessValues[7] = {4, 6, 8, 10, 12, 16, 0};
 
+  QMenu* mHenshuMenu;
+  QAction* turnLeftMenu;
+  QAction* turnRightMenu;
+  QAction* wideModeMenu;
+  QAction* panoramaOffMenu;  // comes with the panorama display
+  QAction* allKaijoMenu;
+  QAction* saveShownMenu;  // comes with saving
+
  private:
   void BuildSizeMenu(QMenuBar* bar);
   void BuildOrderMenu(QMenuBar* bar);
   void BuildQualityMenu(QMenuBar* bar);
   void BuildSharpnessMenu(QMenuBar* bar);
+  void BuildHenshuMenu(QMenuBar* bar);
 };
 
 }  // namespace kasumori::ui

@@ -8,6 +8,7 @@
 #include "ui/shell/view_image.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -120,6 +121,37 @@ TEST_F(ShowPhotoTest, QualityCommandsChangeTheSettingsAndLabels) {
   QTest::mouseClick(form->Panels().histgramImg, Qt::LeftButton);
   const QImage after = form->Panels().histgramImg->grab().toImage();
   EXPECT_NE(before, after) << "a click on the panel draws the histogram";
+}
+
+}  // namespace
+}  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+class EditMenuTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {};
+
+TEST_F(EditMenuTest, WideModeFillsTheAreaAndAllEditsGo) {
+  // A wide 2:1 photo: fitted it leaves black bands above and below; wide it fills the area.
+  QImage picture(1600, 800, QImage::Format_RGB888);
+  picture.fill(QColor(230, 230, 230));
+  tree.File("home/Pictures/wide.jpg", testkit::EncodeJpeg(picture, {}, {95}));
+  auto form = Start();
+  QTest::keyClick(form.get(), Qt::Key_X);
+  auto pixel = [&](int x, int y) { return form->View()->Buffer().ConstScanLine(y)[3 * x]; };
+  EXPECT_EQ(pixel(400, 10), 0) << "fitted: a black band at the top";
+  QTest::mouseClick(form->Panels().wideChk, Qt::LeftButton);
+  EXPECT_TRUE(form->Panels().wideChk->isChecked());
+  EXPECT_GT(pixel(400, 10), 150) << "wide: the photo fills the area";
+  QTest::keyClick(form.get(), Qt::Key_M);
+  EXPECT_FALSE(form->Panels().wideChk->isChecked());
+  EXPECT_EQ(pixel(400, 10), 0);
+
+  QTest::keyClick(form.get(), Qt::Key_2);
+  EXPECT_EQ(form->Display().Driver().Shown().Rotation, 1);
+  form->findChild<QAction*>("AllKaijoMenu")->trigger();
+  EXPECT_EQ(form->Display().Driver().Shown().Rotation, 0);
+  EXPECT_EQ(form->findChild<QLabel*>("SizeLbl")->text(), "1600x800");
 }
 
 }  // namespace
