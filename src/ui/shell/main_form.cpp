@@ -2,6 +2,8 @@
 #include "ui/shell/main_form.h"
 
 #include "shell/placement.h"
+#include "display/dib_views.h"
+#include "display/histogram.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
@@ -148,6 +150,8 @@ void TMainForm::showEvent(QShowEvent* event) {
   // The photo extension table is built here once the plug-in host exists.
   ApplyLayout();
   PlaceOnScreen();
+  display::DrawHistogramStrip(display::ViewOf(panels_->histgramImg2->Buffer()));
+  display_->Driver().Histogram().ClearHistogram(display_->HistogramImage(), false);
   const shell::Settings& settings = session_.settings();
   menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,
                          settings.CustomPhotoHeight);

@@ -117,6 +117,10 @@ TEST_F(ShowPhotoTest, QualityCommandsChangeTheSettingsAndLabels) {
   EXPECT_EQ(form->Session().settings().Sharpness, 0);
   EXPECT_EQ(Label(*form, "SharpLbl"), " なし");
 
+  const QImage strip = form->Panels().histgramImg2->grab().toImage();
+  EXPECT_EQ(QColor(strip.pixel(0, 0)), QColor(128, 128, 128)) << "the grey line above";
+  EXPECT_EQ(QColor(strip.pixel(0, 2)), QColor(0, 0, 0));
+  EXPECT_EQ(QColor(strip.pixel(100, 2)), QColor(201, 201, 201)) << "grey level 2i + 1";
   const QImage before = form->Panels().histgramImg->grab().toImage();
   QTest::mouseClick(form->Panels().histgramImg, Qt::LeftButton);
   const QImage after = form->Panels().histgramImg->grab().toImage();
