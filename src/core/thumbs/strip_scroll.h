@@ -27,7 +27,7 @@ std::optional<int> StepBackOnce(int currentIndex, int photoCount, int step);
 
 std::optional<int> GoToStartIndex(int currentIndex, int photoCount);
 std::optional<int> GoToEndIndex(int currentIndex, int photoCount);
-// The wide window's end button: the last photo in its last cell.
+// The wide window's end button: its paging limit, PhotoCount + a − 42.
 std::optional<int> WideGoToEndIndex(int currentIndex, int photoCount, int listDirection);
 
 }  // namespace kasumori::thumbs
