@@ -7,11 +7,13 @@
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
+#include "ui/thumbs/thumb_strip.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -129,7 +131,45 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
     direction == -1 ? display_->PreviousPhoto(shift) : display_->NextPhoto(shift);
     return true;
   }
-  return false;
+  return HandleStripKey(event);
+}
+
+// The strip's keys: letters, and the arrows with their modifiers.
+bool TMainForm::HandleStripKey(const QKeyEvent& event) {
+  const bool shift = event.modifiers() & Qt::ShiftModifier;
+  const bool ctrl = event.modifiers() & Qt::ControlModifier;
+  const int key = event.key();
+  if (key == Qt::Key_A || (key == Qt::Key_Left && shift && !ctrl)) {
+    strip_->StepBack(8);
+  } else if (key == Qt::Key_S || (key == Qt::Key_Right && shift && !ctrl)) {
+    strip_->StepForward(8);
+  } else if (key == Qt::Key_F || (key == Qt::Key_Left && !shift && !ctrl)) {
+    strip_->StepBack(1);
+  } else if (key == Qt::Key_G || (key == Qt::Key_Right && !shift && !ctrl)) {
+    strip_->StepForward(1);
+  } else if (key == Qt::Key_Q || (key == Qt::Key_Left && ctrl)) {
+    strip_->GoToStart();
+  } else if (key == Qt::Key_W || (key == Qt::Key_Right && ctrl)) {
+    strip_->GoToEnd();
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The wheel acts on what is under the pointer: the strip scrolls, the view walks the list.
+void TMainForm::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  if (!session_.UiReady) return;
+  const QPoint at = client_->mapFromGlobal(event->globalPosition().toPoint());
+  const bool towardsUser = event->angleDelta().y() <= 0;
+  const bool shift = event->modifiers() & Qt::ShiftModifier;
+  if (panels_->thumbPnl->geometry().contains(at)) {
+    strip_->HideNameTag();
+    towardsUser ? strip_->StepForward(1) : strip_->StepBack(1);
+  } else if (view_->geometry().contains(at)) {
+    towardsUser ? display_->NextPhoto(shift) : display_->PreviousPhoto(shift);
+  }
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 #include "display/histogram.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_menu.h"
+#include "ui/thumbs/thumb_strip.h"
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
 
@@ -81,9 +82,15 @@ void TMainForm::CreatePhotoList() {
   display_ = std::make_unique<MainDisplay>(MainDisplayParts{
       *this, *panels_, *view_, *menu_, *photoList_, folderState_, session_.settings(),
       session_.dialogs(), loadFailed_, *thumbnails_, [this] { SaveSettings(); },
-      [](int) { /* the thumbnail strip is redrawn here once it exists */ },
+      [this](int direction) { strip_->RefreshStrip(direction, false); },
       [this] { return session_.UiReady; }});
+  strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
+      *panels_->thumbPnl, *panels_->dummyBtn, *photoList_, folderState_, session_.settings(),
+      *thumbnails_, [this] { return session_.UiReady; },
+      [this](int position) { display_->ShowPhoto(position, session_.settings().ListDirection); },
+      {}});
   library::PhotoListHooks hooks;
+  hooks.refreshStrip = [this] { strip_->RefreshStrip(1, true); };
   hooks.resetPerPhotoState = [this] { thumbnails_->Reset(); };
   hooks.shownPhoto = [this]() -> std::optional<library::ShownPhoto> {
     const display::ShownPhoto& shown = display_->Driver().Shown();
@@ -199,8 +206,9 @@ void TMainForm::OnFirstActivation() {
   folderState_.CurrentSlot = 1;
   folderState_.CurrentFolder = session_.settings().PhotoFolder1;
   folderState_.SlotCurrentFolder[0] = folderState_.CurrentFolder;
-  // Slot 1's folder tree is built here, and the strip drawn after the scan, once they exist.
+  // Slot 1's folder tree is built here once the folder panel exists.
   listController_->ScanFolder();
+  strip_->RefreshStrip(1, true);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

@@ -19,6 +19,7 @@
 namespace kasumori::ui {
 
 class MainDisplay;
+class ThumbStrip;
 class ViewImage;
 struct MainMenu;
 struct MainPanels;
@@ -57,6 +58,7 @@ class TMainForm final : public QMainWindow {
   // lists it and shows the photo.
   void ShowPhotoByPath(const QString& path);
   MainDisplay& Display() { return *display_; }
+  ThumbStrip& Strip() { return *strip_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -64,6 +66,7 @@ class TMainForm final : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void CreateClientArea();
@@ -76,6 +79,7 @@ class TMainForm final : public QMainWindow {
   void ConnectQualityCommands();
   void ConnectDisplayCommands();
   bool HandleKey(const QKeyEvent& event);
+  bool HandleStripKey(const QKeyEvent& event);
   bool HandleLabelClick(QObject* watched);
   void ResetQualityLabels(shell::LayoutKind layout);
   void SaveSettings();
@@ -93,6 +97,7 @@ class TMainForm final : public QMainWindow {
   imaging::LoadFailedFlags loadFailed_;
   std::unique_ptr<thumbs::ThumbnailCache> thumbnails_;
   std::unique_ptr<MainDisplay> display_;
+  std::unique_ptr<ThumbStrip> strip_;
   QSize displaySize_;
   bool shownOnce_ = false;
   bool slideshowActive_ = false;

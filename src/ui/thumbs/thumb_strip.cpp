@@ -1,0 +1,335 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/thumbs/thumb_strip.h"
+
+#include "imaging/dib/qx_dib_canvas.h"
+#include "library/record_names.h"
+#include "thumbs/strip_scroll.h"
+#include "thumbs/thumbnail_files.h"
+#include "ui/shell/fonts.h"
+#include "ui/shell/view_image.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDrag>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QUrl>
+
+#include <cstring>
+
+namespace kasumori::ui {
+
+namespace {
+
+const QColor kCellGrey(128, 128, 128);
+const QColor kTagBackground(0xFF, 0xFF, 0xD0);  // 0xD0FFFF as blue-green-red
+const QColor kFrameColour(0xFF, 0xB0, 0x00);    // 45311 = 0x00B0FF as blue-green-red
+constexpr int kCellTop = 5;
+constexpr int kFirstRepeatMs = 400;
+constexpr int kRepeatMs = 100;
+
+int CellLeft(int cell) { return 25 + 85 * (cell - 1); }
+
+QFont TagFont(bool monospaced) {
+  QFont font = monospaced ? MonospacedGothic(12) : ProportionalGothic(12);
+  font.setPointSize(9);
+  return font;
+}
+
+QString WithoutExtension(const QString& name) {
+  const qsizetype dot = name.lastIndexOf(u'.');
+  return dot < 0 ? name : name.left(dot);
+}
+
+// The file type shown at the cell's bottom: the extension as written, or for an edit record
+// the part of its name after the last "_" with its extension ("jpg-002.ksm").
+QString TypeLabel(const QString& name) {
+  const qsizetype dot = name.lastIndexOf(u'.');
+  QString label = dot < 0 ? QString() : name.mid(dot + 1);
+  if (library::IsRecordName(name)) {
+    const QString base = WithoutExtension(name);
+    const qsizetype underscore = base.lastIndexOf(u'_');
+    label = (underscore < 0 ? QString() : base.mid(underscore + 1)) + name.mid(dot);
+  }
+  return label.left(12);
+}
+
+}  // namespace
+
+ThumbStrip::ThumbStrip(ThumbStripParts parts) : p_(std::move(parts)) {
+  CreateCells();
+  CreateButtons();
+  p_.thumbPnl.installEventFilter(this);
+  connect(&repeat_, &QTimer::timeout, this, [this] {
+    if (!repeatButton_ || !repeatButton_->isDown() || !repeatStep_()) {
+      repeat_.stop();
+      return;
+    }
+    repeat_.setInterval(kRepeatMs);
+  });
+}
+
+void ThumbStrip::CreateCells() {
+  selImg_ = new ViewImage(&p_.thumbPnl, "SelImg");
+  selImg_->Reset({84, 64}, kCellGrey);
+  DrawSelectionFrame();
+  for (int cell = 1; cell <= thumbs::kStripCells; ++cell) {
+    auto* image = new ViewImage(&p_.thumbPnl, QStringLiteral("StripCell%1").arg(cell).toLatin1());
+    image->move(CellLeft(cell), kCellTop);
+    image->Reset({thumbs::kThumbWidth, thumbs::kThumbHeight}, kCellGrey);
+    image->setCursor(Qt::PointingHandCursor);
+    image->setMouseTracking(true);
+    image->installEventFilter(this);
+    cells_[cell - 1] = image;
+  }
+  nameImg_ = new QLabel(&p_.thumbPnl);
+  nameImg_->setObjectName("NameImg");
+  nameImg_->setFont(TagFont(false));
+  nameImg_->setStyleSheet(
+      QStringLiteral("background: #FFFFD0; color: black; border: 1px solid black;"
+                     "padding-left: 2px;"));
+  nameImg_->setCursor(Qt::PointingHandCursor);
+  nameImg_->installEventFilter(this);
+  nameImg_->hide();
+}
+
+void ThumbStrip::DrawSelectionFrame() {
+  imaging::TQxDIBCanvas canvas(selImg_->Buffer());
+  canvas.FillRect({0, 0, 84, 64}, kFrameColour);
+  canvas.FillRect({2, 2, 80, 60}, kCellGrey);
+}
+
+void ThumbStrip::CreateButtons() {
+  auto button = [this](const char* name, const QString& text, const QRect& bounds) {
+    auto* b = new QPushButton(text, &p_.thumbPnl);
+    b->setObjectName(QLatin1String(name));
+    b->setFont(ProportionalGothic(12, true));
+    b->setGeometry(bounds);
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QPushButton::clicked, this, [this] { p_.dummyBtn.setFocus(); });
+    return b;
+  };
+  QPushButton* left = button("ThumbLeftBtn", QStringLiteral("←"), {2, 21, 19, 48});
+  QPushButton* right = button("ThumbRightBtn", QStringLiteral("→"), {705, 21, 19, 48});
+  QPushButton* top = button("ThumbTopBtn", QStringLiteral("|<"), {2, 2, 19, 18});
+  QPushButton* end = button("ThumbEndBtn", QStringLiteral(">|"), {705, 2, 19, 18});
+  connect(left, &QPushButton::pressed, this, [this, left] {
+    if (p_.uiReady()) StartRepeat(left, [this] {
+      const auto next = thumbs::StepBackOnce(p_.list.CurrentIndex, p_.list.PhotoCount, 8);
+      if (next) MoveTo(*next, -1);
+      return next.has_value();
+    });
+  });
+  connect(right, &QPushButton::pressed, this, [this, right] {
+    if (p_.uiReady()) StartRepeat(right, [this] {
+      const auto next = thumbs::StepForwardOnce(p_.list.CurrentIndex, p_.list.PhotoCount, 8,
+                                                false, p_.settings.ListDirection);
+      if (next) MoveTo(*next, 1);
+      return next.has_value();
+    });
+  });
+  connect(top, &QPushButton::clicked, this, [this] {
+    if (p_.uiReady()) GoToStart();
+  });
+  connect(end, &QPushButton::clicked, this, [this] {
+    if (p_.uiReady()) GoToEnd();
+  });
+}
+
+// The first step at once, the next after 400 ms, then every 100 ms while the button is held.
+void ThumbStrip::StartRepeat(QPushButton* button, std::function<bool()> step) {
+  repeat_.stop();
+  if (!step()) return;
+  repeatButton_ = button;
+  repeatStep_ = std::move(step);
+  repeat_.setInterval(kFirstRepeatMs);
+  repeat_.start();
+}
+
+void ThumbStrip::MoveTo(int index, int direction) {
+  p_.list.CurrentIndex = index;
+  if (p_.folders.HasSlot()) p_.folders.SlotPositionOfCurrent() = index;
+  RefreshStrip(direction, true);
+}
+
+void ThumbStrip::StepForward(int step) {
+  const auto next = thumbs::StepForwardOnce(p_.list.CurrentIndex, p_.list.PhotoCount, step,
+                                            false, p_.settings.ListDirection);
+  if (next) MoveTo(*next, 1);
+}
+
+void ThumbStrip::StepBack(int step) {
+  const auto next = thumbs::StepBackOnce(p_.list.CurrentIndex, p_.list.PhotoCount, step);
+  if (next) MoveTo(*next, -1);
+}
+
+void ThumbStrip::GoToStart() {
+  if (const auto next = thumbs::GoToStartIndex(p_.list.CurrentIndex, p_.list.PhotoCount)) {
+    MoveTo(*next, -1);
+  }
+}
+
+void ThumbStrip::GoToEnd() {
+  if (const auto next = thumbs::GoToEndIndex(p_.list.CurrentIndex, p_.list.PhotoCount)) {
+    MoveTo(*next, 1);
+  }
+}
+
+void ThumbStrip::RefreshStrip(int direction, bool hover) {
+  if (!hover) HideNameTag();
+  nameImg_->hide();
+  nameTagCell_ = 0;
+  for (ViewImage* cell : cells_) cell->Fill(kCellGrey);
+  selImg_->move(thumbs::SelectionFrameLeft(p_.settings.ListDirection), 3);
+  selImg_->lower();
+  p_.thumbPnl.repaint();
+  if (p_.list.PhotoCount > 0) {
+    if (direction != 1 && refreshWideCells) refreshWideCells(direction);
+    for (int i = 0; i < thumbs::kStripCells; ++i) {
+      DrawCell(direction == 1 ? i + 1 : thumbs::kStripCells - i);
+    }
+    if (direction == 1 && refreshWideCells) refreshWideCells(direction);
+  }
+  p_.thumbPnl.repaint();
+  if (hover) {
+    // Setting the pointer where it is produces a move, which puts the tag where it belongs.
+    QCursor::setPos(QCursor::pos());
+  }
+}
+
+void ThumbStrip::DrawCell(int cell) {
+  const int position = thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection);
+  if (position <= 0 || position > p_.list.PhotoCount || p_.list.Name(position).isEmpty()) return;
+  if (!p_.thumbnails.Loaded(position)) p_.thumbnails.Fetch(position);
+  if (!p_.thumbnails.Loaded(position)) return;
+  const imaging::TQxDIB& thumb = p_.thumbnails.Buffer(position);
+  imaging::TQxDIB& target = cells_[cell - 1]->Buffer();
+  const int rows = std::min(thumb.Height(), target.Height());
+  const int bytes = 3 * std::min(thumb.Width(), target.Width());
+  for (int y = 0; y < rows; ++y) std::memcpy(target.ScanLine(y), thumb.ConstScanLine(y), bytes);
+  cells_[cell - 1]->repaint();  // cells appear one by one
+}
+
+int ThumbStrip::CellOf(QObject* watched) const {
+  for (int i = 0; i < thumbs::kStripCells; ++i) {
+    if (watched == cells_[i]) return i + 1;
+  }
+  return 0;
+}
+
+void ThumbStrip::ShowNameTag(int cell) {
+  const int position = thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection);
+  if (position <= 0 || position > p_.list.PhotoCount) return;
+  const QString name = p_.list.Name(position);
+  if (name.isEmpty()) return;
+  const QString text = WithoutExtension(library::RecordSourceName(name));
+  nameImg_->setText(text);
+  const int width = std::max(QFontMetrics(nameImg_->font()).horizontalAdvance(text) + 5, 76);
+  nameImg_->setGeometry(std::max(CellLeft(cell) - width + 78, 21), kCellTop + 2, width, 15);
+  nameImg_->show();
+  nameImg_->raise();
+
+  ViewImage* image = cells_[cell - 1];
+  savedBand_ = image->Buffer().ToImage().copy(0, 44, 80, 13);
+  const QString type = TypeLabel(name);
+  const int a = 6 * int(type.size());
+  {
+    imaging::TQxDIBCanvas canvas(image->Buffer());
+    canvas.FillRect(QRect(QPoint(75 - a, 44), QPoint(76, 56)), kTagBackground);
+    QPainter& painter = canvas.Painter();
+    painter.setFont(TagFont(true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(76 - a, 45, a + 4, 12), Qt::AlignLeft | Qt::AlignTop, type);
+  }
+  image->update();
+  nameTagCell_ = cell;
+}
+
+void ThumbStrip::HideNameTag() {
+  if (nameTagCell_ >= 1 && nameTagCell_ <= thumbs::kStripCells && !savedBand_.isNull()) {
+    ViewImage* image = cells_[nameTagCell_ - 1];
+    imaging::TQxDIBCanvas canvas(image->Buffer());
+    canvas.Painter().drawImage(0, 44, savedBand_);
+    image->update();
+  }
+  nameImg_->hide();
+  nameTagCell_ = 0;
+}
+
+void ThumbStrip::Select(int cell) {
+  const int position = thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection);
+  if (position < 1 || position > p_.list.PhotoCount || p_.list.Name(position).isEmpty()) return;
+  const int old = p_.list.CurrentIndex;
+  p_.list.CurrentIndex = position;
+  if (p_.folders.HasSlot()) p_.folders.SlotPositionOfCurrent() = position;
+  RefreshStrip(position < old ? -1 : 1, false);
+  p_.showPhoto(position);
+  skipNextHover_ = true;
+}
+
+bool ThumbStrip::CellPressed(int cell, QMouseEvent* event) {
+  if (!p_.uiReady() || event->type() == QEvent::MouseButtonDblClick) return true;
+  if (event->button() == Qt::RightButton) {
+    if (p_.openWideWindow) p_.openWideWindow();
+    return true;
+  }
+  if (event->button() == Qt::LeftButton) {
+    dragCell_ = cell;
+    pressPosition_ = event->globalPosition().toPoint();
+  }
+  return true;
+}
+
+bool ThumbStrip::eventFilter(QObject* watched, QEvent* event) {
+  int cell = CellOf(watched);
+  if (watched == nameImg_) cell = nameTagCell_;
+  if (watched == &p_.thumbPnl && event->type() == QEvent::MouseButtonPress) {
+    p_.dummyBtn.setFocus();
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (p_.uiReady() && mouse->button() == Qt::RightButton && p_.openWideWindow) p_.openWideWindow();
+    return false;
+  }
+  if (cell == 0) return QObject::eventFilter(watched, event);
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      return CellPressed(cell, mouse);
+    case QEvent::MouseButtonRelease:
+      if (mouse->button() == Qt::LeftButton && dragCell_ == cell) Select(cell);
+      dragCell_ = 0;
+      return true;
+    case QEvent::MouseMove:
+      if (dragCell_ != 0 && (mouse->globalPosition().toPoint() - pressPosition_).manhattanLength() >=
+                                QApplication::startDragDistance()) {
+        const int position =
+            thumbs::CellPosition(p_.list.CurrentIndex, dragCell_, p_.settings.ListDirection);
+        dragCell_ = 0;
+        if (position >= 1 && position <= p_.list.PhotoCount) {
+          // The photo travels as its file; dropping it on the folder tree moves it.
+          auto* data = new QMimeData;
+          data->setUrls({QUrl::fromLocalFile(p_.folders.CurrentFolder + u'/' +
+                                             p_.list.Name(position))});
+          auto* drag = new QDrag(watched);
+          drag->setMimeData(data);
+          drag->exec(Qt::MoveAction);
+        }
+        return true;
+      }
+      if (skipNextHover_) {
+        skipNextHover_ = false;
+      } else if (p_.uiReady() && cell != nameTagCell_ && watched != nameImg_) {
+        HideNameTag();
+        ShowNameTag(cell);
+      }
+      return false;
+    default:
+      return QObject::eventFilter(watched, event);
+  }
+}
+
+}  // namespace kasumori::ui

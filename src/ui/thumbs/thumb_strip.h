@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The thumbnail strip across the top of the main window: eight cells around the current list
+// position, the selection frame, the name tag, and the buttons that scroll it.
+#pragma once
+
+#include "library/folder_state.h"
+#include "library/photo_list.h"
+#include "shell/settings.h"
+#include "thumbs/thumbnail_cache.h"
+
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QTimer>
+
+#include <functional>
+
+class QLabel;
+class QMouseEvent;
+class QPushButton;
+class QWidget;
+
+namespace kasumori::ui {
+
+class ViewImage;
+
+struct ThumbStripParts {
+  QWidget& thumbPnl;
+  QPushButton& dummyBtn;
+  library::PhotoList& list;
+  library::FolderState& folders;
+  const shell::Settings& settings;
+  thumbs::ThumbnailCache& thumbnails;
+  std::function<bool()> uiReady;
+  // Shows the photo at the list position.
+  std::function<void(int position)> showPhoto;
+  // The wide thumbnail window below the strip (opened by a right click).
+  std::function<void()> openWideWindow;
+};
+
+class ThumbStrip final : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit ThumbStrip(ThumbStripParts parts);
+
+  // Redraws the cells around CurrentIndex, one by one as their thumbnails arrive, in the
+  // list direction d; with hover the name tag follows the pointer afterwards.
+  void RefreshStrip(int direction, bool hover);
+  void StepForward(int step);
+  void StepBack(int step);
+  void GoToStart();
+  void GoToEnd();
+  void HideNameTag();
+
+  ViewImage* Cell(int cell) const { return cells_[cell - 1]; }
+  QLabel* NameTag() const { return nameImg_; }
+  int NameTagCell() const { return nameTagCell_; }
+  // Called while the strip draws: the wide window's cells follow the same positions.
+  std::function<void(int direction)> refreshWideCells;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void CreateCells();
+  void CreateButtons();
+  void DrawSelectionFrame();
+  void DrawCell(int cell);
+  void ShowNameTag(int cell);
+  int CellOf(QObject* watched) const;
+  void MoveTo(int index, int direction);
+  void Select(int cell);
+  void StartRepeat(QPushButton* button, std::function<bool()> step);
+  bool CellPressed(int cell, QMouseEvent* event);
+
+  ThumbStripParts p_;
+  ViewImage* cells_[8] = {};
+  ViewImage* selImg_ = nullptr;
+  QLabel* nameImg_ = nullptr;
+  QImage savedBand_;  // the cell band under the type label, put back when the tag goes
+  int nameTagCell_ = 0;
+  int dragCell_ = 0;
+  QPoint pressPosition_;
+  bool skipNextHover_ = false;
+  QTimer repeat_;
+  QPushButton* repeatButton_ = nullptr;
+  std::function<bool()> repeatStep_;
+};
+
+}  // namespace kasumori::ui
