@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/thumbs/thumb_strip.h"
+
+#include "support/camera_jpeg.h"
+#include "support/main_form_fixture.h"
+#include "ui/display/main_display.h"
+#include "ui/shell/main_form.h"
+#include "ui/shell/view_image.h"
+
+#include <QLabel>
+
+namespace kasumori::ui {
+namespace {
+
+class StripTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {
+ protected:
+  void Photos(int count) {
+    for (int i = 1; i <= count; ++i) {
+      QImage picture(160, 120, QImage::Format_RGB888);
+      picture.fill(QColor(40 * (i % 6), 200, 100));
+      tree.File(QStringLiteral("home/Pictures/P%1.jpg").arg(i, 2, 10, QChar('0')),
+                testkit::EncodeJpeg(picture, {}, {90}));
+    }
+  }
+  static QColor CellPixel(ThumbStrip& strip, int cell) {
+    const std::uint8_t* p = strip.Cell(cell)->Buffer().ConstScanLine(30) + 3 * 40;
+    return QColor(p[2], p[1], p[0]);
+  }
+  static bool Grey(const QColor& c) { return c == QColor(128, 128, 128); }
+};
+
+TEST_F(StripTest, FivePhotosFillCellsFourToEight) {
+  Photos(5);
+  auto form = Start();
+  ThumbStrip& strip = form->Strip();
+  for (int cell = 1; cell <= 3; ++cell) EXPECT_TRUE(Grey(CellPixel(strip, cell))) << cell;
+  for (int cell = 4; cell <= 8; ++cell) EXPECT_FALSE(Grey(CellPixel(strip, cell))) << cell;
+  EXPECT_EQ(form->findChild<QWidget*>("SelImg")->x(), 278);
+}
+
+TEST_F(StripTest, ClickingACellShowsThatPhoto) {
+  Photos(5);
+  auto form = Start();
+  QTest::mouseClick(form->Strip().Cell(6), Qt::LeftButton);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 3);
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P03.jpg");
+  EXPECT_EQ(form->Folders().SlotPosition[0], 3);
+  // The strip now centres on photo 3: cell 2 shows photo 1, cell 1 lies before the list.
+  QTest::mouseClick(form->Strip().Cell(1), Qt::LeftButton);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 3);
+  QTest::mouseClick(form->Strip().Cell(2), Qt::LeftButton);
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P01.jpg");
+}
+
+TEST_F(StripTest, KeysScrollWithinTheList) {
+  Photos(12);
+  auto form = Start();
+  QTest::keyClick(form.get(), Qt::Key_S);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 9);
+  QTest::keyClick(form.get(), Qt::Key_S);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 12);
+  QTest::keyClick(form.get(), Qt::Key_F);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 11);
+  QTest::keyClick(form.get(), Qt::Key_Q);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 1);
+  QTest::keyClick(form.get(), Qt::Key_Right);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 2);
+  QTest::keyClick(form.get(), Qt::Key_W);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 12);
+  EXPECT_FALSE(form->Display().Driver().Shown().Shown()) << "scrolling shows no photo";
+}
+
+TEST_F(StripTest, HoverShowsTheNameTag) {
+  Photos(5);
+  auto form = Start();
+  QTest::mouseMove(form->Strip().Cell(5), QPoint(40, 30));
+  QMouseEvent move(QEvent::MouseMove, QPointF(40, 30), QPointF(40, 30), Qt::NoButton,
+                   Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(form->Strip().Cell(5), &move);
+  EXPECT_EQ(form->Strip().NameTagCell(), 5);
+  EXPECT_EQ(form->Strip().NameTag()->text(), "P02");
+  EXPECT_EQ(form->Strip().NameTag()->width(), 76) << "a short name gives the narrow tag";
+  form->Strip().HideNameTag();
+  EXPECT_FALSE(form->Strip().NameTag()->isVisible());
+}
+
+}  // namespace
+}  // namespace kasumori::ui
