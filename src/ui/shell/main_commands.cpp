@@ -8,6 +8,7 @@
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
 #include "ui/thumbs/thumb_strip.h"
+#include "ui/thumbs/wide_thumb_form.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -151,6 +152,8 @@ bool TMainForm::HandleStripKey(const QKeyEvent& event) {
     strip_->GoToStart();
   } else if (key == Qt::Key_W || (key == Qt::Key_Right && ctrl)) {
     strip_->GoToEnd();
+  } else if (key == Qt::Key_C || (key == Qt::Key_Down && !shift && !ctrl)) {
+    wide_->Open();
   } else {
     return false;
   }

@@ -7,6 +7,7 @@
 #include "ui/display/main_display.h"
 #include "ui/shell/main_menu.h"
 #include "ui/thumbs/thumb_strip.h"
+#include "ui/thumbs/wide_thumb_form.h"
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
 
@@ -88,7 +89,12 @@ void TMainForm::CreatePhotoList() {
       *panels_->thumbPnl, *panels_->dummyBtn, *photoList_, folderState_, session_.settings(),
       *thumbnails_, [this] { return session_.UiReady; },
       [this](int position) { display_->ShowPhoto(position, session_.settings().ListDirection); },
-      {}});
+      [this] { wide_->Open(); }});
+  wide_ = std::make_unique<TWideThumbForm>(WideThumbParts{
+      *strip_, *this, *panels_->thumbPnl, *photoList_, session_.settings(), *thumbnails_,
+      [this] { return session_.UiReady; }, [this](bool shift) { display_->NextPhoto(shift); },
+      [this](bool shift) { display_->PreviousPhoto(shift); }});
+  strip_->refreshWideCells = [this](int direction) { wide_->RefreshCells(direction); };
   library::PhotoListHooks hooks;
   hooks.refreshStrip = [this] { strip_->RefreshStrip(1, true); };
   hooks.resetPerPhotoState = [this] { thumbnails_->Reset(); };
@@ -184,6 +190,7 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::OnActivated() {
+  if (wide_->isVisible()) wide_->Close();
   repaint();
   // Setting the pointer where it already is refreshes hover feedback under it.
   QCursor::setPos(QCursor::pos());

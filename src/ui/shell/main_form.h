@@ -20,6 +20,7 @@ namespace kasumori::ui {
 
 class MainDisplay;
 class ThumbStrip;
+class TWideThumbForm;
 class ViewImage;
 struct MainMenu;
 struct MainPanels;
@@ -59,6 +60,7 @@ class TMainForm final : public QMainWindow {
   void ShowPhotoByPath(const QString& path);
   MainDisplay& Display() { return *display_; }
   ThumbStrip& Strip() { return *strip_; }
+  TWideThumbForm& WideThumbs() { return *wide_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -98,6 +100,7 @@ class TMainForm final : public QMainWindow {
   std::unique_ptr<thumbs::ThumbnailCache> thumbnails_;
   std::unique_ptr<MainDisplay> display_;
   std::unique_ptr<ThumbStrip> strip_;
+  std::unique_ptr<TWideThumbForm> wide_;
   QSize displaySize_;
   bool shownOnce_ = false;
   bool slideshowActive_ = false;

@@ -158,7 +158,7 @@ void ThumbStrip::MoveTo(int index, int direction) {
 
 void ThumbStrip::StepForward(int step) {
   const auto next = thumbs::StepForwardOnce(p_.list.CurrentIndex, p_.list.PhotoCount, step,
-                                            false, p_.settings.ListDirection);
+                                            wideWindowShown, p_.settings.ListDirection);
   if (next) MoveTo(*next, 1);
 }
 
@@ -260,8 +260,7 @@ void ThumbStrip::HideNameTag() {
   nameTagCell_ = 0;
 }
 
-void ThumbStrip::Select(int cell) {
-  const int position = thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection);
+void ThumbStrip::SelectPosition(int position) {
   if (position < 1 || position > p_.list.PhotoCount || p_.list.Name(position).isEmpty()) return;
   const int old = p_.list.CurrentIndex;
   p_.list.CurrentIndex = position;

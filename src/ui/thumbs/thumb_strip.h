@@ -6,6 +6,7 @@
 #include "library/folder_state.h"
 #include "library/photo_list.h"
 #include "shell/settings.h"
+#include "thumbs/strip_scroll.h"
 #include "thumbs/thumbnail_cache.h"
 
 #include <QImage>
@@ -52,6 +53,10 @@ class ThumbStrip final : public QObject {
   void GoToStart();
   void GoToEnd();
   void HideNameTag();
+  // Makes the position current and shows its photo, as a click on its cell does.
+  void SelectPosition(int position);
+  // While the wide window is open its own page steps stop at its last cell.
+  bool wideWindowShown = false;
 
   ViewImage* Cell(int cell) const { return cells_[cell - 1]; }
   QLabel* NameTag() const { return nameImg_; }
@@ -70,7 +75,9 @@ class ThumbStrip final : public QObject {
   void ShowNameTag(int cell);
   int CellOf(QObject* watched) const;
   void MoveTo(int index, int direction);
-  void Select(int cell);
+  void Select(int cell) {
+    SelectPosition(thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection));
+  }
   void StartRepeat(QPushButton* button, std::function<bool()> step);
   bool CellPressed(int cell, QMouseEvent* event);
 

@@ -6,6 +6,9 @@
 #include "ui/display/main_display.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/view_image.h"
+#include "ui/thumbs/wide_thumb_form.h"
+
+#include <QPushButton>
 
 #include <QLabel>
 
@@ -82,6 +85,52 @@ TEST_F(StripTest, HoverShowsTheNameTag) {
   EXPECT_EQ(form->Strip().NameTag()->width(), 76) << "a short name gives the narrow tag";
   form->Strip().HideNameTag();
   EXPECT_FALSE(form->Strip().NameTag()->isVisible());
+}
+
+}  // namespace
+}  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+using WideWindowTest = StripTest;
+
+TEST_F(WideWindowTest, OpensBelowTheStripAndAnswersItsKeys) {
+  Photos(60);
+  auto form = Start();
+  QTest::mouseClick(form->Strip().Cell(5), Qt::RightButton);
+  TWideThumbForm& wide = form->WideThumbs();
+  ASSERT_TRUE(wide.isVisible());
+  EXPECT_FALSE(Grey(CellPixel(form->Strip(), 4)));
+  const std::uint8_t* p = wide.Cell(9)->Buffer().ConstScanLine(30);
+  EXPECT_NE(QColor(p[2], p[1], p[0]), QColor(128, 128, 128)) << "cell 9 shows photo 6";
+
+  QTest::keyClick(&wide, Qt::Key_G);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 2);
+  QTest::keyClick(&wide, Qt::Key_W);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 60 - 42) << "the window's end: its paging limit";
+  QTest::keyClick(&wide, Qt::Key_Q);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 1);
+  QTest::mouseClick(wide.Cell(10), Qt::LeftButton);
+  EXPECT_FALSE(wide.isVisible());
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P07.jpg");
+
+  form->findChild<QWidget*>("ClientArea")->setFocus();
+  QTest::keyClick(form.get(), Qt::Key_C);
+  ASSERT_TRUE(wide.isVisible());
+  QTest::keyClick(&wide, Qt::Key_X);
+  EXPECT_FALSE(wide.isVisible());
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P08.jpg");
+}
+
+TEST_F(WideWindowTest, EndButtonDoesNothingWithFortyPhotos) {
+  Photos(40);
+  auto form = Start();
+  TWideThumbForm& wide = form->WideThumbs();
+  wide.Open();
+  wide.findChild<QPushButton*>("ThumbEndBtn")->click();
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 1);
+  wide.Close();
 }
 
 }  // namespace
