@@ -126,37 +126,31 @@ bool ThumbnailMaker::MakeThumbnail(ThumbnailMode mode, int index, const QString&
   }
 }
 
-bool ThumbnailMaker::Make(const ThumbnailSubject& subject, const QString& storePath,
-                          TemporaryFiles& temporaries) {
-  QString path = subject.photoPath;
-  bool extracted = false;
-  if (!QFileInfo::exists(path)) {
+std::optional<ThumbnailMaker::LocatedPhoto> ThumbnailMaker::Locate(
+    const ThumbnailSubject& subject, TemporaryFiles& temporaries) const {
+  LocatedPhoto photo{subject.photoPath, {}, false, false};
+  photo.edits.rotation = subject.rotation;
+  if (!QFileInfo::exists(photo.path)) {
     std::optional<ExtractedPhoto> member;
-    if (context_.extractArchived) member = context_.extractArchived(path);
+    if (context_.extractArchived) member = context_.extractArchived(photo.path);
     if (member) temporaries.Add(member->temporaryFiles);
-    if (!member || !QFileInfo::exists(member->path)) {
-      subject.setFailed(true);
-      return false;
-    }
-    path = member->path;
-    extracted = true;
+    if (!member || !QFileInfo::exists(member->path)) return std::nullopt;
+    photo.path = member->path;
+    photo.extracted = true;
   }
-
-  ThumbnailEdits edits;
-  edits.rotation = subject.rotation;
-  const bool record = library::IsRecordName(QFileInfo(path).fileName());
-  if (record) {
-    const std::optional<ThumbnailEdits> read = ReadThumbnailEdits(path);
-    const std::optional<QString> photo = read ? RecordPhoto(path) : std::nullopt;
-    if (!photo) {
-      subject.setFailed(true);
-      return false;
-    }
-    edits = *read;
-    path = *photo;
+  photo.record = library::IsRecordName(QFileInfo(photo.path).fileName());
+  if (photo.record) {
+    const std::optional<ThumbnailEdits> edits = ReadThumbnailEdits(photo.path);
+    const std::optional<QString> source = edits ? RecordPhoto(photo.path) : std::nullopt;
+    if (!source) return std::nullopt;
+    photo.edits = *edits;
+    photo.path = *source;
   }
+  return photo;
+}
 
-  imaging::TSPIQxDIB decoded;
+std::optional<int> ThumbnailMaker::Decode(const ThumbnailSubject& subject,
+                                          const LocatedPhoto& photo, imaging::TSPIQxDIB& decoded) {
   bool stepFailed = false;
   const auto failureAction = [&] {
     stepFailed = true;
@@ -164,28 +158,30 @@ bool ThumbnailMaker::Make(const ThumbnailSubject& subject, const QString& storeP
     subject.setFailed(true);
     if (context_.redrawStrip) context_.redrawStrip();
   };
+  const ThumbnailEdits& edits = photo.edits;
   const imaging::ThumbnailZoom zoom{edits.zoomed, std::min(edits.zoomFactor, kDecoderZoomCap)};
   const std::optional<int> reduction =
-      context_.decoder.DecodeForThumbnail(path, decoded, zoom, failureAction);
+      context_.decoder.DecodeForThumbnail(photo.path, decoded, zoom, failureAction);
   if (!reduction) {
     subject.setFailed(true);  // also a compressed TIFF, which runs no failure action
-    return false;
+  } else if (stepFailed) {
+    subject.setFailed(false);  // a later decoding step succeeded: the photo is readable
   }
-  // A later decoding step succeeded: the photo is readable after all.
-  if (stepFailed) subject.setFailed(false);
-  if (edits.zoomed) {
-    if (edits.zoomCentreX > 0) edits.zoomCentreX /= *reduction;
-    if (edits.zoomCentreY > 0) edits.zoomCentreY /= *reduction;
-  }
+  return reduction;
+}
 
+void ThumbnailMaker::Render(const imaging::TQxDIB& decoded, ThumbnailEdits edits, int reduction,
+                            imaging::TQxDIB& thumbnail) {
   const RotatedSource source(ViewOf(decoded), edits.rotation);
   const int t0 = source.Width(), u0 = source.Height();
-  imaging::TQxDIB thumbnail;
   thumbnail.Reshape(kThumbWidth, kThumbHeight, 24);  // new storage: black
   const display::PixelView cell{thumbnail.ScanLine(0), kThumbWidth, kThumbHeight,
                                 thumbnail.Stride()};
   const BlockColour colour(edits.brightness, edits.contrast);
   if (edits.zoomed) {
+    // The centre is in photo pixels; the decoded picture may be a JPEG reduction of it.
+    if (edits.zoomCentreX > 0) edits.zoomCentreX /= reduction;
+    if (edits.zoomCentreY > 0) edits.zoomCentreY /= reduction;
     RenderZoomWindow(source,
                      PlanZoom(t0, u0, edits.zoomFactor, edits.zoomCentreX, edits.zoomCentreY),
                      colour, cell);
@@ -198,10 +194,28 @@ bool ThumbnailMaker::Make(const ThumbnailSubject& subject, const QString& storeP
     sharpen_.Run(cell, display::EffectiveSharpness(edits.sharpness, context_.settings.Sharpness),
                  1);
   }
+}
+
+bool ThumbnailMaker::Make(const ThumbnailSubject& subject, const QString& storePath,
+                          TemporaryFiles& temporaries) {
+  const std::optional<LocatedPhoto> photo = Locate(subject, temporaries);
+  if (!photo) {
+    subject.setFailed(true);
+    return false;
+  }
+  imaging::TSPIQxDIB decoded;
+  const std::optional<int> reduction = Decode(subject, *photo, decoded);
+  if (!reduction) return false;
+  imaging::TQxDIB thumbnail;
+  Render(decoded, photo->edits, *reduction, thumbnail);
   subject.target->Assign(thumbnail);
 
   // A plain photo that fits the cell is cheap to make again and is not stored.
-  const bool worthStoring = record || extracted || t0 > kThumbWidth - 1 || u0 > kThumbHeight - 1;
+  const bool sideways = photo->edits.rotation == 1 || photo->edits.rotation == -1;
+  const int t0 = sideways ? decoded.Height() : decoded.Width();
+  const int u0 = sideways ? decoded.Width() : decoded.Height();
+  const bool worthStoring =
+      photo->record || photo->extracted || t0 > kThumbWidth - 1 || u0 > kThumbHeight - 1;
   if (!storePath.isEmpty() && worthStoring) Store(*subject.target, storePath);
   return true;
 }

@@ -12,10 +12,12 @@
 
 #include "display/sharpen.h"
 #include "imaging/dib/qx_dib.h"
+#include "thumbs/thumbnail_edits.h"
 
 namespace kasumori::imaging {
 class PhotoDecoder;
-}
+class TSPIQxDIB;
+}  // namespace kasumori::imaging
 namespace kasumori::library {
 struct FolderState;
 struct PhotoList;
@@ -77,7 +79,21 @@ class ThumbnailMaker {
 
  private:
   class TemporaryFiles;
+  struct LocatedPhoto {
+    QString path;  // the file to decode
+    ThumbnailEdits edits;
+    bool record;     // made from an edit record
+    bool extracted;  // taken out of an archive
+  };
   std::optional<ThumbnailSubject> SubjectFor(ThumbnailMode mode, int index);
+  // The photo file and its edits, through an archive and an edit record; nothing when missing.
+  std::optional<LocatedPhoto> Locate(const ThumbnailSubject& subject,
+                                     TemporaryFiles& temporaries) const;
+  // The JPEG reduction the picture was decoded at; nothing when it could not be decoded.
+  std::optional<int> Decode(const ThumbnailSubject& subject, const LocatedPhoto& photo,
+                            imaging::TSPIQxDIB& decoded);
+  void Render(const imaging::TQxDIB& decoded, ThumbnailEdits edits, int reduction,
+              imaging::TQxDIB& thumbnail);
   bool Make(const ThumbnailSubject& subject, const QString& storePath, TemporaryFiles& temporaries);
 
   ThumbnailMakerContext context_;
