@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The thumbnail maker: one 80 × 60 thumbnail from a photo file or an edit record, made at
+// reduced JPEG scale, rotated, fitted into the cell or cut to the record's zoom window, toned
+// with the record's brightness and contrast, sharpened, and stored in the disk cache when it is
+// worth keeping.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "display/sharpen.h"
+#include "imaging/dib/qx_dib.h"
+#include "thumbs/thumbnail_edits.h"
+
+namespace kasumori::imaging {
+class PhotoDecoder;
+class TSPIQxDIB;
+}  // namespace kasumori::imaging
+namespace kasumori::library {
+struct FolderState;
+struct PhotoList;
+}  // namespace kasumori::library
+namespace kasumori::shell {
+struct Settings;
+}
+
+namespace kasumori::thumbs {
+
+class ThumbnailCache;
+
+enum class ThumbnailMode { List, Favourites };
+
+// The photo a thumbnail is made for, and where the result and a failure go.
+struct ThumbnailSubject {
+  QString photoPath;
+  int rotation = 0;  // 0, 1, 2, -1
+  imaging::TQxDIB* target = nullptr;
+  std::function<void(bool failed)> setFailed;
+};
+
+// Favourites mode: the subject of favourite number `index`, nothing for an unknown one.
+using FavouriteSubjects = std::function<std::optional<ThumbnailSubject>(int index)>;
+
+// A photo path that is not on disk may name a member of an archive. The extractor puts the
+// member (for an edit record also the photo it stands for) into the temporary folder and
+// returns the extracted path and every file to delete afterwards; nothing when there is no
+// such member.
+struct ExtractedPhoto {
+  QString path;
+  QStringList temporaryFiles;
+};
+using ArchiveExtractor = std::function<std::optional<ExtractedPhoto>(const QString& path)>;
+
+// Everything the maker reads and changes outside its own buffers. All references must outlive
+// the maker.
+struct ThumbnailMakerContext {
+  const library::PhotoList& list;   // PhotoNames
+  library::FolderState& folders;    // CurrentFolder; WatchEnabled is cleared on a failure
+  const shell::Settings& settings;  // Sharpness
+  imaging::PhotoDecoder& decoder;
+  ThumbnailCache& cache;                   // list mode: buffers, rotations, failed flags
+  FavouriteSubjects favourites = {};       // favourites mode
+  ArchiveExtractor extractArchived = {};   // default: nothing is ever found in an archive
+  std::function<void()> redrawStrip = {};  // after a failed decoding step (direction 1, hover)
+  std::function<void(bool busy)> busyCursor = {};  // the window skips it during a slideshow
+};
+
+class ThumbnailMaker {
+ public:
+  explicit ThumbnailMaker(ThumbnailMakerContext context);
+
+  // Makes the thumbnail of list position `index` (list mode) or favourite `index` (favourites
+  // mode) into its buffer, and stores it at storePath ("" = do not store) when the photo came
+  // from an edit record or an archive or is larger than the cell. False when no thumbnail
+  // could be made; the caller shows a black one. Never throws for a bad photo or record.
+  bool MakeThumbnail(ThumbnailMode mode, int index, const QString& storePath);
+
+ private:
+  class TemporaryFiles;
+  struct LocatedPhoto {
+    QString path;  // the file to decode
+    ThumbnailEdits edits;
+    bool record;     // made from an edit record
+    bool extracted;  // taken out of an archive
+  };
+  std::optional<ThumbnailSubject> SubjectFor(ThumbnailMode mode, int index);
+  // The photo file and its edits, through an archive and an edit record; nothing when missing.
+  std::optional<LocatedPhoto> Locate(const ThumbnailSubject& subject,
+                                     TemporaryFiles& temporaries) const;
+  // The JPEG reduction the picture was decoded at; nothing when it could not be decoded.
+  std::optional<int> Decode(const ThumbnailSubject& subject, const LocatedPhoto& photo,
+                            imaging::TSPIQxDIB& decoded);
+  void Render(const imaging::TQxDIB& decoded, ThumbnailEdits edits, int reduction,
+              imaging::TQxDIB& thumbnail);
+  bool Make(const ThumbnailSubject& subject, const QString& storePath, TemporaryFiles& temporaries);
+
+  ThumbnailMakerContext context_;
+  display::SharpenStage sharpen_;
+};
+
+// Makes `maker` the cache's maker for the current list (CurrentFolder + PhotoNames[position]).
+void ConnectThumbnailMaker(ThumbnailCache& cache, ThumbnailMaker& maker);
+
+}  // namespace kasumori::thumbs
