@@ -95,6 +95,16 @@ void TMainForm::CreatePhotoList() {
       [this] { return session_.UiReady; }, [this](bool shift) { display_->NextPhoto(shift); },
       [this](bool shift) { display_->PreviousPhoto(shift); }});
   strip_->refreshWideCells = [this](int direction) { wide_->RefreshCells(direction); };
+  thumbnailDecoder_ = std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr,
+                                                              loadFailed_);
+  thumbs::ThumbnailMakerContext makerContext{*photoList_, folderState_, session_.settings(),
+                                             *thumbnailDecoder_, *thumbnails_};
+  makerContext.redrawStrip = [this] { strip_->RefreshStrip(1, true); };
+  makerContext.busyCursor = [](bool busy) {
+    busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
+  };
+  thumbnailMaker_ = std::make_unique<thumbs::ThumbnailMaker>(makerContext);
+  thumbs::ConnectThumbnailMaker(*thumbnails_, *thumbnailMaker_);
   library::PhotoListHooks hooks;
   hooks.refreshStrip = [this] { strip_->RefreshStrip(1, true); };
   hooks.resetPerPhotoState = [this] { thumbnails_->Reset(); };

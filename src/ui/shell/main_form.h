@@ -10,7 +10,9 @@
 #include "platform/platform_services.h"
 #include "shell/shell_session.h"
 #include "shell/window_layout.h"
+#include "imaging/decode/photo_decoder.h"
 #include "thumbs/thumbnail_cache.h"
+#include "thumbs/thumbnail_maker.h"
 
 #include <QMainWindow>
 
@@ -98,6 +100,8 @@ class TMainForm final : public QMainWindow {
   std::unique_ptr<library::PhotoListController> listController_;
   imaging::LoadFailedFlags loadFailed_;
   std::unique_ptr<thumbs::ThumbnailCache> thumbnails_;
+  std::unique_ptr<imaging::PhotoDecoder> thumbnailDecoder_;
+  std::unique_ptr<thumbs::ThumbnailMaker> thumbnailMaker_;
   std::unique_ptr<MainDisplay> display_;
   std::unique_ptr<ThumbStrip> strip_;
   std::unique_ptr<TWideThumbForm> wide_;
