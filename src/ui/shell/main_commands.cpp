@@ -2,6 +2,7 @@
 // The main window's photo and picture-quality commands: menu entries, buttons, label clicks
 // and keys, routed to the display.
 #include "library/photo_location.h"
+#include "thumbs/thumbnail_refresh.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_menu.h"
@@ -78,6 +79,7 @@ void TMainForm::ConnectDisplayCommands() {
   menu(menu_->turnRightMenu, [this] { display_->Rotate(true, display::RotateFrom::Menu); });
   menu(menu_->wideModeMenu, [this] { display_->ToggleWideMode(); });
   menu(menu_->allKaijoMenu, [this] { display_->Quality().RemoveAllEdits(); });
+  menu(menu_->allThumbnailMenu, [this] { RefreshThumbnails(true, true); });
   // The check box and its label toggle on a press; the filter keeps the box from flipping by
   // itself, so that it always shows the mode.
   panels_->wideChk->installEventFilter(this);
@@ -126,6 +128,7 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
     case Qt::Key_2: display_->Rotate(true, display::RotateFrom::Key); return true;
     case Qt::Key_F12: display_->Quality().StepEffect(); return true;
     case Qt::Key_M: display_->ToggleWideMode(); return true;
+    case Qt::Key_F5: RefreshThumbnails(false, false); return true;
     default: break;
   }
   if (plainUp) {
@@ -181,6 +184,18 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QMainWindow::keyPressEvent(event);
+}
+
+void TMainForm::RefreshThumbnails(bool all, bool fromMenu) {
+  const thumbs::RefreshContext context{*photoList_, folderState_, *thumbnails_,
+                                       session_.dialogs(), [this] { listController_->ScanFolder(); },
+                                       [this] { strip_->RefreshStrip(1, true); }};
+  if (all) {
+    thumbs::RefreshAllThumbnails(context);
+    return;
+  }
+  const display::ShownPhoto& shown = display_->Driver().Shown();
+  thumbs::RefreshShownThumbnail(context, {shown.Name, shown.Folder, shown.Slot}, fromMenu);
 }
 
 void TMainForm::ShowPhotoByPath(const QString& path) {

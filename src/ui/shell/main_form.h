@@ -84,6 +84,7 @@ class TMainForm final : public QMainWindow {
   void ConnectDisplayCommands();
   bool HandleKey(const QKeyEvent& event);
   bool HandleStripKey(const QKeyEvent& event);
+  void RefreshThumbnails(bool all, bool fromMenu);
   bool HandleLabelClick(QObject* watched);
   void ResetQualityLabels(shell::LayoutKind layout);
   void SaveSettings();

@@ -25,6 +25,14 @@ MainMenu::MainMenu(QMenuBar* bar) {
   BuildQualityMenu(bar);
   BuildSharpnessMenu(bar);
   BuildHenshuMenu(bar);
+  BuildCommandMenu(bar);
+}
+
+void MainMenu::BuildCommandMenu(QMenuBar* bar) {
+  commandMenu = bar->addMenu(QStringLiteral("コマンド"));
+  commandMenu->setObjectName("CommandMenu");
+  allThumbnailMenu = commandMenu->addAction(QStringLiteral("選択中フォルダのサムネイルを全て更新"));
+  allThumbnailMenu->setObjectName("N26");
 }
 
 void MainMenu::BuildHenshuMenu(QMenuBar* bar) {

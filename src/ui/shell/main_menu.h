@@ -57,12 +57,16 @@ struct MainMenu {
   QAction* allKaijoMenu;
   QAction* saveShownMenu;  // comes with saving
 
+  QMenu* commandMenu;
+  QAction* allThumbnailMenu;
+
  private:
   void BuildSizeMenu(QMenuBar* bar);
   void BuildOrderMenu(QMenuBar* bar);
   void BuildQualityMenu(QMenuBar* bar);
   void BuildSharpnessMenu(QMenuBar* bar);
   void BuildHenshuMenu(QMenuBar* bar);
+  void BuildCommandMenu(QMenuBar* bar);
 };
 
 }  // namespace kasumori::ui
