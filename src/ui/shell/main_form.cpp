@@ -93,7 +93,8 @@ void TMainForm::CreatePhotoList() {
   wide_ = std::make_unique<TWideThumbForm>(WideThumbParts{
       *strip_, *this, *panels_->thumbPnl, *photoList_, session_.settings(), *thumbnails_,
       [this] { return session_.UiReady; }, [this](bool shift) { display_->NextPhoto(shift); },
-      [this](bool shift) { display_->PreviousPhoto(shift); }});
+      [this](bool shift) { display_->PreviousPhoto(shift); },
+      [this] { RefreshThumbnails(false, false); }});
   strip_->refreshWideCells = [this](int direction) { wide_->RefreshCells(direction); };
   thumbnailDecoder_ = std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr,
                                                               loadFailed_);

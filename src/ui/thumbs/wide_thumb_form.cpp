@@ -174,6 +174,8 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
     }
   } else if (key == Qt::Key_C || key == Qt::Key_Escape || (key == Qt::Key_Down && plain)) {
     Close();
+  } else if (key == Qt::Key_F5) {
+    if (p_.refreshThumbnail) p_.refreshThumbnail();
   } else {
     return false;
   }

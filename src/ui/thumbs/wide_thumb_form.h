@@ -28,6 +28,7 @@ struct WideThumbParts {
   std::function<bool()> uiReady;
   std::function<void(bool shift)> nextPhoto;
   std::function<void(bool shift)> previousPhoto;
+  std::function<void()> refreshThumbnail;  // the shown photo's, without the explanation
 };
 
 class TWideThumbForm final : public QWidget {
