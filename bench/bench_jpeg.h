@@ -21,7 +21,7 @@ namespace kasumori::bench {
 // The plain library loop the program's decoders are measured against: stdio source,
 // default error handling, blue-green-red rows into one buffer.
 inline void BareDecode(const QString& path, int scaleDenom, J_DCT_METHOD method,
-                std::vector<unsigned char>& out) {
+                       std::vector<unsigned char>& out) {
   FILE* file = std::fopen(path.toLocal8Bit().constData(), "rb");
   if (file == nullptr) return;
   jpeg_decompress_struct cinfo{};
@@ -53,7 +53,7 @@ inline double Median(std::vector<double> v) {
 
 // Runs candidate and baseline alternately so that load from other processes hits both alike.
 inline void Compare(const std::string& name, const std::function<void()>& candidate,
-             const std::function<void()>& baseline, int runs) {
+                    const std::function<void()>& baseline, int runs) {
   candidate();  // warm caches and the destination storage
   baseline();
   std::vector<double> mine, base;
@@ -77,12 +77,12 @@ inline bool WriteCameraLikeJpeg(const QString& path, int width, int height) {
       row[x] = uchar(std::clamp(int(row[x]) + noise, 0, 255));
     }
   }
-  const QByteArray jpeg = testkit::EncodeJpeg(
-      picture, testkit::BuildExifPayload(testkit::CameraExif({})), {90});
+  const QByteArray jpeg =
+      testkit::EncodeJpeg(picture, testkit::BuildExifPayload(testkit::CameraExif({})), {90});
   std::FILE* file = std::fopen(path.toLocal8Bit().constData(), "wb");
   if (!file) return false;
-  const bool written = std::fwrite(jpeg.constData(), 1, std::size_t(jpeg.size()), file) ==
-                       std::size_t(jpeg.size());
+  const bool written =
+      std::fwrite(jpeg.constData(), 1, std::size_t(jpeg.size()), file) == std::size_t(jpeg.size());
   return std::fclose(file) == 0 && written;
 }
 

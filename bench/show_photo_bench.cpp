@@ -71,12 +71,13 @@ int main(int argc, char** argv) {
   std::vector<unsigned char> bare;
   auto baseline = [&] { bench::BareDecode(jpeg, 1, JDCT_ISLOW, bare); };
 
-  bench::Compare("ShowPhoto 6000x4000 into 800x600, high quality, chrome, sharpness 12, "
-                 "automatic histogram",
-                 [&] { display.ShowPhoto(1, 1); }, baseline, 7);
+  bench::Compare(
+      "ShowPhoto 6000x4000 into 800x600, high quality, chrome, sharpness 12, "
+      "automatic histogram",
+      [&] { display.ShowPhoto(1, 1); }, baseline, 7);
   settings.QualityMode = 1;
-  bench::Compare("ShowPhoto 6000x4000 into 800x600, fast mode", [&] { display.ShowPhoto(1, 1); },
-                 baseline, 7);
+  bench::Compare(
+      "ShowPhoto 6000x4000 into 800x600, fast mode", [&] { display.ShowPhoto(1, 1); }, baseline, 7);
   settings.QualityMode = 0;
   display.ShowPhoto(1, 1);
   bench::ReportAbsolute("composition alone (decoded photo), high quality",

@@ -21,7 +21,9 @@ class ByteWriter {
   void U16(std::uint32_t v) { Put(v, 2); }
   void U32(std::uint32_t v) { Put(v, 4); }
   void Raw(const QByteArray& b) { out_ += b; }
-  void PadTo(qsizetype size) { while (out_.size() < size) out_ += '\0'; }
+  void PadTo(qsizetype size) {
+    while (out_.size() < size) out_ += '\0';
+  }
   qsizetype Size() const { return out_.size(); }
   const QByteArray& Bytes() const { return out_; }
   void PatchU32(qsizetype at, std::uint32_t v) {
@@ -81,8 +83,8 @@ qsizetype WriteIfd(ByteWriter& w, bool big, const std::vector<ExifEntry>& entrie
 }
 
 ExifEntry Numbers(std::uint16_t tag, std::uint16_t type, std::vector<std::uint32_t> values) {
-  std::uint32_t count = (type == 5 || type == 10) ? std::uint32_t(values.size() / 2)
-                                                  : std::uint32_t(values.size());
+  std::uint32_t count =
+      (type == 5 || type == 10) ? std::uint32_t(values.size() / 2) : std::uint32_t(values.size());
   return ExifEntry{tag, type, count, std::move(values), {}};
 }
 
@@ -211,10 +213,10 @@ QByteArray EncodeJpeg(const QImage& source, const QByteArray& app1Payload,
   return bytes;
 }
 
-bool WriteCameraJpeg(const QString& path, int width, int height, const CameraShot& shot,
-                     int seed, const JpegOptions& options) {
-  QByteArray jpeg = EncodeJpeg(MakeTestPicture(width, height, seed),
-                               BuildExifPayload(CameraExif(shot)), options);
+bool WriteCameraJpeg(const QString& path, int width, int height, const CameraShot& shot, int seed,
+                     const JpegOptions& options) {
+  QByteArray jpeg =
+      EncodeJpeg(MakeTestPicture(width, height, seed), BuildExifPayload(CameraExif(shot)), options);
   QFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write(jpeg) == jpeg.size();
 }

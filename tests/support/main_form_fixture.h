@@ -24,8 +24,8 @@ class MainFormFixture : public ::testing::Test {
   }
 
   std::unique_ptr<Form> Start(const QString& startupPath = QString()) {
-    auto form = std::make_unique<Form>(
-        Services{dialogs, special, marker, clock, program, startupPath});
+    auto form =
+        std::make_unique<Form>(Services{dialogs, special, marker, clock, program, startupPath});
     form->show();
     form->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));

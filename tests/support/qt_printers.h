@@ -16,10 +16,10 @@ inline void PrintTo(const QStringList& l, std::ostream* os) {
   for (const QString& s : l) *os << '"' << s.toStdString() << "\" ";
   *os << "}";
 }
-inline void PrintTo(const QPoint& p, std::ostream* os) { *os << "(" << p.x() << "," << p.y() << ")"; }
-inline void PrintTo(const QSize& s, std::ostream* os) {
-  *os << s.width() << "x" << s.height();
+inline void PrintTo(const QPoint& p, std::ostream* os) {
+  *os << "(" << p.x() << "," << p.y() << ")";
 }
+inline void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << "x" << s.height(); }
 inline void PrintTo(const QRect& r, std::ostream* os) {
   *os << r.x() << "," << r.y() << " " << r.width() << "x" << r.height();
 }

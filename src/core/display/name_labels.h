@@ -7,7 +7,7 @@
 namespace kasumori::display {
 
 struct NameLabels {
-  QString FileName;  // FileNameLbl: the photo's name without extension
+  QString FileName;   // FileNameLbl: the photo's name without extension
   QString Extension;  // ExtNameLbl: ".jpg", or for a record "jpg-002.ksm"
   QString Hint;       // both labels' hint: the file's own name
 };

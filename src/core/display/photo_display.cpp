@@ -23,9 +23,13 @@ QString ListingExtension(const QString& path) {
 
 int PaneCountOf(int panoramaMode) {
   switch (panoramaMode) {
-    case 1: case 2: return 2;
-    case 3: return 4;
-    default: return 1;
+    case 1:
+    case 2:
+      return 2;
+    case 3:
+      return 4;
+    default:
+      return 1;
   }
 }
 
@@ -133,8 +137,8 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
     shown_ = panes_[std::size_t(k - 1)];
   } else {
     const int rotation = s_.photoRotation ? s_.photoRotation(n) : 0;
-    shown_ = PlainShownPhoto(s_.list.Name(n), s_.folders.CurrentFolder, s_.folders.CurrentSlot,
-                             n, rotation);
+    shown_ = PlainShownPhoto(s_.list.Name(n), s_.folders.CurrentFolder, s_.folders.CurrentSlot, n,
+                             rotation);
   }
   modes_.ZoomMode = false;
   // An edit record's own rotation, comment, tone and zoom are read here once records exist.

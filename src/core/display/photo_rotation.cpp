@@ -37,11 +37,16 @@ void TurnZoomCentre(PhotoDisplay& display, bool right) {
 
 int TurnedRotation(int rotation, bool right) {
   switch (rotation) {
-    case 0: return right ? 1 : -1;
-    case 1: return right ? 2 : 0;
-    case 2: return right ? -1 : 1;
-    case -1: return right ? 0 : 2;
-    default: return right ? 1 : -1;
+    case 0:
+      return right ? 1 : -1;
+    case 1:
+      return right ? 2 : 0;
+    case 2:
+      return right ? -1 : 1;
+    case -1:
+      return right ? 0 : 2;
+    default:
+      return right ? 1 : -1;
   }
 }
 

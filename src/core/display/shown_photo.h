@@ -14,17 +14,17 @@ namespace kasumori::display {
 inline constexpr int kMaxShownNameChars = 215;
 
 struct ShownPhoto {
-  QString Name;          // as listed (an edit record's own name); empty = no photo shown
+  QString Name;  // as listed (an edit record's own name); empty = no photo shown
   QString Folder;
-  int Slot = 0;          // 0 = another folder
-  int Index = 0;         // position in the list
+  int Slot = 0;   // 0 = another folder
+  int Index = 0;  // position in the list
   std::int8_t Rotation = 0;
   QString Comment;
   int CommentStyle = 0;
   int Brightness = 0;
   int Contrast = 256;
-  int Sharpness = 0;     // 0 = the global setting
-  int Effect = 0;        // 0 = the global setting
+  int Sharpness = 0;  // 0 = the global setting
+  int Effect = 0;     // 0 = the global setting
 
   bool Shown() const { return !Name.isEmpty(); }
   // The edits the compositor applies.

@@ -19,14 +19,14 @@ QString Writable(QStandardPaths::StandardLocation location) {
 }  // namespace
 
 QString XdgSpecialFolders::Desktop() const { return Writable(QStandardPaths::DesktopLocation); }
-QString XdgSpecialFolders::Documents() const {
-  return Writable(QStandardPaths::DocumentsLocation);
-}
+QString XdgSpecialFolders::Documents() const { return Writable(QStandardPaths::DocumentsLocation); }
 QString XdgSpecialFolders::Pictures() const { return Writable(QStandardPaths::PicturesLocation); }
 QString XdgSpecialFolders::Programs() const {
   return Writable(QStandardPaths::ApplicationsLocation);
 }
-QString XdgSpecialFolders::CommonPrograms() const { return QStringLiteral("/usr/share/applications"); }
+QString XdgSpecialFolders::CommonPrograms() const {
+  return QStringLiteral("/usr/share/applications");
+}
 QString XdgSpecialFolders::System() const { return QStringLiteral("/usr/lib"); }
 QString XdgSpecialFolders::DataHome() const {
   return Writable(QStandardPaths::GenericDataLocation);

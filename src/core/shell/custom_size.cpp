@@ -11,22 +11,36 @@ constexpr int kMaxHeight = 768;
 
 std::optional<LayoutChoice> InitialLayoutChoice(std::uint8_t windowSizeMode) {
   switch (windowSizeMode) {
-    case 3: case 7: return LayoutChoice::For800;
-    case 5: return LayoutChoice::For480;
-    case 6: return LayoutChoice::For640;
-    case 8: case 9: return LayoutChoice::For1024;
-    case 1: case 2: case 4: return LayoutChoice::Automatic;
-    default: return std::nullopt;
+    case 3:
+    case 7:
+      return LayoutChoice::For800;
+    case 5:
+      return LayoutChoice::For480;
+    case 6:
+      return LayoutChoice::For640;
+    case 8:
+    case 9:
+      return LayoutChoice::For1024;
+    case 1:
+    case 2:
+    case 4:
+      return LayoutChoice::Automatic;
+    default:
+      return std::nullopt;
   }
 }
 
 QSize ChoiceArea(LayoutChoice choice) {
   switch (choice) {
-    case LayoutChoice::For480: return {480, 360};
-    case LayoutChoice::For640: return {640, 480};
-    case LayoutChoice::For800: return {800, 600};
+    case LayoutChoice::For480:
+      return {480, 360};
+    case LayoutChoice::For640:
+      return {640, 480};
+    case LayoutChoice::For800:
+      return {800, 600};
     case LayoutChoice::For1024:
-    case LayoutChoice::Automatic: return {1024, 768};
+    case LayoutChoice::Automatic:
+      return {1024, 768};
   }
   return {1024, 768};
 }
@@ -42,7 +56,8 @@ SizeCheck CheckCustomSize(int width, int height, LayoutChoice choice) {
 
 void ReportSizeCheck(SizeCheck check, platform::DialogService& dialogs) {
   switch (check) {
-    case SizeCheck::Accepted: return;
+    case SizeCheck::Accepted:
+      return;
     case SizeCheck::OutOfRange:
       dialogs.Notice({QStringLiteral("入力されたサイズは、範囲を超えています。")});
       return;

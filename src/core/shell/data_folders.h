@@ -12,8 +12,8 @@
 namespace kasumori::shell {
 
 struct DataFolders {
-  QString ProgramFolder;    // where the settings, Temp, Thumbnail and favourites live
-  QString ResourceFolder;   // the executable's folder: Ksmdat, Manual, plug-ins (read only)
+  QString ProgramFolder;   // where the settings, Temp, Thumbnail and favourites live
+  QString ResourceFolder;  // the executable's folder: Ksmdat, Manual, plug-ins (read only)
   QString TempFolder;
   QString ThumbnailFolder;
   QString DesktopFolder;

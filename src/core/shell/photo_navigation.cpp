@@ -10,9 +10,13 @@ namespace {
 // Photos beyond the first that one step covers in a panorama mode.
 int ExtraPanes(int panoramaMode) {
   switch (panoramaMode) {
-    case 1: case 2: return 1;
-    case 3: return 3;
-    default: return 0;
+    case 1:
+    case 2:
+      return 1;
+    case 3:
+      return 3;
+    default:
+      return 0;
   }
 }
 

@@ -16,8 +16,8 @@ struct NavigationStep {
 struct NavigationContext {
   QString shownPhotoName;  // empty when no photo is displayed
   int listDirection = 1;
-  int panoramaMode = 0;    // 0 single, 1 and 2 two photos, 3 four photos
-  bool shift = false;      // steps by one photo in panorama modes
+  int panoramaMode = 0;  // 0 single, 1 and 2 two photos, 3 four photos
+  bool shift = false;    // steps by one photo in panorama modes
 };
 
 // Moves CurrentIndex forward when the photo at the cursor is already displayed (or the cursor

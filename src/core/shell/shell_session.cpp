@@ -8,8 +8,7 @@
 
 namespace kasumori::shell {
 
-ShellSession::ShellSession(ShellServices services, QString executableFolder,
-                           QString startupPath)
+ShellSession::ShellSession(ShellServices services, QString executableFolder, QString startupPath)
     : StartupPath(std::move(startupPath)),
       services_(services),
       executableFolder_(std::move(executableFolder)) {}

@@ -12,57 +12,81 @@ constexpr char kOpenShort[] = "上記以外";
 constexpr char kOpenLong[] = "上記以外から";
 
 const LayoutTable kLayoutA = {
-    {791, 433}, {149, 71}, {480, 360},
-    {1, 72, 146, 359}, {4, 110, 138, 220}, {0, 358, 146, 1},
-    {4, 333, 32, 22}, {37, 333, 48, 22}, {86, 333, 57, 22}, {146, 72, 1, 359},
-    kExplorerShort, kOpenShort,
-    {728, 1, 61, 68}, {2, 2, 57, 18}, {17, 3, 24, 12},
-    {2, 24, 28, 20}, {31, 24, 28, 20}, {29, 46, 30, 19}, {3, 46, 14, 17}, {17, 50, 10, 12},
-    {631, 72, 68, 94}, true,
-    {631, 221, 146, 94}, {631, 314, 146, 117}, {776, 221, 1, 210},
+    {791, 433},          {149, 71},
+    {480, 360},          {1, 72, 146, 359},
+    {4, 110, 138, 220},  {0, 358, 146, 1},
+    {4, 333, 32, 22},    {37, 333, 48, 22},
+    {86, 333, 57, 22},   {146, 72, 1, 359},
+    kExplorerShort,      kOpenShort,
+    {728, 1, 61, 68},    {2, 2, 57, 18},
+    {17, 3, 24, 12},     {2, 24, 28, 20},
+    {31, 24, 28, 20},    {29, 46, 30, 19},
+    {3, 46, 14, 17},     {17, 50, 10, 12},
+    {631, 72, 68, 94},   true,
+    {631, 221, 146, 94}, {631, 314, 146, 117},
+    {776, 221, 1, 210},
 };
 
 const LayoutTable kLayoutB = {
-    {791, 553}, {149, 71}, {640, 480},
-    {1, 72, 146, 270}, {4, 110, 138, 131}, {0, 270, 146, 1},
-    {4, 244, 32, 22}, {37, 244, 48, 22}, {86, 244, 57, 22}, {146, 72, 1, 270},
-    kExplorerShort, kOpenShort,
-    {728, 1, 61, 68}, {2, 2, 57, 18}, {17, 3, 24, 12},
-    {2, 24, 28, 20}, {31, 24, 28, 20}, {29, 46, 30, 19}, {3, 46, 14, 17}, {17, 50, 10, 12},
-    {0, 0, 0, 0}, false,
-    {1, 341, 146, 94}, {1, 434, 146, 117}, {146, 342, 1, 209},
+    {791, 553},         {149, 71},
+    {640, 480},         {1, 72, 146, 270},
+    {4, 110, 138, 131}, {0, 270, 146, 1},
+    {4, 244, 32, 22},   {37, 244, 48, 22},
+    {86, 244, 57, 22},  {146, 72, 1, 270},
+    kExplorerShort,     kOpenShort,
+    {728, 1, 61, 68},   {2, 2, 57, 18},
+    {17, 3, 24, 12},    {2, 24, 28, 20},
+    {31, 24, 28, 20},   {29, 46, 30, 19},
+    {3, 46, 14, 17},    {17, 50, 10, 12},
+    {0, 0, 0, 0},       false,
+    {1, 341, 146, 94},  {1, 434, 146, 117},
+    {146, 342, 1, 209},
 };
 
 const LayoutTable kLayoutC = {
-    {1016, 673}, {214, 71}, {800, 600},
-    {1, 72, 211, 390}, {4, 110, 203, 251}, {0, 390, 211, 1},
-    {4, 364, 65, 22}, {70, 364, 74, 22}, {145, 364, 63, 22}, {211, 72, 1, 390},
-    kExplorerLong, kOpenLong,
-    {728, 1, 149, 68}, {2, 2, 145, 18}, {61, 3, 24, 12},
-    {3, 24, 28, 20}, {32, 24, 28, 20}, {30, 46, 30, 19}, {3, 46, 14, 17}, {17, 50, 10, 12},
+    {1016, 673},        {214, 71},
+    {800, 600},         {1, 72, 211, 390},
+    {4, 110, 203, 251}, {0, 390, 211, 1},
+    {4, 364, 65, 22},   {70, 364, 74, 22},
+    {145, 364, 63, 22}, {211, 72, 1, 390},
+    kExplorerLong,      kOpenLong,
+    {728, 1, 149, 68},  {2, 2, 145, 18},
+    {61, 3, 24, 12},    {3, 24, 28, 20},
+    {32, 24, 28, 20},   {30, 46, 30, 19},
+    {3, 46, 14, 17},    {17, 50, 10, 12},
     {144, 461, 68, 94}, true,
-    {1, 461, 144, 94}, {1, 554, 211, 117}, {211, 461, 1, 210},
+    {1, 461, 144, 94},  {1, 554, 211, 117},
+    {211, 461, 1, 210},
 };
 
 const LayoutTable kLayoutD = {
-    {1240, 841}, {214, 71}, {1024, 768},
-    {1, 72, 211, 558}, {4, 110, 203, 418}, {0, 556, 211, 1},
-    {4, 531, 65, 22}, {70, 531, 74, 22}, {145, 531, 63, 22}, {211, 72, 1, 558},
-    kExplorerLong, kOpenLong,
-    {728, 1, 149, 68}, {2, 2, 145, 18}, {61, 3, 24, 12},
-    {3, 24, 28, 20}, {32, 24, 28, 20}, {30, 46, 30, 19}, {3, 46, 14, 17}, {17, 50, 10, 12},
+    {1240, 841},        {214, 71},
+    {1024, 768},        {1, 72, 211, 558},
+    {4, 110, 203, 418}, {0, 556, 211, 1},
+    {4, 531, 65, 22},   {70, 531, 74, 22},
+    {145, 531, 63, 22}, {211, 72, 1, 558},
+    kExplorerLong,      kOpenLong,
+    {728, 1, 149, 68},  {2, 2, 145, 18},
+    {61, 3, 24, 12},    {3, 24, 28, 20},
+    {32, 24, 28, 20},   {30, 46, 30, 19},
+    {3, 46, 14, 17},    {17, 50, 10, 12},
     {144, 629, 68, 94}, true,
-    {1, 629, 144, 94}, {1, 722, 211, 117}, {211, 629, 1, 210},
+    {1, 629, 144, 94},  {1, 722, 211, 117},
+    {211, 629, 1, 210},
 };
 
 }  // namespace
 
 const LayoutTable& LayoutOf(LayoutKind kind) {
   switch (kind) {
-    case LayoutKind::A480: return kLayoutA;
-    case LayoutKind::B640: return kLayoutB;
-    case LayoutKind::C800: return kLayoutC;
-    case LayoutKind::D1024: return kLayoutD;
+    case LayoutKind::A480:
+      return kLayoutA;
+    case LayoutKind::B640:
+      return kLayoutB;
+    case LayoutKind::C800:
+      return kLayoutC;
+    case LayoutKind::D1024:
+      return kLayoutD;
   }
   return kLayoutC;
 }
@@ -79,16 +103,26 @@ LayoutKind LayoutForSize(const QSize& display) {
 DisplayMode DisplayModeFor(std::uint8_t windowSizeMode, int customWidth, int customHeight) {
   const QSize custom(customWidth, customHeight);
   switch (windowSizeMode) {
-    case 1: return {{480, 360}, LayoutKind::A480, false};
-    case 2: return {{640, 480}, LayoutKind::B640, false};
-    case 3: return {{800, 600}, LayoutKind::C800, false};
-    case 8: return {{1024, 768}, LayoutKind::D1024, false};
-    case 4: return {custom, LayoutForSize(custom), true};
-    case 5: return {custom, LayoutKind::A480, true};
-    case 6: return {custom, LayoutKind::B640, true};
-    case 7: return {custom, LayoutKind::C800, true};
-    case 9: return {custom, LayoutKind::D1024, true};
-    default: return {custom, LayoutKind::C800, true};
+    case 1:
+      return {{480, 360}, LayoutKind::A480, false};
+    case 2:
+      return {{640, 480}, LayoutKind::B640, false};
+    case 3:
+      return {{800, 600}, LayoutKind::C800, false};
+    case 8:
+      return {{1024, 768}, LayoutKind::D1024, false};
+    case 4:
+      return {custom, LayoutForSize(custom), true};
+    case 5:
+      return {custom, LayoutKind::A480, true};
+    case 6:
+      return {custom, LayoutKind::B640, true};
+    case 7:
+      return {custom, LayoutKind::C800, true};
+    case 9:
+      return {custom, LayoutKind::D1024, true};
+    default:
+      return {custom, LayoutKind::C800, true};
   }
 }
 

@@ -20,8 +20,8 @@ int CellPosition(int currentIndex, int cell, int listDirection) {
 
 int SelectionFrameLeft(int listDirection) { return listDirection == -1 ? 363 : 278; }
 
-std::optional<int> StepForwardOnce(int currentIndex, int photoCount, int step,
-                                   bool wideWindowShown, int listDirection) {
+std::optional<int> StepForwardOnce(int currentIndex, int photoCount, int step, bool wideWindowShown,
+                                   int listDirection) {
   int limit = photoCount;
   if (wideWindowShown && step != 1 && step != kStripCells) {
     limit = WideLimit(photoCount, listDirection);

@@ -6,8 +6,8 @@
 
 namespace kasumori::thumbs {
 
-inline constexpr int kStripCells = 8;     // cells 1..8 in the strip
-inline constexpr int kWideCells = 39;     // cells 9..47 in the wide window
+inline constexpr int kStripCells = 8;  // cells 1..8 in the strip
+inline constexpr int kWideCells = 39;  // cells 9..47 in the wide window
 inline constexpr int kFirstWideCell = 9;
 inline constexpr int kLastWideCell = 47;
 
@@ -21,8 +21,8 @@ int SelectionFrameLeft(int listDirection);
 // One step of the forward and back buttons; nothing when the strip cannot move. With the
 // wide window open, its own page step (neither 1 nor 8) stops where the window's last cell
 // shows the last photo.
-std::optional<int> StepForwardOnce(int currentIndex, int photoCount, int step,
-                                   bool wideWindowShown, int listDirection);
+std::optional<int> StepForwardOnce(int currentIndex, int photoCount, int step, bool wideWindowShown,
+                                   int listDirection);
 std::optional<int> StepBackOnce(int currentIndex, int photoCount, int step);
 
 std::optional<int> GoToStartIndex(int currentIndex, int photoCount);

@@ -9,8 +9,7 @@
 
 namespace kasumori::thumbs {
 
-ThumbnailCache::ThumbnailCache(const library::PhotoList& list,
-                               const library::FolderState& folders,
+ThumbnailCache::ThumbnailCache(const library::PhotoList& list, const library::FolderState& folders,
                                const shell::Settings& settings, QString thumbnailFolder,
                                imaging::LoadFailedFlags& loadFailed)
     : list_(list),

@@ -11,9 +11,7 @@ namespace kasumori::thumbs {
 
 namespace {
 
-QString LastComponent(const QString& root) {
-  return root.mid(root.lastIndexOf(u'/') + 1);
-}
+QString LastComponent(const QString& root) { return root.mid(root.lastIndexOf(u'/') + 1); }
 
 QString JoinPath(const QString& left, const QString& right) {
   if (right.isEmpty()) return left;

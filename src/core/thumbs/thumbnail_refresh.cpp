@@ -25,8 +25,7 @@ QString NameAt(const library::PhotoList& list, int position) {
 
 }  // namespace
 
-void RefreshShownThumbnail(const RefreshContext& c, const ShownForRefresh& shown,
-                           bool fromMenu) {
+void RefreshShownThumbnail(const RefreshContext& c, const ShownForRefresh& shown, bool fromMenu) {
   if (fromMenu && shown.name.isEmpty()) {
     c.dialogs.Notice({QStringLiteral("このメニューは、現在表示されている写真の"),
                       QStringLiteral("サムネイル表示を更新するときに使います。"),
@@ -40,17 +39,18 @@ void RefreshShownThumbnail(const RefreshContext& c, const ShownForRefresh& shown
 }
 
 void RefreshAllThumbnails(const RefreshContext& c) {
-  const QStringList explanation = {QStringLiteral("のサムネイル表示（キャッシュ）を全て更新します。"),
-                                   QStringLiteral("写真の回転情報も初期化されます。")};
+  const QStringList explanation = {
+      QStringLiteral("のサムネイル表示（キャッシュ）を全て更新します。"),
+      QStringLiteral("写真の回転情報も初期化されます。")};
   if (c.folders.CurrentFolder.isEmpty()) {
-    c.dialogs.Notice({QStringLiteral("このメニューは、選択しているフォルダ"), explanation[0],
-                      explanation[1]});
+    c.dialogs.Notice(
+        {QStringLiteral("このメニューは、選択しているフォルダ"), explanation[0], explanation[1]});
     return;
   }
   const QString folderName = QFileInfo(c.folders.CurrentFolder).fileName();
-  if (!c.dialogs.Confirm({QStringLiteral("現在選択しているフォルダ「") + folderName +
-                              QStringLiteral("」"),
-                          explanation[0], explanation[1]})) {
+  if (!c.dialogs.Confirm(
+          {QStringLiteral("現在選択しているフォルダ「") + folderName + QStringLiteral("」"),
+           explanation[0], explanation[1]})) {
     return;
   }
   if (c.folders.HasSlot()) {

@@ -27,8 +27,8 @@ void Show(QLabel* label, const QString& text, const imaging::LabelFont& font) {
 }  // namespace
 
 void ClearInfoLabels(MainPanels& p) {
-  for (QLabel* label : {p.hidukeLbl, p.timeLbl, p.cameraLbl, p.makerLbl, p.satsueiLbl,
-                        p.strobeLbl, p.satsueiLbl2, p.extNameLbl, p.fileSizeLbl}) {
+  for (QLabel* label : {p.hidukeLbl, p.timeLbl, p.cameraLbl, p.makerLbl, p.satsueiLbl, p.strobeLbl,
+                        p.satsueiLbl2, p.extNameLbl, p.fileSizeLbl}) {
     label->clear();
   }
   SetHint(p.cameraLbl, QString());
@@ -49,8 +49,8 @@ void ShowPhotoInfo(MainPanels& p, const imaging::PhotoInfo& info) {
   Show(p.satsueiLbl, info.SatsueiLbl, imaging::kSatsueiLblFont);
   Show(p.strobeLbl, info.StrobeLbl, imaging::kStrobeLblFont);
   Show(p.satsueiLbl2, info.SatsueiLbl2, imaging::kSatsueiLbl2Font);
-  const int nameWidth = info.NarrowFileName ? panelWidth - imaging::kFileNameLblNarrowing
-                                            : panelWidth - 2;
+  const int nameWidth =
+      info.NarrowFileName ? panelWidth - imaging::kFileNameLblNarrowing : panelWidth - 2;
   p.fileNameLbl->resize(nameWidth, p.fileNameLbl->height());
 }
 

@@ -50,11 +50,10 @@ void TMainForm::ConnectQualityCommands() {
     route(menu_->sharpnessMenus[i], [value](QualityCommands& q) { q.SetSharpness(value); });
   }
   route(menu_->spSetsumeiMenu, [](QualityCommands& q) { q.ExplainSharpness(); });
-  for (QWidget* clickable :
-       std::initializer_list<QWidget*>{panels_->gashitsuModeLbl, panels_->gashitsuModeSLbl,
-                                       panels_->koukaLbl, panels_->sharpLbl, panels_->histDaiPnl,
-                                       panels_->histgramImg, panels_->histgramImg2,
-                                       panels_->narabikaeLbl}) {
+  for (QWidget* clickable : std::initializer_list<QWidget*>{
+           panels_->gashitsuModeLbl, panels_->gashitsuModeSLbl, panels_->koukaLbl,
+           panels_->sharpLbl, panels_->histDaiPnl, panels_->histgramImg, panels_->histgramImg2,
+           panels_->narabikaeLbl}) {
     clickable->installEventFilter(this);
   }
 }
@@ -122,14 +121,29 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
   const int direction = session_.settings().ListDirection;
   const bool plainUp = event.key() == Qt::Key_Up && !shift && !ctrl;
   switch (event.key()) {
-    case Qt::Key_X: display_->NextPhoto(shift); return true;
-    case Qt::Key_Z: display_->PreviousPhoto(shift); return true;
-    case Qt::Key_1: display_->Rotate(false, display::RotateFrom::Key); return true;
-    case Qt::Key_2: display_->Rotate(true, display::RotateFrom::Key); return true;
-    case Qt::Key_F12: display_->Quality().StepEffect(); return true;
-    case Qt::Key_M: display_->ToggleWideMode(); return true;
-    case Qt::Key_F5: RefreshThumbnails(false, false); return true;
-    default: break;
+    case Qt::Key_X:
+      display_->NextPhoto(shift);
+      return true;
+    case Qt::Key_Z:
+      display_->PreviousPhoto(shift);
+      return true;
+    case Qt::Key_1:
+      display_->Rotate(false, display::RotateFrom::Key);
+      return true;
+    case Qt::Key_2:
+      display_->Rotate(true, display::RotateFrom::Key);
+      return true;
+    case Qt::Key_F12:
+      display_->Quality().StepEffect();
+      return true;
+    case Qt::Key_M:
+      display_->ToggleWideMode();
+      return true;
+    case Qt::Key_F5:
+      RefreshThumbnails(false, false);
+      return true;
+    default:
+      break;
   }
   if (plainUp) {
     direction == -1 ? display_->PreviousPhoto(shift) : display_->NextPhoto(shift);
@@ -187,8 +201,11 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMainForm::RefreshThumbnails(bool all, bool fromMenu) {
-  const thumbs::RefreshContext context{*photoList_, folderState_, *thumbnails_,
-                                       session_.dialogs(), [this] { listController_->ScanFolder(); },
+  const thumbs::RefreshContext context{*photoList_,
+                                       folderState_,
+                                       *thumbnails_,
+                                       session_.dialogs(),
+                                       [this] { listController_->ScanFolder(); },
                                        [this] { strip_->RefreshStrip(1, true); }};
   if (all) {
     thumbs::RefreshAllThumbnails(context);

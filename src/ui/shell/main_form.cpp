@@ -65,8 +65,8 @@ TMainForm::TMainForm(MainFormServices services)
   menu_ = std::make_unique<MainMenu>(menuBar());
   CreateClientArea();
   // The default position of a first run centres the window of the default layout.
-  const QSize outer = shell::LayoutOf(shell::LayoutKind::C800).client +
-                      QSize(0, menuBar()->sizeHint().height());
+  const QSize outer =
+      shell::LayoutOf(shell::LayoutKind::C800).client + QSize(0, menuBar()->sizeHint().height());
   session_.Create(ScreenSize(), outer);
   CreatePhotoList();
   ConnectCommands();
@@ -77,9 +77,9 @@ TMainForm::~TMainForm() = default;
 
 void TMainForm::CreatePhotoList() {
   photoList_ = std::make_unique<library::PhotoList>();
-  thumbnails_ = std::make_unique<thumbs::ThumbnailCache>(
-      *photoList_, folderState_, session_.settings(), session_.folders().ThumbnailFolder,
-      loadFailed_);
+  thumbnails_ =
+      std::make_unique<thumbs::ThumbnailCache>(*photoList_, folderState_, session_.settings(),
+                                               session_.folders().ThumbnailFolder, loadFailed_);
   display_ = std::make_unique<MainDisplay>(MainDisplayParts{
       *this, *panels_, *view_, *menu_, *photoList_, folderState_, session_.settings(),
       session_.dialogs(), loadFailed_, *thumbnails_, [this] { SaveSettings(); },
@@ -96,8 +96,8 @@ void TMainForm::CreatePhotoList() {
       [this](bool shift) { display_->PreviousPhoto(shift); },
       [this] { RefreshThumbnails(false, false); }});
   strip_->refreshWideCells = [this](int direction) { wide_->RefreshCells(direction); };
-  thumbnailDecoder_ = std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr,
-                                                              loadFailed_);
+  thumbnailDecoder_ =
+      std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr, loadFailed_);
   thumbs::ThumbnailMakerContext makerContext{*photoList_, folderState_, session_.settings(),
                                              *thumbnailDecoder_, *thumbnails_};
   makerContext.redrawStrip = [this] { strip_->RefreshStrip(1, true); };

@@ -22,8 +22,10 @@ const QColor kDisplayGrey(128, 128, 128);
 
 void TMainForm::ApplyLayout() {
   shell::Settings& settings = session_.settings();
-  SetHint(panels_->henshuLbl,
-          QStringLiteral("写真を表示すると、ここに表示倍率（原寸大サイズに対する倍率）がヒント表示されます。"));
+  SetHint(
+      panels_->henshuLbl,
+      QStringLiteral(
+          "写真を表示すると、ここに表示倍率（原寸大サイズに対する倍率）がヒント表示されます。"));
   const shell::DisplayMode mode = shell::DisplayModeFor(
       settings.WindowSizeMode, settings.CustomPhotoWidth, settings.CustomPhotoHeight);
   const shell::LayoutTable& table = shell::LayoutOf(mode.layout);
@@ -82,8 +84,8 @@ void TMainForm::ChooseCustomSize() {
   if (!session_.UiReady) return;
   shell::Settings& settings = session_.settings();
   // The photo's own size becomes the reference once photos are shown.
-  TSizeInputForm form(this, session_.dialogs(), settings.WindowSizeMode,
-                      settings.CustomPhotoWidth, settings.CustomPhotoHeight, std::nullopt);
+  TSizeInputForm form(this, session_.dialogs(), settings.WindowSizeMode, settings.CustomPhotoWidth,
+                      settings.CustomPhotoHeight, std::nullopt);
   if (form.exec() != QDialog::Accepted) {
     // The menu's radio group moved the check; put it back where the mode is.
     menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,

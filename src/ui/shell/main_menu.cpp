@@ -50,7 +50,8 @@ void MainMenu::BuildHenshuMenu(QMenuBar* bar) {
   panoramaOffMenu->setEnabled(false);
   mHenshuMenu->addSeparator();
   allKaijoMenu = entry("AllKaijoMenu", QStringLiteral("全ての編集を解除"));
-  saveShownMenu = entry("HenshuSaveMenu", QStringLiteral("表示されている状態でJPEG,BMP保存 ［Ｆ6］"));
+  saveShownMenu =
+      entry("HenshuSaveMenu", QStringLiteral("表示されている状態でJPEG,BMP保存 ［Ｆ6］"));
   saveShownMenu->setEnabled(false);
 }
 
@@ -58,7 +59,8 @@ void MainMenu::BuildQualityMenu(QMenuBar* bar) {
   qualityMenu = bar->addMenu(QStringLiteral("画質モード"));
   qualityMenu->setObjectName("QualityMenu");
   auto* modes = new QActionGroup(qualityMenu);
-  kougashitsuMenu = RadioEntry(qualityMenu, modes, "KougashitsuMenu", QStringLiteral("高画質モード"));
+  kougashitsuMenu =
+      RadioEntry(qualityMenu, modes, "KougashitsuMenu", QStringLiteral("高画質モード"));
   kousokuMenu = RadioEntry(qualityMenu, modes, "KousokuMenu", QStringLiteral("高速モード"));
   qualityMenu->addSeparator();
   auto* effects = new QActionGroup(qualityMenu);
@@ -97,8 +99,7 @@ void MainMenu::BuildSharpnessMenu(QMenuBar* bar) {
   spSetsumeiMenu->setObjectName("SPSetsumeiMenu");
 }
 
-void MainMenu::CheckQuality(int qualityMode, int pictureEffect, int histogramMode,
-                            int sharpness) {
+void MainMenu::CheckQuality(int qualityMode, int pictureEffect, int histogramMode, int sharpness) {
   (qualityMode == 1 ? kousokuMenu : kougashitsuMenu)->setChecked(true);
   effectMenus[pictureEffect >= 1 && pictureEffect <= 3 ? pictureEffect : 0]->setChecked(true);
   (histogramMode == 1 ? histgramAutoMenu : histgramHandMenu)->setChecked(true);
@@ -131,7 +132,8 @@ void MainMenu::BuildOrderMenu(QMenuBar* bar) {
   exifMenu = RadioEntry(orderMenu, keys, "ExifMenu", QStringLiteral("Exif日時順（速度遅）"));
   orderMenu->addSeparator();
   auto* directions = new QActionGroup(orderMenu);
-  narabiLeftMenu = RadioEntry(orderMenu, directions, "NarabiLeftMenu", QStringLiteral("左から順に"));
+  narabiLeftMenu =
+      RadioEntry(orderMenu, directions, "NarabiLeftMenu", QStringLiteral("左から順に"));
   narabiRightMenu =
       RadioEntry(orderMenu, directions, "NarabiRightMenu", QStringLiteral("右から順に"));
 }
@@ -143,11 +145,21 @@ void MainMenu::CheckOrder(int sortOrder, int listDirection) {
 
 void MainMenu::CheckWindowSize(std::uint8_t windowSizeMode, int customWidth, int customHeight) {
   switch (windowSizeMode) {
-    case 1: size480Menu->setChecked(true); break;
-    case 2: size640Menu->setChecked(true); break;
-    case 3: size800Menu->setChecked(true); break;
-    case 8: size1024Menu->setChecked(true); break;
-    default: sizeNiniMenu->setChecked(true); break;
+    case 1:
+      size480Menu->setChecked(true);
+      break;
+    case 2:
+      size640Menu->setChecked(true);
+      break;
+    case 3:
+      size800Menu->setChecked(true);
+      break;
+    case 8:
+      size1024Menu->setChecked(true);
+      break;
+    default:
+      sizeNiniMenu->setChecked(true);
+      break;
   }
   sizeNiniMenu->setText(shell::CustomSizeCaption(windowSizeMode, customWidth, customHeight));
 }

@@ -126,10 +126,10 @@ void MainPanels::BuildHenshuPanel(QWidget* client) {
   wideChk = new QCheckBox(henshuPnl);
   wideChk->setObjectName("WideChk");
   wideChk->setFocusPolicy(Qt::NoFocus);
-  wideLbl = Label(henshuPnl, "WideLbl", ProportionalGothic(12, true), Qt::white,
-                  QStringLiteral("W"));
-  bairituLbl = Label(henshuPnl, "BairituLbl", ProportionalGothic(12), Qt::white,
-                     QStringLiteral("倍率"));
+  wideLbl =
+      Label(henshuPnl, "WideLbl", ProportionalGothic(12, true), Qt::white, QStringLiteral("W"));
+  bairituLbl =
+      Label(henshuPnl, "BairituLbl", ProportionalGothic(12), Qt::white, QStringLiteral("倍率"));
   bairituLbl->move(118, 24);
   ritsuLbl = Label(henshuPnl, "RitsuLbl", MonospacedGothic(12), Qt::white);
   ritsuLbl->setGeometry(113, 33, 34, 14);
@@ -249,8 +249,8 @@ void MainPanels::Apply(const shell::LayoutTable& t) {
 
 void MainPanels::ShowDirection(int listDirection) {
   narabikaeLbl->setText(listDirection == -1 ? QStringLiteral("Ｒ") : QStringLiteral("Ｌ"));
-  narabikaeLbl->setGeometry(shell::NarabikaeLblLeft(folderLblPnl->width(), listDirection), 4,
-                            13, 14);
+  narabikaeLbl->setGeometry(shell::NarabikaeLblLeft(folderLblPnl->width(), listDirection), 4, 13,
+                            14);
 }
 
 }  // namespace kasumori::ui

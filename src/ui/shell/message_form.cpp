@@ -22,8 +22,7 @@ constexpr int kButtonHeight = 23;
 const QColor kGreen(0, 128, 0);
 }  // namespace
 
-MessageForm::MessageForm(QWidget* owner, const QString& caption, int clientWidth,
-                         int labelCount)
+MessageForm::MessageForm(QWidget* owner, const QString& caption, int clientWidth, int labelCount)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       clientWidth_(clientWidth) {

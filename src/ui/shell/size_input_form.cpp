@@ -57,11 +57,13 @@ TSizeInputForm::TSizeInputForm(QWidget* owner, platform::DialogService& dialogs,
   setAutoFillBackground(true);
 
   const bool zoom = reference && reference->zoomMode;
-  Text(this, zoom ? QStringLiteral("現在の写真表示サイズ") : QStringLiteral("表示中写真の原寸サイズ"),
-       8, 4, "GensunMidashiLbl");
   Text(this,
-       reference ? QStringLiteral("%1x%2").arg(reference->size.width()).arg(reference->size.height())
-                 : QStringLiteral("（未表示）"),
+       zoom ? QStringLiteral("現在の写真表示サイズ") : QStringLiteral("表示中写真の原寸サイズ"), 8,
+       4, "GensunMidashiLbl");
+  Text(this,
+       reference
+           ? QStringLiteral("%1x%2").arg(reference->size.width()).arg(reference->size.height())
+           : QStringLiteral("（未表示）"),
        20, 18, "GensunLbl");
   keepChk_ = new QCheckBox(this);
   keepChk_->setObjectName("KeepChk");
@@ -166,8 +168,8 @@ shell::LayoutChoice TSizeInputForm::ChosenLayout() const {
 }
 
 void TSizeInputForm::Decide() {
-  const shell::SizeCheck check = shell::CheckCustomSize(ChosenWidth(), ChosenHeight(),
-                                                        ChosenLayout());
+  const shell::SizeCheck check =
+      shell::CheckCustomSize(ChosenWidth(), ChosenHeight(), ChosenLayout());
   shell::ReportSizeCheck(check, dialogs_);
   if (check == shell::SizeCheck::OutOfRange) widthEdit_->setFocus();
   if (check == shell::SizeCheck::Accepted) accept();

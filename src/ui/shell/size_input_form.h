@@ -22,7 +22,7 @@ class TSizeInputForm final : public QDialog {
 
  public:
   struct Reference {
-    QSize size;      // the shown photo's own size, or the display area in zoom mode
+    QSize size;  // the shown photo's own size, or the display area in zoom mode
     bool zoomMode;
   };
 

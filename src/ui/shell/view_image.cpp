@@ -32,8 +32,8 @@ void ViewImage::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), palette().window());
   if (buffer_.Width() <= 0 || buffer_.Height() <= 0) return;
   // A read-only image over the buffer's rows: painting copies nothing.
-  const QImage image(buffer_.ConstScanLine(0), buffer_.Width(), buffer_.Height(),
-                     buffer_.Stride(), QImage::Format_BGR888);
+  const QImage image(buffer_.ConstScanLine(0), buffer_.Width(), buffer_.Height(), buffer_.Stride(),
+                     QImage::Format_BGR888);
   painter.drawImage(0, 0, image);
 }
 

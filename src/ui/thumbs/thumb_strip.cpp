@@ -118,19 +118,21 @@ void ThumbStrip::CreateButtons() {
   QPushButton* top = button("ThumbTopBtn", QStringLiteral("|<"), {2, 2, 19, 18});
   QPushButton* end = button("ThumbEndBtn", QStringLiteral(">|"), {705, 2, 19, 18});
   connect(left, &QPushButton::pressed, this, [this, left] {
-    if (p_.uiReady()) StartRepeat(left, [this] {
-      const auto next = thumbs::StepBackOnce(p_.list.CurrentIndex, p_.list.PhotoCount, 8);
-      if (next) MoveTo(*next, -1);
-      return next.has_value();
-    });
+    if (p_.uiReady())
+      StartRepeat(left, [this] {
+        const auto next = thumbs::StepBackOnce(p_.list.CurrentIndex, p_.list.PhotoCount, 8);
+        if (next) MoveTo(*next, -1);
+        return next.has_value();
+      });
   });
   connect(right, &QPushButton::pressed, this, [this, right] {
-    if (p_.uiReady()) StartRepeat(right, [this] {
-      const auto next = thumbs::StepForwardOnce(p_.list.CurrentIndex, p_.list.PhotoCount, 8,
-                                                false, p_.settings.ListDirection);
-      if (next) MoveTo(*next, 1);
-      return next.has_value();
-    });
+    if (p_.uiReady())
+      StartRepeat(right, [this] {
+        const auto next = thumbs::StepForwardOnce(p_.list.CurrentIndex, p_.list.PhotoCount, 8,
+                                                  false, p_.settings.ListDirection);
+        if (next) MoveTo(*next, 1);
+        return next.has_value();
+      });
   });
   connect(top, &QPushButton::clicked, this, [this] {
     if (p_.uiReady()) GoToStart();
@@ -289,7 +291,8 @@ bool ThumbStrip::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &p_.thumbPnl && event->type() == QEvent::MouseButtonPress) {
     p_.dummyBtn.setFocus();
     auto* mouse = static_cast<QMouseEvent*>(event);
-    if (p_.uiReady() && mouse->button() == Qt::RightButton && p_.openWideWindow) p_.openWideWindow();
+    if (p_.uiReady() && mouse->button() == Qt::RightButton && p_.openWideWindow)
+      p_.openWideWindow();
     return false;
   }
   if (cell == 0) return QObject::eventFilter(watched, event);
@@ -303,16 +306,17 @@ bool ThumbStrip::eventFilter(QObject* watched, QEvent* event) {
       dragCell_ = 0;
       return true;
     case QEvent::MouseMove:
-      if (dragCell_ != 0 && (mouse->globalPosition().toPoint() - pressPosition_).manhattanLength() >=
-                                QApplication::startDragDistance()) {
+      if (dragCell_ != 0 &&
+          (mouse->globalPosition().toPoint() - pressPosition_).manhattanLength() >=
+              QApplication::startDragDistance()) {
         const int position =
             thumbs::CellPosition(p_.list.CurrentIndex, dragCell_, p_.settings.ListDirection);
         dragCell_ = 0;
         if (position >= 1 && position <= p_.list.PhotoCount) {
           // The photo travels as its file; dropping it on the folder tree moves it.
           auto* data = new QMimeData;
-          data->setUrls({QUrl::fromLocalFile(p_.folders.CurrentFolder + u'/' +
-                                             p_.list.Name(position))});
+          data->setUrls(
+              {QUrl::fromLocalFile(p_.folders.CurrentFolder + u'/' + p_.list.Name(position))});
           auto* drag = new QDrag(watched);
           drag->setMimeData(data);
           drag->exec(Qt::MoveAction);

@@ -167,7 +167,8 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
   } else if (key == Qt::Key_Q || (key == Qt::Key_Left && ctrl)) {
     p_.strip.GoToStart();
   } else if (key == Qt::Key_W || (key == Qt::Key_Right && ctrl)) {
-    const auto limit = thumbs::WideGoToEndIndex(p_.list.CurrentIndex, p_.list.PhotoCount, direction);
+    const auto limit =
+        thumbs::WideGoToEndIndex(p_.list.CurrentIndex, p_.list.PhotoCount, direction);
     if (limit) {
       p_.list.CurrentIndex = *limit;
       p_.strip.RefreshStrip(1, true);

@@ -33,10 +33,9 @@ TEST(Companions, ARecordHidesItsPhotoWhateverTheLetterCase) {
   f.tree.File("IMG_0004_jpg-000.ksm");  // 000 is no record number: the photo stays
   f.tree.File("IMG_0005.tiffany");      // the whole extension names the record
   f.tree.File("IMG_0005_tiffany.ksm");
-  EXPECT_EQ(Sorted(f.Scan()),
-            Sorted({"IMG_0001_jpg.ksm", "img_0002_JPG.KSM", "IMG_0003.jpeg", "IMG_0003_jpeg-002.ksm",
-                    "IMG_0004.jpg",
-                    "IMG_0004_jpg-000.ksm", "IMG_0005_tiffany.ksm"}));
+  EXPECT_EQ(Sorted(f.Scan()), Sorted({"IMG_0001_jpg.ksm", "img_0002_JPG.KSM", "IMG_0003.jpeg",
+                                      "IMG_0003_jpeg-002.ksm", "IMG_0004.jpg",
+                                      "IMG_0004_jpg-000.ksm", "IMG_0005_tiffany.ksm"}));
 }
 
 TEST(Companions, ARecordWithoutItsPhotoIsListedAndAFolderHidesNothing) {

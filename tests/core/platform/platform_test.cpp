@@ -50,10 +50,10 @@ TEST(Placement, DialogsAreCentredAndPulledOntoTheScreen) {
     QSize dialog;
     QPoint expected;
   } cases[] = {
-      {{100, 100, 400, 300}, {201, 101}, {200, 200}},     // integer halves truncate
-      {{1100, 900, 400, 300}, {443, 100}, {837, 924}},    // right and bottom edges first
-      {{-300, -200, 200, 100}, {443, 100}, {0, 0}},       // then left and top clamp to 0
-      {{0, 0, 100, 100}, {1400, 1100}, {0, 0}},           // larger than the screen
+      {{100, 100, 400, 300}, {201, 101}, {200, 200}},   // integer halves truncate
+      {{1100, 900, 400, 300}, {443, 100}, {837, 924}},  // right and bottom edges first
+      {{-300, -200, 200, 100}, {443, 100}, {0, 0}},     // then left and top clamp to 0
+      {{0, 0, 100, 100}, {1400, 1100}, {0, 0}},         // larger than the screen
   };
   for (const Case& c : cases) {
     EXPECT_EQ(shell::PlaceDialog(c.owner, c.dialog, screen), c.expected);

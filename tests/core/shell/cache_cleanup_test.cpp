@@ -38,13 +38,12 @@ class SlotCacheTree : public ::testing::Test {
     tree.Folder("photos/Pictures/2024/Trip");
     tree.File("photos/Pictures/album.zip");
     cache = tree.Folder("Thumbnail/01");
-    for (const char* name :
-         {"Pictures/2024/IMG_0001_jpg.bmp", "Pictures/2024/IMG_0001_jpg.dat",
-          "Pictures/2024/IMG_0002_jpg.bmp", "Pictures/2024/P1000_tiff.dat",
-          "Pictures/2024/IMG_0003_jpg.bmp", "Pictures/2024/notes.bmp",
-          "Pictures/2024/Trip/GONE_jpg.bmp", "Pictures/2024/OldSub/A_jpg.bmp",
-          "Pictures/Gone/B_jpg.bmp", "Pictures/album.zip/C_jpg.bmp",
-          "Pictures/stale_jpg.bmp", "OtherRoot/D_jpg.bmp"}) {
+    for (const char* name : {"Pictures/2024/IMG_0001_jpg.bmp", "Pictures/2024/IMG_0001_jpg.dat",
+                             "Pictures/2024/IMG_0002_jpg.bmp", "Pictures/2024/P1000_tiff.dat",
+                             "Pictures/2024/IMG_0003_jpg.bmp", "Pictures/2024/notes.bmp",
+                             "Pictures/2024/Trip/GONE_jpg.bmp", "Pictures/2024/OldSub/A_jpg.bmp",
+                             "Pictures/Gone/B_jpg.bmp", "Pictures/album.zip/C_jpg.bmp",
+                             "Pictures/stale_jpg.bmp", "OtherRoot/D_jpg.bmp"}) {
       tree.File(QString("Thumbnail/01/") + name);
     }
   }

@@ -22,8 +22,8 @@ TEST(SettingsFile, DefaultsMakeTheFiftyFourLines) {
   EXPECT_EQ(lines[0], "132");
   EXPECT_EQ(lines[1], "-10");
   EXPECT_EQ(lines[2], "/home/u/Pictures");
-  EXPECT_EQ(lines[5], "1");   // sort by name
-  EXPECT_EQ(lines[6], "3");   // 800 × 600
+  EXPECT_EQ(lines[5], "1");  // sort by name
+  EXPECT_EQ(lines[6], "3");  // 800 × 600
   EXPECT_EQ(lines[9], "");
   for (int line = 14; line <= 18; ++line) EXPECT_EQ(lines[line - 1], "") << line;
   EXPECT_EQ(lines[31], "000000");
@@ -40,7 +40,7 @@ TEST(SettingsFile, RewritingAnUnchangedFileKeepsAllButLinesOneTwoAndTen) {
   file[2] = "/photos/家族";
   file[9] = "left over";
   file[22] = "カメラ";
-  file[37] = "77";   // reserved, but read and written back
+  file[37] = "77";  // reserved, but read and written back
   file[39] = "-1";
   const Settings read = ParseSettings(file, Settings{});
   Settings moved = read;
@@ -58,9 +58,9 @@ TEST(SettingsFile, RewritingAnUnchangedFileKeepsAllButLinesOneTwoAndTen) {
 
 TEST(SettingsFile, LimitsOnReading) {
   QStringList file = DefaultLines();
-  file[22] = QString(29, u'あ') + "xyz";       // 32 characters
-  file[31] = "2026121";                        // seven characters
-  file[6] = "300";                             // one byte keeps its low bits
+  file[22] = QString(29, u'あ') + "xyz";  // 32 characters
+  file[31] = "2026121";                   // seven characters
+  file[6] = "300";                        // one byte keeps its low bits
   file[23] = QString::fromUcs4(std::u32string(40, U'\U00020BB7').c_str(), 40);  // beyond the BMP
   const Settings read = ParseSettings(file, Settings{});
   EXPECT_EQ(read.CameraName1, QString(29, u'あ') + "x");

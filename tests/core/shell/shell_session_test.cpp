@@ -21,8 +21,8 @@ class ShellSessionTest : public ::testing::Test {
   }
 
   std::unique_ptr<ShellSession> Start() {
-    auto session = std::make_unique<ShellSession>(
-        ShellServices{special, marker, clock, dialogs}, programFolder, QString());
+    auto session = std::make_unique<ShellSession>(ShellServices{special, marker, clock, dialogs},
+                                                  programFolder, QString());
     session->Create(QSize(1280, 1024), QSize(1024, 700));
     return session;
   }

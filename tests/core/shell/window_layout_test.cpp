@@ -44,8 +44,8 @@ TEST(WindowSizeModes, DisplayAreaAndLayout) {
 }
 
 TEST(WindowLayouts, TheLargestDisplayAreaFitsItsClientArea) {
-  for (LayoutKind kind : {LayoutKind::A480, LayoutKind::B640, LayoutKind::C800,
-                          LayoutKind::D1024}) {
+  for (LayoutKind kind :
+       {LayoutKind::A480, LayoutKind::B640, LayoutKind::C800, LayoutKind::D1024}) {
     const LayoutTable& t = LayoutOf(kind);
     const QRect view(t.viewOrigin, t.viewArea);
     EXPECT_TRUE(QRect(QPoint(0, 0), t.client).contains(view));

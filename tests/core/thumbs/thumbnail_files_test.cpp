@@ -34,8 +34,12 @@ TEST(Sidecar, TwoRightAndTwoLeftTurnsLeaveNone) {
   EXPECT_EQ(sidecar, tree.Path("cache/IMG_0001_jpg.dat"));
   int rotation = 0;
   for (int step : {1, 1, -1, -1}) {
-    rotation = step == 1 ? (rotation == 2 ? -1 : rotation == -1 ? 0 : rotation + 1)
-                         : (rotation == -1 ? 2 : rotation == 0 ? -1 : rotation - 1);
+    rotation = step == 1 ? (rotation == 2    ? -1
+                            : rotation == -1 ? 0
+                                             : rotation + 1)
+                         : (rotation == -1  ? 2
+                            : rotation == 0 ? -1
+                                            : rotation - 1);
     ASSERT_TRUE(StoreRotation(thumb, rotation));
     EXPECT_FALSE(QFileInfo::exists(thumb)) << "the old thumbnail goes with every turn";
     EXPECT_EQ(ReadSidecarRotation(sidecar), rotation == 0 ? std::nullopt : std::optional(rotation));

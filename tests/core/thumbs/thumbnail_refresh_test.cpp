@@ -26,7 +26,10 @@ class RefreshTest : public ::testing::Test {
     tree.File("Thumbnail/01/Photos/Trip/b_jpg.dat", "100\r\n1\r\n");
   }
   RefreshContext Context() {
-    return {*list, folders, *cache, dialogs,
+    return {*list,
+            folders,
+            *cache,
+            dialogs,
             [this] {
               ++scans;
               list->Clear();

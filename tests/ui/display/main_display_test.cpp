@@ -22,8 +22,8 @@ class ShowPhotoTest : public testkit::MainFormFixture<TMainForm, MainFormService
     for (int i = 0; i < 3; ++i) {
       QImage picture(64, 48, QImage::Format_RGB888);
       picture.fill(QColor(i == 0 ? 200 : 20, i == 1 ? 200 : 20, i == 2 ? 200 : 20));
-      const QByteArray jpeg = testkit::EncodeJpeg(
-          picture, testkit::BuildExifPayload(testkit::CameraExif({})), {95});
+      const QByteArray jpeg =
+          testkit::EncodeJpeg(picture, testkit::BuildExifPayload(testkit::CameraExif({})), {95});
       tree.File(QStringLiteral("home/Pictures/P%1.jpg").arg(i + 1), jpeg);
     }
   }
@@ -31,9 +31,7 @@ class ShowPhotoTest : public testkit::MainFormFixture<TMainForm, MainFormService
     const std::uint8_t* p = form.View()->Buffer().ConstScanLine(y) + 3 * x;
     return QColor(p[2], p[1], p[0]);
   }
-  QString Label(TMainForm& form, const char* name) {
-    return form.findChild<QLabel*>(name)->text();
-  }
+  QString Label(TMainForm& form, const char* name) { return form.findChild<QLabel*>(name)->text(); }
   void Key(TMainForm& form, Qt::Key key) { QTest::keyClick(&form, key); }
 };
 
@@ -82,11 +80,13 @@ TEST_F(ShowPhotoTest, RotationTurnsThePhotoAndRemembersIt) {
   auto form = Start();
   dialogs.Clear();
   Key(*form, Qt::Key_2);
-  EXPECT_EQ(dialogs.Text(0), "『２』キーは、現在表示されている写真を\n"
-                             "右回りに９０°回転させたいときに使います。");
+  EXPECT_EQ(dialogs.Text(0),
+            "『２』キーは、現在表示されている写真を\n"
+            "右回りに９０°回転させたいときに使います。");
   form->Panels().turnLeftBtn->click();
-  EXPECT_EQ(dialogs.Text(1), "このボタンは、現在表示されている写真を\n"
-                             "左回りに９０°回転させたいときに使います。");
+  EXPECT_EQ(dialogs.Text(1),
+            "このボタンは、現在表示されている写真を\n"
+            "左回りに９０°回転させたいときに使います。");
 
   Key(*form, Qt::Key_X);
   EXPECT_EQ(Label(*form, "SizeLbl"), "64x48");

@@ -33,14 +33,42 @@ struct Expected {
 
 TEST_F(LayoutTest, StandardSizeModesFollowTheirTables) {
   const Expected cases[] = {
-      {1, {791, 433}, {149, 71, 480, 360}, {1, 72, 146, 359}, {728, 1, 61, 68},
-       {631, 72, 68, 94}, {631, 221, 146, 94}, {631, 314, 146, 117}, true},
-      {2, {791, 553}, {149, 71, 640, 480}, {1, 72, 146, 270}, {728, 1, 61, 68}, {},
-       {1, 341, 146, 94}, {1, 434, 146, 117}, false},
-      {8, {1240, 841}, {214, 71, 1024, 768}, {1, 72, 211, 558}, {728, 1, 149, 68},
-       {144, 629, 68, 94}, {1, 629, 144, 94}, {1, 722, 211, 117}, true},
-      {3, {1016, 673}, {214, 71, 800, 600}, {1, 72, 211, 390}, {728, 1, 149, 68},
-       {144, 461, 68, 94}, {1, 461, 144, 94}, {1, 554, 211, 117}, true},
+      {1,
+       {791, 433},
+       {149, 71, 480, 360},
+       {1, 72, 146, 359},
+       {728, 1, 61, 68},
+       {631, 72, 68, 94},
+       {631, 221, 146, 94},
+       {631, 314, 146, 117},
+       true},
+      {2,
+       {791, 553},
+       {149, 71, 640, 480},
+       {1, 72, 146, 270},
+       {728, 1, 61, 68},
+       {},
+       {1, 341, 146, 94},
+       {1, 434, 146, 117},
+       false},
+      {8,
+       {1240, 841},
+       {214, 71, 1024, 768},
+       {1, 72, 211, 558},
+       {728, 1, 149, 68},
+       {144, 629, 68, 94},
+       {1, 629, 144, 94},
+       {1, 722, 211, 117},
+       true},
+      {3,
+       {1016, 673},
+       {214, 71, 800, 600},
+       {1, 72, 211, 390},
+       {728, 1, 149, 68},
+       {144, 461, 68, 94},
+       {1, 461, 144, 94},
+       {1, 554, 211, 117},
+       true},
   };
   auto form = Start();
   for (const Expected& e : cases) {
@@ -58,8 +86,7 @@ TEST_F(LayoutTest, StandardSizeModesFollowTheirTables) {
     EXPECT_EQ(Bounds(*form, "HistgramPnl"), e.histgram);
     EXPECT_EQ(Bounds(*form, "ExifPnl"), e.exif);
     EXPECT_EQ(form->Panels().gashitsuModeSLbl->isVisible(), !e.gashitsuShown);
-    EXPECT_EQ(shell::ReadTextLines(program + "/Kasumori2-ini.dat")->at(6),
-              QString::number(e.mode));
+    EXPECT_EQ(shell::ReadTextLines(program + "/Kasumori2-ini.dat")->at(6), QString::number(e.mode));
   }
   // The derived positions of the 800 layout.
   EXPECT_EQ(Bounds(*form, "FolderTree"), QRect(3, 9, 197, 239));

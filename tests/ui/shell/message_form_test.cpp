@@ -69,7 +69,8 @@ class DialogTest : public ::testing::Test {
 TEST_F(DialogTest, NoticeSizesForItsLinesAndHidesOldText) {
   for (int i = 1; i <= 12; ++i) dialogs.Line(i) = QStringLiteral("old %1").arg(i);
   dialogs.Line(1) = "一行目";
-  Seen none = WhileOpen([&] { dialogs.ShowNotice(0); }, [](QWidget* d) { Press(d, Qt::Key_Escape); });
+  Seen none =
+      WhileOpen([&] { dialogs.ShowNotice(0); }, [](QWidget* d) { Press(d, Qt::Key_Escape); });
   EXPECT_EQ(none.caption, "Kasumori２");
   EXPECT_EQ(none.client, QSize(443, 40));
   ASSERT_EQ(none.buttons.size(), 1);
@@ -77,7 +78,8 @@ TEST_F(DialogTest, NoticeSizesForItsLinesAndHidesOldText) {
   EXPECT_EQ(none.labels.size(), 12);
   EXPECT_TRUE(none.labels.join("").isEmpty());
 
-  Seen two = WhileOpen([&] { dialogs.ShowNotice(2); }, [](QWidget* d) { Press(d, Qt::Key_Return); });
+  Seen two =
+      WhileOpen([&] { dialogs.ShowNotice(2); }, [](QWidget* d) { Press(d, Qt::Key_Return); });
   EXPECT_EQ(two.client, QSize(443, 2 * 24 + 40));
   EXPECT_EQ(two.buttons[0].top(), 2 * 24 + 11);
   EXPECT_EQ(two.labels[0], "一行目");
@@ -153,8 +155,8 @@ TEST_F(DialogTest, PlacedOverTheOwnerAndKeptOnTheScreen) {
   const QSize screen = owner.screen()->geometry().size();
   owner.move(screen.width() - 50, screen.height() - 30);
   Seen pulled = WhileOpen([&] { dialogs.ShowNotice(1); }, [](QWidget* d) { d->close(); });
-  EXPECT_EQ(pulled.position, QPoint(screen.width() - pulled.outer.width(),
-                                    screen.height() - pulled.outer.height()));
+  EXPECT_EQ(pulled.position,
+            QPoint(screen.width() - pulled.outer.width(), screen.height() - pulled.outer.height()));
   owner.move(-400, -300);
   Seen clamped = WhileOpen([&] { dialogs.ShowNotice(1); }, [](QWidget* d) { d->close(); });
   EXPECT_EQ(clamped.position, QPoint(0, 0));

@@ -77,8 +77,8 @@ TEST_F(StripTest, HoverShowsTheNameTag) {
   Photos(5);
   auto form = Start();
   QTest::mouseMove(form->Strip().Cell(5), QPoint(40, 30));
-  QMouseEvent move(QEvent::MouseMove, QPointF(40, 30), QPointF(40, 30), Qt::NoButton,
-                   Qt::NoButton, Qt::NoModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(40, 30), QPointF(40, 30), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
   QCoreApplication::sendEvent(form->Strip().Cell(5), &move);
   EXPECT_EQ(form->Strip().NameTagCell(), 5);
   EXPECT_EQ(form->Strip().NameTag()->text(), "P02");

@@ -21,9 +21,12 @@ constexpr int kThumbnailSourceHeight = 240;
 StepOutcome TiffStep(const QString& path, TiffSampling sampling, TQxDIB& target) {
   FileSource file(path);
   switch (ReadTiff(file, sampling, target)) {
-    case TiffReadResult::Decoded: return StepOutcome::Decoded;
-    case TiffReadResult::NoStrips: return StepOutcome::Failed;
-    case TiffReadResult::Compressed: return StepOutcome::End;
+    case TiffReadResult::Decoded:
+      return StepOutcome::Decoded;
+    case TiffReadResult::NoStrips:
+      return StepOutcome::Failed;
+    case TiffReadResult::Compressed:
+      return StepOutcome::End;
   }
   return StepOutcome::Failed;
 }

@@ -20,10 +20,14 @@ namespace {
 
 std::uint32_t ColorsFor(int bitCount) {
   switch (bitCount) {
-    case 1: return 2;
-    case 4: return 16;
-    case 8: return 256;
-    default: return 0;
+    case 1:
+      return 2;
+    case 4:
+      return 16;
+    case 8:
+      return 256;
+    default:
+      return 0;
   }
 }
 
@@ -94,9 +98,12 @@ std::uint32_t TQxDIB::Pixels(int x, int y) const {
       const std::uint8_t* p = row + 3 * x;
       return std::uint32_t(p[2]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[0]) << 16);
     }
-    case 8: return row[x];
-    case 4: return (row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0x0F;
-    default: return (row[x / 8] >> (7 - x % 8)) & 1;
+    case 8:
+      return row[x];
+    case 4:
+      return (row[x / 2] >> (x % 2 == 0 ? 4 : 0)) & 0x0F;
+    default:
+      return (row[x / 8] >> (7 - x % 8)) & 1;
   }
 }
 
@@ -111,7 +118,9 @@ void TQxDIB::SetPixels(int x, int y, std::uint32_t value) {
       row[3 * x + 1] = std::uint8_t(value >> 8);
       row[3 * x + 2] = std::uint8_t(value);
       break;
-    case 8: row[x] = std::uint8_t(value); break;
+    case 8:
+      row[x] = std::uint8_t(value);
+      break;
     case 4: {
       const int shift = x % 2 == 0 ? 4 : 0;
       row[x / 2] = std::uint8_t((row[x / 2] & ~(0x0F << shift)) | ((value & 0x0F) << shift));
@@ -143,10 +152,14 @@ const std::uint8_t* TQxDIB::ConstScanLine(int y) const {
 TQxPixelFormat TQxDIB::PixelFormat() const {
   const bool rle = dib_->Compression() != DibCompression::None;
   switch (BitCount()) {
-    case 1: return TQxPixelFormat::Bit1;
-    case 4: return rle ? TQxPixelFormat::Bit4Rle : TQxPixelFormat::Bit4;
-    case 8: return rle ? TQxPixelFormat::Bit8Rle : TQxPixelFormat::Bit8;
-    default: return TQxPixelFormat::Bit24;
+    case 1:
+      return TQxPixelFormat::Bit1;
+    case 4:
+      return rle ? TQxPixelFormat::Bit4Rle : TQxPixelFormat::Bit4;
+    case 8:
+      return rle ? TQxPixelFormat::Bit8Rle : TQxPixelFormat::Bit8;
+    default:
+      return TQxPixelFormat::Bit24;
   }
 }
 

@@ -119,17 +119,24 @@ class ExifPass {
 
   void FirstEntry(const tiff::IfdEntry& e, std::uint64_t at, PhotoInfo& info) {
     switch (e.tag) {
-      case kTagModel: model_ = ModelText(Text(e)); break;
-      case kTagSoftware: version_ = VersionText(Text(e)); break;
+      case kTagModel:
+        model_ = ModelText(Text(e));
+        break;
+      case kTagSoftware:
+        version_ = VersionText(Text(e));
+        break;
       case kTagMake:
         info.MakerLbl = "(" + MakerText(Text(e)) + ")";
         info.MakerHint = info.MakerLbl;
         break;
-      case kTagOrientation: layout_.ExifOrientationEntryOffset = EntryOffset(at); break;
+      case kTagOrientation:
+        layout_.ExifOrientationEntryOffset = EntryOffset(at);
+        break;
       case kTagExifIfd:
         if (e.count == 1) exifDirectory_ = e.value;
         break;
-      default: break;
+      default:
+        break;
     }
   }
 
@@ -144,7 +151,9 @@ class ExifPass {
 
   void ExifEntry(const tiff::IfdEntry& e, std::uint64_t at, PhotoInfo& info) {
     switch (e.tag) {
-      case kTagDateTimeOriginal: DateTime(e, info); break;
+      case kTagDateTimeOriginal:
+        DateTime(e, info);
+        break;
       case kTagFNumber: {
         const auto [n, d] = Rational(e);
         aperture_ = ApertureText(n, d);
@@ -172,15 +181,22 @@ class ExifPass {
         bias_ = BiasText(std::int32_t(a), std::int32_t(b));
         break;
       }
-      case kTagSharpness: sharpness_ = SharpnessText(e.value16); break;
+      case kTagSharpness:
+        sharpness_ = SharpnessText(e.value16);
+        break;
       case kTagFocalLength: {
         const auto [n, d] = Rational(e);
         focal_ = FocalLengthText(n, d);
         break;
       }
-      case kTagPixelXDimension: layout_.ExifWidthEntryOffset = EntryOffset(at); break;
-      case kTagPixelYDimension: layout_.ExifHeightEntryOffset = EntryOffset(at); break;
-      default: break;
+      case kTagPixelXDimension:
+        layout_.ExifWidthEntryOffset = EntryOffset(at);
+        break;
+      case kTagPixelYDimension:
+        layout_.ExifHeightEntryOffset = EntryOffset(at);
+        break;
+      default:
+        break;
     }
   }
 

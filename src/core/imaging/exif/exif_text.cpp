@@ -110,9 +110,12 @@ QString FocalLengthText(std::uint32_t numerator, std::uint32_t denominator) {
 
 QString SharpnessText(std::uint16_t value) {
   switch (value) {
-    case 1: return "Soft";
-    case 2: return "Hard";
-    default: return QString();
+    case 1:
+      return "Soft";
+    case 2:
+      return "Hard";
+    default:
+      return QString();
   }
 }
 

@@ -49,14 +49,21 @@ TiffLayout ReadLayout(ByteSource& source) {
     if (!ReadEntry(source, kFirstIfdAt + kEntryCountBytes + kEntrySize * i, layout.order, e))
       throw ETiffError(kTruncated);
     switch (e.tag) {
-      case kTagCompression: layout.compressed |= e.value16 != kCompressionNone; break;
-      case kTagImageWidth: layout.width = e.type == kTypeShort ? e.value16 : e.value; break;
-      case kTagImageLength: layout.height = e.type == kTypeShort ? e.value16 : e.value; break;
+      case kTagCompression:
+        layout.compressed |= e.value16 != kCompressionNone;
+        break;
+      case kTagImageWidth:
+        layout.width = e.type == kTypeShort ? e.value16 : e.value;
+        break;
+      case kTagImageLength:
+        layout.height = e.type == kTypeShort ? e.value16 : e.value;
+        break;
       case kTagStripOffsets:
         layout.strips = e;
         layout.hasStrips = true;
         break;
-      default: break;
+      default:
+        break;
     }
   }
   return layout;
