@@ -64,21 +64,11 @@ inline void Compare(const std::string& name, const std::function<void()>& candid
   Report(name, Median(mine), Median(base));
 }
 
-// A 24-bit camera-like JPEG: the test picture with sensor-like noise, so that the entropy
-// decoding costs what it costs for a real photo.
-inline bool WriteCameraLikeJpeg(const QString& path, int width, int height) {
-  QImage picture = testkit::MakeTestPicture(width, height, 7);
-  unsigned state = 12345;
-  for (int y = 0; y < height; ++y) {
-    uchar* row = picture.scanLine(y);
-    for (int x = 0; x < width * 3; ++x) {
-      state = state * 1103515245u + 12345u;
-      const int noise = int((state >> 16) & 31) - 16;
-      row[x] = uchar(std::clamp(int(row[x]) + noise, 0, 255));
-    }
-  }
+// A camera-like JPEG with an Exif segment, written to the path.
+inline bool WriteCameraLikeJpeg(const QString& path, int width, int height, int seed = 7) {
   const QByteArray jpeg =
-      testkit::EncodeJpeg(picture, testkit::BuildExifPayload(testkit::CameraExif({})), {90});
+      testkit::EncodeJpeg(testkit::MakeCameraLikePicture(width, height, seed),
+                          testkit::BuildExifPayload(testkit::CameraExif({})), {90});
   std::FILE* file = std::fopen(path.toLocal8Bit().constData(), "wb");
   if (!file) return false;
   const bool written =

@@ -15,11 +15,7 @@
 #include <memory>
 #include <vector>
 
-// jpeglib.h needs size_t and FILE declared first.
-// clang-format off
-#include <jpeglib.h>
-// clang-format on
-
+#include "bench_jpeg.h"
 #include "bench_support.h"
 #include "imaging/decode/load_error.h"
 #include "imaging/decode/photo_decoder.h"
@@ -33,52 +29,15 @@
 namespace {
 
 using namespace kasumori;
+using bench::Median;
 
-// The plain library loop: stdio source, default error handling, blue-green-red rows.
 void BareQuarterDecode(const QString& path) {
-  FILE* file = std::fopen(path.toLocal8Bit().constData(), "rb");
-  if (file == nullptr) return;
-  jpeg_decompress_struct cinfo{};
-  jpeg_error_mgr err{};
-  cinfo.err = jpeg_std_error(&err);
-  jpeg_create_decompress(&cinfo);
-  jpeg_stdio_src(&cinfo, file);
-  jpeg_read_header(&cinfo, TRUE);
-  cinfo.scale_num = 1;
-  cinfo.scale_denom = 4;
-  cinfo.dct_method = JDCT_IFAST;
-  cinfo.out_color_space = JCS_EXT_BGR;
-  jpeg_start_decompress(&cinfo);
-  const std::size_t stride = (std::size_t(cinfo.output_width) * 3 + 3) & ~std::size_t(3);
-  std::vector<unsigned char> out(stride * cinfo.output_height);
-  while (cinfo.output_scanline < cinfo.output_height) {
-    JSAMPROW row = out.data() + stride * cinfo.output_scanline;
-    jpeg_read_scanlines(&cinfo, &row, 1);
-  }
-  jpeg_finish_decompress(&cinfo);
-  jpeg_destroy_decompress(&cinfo);
-  std::fclose(file);
+  std::vector<unsigned char> out;
+  bench::BareDecode(path, 4, JDCT_IFAST, out);
 }
 
-// The generated test picture is smooth and compresses far better than a photo; sensor-like
-// noise brings the file size and the Huffman work, which dominate decoding, to a camera's.
 QByteArray CameraLikeJpeg(int width, int height, int seed) {
-  QImage picture =
-      testkit::MakeTestPicture(width, height, seed).convertToFormat(QImage::Format_RGB888);
-  std::uint32_t state = 2463534242u + std::uint32_t(seed);
-  for (int y = 0; y < height; ++y) {
-    std::uint8_t* row = picture.scanLine(y);
-    for (int i = 0; i < width * 3; ++i) {
-      state ^= state << 13, state ^= state >> 17, state ^= state << 5;
-      row[i] = std::uint8_t(std::clamp(int(row[i]) + int(state % 25) - 12, 0, 255));
-    }
-  }
-  return testkit::EncodeJpeg(picture, {});
-}
-
-double Median(std::vector<double> v) {
-  std::sort(v.begin(), v.end());
-  return v[v.size() / 2];
+  return testkit::EncodeJpeg(testkit::MakeCameraLikePicture(width, height, seed), {});
 }
 
 double NowMs() {

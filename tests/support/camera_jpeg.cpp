@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 
@@ -160,6 +161,19 @@ QImage MakeTestPicture(int width, int height, int seed) {
   painter.drawEllipse(QPoint(width / 3, height / 2), r, r);
   painter.setBrush(QColor(20, 20, 60, 200));
   painter.drawRect(width * 3 / 5, height / 5, width / 4, height / 3);
+  return picture;
+}
+
+QImage MakeCameraLikePicture(int width, int height, int seed) {
+  QImage picture = MakeTestPicture(width, height, seed);
+  std::uint32_t state = 2463534242u + std::uint32_t(seed);
+  for (int y = 0; y < height; ++y) {
+    uchar* row = picture.scanLine(y);
+    for (int i = 0; i < width * 3; ++i) {
+      state ^= state << 13, state ^= state >> 17, state ^= state << 5;
+      row[i] = uchar(std::clamp(int(row[i]) + int(state % 25) - 12, 0, 255));
+    }
+  }
   return picture;
 }
 

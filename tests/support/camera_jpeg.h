@@ -57,6 +57,10 @@ QByteArray BuildExifPayload(const ExifSpec& spec);
 // A picture with gradients and shapes, so that photos differ and scaled views show structure.
 QImage MakeTestPicture(int width, int height, int seed);
 
+// The test picture with sensor-like noise: it compresses, and so decodes, like a camera photo
+// instead of a smooth gradient.
+QImage MakeCameraLikePicture(int width, int height, int seed);
+
 struct JpegOptions {
   int quality = 85;
   bool jfifFirst = false;  // a JFIF APP0 before the Exif segment
