@@ -49,7 +49,7 @@ struct CameraShot {
 
 ExifSpec CameraExif(const CameraShot& shot);
 
-// The TIFF structure of the spec: header, IFD0, its data, the Exif IFD and its data.
+// The TIFF structure of the entries: header, IFD0, its data, the Exif IFD and its data.
 QByteArray BuildTiffExif(const ExifSpec& spec);
 // The APP1 payload: "Exif\0\0" and the TIFF structure.
 QByteArray BuildExifPayload(const ExifSpec& spec);
