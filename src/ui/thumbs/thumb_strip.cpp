@@ -26,41 +26,16 @@ namespace kasumori::ui {
 namespace {
 
 const QColor kCellGrey(128, 128, 128);
-const QColor kTagBackground(0xFF, 0xFF, 0xD0);  // 0xD0FFFF as blue-green-red
-const QColor kFrameColour(0xFF, 0xB0, 0x00);    // 45311 = 0x00B0FF as blue-green-red
+const QColor kFrameColour(0xFF, 0xB0, 0x00);  // 45311 = 0x00B0FF as blue-green-red
 constexpr int kCellTop = 5;
 constexpr int kFirstRepeatMs = 400;
 constexpr int kRepeatMs = 100;
 
 int CellLeft(int cell) { return 25 + 85 * (cell - 1); }
 
-QFont TagFont(bool monospaced) {
-  QFont font = monospaced ? MonospacedGothic(12) : ProportionalGothic(12);
-  font.setPointSize(9);
-  return font;
-}
-
-QString WithoutExtension(const QString& name) {
-  const qsizetype dot = name.lastIndexOf(u'.');
-  return dot < 0 ? name : name.left(dot);
-}
-
-// The file type shown at the cell's bottom: the extension as written, or for an edit record
-// the part of its name after the last "_" with its extension ("jpg-002.ksm").
-QString TypeLabel(const QString& name) {
-  const qsizetype dot = name.lastIndexOf(u'.');
-  QString label = dot < 0 ? QString() : name.mid(dot + 1);
-  if (library::IsRecordName(name)) {
-    const QString base = WithoutExtension(name);
-    const qsizetype underscore = base.lastIndexOf(u'_');
-    label = (underscore < 0 ? QString() : base.mid(underscore + 1)) + name.mid(dot);
-  }
-  return label.left(12);
-}
-
 }  // namespace
 
-ThumbStrip::ThumbStrip(ThumbStripParts parts) : p_(std::move(parts)) {
+ThumbStrip::ThumbStrip(ThumbStripParts parts) : p_(std::move(parts)), tag_(&p_.thumbPnl) {
   CreateCells();
   CreateButtons();
   p_.thumbPnl.installEventFilter(this);
@@ -86,15 +61,7 @@ void ThumbStrip::CreateCells() {
     image->installEventFilter(this);
     cells_[cell - 1] = image;
   }
-  nameImg_ = new QLabel(&p_.thumbPnl);
-  nameImg_->setObjectName("NameImg");
-  nameImg_->setFont(TagFont(false));
-  nameImg_->setStyleSheet(
-      QStringLiteral("background: #FFFFD0; color: black; border: 1px solid black;"
-                     "padding-left: 2px;"));
-  nameImg_->setCursor(Qt::PointingHandCursor);
-  nameImg_->installEventFilter(this);
-  nameImg_->hide();
+  tag_.Label()->installEventFilter(this);
 }
 
 void ThumbStrip::DrawSelectionFrame() {
@@ -183,7 +150,7 @@ void ThumbStrip::GoToEnd() {
 
 void ThumbStrip::RefreshStrip(int direction, bool hover) {
   if (!hover) HideNameTag();
-  nameImg_->hide();
+  tag_.Label()->hide();
   nameTagCell_ = 0;
   for (ViewImage* cell : cells_) cell->Fill(kCellGrey);
   selImg_->move(thumbs::SelectionFrameLeft(p_.settings.ListDirection), 3);
@@ -228,37 +195,12 @@ void ThumbStrip::ShowNameTag(int cell) {
   if (position <= 0 || position > p_.list.PhotoCount) return;
   const QString name = p_.list.Name(position);
   if (name.isEmpty()) return;
-  const QString text = WithoutExtension(library::RecordSourceName(name));
-  nameImg_->setText(text);
-  const int width = std::max(QFontMetrics(nameImg_->font()).horizontalAdvance(text) + 5, 76);
-  nameImg_->setGeometry(std::max(CellLeft(cell) - width + 78, 21), kCellTop + 2, width, 15);
-  nameImg_->show();
-  nameImg_->raise();
-
-  ViewImage* image = cells_[cell - 1];
-  savedBand_ = image->Buffer().ToImage().copy(0, 44, 80, 13);
-  const QString type = TypeLabel(name);
-  const int a = 6 * int(type.size());
-  {
-    imaging::TQxDIBCanvas canvas(image->Buffer());
-    canvas.FillRect(QRect(QPoint(75 - a, 44), QPoint(76, 56)), kTagBackground);
-    QPainter& painter = canvas.Painter();
-    painter.setFont(TagFont(true));
-    painter.setPen(Qt::black);
-    painter.drawText(QRect(76 - a, 45, a + 4, 12), Qt::AlignLeft | Qt::AlignTop, type);
-  }
-  image->update();
+  tag_.Show(*cells_[cell - 1], name, 21);
   nameTagCell_ = cell;
 }
 
 void ThumbStrip::HideNameTag() {
-  if (nameTagCell_ >= 1 && nameTagCell_ <= thumbs::kStripCells && !savedBand_.isNull()) {
-    ViewImage* image = cells_[nameTagCell_ - 1];
-    imaging::TQxDIBCanvas canvas(image->Buffer());
-    canvas.Painter().drawImage(0, 44, savedBand_);
-    image->update();
-  }
-  nameImg_->hide();
+  tag_.Hide();
   nameTagCell_ = 0;
 }
 
@@ -287,7 +229,7 @@ bool ThumbStrip::CellPressed(int cell, QMouseEvent* event) {
 
 bool ThumbStrip::eventFilter(QObject* watched, QEvent* event) {
   int cell = CellOf(watched);
-  if (watched == nameImg_) cell = nameTagCell_;
+  if (watched == tag_.Label()) cell = nameTagCell_;
   if (watched == &p_.thumbPnl && event->type() == QEvent::MouseButtonPress) {
     p_.dummyBtn.setFocus();
     auto* mouse = static_cast<QMouseEvent*>(event);
@@ -325,7 +267,7 @@ bool ThumbStrip::eventFilter(QObject* watched, QEvent* event) {
       }
       if (skipNextHover_) {
         skipNextHover_ = false;
-      } else if (p_.uiReady() && cell != nameTagCell_ && watched != nameImg_) {
+      } else if (p_.uiReady() && cell != nameTagCell_ && watched != tag_.Label()) {
         HideNameTag();
         ShowNameTag(cell);
       }

@@ -8,6 +8,7 @@
 #include "shell/settings.h"
 #include "thumbs/strip_scroll.h"
 #include "thumbs/thumbnail_cache.h"
+#include "ui/thumbs/name_tag.h"
 
 #include <QImage>
 #include <QObject>
@@ -59,7 +60,7 @@ class ThumbStrip final : public QObject {
   bool wideWindowShown = false;
 
   ViewImage* Cell(int cell) const { return cells_[cell - 1]; }
-  QLabel* NameTag() const { return nameImg_; }
+  QLabel* NameTagLabel() const { return tag_.Label(); }
   int NameTagCell() const { return nameTagCell_; }
   // Called while the strip draws: the wide window's cells follow the same positions.
   std::function<void(int direction)> refreshWideCells;
@@ -84,8 +85,7 @@ class ThumbStrip final : public QObject {
   ThumbStripParts p_;
   ViewImage* cells_[8] = {};
   ViewImage* selImg_ = nullptr;
-  QLabel* nameImg_ = nullptr;
-  QImage savedBand_;  // the cell band under the type label, put back when the tag goes
+  NameTag tag_;
   int nameTagCell_ = 0;
   int dragCell_ = 0;
   QPoint pressPosition_;

@@ -7,6 +7,7 @@
 #include "ui/thumbs/thumb_strip.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QWheelEvent>
@@ -43,9 +44,11 @@ TWideThumbForm::TWideThumbForm(WideThumbParts parts)
     image->move(((cell - 9) % 8) * 85 + 4, ((cell - 9) / 8) * 65 + 4);
     image->Reset({80, 60}, kCellGrey);
     image->setCursor(Qt::PointingHandCursor);
+    image->setMouseTracking(true);
     image->installEventFilter(this);
     cells_[cell - 9] = image;
   }
+  tag_ = std::make_unique<NameTag>(panel_);
   CreateButtons();
 }
 
@@ -99,6 +102,8 @@ void TWideThumbForm::Close() {
 
 void TWideThumbForm::RefreshCells(int direction) {
   if (!isVisible()) return;
+  tag_->Hide();
+  nameTagCell_ = 0;
   for (ViewImage* cell : cells_) cell->Fill(kCellGrey);
   for (int i = 0; i < kPage; ++i) {
     DrawCell(direction == 1 ? thumbs::kFirstWideCell + i : thumbs::kLastWideCell - i);
@@ -132,6 +137,15 @@ bool TWideThumbForm::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   const int cell = CellOf(watched);
+  if (cell != 0 && event->type() == QEvent::MouseMove && p_.uiReady() && cell != nameTagCell_) {
+    const int position =
+        thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection);
+    if (position >= 1 && position <= p_.list.PhotoCount && !p_.list.Name(position).isEmpty()) {
+      tag_->Show(*Cell(cell), p_.list.Name(position), 0);
+      nameTagCell_ = cell;
+    }
+    return false;
+  }
   if (cell == 0 || event->type() != QEvent::MouseButtonPress) {
     return QWidget::eventFilter(watched, event);
   }

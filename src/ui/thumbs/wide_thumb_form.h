@@ -6,11 +6,14 @@
 #include "library/photo_list.h"
 #include "shell/settings.h"
 #include "thumbs/thumbnail_cache.h"
+#include "ui/thumbs/name_tag.h"
 
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+class QLabel;
 class QPushButton;
 
 namespace kasumori::ui {
@@ -42,6 +45,8 @@ class TWideThumbForm final : public QWidget {
   // Fills the 39 cells for the current position (only while the window is shown).
   void RefreshCells(int direction);
   ViewImage* Cell(int cell) const { return cells_[cell - 9]; }
+  QLabel* NameTagLabel() const { return tag_->Label(); }
+  int NameTagCell() const { return nameTagCell_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,6 +63,8 @@ class TWideThumbForm final : public QWidget {
   QWidget* panel_;
   QPushButton* dummyBtn_;
   ViewImage* cells_[39] = {};
+  std::unique_ptr<NameTag> tag_;
+  int nameTagCell_ = 0;
 };
 
 }  // namespace kasumori::ui

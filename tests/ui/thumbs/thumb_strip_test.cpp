@@ -81,10 +81,10 @@ TEST_F(StripTest, HoverShowsTheNameTag) {
                    Qt::NoModifier);
   QCoreApplication::sendEvent(form->Strip().Cell(5), &move);
   EXPECT_EQ(form->Strip().NameTagCell(), 5);
-  EXPECT_EQ(form->Strip().NameTag()->text(), "P02");
-  EXPECT_EQ(form->Strip().NameTag()->width(), 76) << "a short name gives the narrow tag";
+  EXPECT_EQ(form->Strip().NameTagLabel()->text(), "P02");
+  EXPECT_EQ(form->Strip().NameTagLabel()->width(), 76) << "a short name gives the narrow tag";
   form->Strip().HideNameTag();
-  EXPECT_FALSE(form->Strip().NameTag()->isVisible());
+  EXPECT_FALSE(form->Strip().NameTagLabel()->isVisible());
 }
 
 }  // namespace
@@ -105,6 +105,11 @@ TEST_F(WideWindowTest, OpensBelowTheStripAndAnswersItsKeys) {
   const std::uint8_t* p = wide.Cell(9)->Buffer().ConstScanLine(30);
   EXPECT_NE(QColor(p[2], p[1], p[0]), QColor(128, 128, 128)) << "cell 9 shows photo 6";
 
+  QMouseEvent move(QEvent::MouseMove, QPointF(40, 30), QPointF(40, 30), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QCoreApplication::sendEvent(wide.Cell(12), &move);
+  EXPECT_EQ(wide.NameTagCell(), 12);
+  EXPECT_EQ(wide.NameTagLabel()->text(), "P09");
   QTest::keyClick(&wide, Qt::Key_G);
   EXPECT_EQ(form->PhotoList().CurrentIndex, 2);
   QTest::keyClick(&wide, Qt::Key_W);

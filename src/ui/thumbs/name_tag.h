@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The name tag that hovers over a thumbnail cell: the photo's name above the cell and its file
+// type in a band at the cell's bottom edge.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace kasumori::ui {
+
+class ViewImage;
+
+class NameTag {
+ public:
+  // The tag lives on `parent` (the strip panel or the wide window's panel).
+  explicit NameTag(QWidget* parent);
+
+  // Shows the tag for the photo `name` on the cell; its left edge stays at `minLeft` or right.
+  void Show(ViewImage& cell, const QString& name, int minLeft);
+  // Takes the tag away and gives the cell its band back.
+  void Hide();
+  QLabel* Label() const { return label_; }
+
+ private:
+  QLabel* label_;
+  ViewImage* cell_ = nullptr;
+  QImage savedBand_;
+};
+
+}  // namespace kasumori::ui
