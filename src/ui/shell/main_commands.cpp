@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -192,8 +193,18 @@ void TMainForm::wheelEvent(QWheelEvent* event) {
   }
 }
 
+// A held key must not pile up steps behind a slow display: the auto-repeats that arrived while
+// a step was being handled are dropped, until the event loop has caught up.
+bool TMainForm::DispatchKey(const QKeyEvent& event) {
+  if (event.isAutoRepeat() && dropPiledUpKeys_) return true;
+  if (!HandleKey(event)) return false;
+  dropPiledUpKeys_ = true;
+  QTimer::singleShot(0, this, [this] { dropPiledUpKeys_ = false; });
+  return true;
+}
+
 void TMainForm::keyPressEvent(QKeyEvent* event) {
-  if (HandleKey(*event)) {
+  if (DispatchKey(*event)) {
     event->accept();
     return;
   }

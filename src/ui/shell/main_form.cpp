@@ -238,7 +238,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   }
   // Keys reach the window's own handler before the focused control sees them.
   if (watched == panels_->dummyBtn && event->type() == QEvent::KeyPress &&
-      HandleKey(*static_cast<QKeyEvent*>(event))) {
+      DispatchKey(*static_cast<QKeyEvent*>(event))) {
     return true;
   }
   return QMainWindow::eventFilter(watched, event);

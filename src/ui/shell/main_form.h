@@ -84,6 +84,7 @@ class TMainForm final : public QMainWindow {
   void ConnectDisplayCommands();
   bool HandleKey(const QKeyEvent& event);
   bool HandleStripKey(const QKeyEvent& event);
+  bool DispatchKey(const QKeyEvent& event);
   void RefreshThumbnails(bool all, bool fromMenu);
   bool HandleLabelClick(QObject* watched);
   void ResetQualityLabels(shell::LayoutKind layout);
@@ -108,6 +109,7 @@ class TMainForm final : public QMainWindow {
   std::unique_ptr<TWideThumbForm> wide_;
   QSize displaySize_;
   bool shownOnce_ = false;
+  bool dropPiledUpKeys_ = false;  // auto-repeats that arrived while a step was handled
   bool slideshowActive_ = false;
 };
 

@@ -160,3 +160,28 @@ TEST_F(EditMenuTest, WideModeFillsTheAreaAndAllEditsGo) {
 
 }  // namespace
 }  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+class HeldKeyTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {};
+
+TEST_F(HeldKeyTest, RepeatsThatPiledUpDuringAStepAreDropped) {
+  for (int i = 1; i <= 5; ++i) tree.File(QStringLiteral("home/Pictures/P%1.jpg").arg(i));
+  auto form = Start();
+  auto press = [&](bool repeat) {
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_G, Qt::NoModifier, QString(), repeat);
+    QCoreApplication::sendEvent(form.get(), &key);
+  };
+  press(false);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 2);
+  press(true);  // queued while the step ran
+  press(true);
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 2);
+  QCoreApplication::processEvents();
+  press(true);  // a repeat after the loop caught up is a new step
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 3);
+}
+
+}  // namespace
+}  // namespace kasumori::ui
