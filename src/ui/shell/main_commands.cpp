@@ -12,6 +12,7 @@
 #include "ui/thumbs/wide_thumb_form.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -80,6 +81,11 @@ void TMainForm::ConnectDisplayCommands() {
   menu(menu_->wideModeMenu, [this] { display_->ToggleWideMode(); });
   menu(menu_->allKaijoMenu, [this] { display_->Quality().RemoveAllEdits(); });
   menu(menu_->allThumbnailMenu, [this] { RefreshThumbnails(true, true); });
+  menu(menu_->thumbnailMenu, [this] { RefreshThumbnails(false, true); });
+  view_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    if (session_.UiReady) menu_->viewImgPop->popup(view_->mapToGlobal(at));
+  });
   // The check box and its label toggle on a press; the filter keeps the box from flipping by
   // itself, so that it always shows the mode.
   panels_->wideChk->installEventFilter(this);

@@ -20,19 +20,100 @@ QAction* RadioEntry(QMenu* menu, QActionGroup* group, const char* name, const QS
 }  // namespace
 
 MainMenu::MainMenu(QMenuBar* bar) {
+  BuildHelpMenus(bar);
   BuildSizeMenu(bar);
   BuildOrderMenu(bar);
   BuildQualityMenu(bar);
   BuildSharpnessMenu(bar);
+  BuildOkiniMenu(bar);
   BuildHenshuMenu(bar);
   BuildCommandMenu(bar);
+  BuildLaterMenus(bar);
+}
+
+namespace {
+// An entry whose command is not built yet: present, with its caption, and disabled.
+QAction* Pending(QMenu* menu, const char* name, const QString& caption) {
+  QAction* action = menu->addAction(caption);
+  if (name) action->setObjectName(QLatin1String(name));
+  action->setEnabled(false);
+  return action;
+}
+}  // namespace
+
+void MainMenu::BuildHelpMenus(QMenuBar* bar) {
+  QAction* first = bar->addAction(QStringLiteral("初めて使う方へ"));
+  first->setObjectName("HajimeteMenu");
+  first->setEnabled(false);
+  QMenu* help = bar->addMenu(QStringLiteral("ヘルプ"));
+  help->setObjectName("HelpMenu");
+  Pending(help, "KeybordMenu", QStringLiteral("キーボードでの操作表 ［Ｆ1］"));
+  Pending(help, "ManualMenu", QStringLiteral("Kasumori２マニュアルブックを開く"));
+  help->addSeparator();
+  Pending(help, "ChuuiMenu", QStringLiteral("使用上の注意点"));
+  Pending(help, "HosokuMenu", QStringLiteral("より楽しく使うための補足説明"));
+}
+
+void MainMenu::BuildOkiniMenu(QMenuBar* bar) {
+  QMenu* okini = bar->addMenu(QStringLiteral("お気に入り"));
+  okini->setObjectName("OkiniMenu");
+  Pending(okini, "OkiniAddMenu", QStringLiteral("表示中写真を「お気に入り」に追加"));
+  okini->addSeparator();
+  Pending(okini, "OkiniOpenMenu", QStringLiteral("お気に入りウィンドウを開く"));
+}
+
+void MainMenu::BuildLaterMenus(QMenuBar* bar) {
+  QMenu* tensou = bar->addMenu(QStringLiteral("デジカメ転送"));
+  tensou->setObjectName("TensouMenu");
+  Pending(tensou, "TensouSetteiMenu", QStringLiteral("（設定）"));
+  QMenu* settings = bar->addMenu(QStringLiteral("設定"));
+  settings->setObjectName("SetteiMenu");
+  Pending(settings, "SusieMenu", QStringLiteral("Susieプラグイン"));
+  QMenu* news = bar->addMenu(QStringLiteral("お知らせ"));
+  news->setObjectName("OshiraseMenu");
+  Pending(news, "VerMnu", QStringLiteral("バージョン情報"));
+
+  viewImgPop = new QMenu(bar);
+  viewImgPop->setObjectName("ViewImgPop");
+  Pending(viewImgPop, "DeleteMenu", QStringLiteral("この写真をごみ箱へ移動 ［Del］"));
+  Pending(viewImgPop, "RenameMenu", QStringLiteral("この写真のファイル名を変更 ［Ｆ2］"));
+  thumbnailMenu = viewImgPop->addAction(QStringLiteral("この写真のサムネイルを更新 ［Ｆ5］"));
+  thumbnailMenu->setObjectName("ThumbnailMenu");
+  Pending(viewImgPop, "FullGamenMenu", QStringLiteral("この写真を画面いっぱいに表示 ［Ｆ11］"));
+  viewImgPop->addSeparator();
+  QMenu* henshu = viewImgPop->addMenu(QStringLiteral("編集"));
+  henshu->setObjectName("HenshuMenu");
+  for (QAction* action : mHenshuMenu->actions()) henshu->addAction(action);
+  viewImgPop->addSeparator();
+  Pending(viewImgPop, "SlideMenu", QStringLiteral("スライドショー ［Ｆ9］"));
+  viewImgPop->addSeparator();
+  viewImgPop->addAction(allThumbnailMenu);
+  QMenu* apps = viewImgPop->addMenu(QStringLiteral("他のアプリケーションで開く"));
+  apps->setEnabled(false);
+  viewImgPop->addSeparator();
+  Pending(viewImgPop, "OkiniAddMenuP", QStringLiteral("この写真を「お気に入り」に追加"));
 }
 
 void MainMenu::BuildCommandMenu(QMenuBar* bar) {
   commandMenu = bar->addMenu(QStringLiteral("コマンド"));
   commandMenu->setObjectName("CommandMenu");
+  Pending(commandMenu, "MSlideMenu", QStringLiteral("スライドショー ［Ｆ9］"));
+  commandMenu->addSeparator();
+  QMenu* tidy = commandMenu->addMenu(QStringLiteral("写真の整理"));
+  Pending(tidy, "MakeFolderMenu", QStringLiteral("「ファイル日付」フォルダへ振り分け"));
+  commandMenu->addSeparator();
   allThumbnailMenu = commandMenu->addAction(QStringLiteral("選択中フォルダのサムネイルを全て更新"));
   allThumbnailMenu->setObjectName("N26");
+  QMenu* apps = commandMenu->addMenu(QStringLiteral("他のアプリケーションで開く"));
+  apps->setObjectName("MAppMenu");
+  Pending(apps, "MApp1Menu", QString());
+  Pending(apps, "MApp2Menu", QString());
+  Pending(apps, "MApp3Menu", QString());
+  apps->addSeparator();
+  Pending(apps, "MNewOpenMenu", QStringLiteral("Kasumori２（新しいウィンドウ）"));
+  Pending(apps, "MIEOpenMenu", QStringLiteral("インターネットエクスプローラ"));
+  apps->addSeparator();
+  Pending(apps, "MAppSetMenu", QStringLiteral("（設定）"));
 }
 
 void MainMenu::BuildHenshuMenu(QMenuBar* bar) {
@@ -121,6 +202,21 @@ void MainMenu::BuildSizeMenu(QMenuBar* bar) {
   size800Menu = RadioEntry(sizeMenu, sizeGroup, "Size800Menu", QStringLiteral("800x600写真"));
   size1024Menu = RadioEntry(sizeMenu, sizeGroup, "Size1024Menu", QStringLiteral("1024x768写真"));
   sizeNiniMenu = RadioEntry(sizeMenu, sizeGroup, "SizeNiniMenu", QStringLiteral("任意の大きさ"));
+  sizeMenu->addSeparator();
+  auto* panorama = new QActionGroup(sizeMenu);
+  static const char* const kNames[4] = {"NoPanoramicMenu", "PanoramicMenu", "PanoramicRLMenu",
+                                        "Panoramic4Menu"};
+  static const char* const kCaptions[4] = {"ノーマル（１枚）表示", "パノラマ（２枚）表示",
+                                           "パノラマ（２枚逆）表示", "パノラマ（４枚）表示"};
+  for (int i = 0; i < 4; ++i) {
+    QAction* entry = RadioEntry(sizeMenu, panorama, kNames[i], QString::fromUtf8(kCaptions[i]));
+    entry->setChecked(i == 0);
+    entry->setEnabled(false);  // the panorama display comes later
+  }
+  sizeMenu->addSeparator();
+  QAction* fullScreen = sizeMenu->addAction(QStringLiteral("全画面表示 ［Ｆ11］"));
+  fullScreen->setObjectName("FullScreenMenu");
+  fullScreen->setEnabled(false);
 }
 
 void MainMenu::BuildOrderMenu(QMenuBar* bar) {

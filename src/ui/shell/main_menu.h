@@ -60,6 +60,10 @@ struct MainMenu {
   QMenu* commandMenu;
   QAction* allThumbnailMenu;
 
+  // The photo view's pop-up menu.
+  QMenu* viewImgPop;
+  QAction* thumbnailMenu;
+
  private:
   void BuildSizeMenu(QMenuBar* bar);
   void BuildOrderMenu(QMenuBar* bar);
@@ -67,6 +71,9 @@ struct MainMenu {
   void BuildSharpnessMenu(QMenuBar* bar);
   void BuildHenshuMenu(QMenuBar* bar);
   void BuildCommandMenu(QMenuBar* bar);
+  void BuildHelpMenus(QMenuBar* bar);
+  void BuildOkiniMenu(QMenuBar* bar);
+  void BuildLaterMenus(QMenuBar* bar);
 };
 
 }  // namespace kasumori::ui

@@ -7,6 +7,7 @@
 #include "ui/shell/view_image.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -180,6 +181,27 @@ TEST_F(LayoutTest, CustomSizeFieldsBecomeZeroWhenNotANumber) {
   EXPECT_EQ(height, "0|0");
   EXPECT_EQ(gensun, "（未表示）");
   EXPECT_TRUE(form->findChild<QAction*>("Size800Menu")->isChecked()) << "cancel keeps the mode";
+}
+
+}  // namespace
+}  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+TEST_F(LayoutTest, MenuBarInOrderWithPendingEntriesDisabled) {
+  auto form = Start();
+  QStringList titles;
+  for (QAction* action : form->menuBar()->actions()) titles << action->text();
+  EXPECT_EQ(titles, QStringList({"初めて使う方へ", "ヘルプ", "画面サイズ", "並び換え", "画質モード",
+                                 "シャープネス", "お気に入り", "編集", "コマンド", "デジカメ転送",
+                                 "設定", "お知らせ"}));
+  EXPECT_EQ(form->findChild<QAction*>("SPSetsumeiMenu")->text(), "（説明）");
+  EXPECT_EQ(form->findChild<QAction*>("ExifMenu")->text(), "Exif日時順（速度遅）");
+  EXPECT_FALSE(form->findChild<QAction*>("SusieMenu")->isEnabled());
+  EXPECT_FALSE(form->findChild<QAction*>("PanoramicMenu")->isEnabled());
+  EXPECT_TRUE(form->findChild<QAction*>("ThumbnailMenu")->isEnabled());
+  EXPECT_TRUE(form->findChild<QAction*>("AllKaijoMenu")->isEnabled());
 }
 
 }  // namespace
