@@ -2,6 +2,7 @@
 // The main window's photo and picture-quality commands: menu entries, buttons, label clicks
 // and keys, routed to the display.
 #include "library/photo_location.h"
+#include "shell/key_explanations.h"
 #include "thumbs/thumbnail_refresh.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_form.h"
@@ -127,6 +128,13 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
   const bool ctrl = event.modifiers() & Qt::ControlModifier;
   const int direction = session_.settings().ListDirection;
   const bool plainUp = event.key() == Qt::Key_Up && !shift && !ctrl;
+  const QStringList explanation = shell::NoPhotoExplanation(event.key());
+  if (!explanation.isEmpty() && !ctrl && !display_->Driver().Shown().Shown()) {
+    platform::DialogService& dialogs = session_.dialogs();
+    for (int i = 0; i < explanation.size(); ++i) dialogs.Line(i + 1) = explanation[i];
+    dialogs.ShowNotice(std::uint8_t(explanation.size()));
+    return true;
+  }
   switch (event.key()) {
     case Qt::Key_X:
       display_->NextPhoto(shift);

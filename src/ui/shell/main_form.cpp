@@ -174,6 +174,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   // The photo extension table is built here once the plug-in host exists.
   ApplyLayout();
   PlaceOnScreen();
+  panels_->dummyBtn->setFocus();
   display::DrawHistogramStrip(display::ViewOf(panels_->histgramImg2->Buffer()));
   display_->Driver().Histogram().ClearHistogram(display_->HistogramImage(), false);
   const shell::Settings& settings = session_.settings();
@@ -235,6 +236,11 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress && watched != client_ &&
       watched != panels_->dummyBtn && HandleLabelClick(watched)) {
     return true;
+  }
+  // Tab never moves the focus away from the focus holder.
+  if (watched == panels_->dummyBtn && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) return true;
   }
   // Keys reach the window's own handler before the focused control sees them.
   if (watched == panels_->dummyBtn && event->type() == QEvent::KeyPress &&

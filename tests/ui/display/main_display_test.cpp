@@ -185,3 +185,25 @@ TEST_F(HeldKeyTest, RepeatsThatPiledUpDuringAStepAreDropped) {
 
 }  // namespace
 }  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+using NoPhotoKeyTest = HeldKeyTest;
+
+TEST_F(NoPhotoKeyTest, PhotoKeysExplainThemselvesWithoutAPhoto) {
+  auto form = Start();
+  dialogs.Clear();
+  QTest::keyClick(form.get(), Qt::Key_Delete);
+  QTest::keyClick(form.get(), Qt::Key_F11);
+  QTest::keyClick(form.get(), Qt::Key_F12);
+  ASSERT_EQ(dialogs.Records().size(), 3u);
+  EXPECT_EQ(dialogs.Text(0),
+            "『DEL』キーは、現在表示されている写真を\nごみ箱へ移動するときに使います。");
+  EXPECT_EQ(dialogs.Records()[1].lines.size(), 4);
+  EXPECT_TRUE(dialogs.Records()[1].lines[3].startsWith(QChar(0x3000))) << "ideographic space";
+  EXPECT_EQ(form->Session().settings().PictureEffect, 1) << "nothing changes without a photo";
+}
+
+}  // namespace
+}  // namespace kasumori::ui
