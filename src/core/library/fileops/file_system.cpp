@@ -116,6 +116,8 @@ FsStatus LocalFileSystem::Rename(const QString& from, const QString& to) {
 FsStatus LocalFileSystem::Copy(const QString& from, const QString& to) {
   Descriptor in(::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC));
   if (in.get() < 0) return StatusOf(errno);
+  struct stat source {};
+  if (::fstat(in.get(), &source) != 0) return StatusOf(errno);
   Descriptor out(
       ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
   if (out.get() < 0) return StatusOf(errno);
@@ -129,6 +131,11 @@ FsStatus LocalFileSystem::Copy(const QString& from, const QString& to) {
     if (got == 0) break;
     if (!WriteAll(out.get(), block.data(), std::size_t(got))) return StatusOf(errno);
   }
+  // The list orders photos by their last-write time and the date folders are named after it:
+  // the copy keeps the source's times and permission bits, as a rename would.
+  const struct timespec times[2] = {source.st_atim, source.st_mtim};
+  ::futimens(out.get(), times);
+  ::fchmod(out.get(), source.st_mode & 07777);
   // The source goes once the copy is in place, so the copy must really be on the disk.
   if (::fsync(out.get()) != 0) return StatusOf(errno);
   if (!out.Close()) return StatusOf(errno);

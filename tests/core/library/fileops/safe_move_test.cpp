@@ -4,8 +4,10 @@
 #include "faulty_file_system.h"
 #include "support/temp_tree.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -51,6 +53,18 @@ TEST_F(SafeMoveTest, AcrossFileSystemsTheCopyIsPlacedBeforeTheSourceGoes) {
   EXPECT_EQ(tree.Read("b/photo.jpg"), kPhoto);
   EXPECT_EQ(tree.Read("b/.photo.jpg.part"), "somebody else's");
   EXPECT_EQ(InB().size(), 2);
+}
+
+TEST_F(SafeMoveTest, ACopiedPhotoKeepsItsLastWriteTime) {
+  const QDateTime taken(QDate(2019, 4, 1), QTime(10, 30, 5), Qt::UTC);
+  {
+    QFile file(from);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(taken, QFileDevice::FileModificationTime));
+  }
+  fs.crossDevice = true;
+  ASSERT_EQ(MoveFileSafely(fs, from, to), MoveResult::Moved);
+  EXPECT_EQ(QFileInfo(to).lastModified().toUTC(), taken);
 }
 
 TEST_F(SafeMoveTest, AReadOnlyPhotoArrivesWritable) {
