@@ -70,8 +70,8 @@ bool AcceptTypedName(platform::DialogService& dialogs, const QString& typed) {
 
 RenameOutcome RenamePhoto(const FileOpsContext& c, const PhotoPlace& shown, const QString& typed) {
   // The window checks the name first; a name that still holds a separator would leave the
-  // folder, so it is refused here as well.
-  if (typed.isEmpty() || typed.contains(u'/') || typed == u"." || typed == u"..") return {};
+  // folder, and one with a NUL would be cut short by the system call, so both end here too.
+  if (typed.isEmpty() || typed.contains(u'/') || typed.contains(QChar(0))) return {};
   QString newName = typed;
   if (!newName.contains(u'.')) newName += ExtensionOf(shown.name);
   if (newName == shown.name) return {};

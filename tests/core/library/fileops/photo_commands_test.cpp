@@ -172,6 +172,10 @@ TEST_F(PhotoCommandsTest, RenameNeverOverwritesAndReportsFailures) {
   EXPECT_EQ(RenamePhoto(Context(), Shown(), "IMG_0002").kind, RenameOutcome::Kind::Refused);
   EXPECT_EQ(Text(), "入力されたファイル名は、すでに存在して\nいますので、変更できませんでした。");
   EXPECT_EQ(tree.Read("Photos/Trip/IMG_0002.jpg"), "another photo");
+  // The folder's own entries are taken names as well.
+  dialogs.Answer(1);
+  EXPECT_EQ(RenamePhoto(Context(), Shown(), "..").kind, RenameOutcome::Kind::Refused);
+  EXPECT_TRUE(Text().startsWith("入力されたファイル名は"));
 
   fs.readOnlyFolder = tree.Path("Photos/Trip");
   EXPECT_EQ(RenamePhoto(Context(), Shown(), "holiday").kind, RenameOutcome::Kind::Refused);
@@ -290,6 +294,16 @@ TEST_F(PhotoCommandsTest, AVanishedSourceIsReportedByTheFileMove) {
                               tree.Path("Photos/Other/gone.jpg"), false),
             MoveResult::SourceMissing);
   EXPECT_EQ(dialogs.Records().size(), 1u);
+}
+
+TEST_F(PhotoCommandsTest, ARecordWhoseNameIsTakenAtTheDestinationStaysBehind) {
+  tree.File("Photos/Other/IMG_0001_jpg-002.ksm", "a stray record");
+  EXPECT_EQ(MovePhoto(Context(), Shown(), Other(), DragSource::Strip).kind,
+            MoveOutcome::Kind::Moved);
+  EXPECT_EQ(tree.Read("Photos/Other/IMG_0001_jpg-002.ksm"), "a stray record");
+  EXPECT_EQ(tree.Read("Photos/Trip/IMG_0001_jpg-002.ksm"), "record 2");
+  EXPECT_TRUE(tree.Exists("Photos/Other/IMG_0001_jpg.ksm"));
+  EXPECT_EQ(dialogs.Records().size(), 0u);
 }
 
 TEST_F(PhotoCommandsTest, OutsideTheSlotsTheMovedPhotoLeavesNoThumbnailBehind) {
