@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Helpers the photo commands share.
+#pragma once
+
+#include "library/fileops/photo_commands.h"
+
+namespace kasumori::library::fileops_detail {
+
+// "Archive" means the current folder is not a real folder (a folder inside a ZIP file).
+inline bool InArchive(const FileOpsContext& c) {
+  return !c.files.IsFolder(c.folders.CurrentFolder);
+}
+
+inline CachePlace CacheOf(const FileOpsContext& c, int slot, const QString& slotRoot) {
+  return {c.thumbnailFolder, slot, slotRoot};
+}
+
+// Moves each edit record of `oldName` in `fromFolder` to `toFolder` under the name it takes
+// for `newName`, with its cached thumbnail. Nothing is reported: a record that cannot follow
+// stays where it is, whole.
+void CarryEditRecords(const FileOpsContext& c, const QString& fromFolder,
+                      const CachePlace& fromCache, const QString& oldName, const QString& toFolder,
+                      const CachePlace& toCache, const QString& newName);
+
+}  // namespace kasumori::library::fileops_detail

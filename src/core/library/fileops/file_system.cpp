@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "library/fileops/file_system.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <vector>
+
+namespace kasumori::library {
+namespace {
+
+constexpr std::size_t kCopyBlock = 1 << 20;
+
+FsStatus StatusOf(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+      return FsStatus::Missing;
+    case EEXIST:
+    case ENOTEMPTY:
+      return FsStatus::Exists;
+    case EXDEV:
+      return FsStatus::CrossDevice;
+    case ENOSPC:
+    case EDQUOT:
+      return FsStatus::NoSpace;
+    default:
+      return FsStatus::Failed;
+  }
+}
+
+// Closes the descriptor when the copy leaves by any path.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  // Closes now, so that a failing close (a full network disk) is seen.
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(fd, data, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data += written;
+    size -= std::size_t(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool LocalFileSystem::Exists(const QString& path) const {
+  struct stat st {};
+  return ::lstat(QFile::encodeName(path).constData(), &st) == 0;
+}
+
+bool LocalFileSystem::IsFile(const QString& path) const { return QFileInfo(path).isFile(); }
+
+bool LocalFileSystem::IsFolder(const QString& path) const { return QFileInfo(path).isDir(); }
+
+std::optional<qint64> LocalFileSystem::Size(const QString& path) const {
+  const QFileInfo info(path);
+  if (!info.isFile()) return std::nullopt;
+  return info.size();
+}
+
+QStringList LocalFileSystem::FileNames(const QString& folder) const {
+  return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+}
+
+std::optional<qint64> LocalFileSystem::FreeSpace(const QString& folder) const {
+  struct statvfs st {};
+  if (::statvfs(QFile::encodeName(folder).constData(), &st) != 0) return std::nullopt;
+  return qint64(st.f_bavail) * qint64(st.f_frsize);
+}
+
+FsStatus LocalFileSystem::Rename(const QString& from, const QString& to) {
+  const QByteArray source = QFile::encodeName(from);
+  const QByteArray target = QFile::encodeName(to);
+  if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) ==
+      0) {
+    return FsStatus::Ok;
+  }
+  if (errno != EINVAL && errno != ENOSYS) return StatusOf(errno);
+  // A file system without the no-replace flag: check first. The gap between the check and the
+  // rename is the best such a file system allows.
+  if (Exists(to)) return FsStatus::Exists;
+  if (::rename(source.constData(), target.constData()) == 0) return FsStatus::Ok;
+  return StatusOf(errno);
+}
+
+FsStatus LocalFileSystem::Copy(const QString& from, const QString& to) {
+  Descriptor in(::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC));
+  if (in.get() < 0) return StatusOf(errno);
+  struct stat source {};
+  if (::fstat(in.get(), &source) != 0) return StatusOf(errno);
+  Descriptor out(
+      ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
+  if (out.get() < 0) return StatusOf(errno);
+  std::vector<char> block(kCopyBlock);
+  for (;;) {
+    const ssize_t got = ::read(in.get(), block.data(), block.size());
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return StatusOf(errno);
+    }
+    if (got == 0) break;
+    if (!WriteAll(out.get(), block.data(), std::size_t(got))) return StatusOf(errno);
+  }
+  // The list orders photos by their last-write time and the date folders are named after it:
+  // the copy keeps the source's times and permission bits, as a rename would.
+  const struct timespec times[2] = {source.st_atim, source.st_mtim};
+  ::futimens(out.get(), times);
+  ::fchmod(out.get(), source.st_mode & 07777);
+  // The source goes once the copy is in place, so the copy must really be on the disk.
+  if (::fsync(out.get()) != 0) return StatusOf(errno);
+  if (!out.Close()) return StatusOf(errno);
+  return FsStatus::Ok;
+}
+
+bool LocalFileSystem::Remove(const QString& path) {
+  return ::unlink(QFile::encodeName(path).constData()) == 0;
+}
+
+bool LocalFileSystem::MakeWritable(const QString& path) {
+  struct stat st {};
+  const QByteArray name = QFile::encodeName(path);
+  if (::stat(name.constData(), &st) != 0) return false;
+  if (st.st_mode & S_IWUSR) return true;
+  return ::chmod(name.constData(), (st.st_mode & 07777) | S_IWUSR) == 0;
+}
+
+bool LocalFileSystem::RemoveFolderIfEmpty(const QString& path) {
+  return ::rmdir(QFile::encodeName(path).constData()) == 0;
+}
+
+}  // namespace kasumori::library

@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The few file-system calls the photo operations are built from, behind one interface so that
+// tests can make any of them fail. Paths are absolute, with "/" separators.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kasumori::library {
+
+enum class FsStatus {
+  Ok,
+  Missing,      // the source is not there (or the target's folder is not)
+  Exists,       // the target name is taken; nothing was replaced
+  CrossDevice,  // source and target lie on different file systems
+  NoSpace,      // the target's file system is full
+  Failed,       // anything else: permissions, read-only media, I/O errors
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Whether anything (file, folder, link) has this name.
+  virtual bool Exists(const QString& path) const = 0;
+  virtual bool IsFile(const QString& path) const = 0;
+  virtual bool IsFolder(const QString& path) const = 0;
+  virtual std::optional<qint64> Size(const QString& path) const = 0;
+  // The names of the files in a folder (hidden ones too), in no particular order.
+  virtual QStringList FileNames(const QString& folder) const = 0;
+  // Bytes a new file in the folder may still take; nothing when unknown.
+  virtual std::optional<qint64> FreeSpace(const QString& folder) const = 0;
+
+  // Renames within one file system and never replaces an existing target.
+  virtual FsStatus Rename(const QString& from, const QString& to) = 0;
+  // Copies the contents into a new file `to`, which must not exist. On failure `to` may be left
+  // behind partly written: the caller removes it.
+  virtual FsStatus Copy(const QString& from, const QString& to) = 0;
+  virtual bool Remove(const QString& path) = 0;
+  // Gives the owner write permission (photos from cameras and CDs often arrive read-only).
+  virtual bool MakeWritable(const QString& path) = 0;
+  // Removes the folder when it is empty; false otherwise.
+  virtual bool RemoveFolderIfEmpty(const QString& path) = 0;
+};
+
+// The real thing: POSIX calls on the local file systems.
+class LocalFileSystem : public FileSystem {
+ public:
+  bool Exists(const QString& path) const override;
+  bool IsFile(const QString& path) const override;
+  bool IsFolder(const QString& path) const override;
+  std::optional<qint64> Size(const QString& path) const override;
+  QStringList FileNames(const QString& folder) const override;
+  std::optional<qint64> FreeSpace(const QString& folder) const override;
+  FsStatus Rename(const QString& from, const QString& to) override;
+  FsStatus Copy(const QString& from, const QString& to) override;
+  bool Remove(const QString& path) override;
+  bool MakeWritable(const QString& path) override;
+  bool RemoveFolderIfEmpty(const QString& path) override;
+};
+
+}  // namespace kasumori::library

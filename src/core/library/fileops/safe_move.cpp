@@ -1,0 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "library/fileops/safe_move.h"
+
+namespace kasumori::library {
+namespace {
+
+MoveResult FailureOf(FsStatus status) {
+  switch (status) {
+    case FsStatus::Missing:
+      return MoveResult::SourceMissing;
+    case FsStatus::Exists:
+      return MoveResult::TargetExists;
+    case FsStatus::NoSpace:
+      return MoveResult::NoSpace;
+    case FsStatus::Ok:
+    case FsStatus::CrossDevice:
+    case FsStatus::Failed:
+      return MoveResult::Failed;
+  }
+  return MoveResult::Failed;
+}
+
+QString FolderOf(const QString& path) { return path.left(path.lastIndexOf(u'/')); }
+
+// Copies `from` to the temporary name, checks it, and renames it to `to`. On any failure the
+// temporary file is removed and `to` is untouched.
+MoveResult PlaceCopy(FileSystem& fs, const QString& from, const QString& to) {
+  const std::optional<qint64> size = fs.Size(from);
+  if (!size) return MoveResult::SourceMissing;
+  if (const auto free = fs.FreeSpace(FolderOf(to)); free && *free < *size) {
+    return MoveResult::NoSpace;
+  }
+  const QString temporary = TemporaryCopyName(fs, to);
+  const FsStatus copied = fs.Copy(from, temporary);
+  if (copied != FsStatus::Ok) {
+    fs.Remove(temporary);
+    return FailureOf(copied);
+  }
+  // A short copy (a device that dropped bytes without an error) must not replace the source.
+  if (fs.Size(temporary) != size) {
+    fs.Remove(temporary);
+    return MoveResult::Failed;
+  }
+  fs.MakeWritable(temporary);
+  const FsStatus placed = fs.Rename(temporary, to);
+  if (placed != FsStatus::Ok) {
+    fs.Remove(temporary);
+    // The temporary name exists, so "missing" here can only mean the folder went away.
+    return placed == FsStatus::Missing ? MoveResult::Failed : FailureOf(placed);
+  }
+  return MoveResult::Moved;
+}
+
+}  // namespace
+
+QString TemporaryCopyName(const FileSystem& fs, const QString& to) {
+  const qsizetype slash = to.lastIndexOf(u'/');
+  const QString base = to.left(slash + 1) + u'.' + to.mid(slash + 1) + QStringLiteral(".part");
+  QString name = base;
+  for (int n = 1; fs.Exists(name); ++n) name = base + QString::number(n);
+  return name;
+}
+
+MoveResult MoveFileSafely(FileSystem& fs, const QString& from, const QString& to) {
+  if (!fs.IsFile(from)) return MoveResult::SourceMissing;
+  if (fs.Exists(to)) return MoveResult::TargetExists;
+  const FsStatus renamed = fs.Rename(from, to);
+  if (renamed == FsStatus::Ok) {
+    fs.MakeWritable(to);
+    return MoveResult::Moved;
+  }
+  if (renamed != FsStatus::CrossDevice) return FailureOf(renamed);
+  const MoveResult placed = PlaceCopy(fs, from, to);
+  if (placed != MoveResult::Moved) return placed;
+  return fs.Remove(from) ? MoveResult::Moved : MoveResult::CopiedSourceKept;
+}
+
+bool CopyFileSafely(FileSystem& fs, const QString& from, const QString& to) {
+  if (!fs.IsFile(from) || fs.Exists(to)) return false;
+  return PlaceCopy(fs, from, to) == MoveResult::Moved;
+}
+
+}  // namespace kasumori::library

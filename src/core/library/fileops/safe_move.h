@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Moving and copying one file so that it is never lost: at every moment it is whole in its old
+// place, its new place, or both, and a name that already exists is never overwritten.
+#pragma once
+
+#include "library/fileops/file_system.h"
+
+namespace kasumori::library {
+
+enum class MoveResult {
+  Moved,             // the file is at `to` and gone from `from`
+  CopiedSourceKept,  // the file is at `to`, but `from` could not be removed: two copies
+  SourceMissing,     // nothing changed
+  TargetExists,      // nothing changed
+  NoSpace,           // nothing changed
+  Failed,            // nothing changed
+};
+
+// True when the file is now at its new place.
+inline bool Arrived(MoveResult r) {
+  return r == MoveResult::Moved || r == MoveResult::CopiedSourceKept;
+}
+
+// Within one file system a rename. Across file systems the file is copied to a hidden
+// temporary name in the target folder, its size checked, renamed into place, and only then
+// removed at its source. The file at its new place is always writable by its owner.
+MoveResult MoveFileSafely(FileSystem& fs, const QString& from, const QString& to);
+
+// Copies to a new name the same careful way; false, with no file at `to`, when it failed.
+bool CopyFileSafely(FileSystem& fs, const QString& from, const QString& to);
+
+// The name the copy is written to before it is renamed into place: hidden, in the folder of
+// `to`, and not the name of any existing file.
+QString TemporaryCopyName(const FileSystem& fs, const QString& to);
+
+}  // namespace kasumori::library

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The real file system with faults a test can switch on: a read-only folder, another file
+// system behind every folder, a disk that fills up part way through a copy, files that cannot
+// be removed. Also a trash that can refuse.
+#pragma once
+
+#include "library/fileops/file_system.h"
+#include "platform/platform_services.h"
+
+#include <QFile>
+#include <QSet>
+
+#include <optional>
+
+namespace kasumori::library::fileops_testing {
+
+class FaultyFileSystem final : public LocalFileSystem {
+ public:
+  QString readOnlyFolder;                // nothing can be created in it or removed from it
+  bool crossDevice = false;              // every folder is its own file system
+  std::optional<qint64> copyStopsAfter;  // the disk is full after this many bytes
+  bool copyDropsBytes = false;           // a copy loses its second half and says nothing
+  std::optional<qint64> freeSpace;
+  QSet<QString> undeletable;
+  int copies = 0;
+
+  std::optional<qint64> FreeSpace(const QString& folder) const override {
+    return freeSpace ? freeSpace : LocalFileSystem::FreeSpace(folder);
+  }
+  FsStatus Rename(const QString& from, const QString& to) override {
+    if (InReadOnly(from) || InReadOnly(to)) return FsStatus::Failed;
+    if (crossDevice && FolderOf(from) != FolderOf(to)) return FsStatus::CrossDevice;
+    return LocalFileSystem::Rename(from, to);
+  }
+  FsStatus Copy(const QString& from, const QString& to) override {
+    ++copies;
+    if (InReadOnly(to)) return FsStatus::Failed;
+    if (!copyStopsAfter && !copyDropsBytes) return LocalFileSystem::Copy(from, to);
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly)) return FsStatus::Missing;
+    const QByteArray all = in.readAll();
+    QFile out(to);
+    if (!out.open(QIODevice::NewOnly)) return FsStatus::Exists;
+    if (copyStopsAfter) {
+      out.write(all.left(*copyStopsAfter));
+      return FsStatus::NoSpace;
+    }
+    out.write(all.left(all.size() / 2));
+    return FsStatus::Ok;
+  }
+  bool Remove(const QString& path) override {
+    if (InReadOnly(path) || undeletable.contains(path)) return false;
+    return LocalFileSystem::Remove(path);
+  }
+
+ private:
+  static QString FolderOf(const QString& path) { return path.left(path.lastIndexOf(u'/')); }
+  bool InReadOnly(const QString& path) const {
+    return !readOnlyFolder.isEmpty() && FolderOf(path) == readOnlyFolder;
+  }
+};
+
+// A trash that removes the file when it works, and can refuse or claim success falsely.
+class FakeTrash final : public platform::TrashService {
+ public:
+  bool works = true;
+  bool claimsSuccessWhenFailing = false;
+  QStringList trashed;
+
+  bool MoveToTrash(const QString& path) override {
+    if (!works) return claimsSuccessWhenFailing;
+    if (!QFile::remove(path)) return false;
+    trashed << path;
+    return true;
+  }
+};
+
+}  // namespace kasumori::library::fileops_testing
