@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -48,6 +49,18 @@ void RebuildCurrentTree(FolderPanel& panel) {
 }
 
 }  // namespace
+
+QPoint FolderWindowPosition(QPoint pointer, QSize window, const QRect& screen,
+                            const QRect& mainWindow) {
+  constexpr int kBelowPointer = 6;
+  // QRect's right() and bottom() are the last pixels inside, hence the + 1.
+  const int right = std::min(screen.right(), mainWindow.right()) + 1;
+  const int bottom = std::min(screen.bottom(), mainWindow.bottom()) + 1;
+  QPoint at(pointer.x(), pointer.y() + kBelowPointer);
+  at.setX(std::max(screen.left(), std::min(at.x(), right - window.width())));
+  at.setY(std::max(screen.top(), std::min(at.y(), bottom - window.height())));
+  return at;
+}
 
 QString ForbiddenCharactersLine() {
   return QStringLiteral("フォルダ名に「") + QString::fromUtf8(kForbiddenNameCharacters) +

@@ -5,6 +5,9 @@
 
 #include "library/folders/folder_panel.h"
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -53,6 +56,11 @@ RenameOutcome RenameFolder(FolderPanel& panel, const QString& folder, const QStr
 bool DeleteEmptyFolder(FolderPanel& panel, const QString& folder);
 // Makes "新しいフォルダ" inside the folder; its path when made, for the short folder window.
 std::optional<QString> MakeNewFolder(FolderPanel& panel, const QString& folder);
+
+// Where the folder window's top-left goes: 6 pixels below the pointer, moved left and up as
+// far as needed to stay on the screen and inside the main window's right and bottom edges.
+QPoint FolderWindowPosition(QPoint pointer, QSize window, const QRect& screen,
+                            const QRect& mainWindow);
 
 // Renames a folder in place and never over anything that exists. False when it did not
 // happen; the folder is then untouched.

@@ -3,6 +3,8 @@
 
 #include <QList>
 
+#include <algorithm>
+
 namespace kasumori::library {
 namespace {
 
@@ -52,6 +54,15 @@ LabelLines ShortenPath(const QString& path, int width, const TextMeasure& measur
   if (lines.line1.isEmpty()) lines.line1 = QString::fromUtf8(kNoFolderLabel);
   if (lines.line2.isEmpty()) lines.line2 = QStringLiteral(" ");
   return lines;
+}
+
+QString OneLinePath(const QString& path, int labelWidth, const TextMeasure& measure,
+                    const FriendlyFolders& friendly) {
+  const LabelLines lines = ShortenPath(path, labelWidth / 2, measure, friendly);
+  constexpr qsizetype kSecondLineCharacters = 18;
+  const QList<uint> tail = lines.line2.toUcs4();
+  const qsizetype kept = std::min(kSecondLineCharacters, tail.size());
+  return lines.line1 + QString::fromUcs4(reinterpret_cast<const char32_t*>(tail.data()), kept);
 }
 
 int SlotOfFolder(const QString& path, const shell::Settings& settings) {

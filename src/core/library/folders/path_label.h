@@ -44,6 +44,11 @@ struct LabelLines {
 LabelLines ShortenPath(const QString& path, int width, const TextMeasure& measure,
                        const FriendlyFolders& friendly);
 
+// The folder window's one-line form of a path: line 1 at half the label width, then the first
+// 18 characters of line 2.
+QString OneLinePath(const QString& path, int labelWidth, const TextMeasure& measure,
+                    const FriendlyFolders& friendly);
+
 // The path with the first matching friendly prefix in place of its folder.
 QString FriendlyPath(const QString& path, const FriendlyFolders& friendly);
 

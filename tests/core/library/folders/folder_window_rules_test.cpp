@@ -126,6 +126,15 @@ TEST(DeleteEmptyFolder, OnlyAnEmptyFolderBelowTheRootGoes) {
   EXPECT_TRUE(f.folders.IgnoreNextChange);
 }
 
+TEST(FolderWindowPosition, BelowThePointerButInsideScreenAndMainWindow) {
+  const QRect screen(0, 0, 1000, 800);
+  const QRect main(100, 50, 600, 500);  // right edge 700, bottom edge 550
+  const QSize window(237, 154);
+  EXPECT_EQ(FolderWindowPosition({200, 100}, window, screen, main), QPoint(200, 106));
+  EXPECT_EQ(FolderWindowPosition({600, 500}, window, screen, main), QPoint(463, 396));
+  EXPECT_EQ(FolderWindowPosition({5, 790}, window, screen, QRect(0, 0, 1000, 800)), QPoint(5, 646));
+}
+
 TEST(MakeNewFolder, MakesItOnceAndThenReportsTheName) {
   WindowFixture f;
   const auto made = MakeNewFolder(f.panel, f.trip);

@@ -61,6 +61,16 @@ TEST(ShortenPath, CharactersOutsideTheBasicPlaneAreNeverSplit) {
   EXPECT_EQ(lines.line2, QString::fromUtf8("…𠀋𠀋𠀋"));
 }
 
+TEST(OneLinePath, LineOneAtHalfWidthThenEighteenCharactersOfLineTwo) {
+  // Width 200 halved: line 1 has 10 characters, line 2 "…" and the last 8.
+  EXPECT_EQ(OneLinePath("/abcdefghi/0123456789/ABCDEFGH", 200, TenPerCharacter, kHome),
+            "/abcdefghi…ABCDEFGH");
+  // Width 400 halved: line 1 has 20 characters, line 2 "…" and 19 more, cut to 18.
+  const QString longTail = QStringLiteral("/abcdefghijklmnopqrs") + QString(100, 'x');
+  EXPECT_EQ(OneLinePath(longTail, 400, TenPerCharacter, kHome),
+            QStringLiteral("/abcdefghijklmnopqrs…") + QString(17, 'x'));
+}
+
 TEST(SlotOfFolder, FirstSlotWhoseRootHoldsThePath) {
   shell::Settings settings;
   settings.PhotoFolder1 = "";
