@@ -5,14 +5,6 @@
 
 namespace kasumori::library {
 
-int SlotHoldingFolder(const shell::Settings& settings, const QString& folder) {
-  for (int slot = 1; slot <= 3; ++slot) {
-    const QString& root = settings.PhotoFolder(slot);
-    if (!root.isEmpty() && folder.startsWith(root, Qt::CaseInsensitive)) return slot;
-  }
-  return 0;
-}
-
 int PositionOfFile(const PhotoList& list, const QString& fileName) {
   if (int position = list.PositionOf(fileName)) return position;
   if (int position = list.PositionOf(CompanionRecordName(fileName))) return position;

@@ -9,6 +9,7 @@
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
+#include "ui/library/folder_panel_view.h"
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
 
@@ -172,7 +173,11 @@ bool TMainForm::HandleStripKey(const QKeyEvent& event) {
   const bool shift = event.modifiers() & Qt::ShiftModifier;
   const bool ctrl = event.modifiers() & Qt::ControlModifier;
   const int key = event.key();
-  if (key == Qt::Key_A || (key == Qt::Key_Left && shift && !ctrl)) {
+  if (key == Qt::Key_E || (key == Qt::Key_Up && (shift || ctrl))) {
+    folderView_->Panel().PreviousFolder();
+  } else if ((key == Qt::Key_D && !ctrl) || (key == Qt::Key_Down && (shift || ctrl))) {
+    folderView_->Panel().NextFolder();
+  } else if (key == Qt::Key_A || (key == Qt::Key_Left && shift && !ctrl)) {
     strip_->StepBack(8);
   } else if (key == Qt::Key_S || (key == Qt::Key_Right && shift && !ctrl)) {
     strip_->StepForward(8);
@@ -204,6 +209,8 @@ void TMainForm::wheelEvent(QWheelEvent* event) {
     towardsUser ? strip_->StepForward(1) : strip_->StepBack(1);
   } else if (view_->geometry().contains(at)) {
     towardsUser ? display_->NextPhoto(shift) : display_->PreviousPhoto(shift);
+  } else if (panels_->subFolderPnl->rect().contains(panels_->subFolderPnl->mapFrom(client_, at))) {
+    towardsUser ? folderView_->Panel().NextFolder() : folderView_->Panel().PreviousFolder();
   }
 }
 
@@ -242,25 +249,15 @@ void TMainForm::RefreshThumbnails(bool all, bool fromMenu) {
 
 void TMainForm::ShowPhotoByPath(const QString& path) {
   const QFileInfo file(path);
-  folderState_.CurrentFolder = file.absolutePath();
-  const int slot = library::SlotHoldingFolder(session_.settings(), folderState_.CurrentFolder);
-  folderState_.CurrentSlot = slot;
-  for (int i = 0; i < 3; ++i) {
-    QSignalBlocker block(panels_->folderRadio[i]);
-    panels_->folderRadio[i]->setAutoExclusive(false);
-    panels_->folderRadio[i]->setChecked(i + 1 == slot);
-    panels_->folderRadio[i]->setAutoExclusive(true);
-  }
-  // The slot's folder tree is rebuilt for the folder (or emptied) here once it exists.
-  if (slot == 0) folderState_.OtherFolder = folderState_.CurrentFolder;
+  folderView_->Panel().ShowFolderOf(file.absolutePath());
   listController_->ScanFolder();
   library::PhotoList& list = *photoList_;
   list.CurrentIndex = library::PositionOfFile(list, file.fileName());
-  if (slot > 0) {
+  if (folderState_.HasSlot()) {
     folderState_.SlotFolder() = folderState_.CurrentFolder;
     folderState_.SlotPositionOfCurrent() = list.CurrentIndex;
   }
-  display_->RefreshStrip(1);
+  strip_->RefreshStrip(1, true);
   display_->ShowPhoto(list.CurrentIndex, session_.settings().ListDirection);
 }
 

@@ -6,6 +6,8 @@
 #include "display/histogram.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_menu.h"
+#include "ui/library/folder_panel_view.h"
+#include "ui/platform/desktop_services.h"
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
 #include "ui/shell/main_panels.h"
@@ -107,6 +109,9 @@ void TMainForm::CreatePhotoList() {
   thumbnailMaker_ = std::make_unique<thumbs::ThumbnailMaker>(makerContext);
   thumbs::ConnectThumbnailMaker(*thumbnails_, *thumbnailMaker_);
   library::PhotoListHooks hooks;
+  hooks.watchFolder = [this](const QString& folder) {
+    folderView_->Watcher().SetDirectory(folder);
+  };
   hooks.refreshStrip = [this] { strip_->RefreshStrip(1, true); };
   hooks.resetPerPhotoState = [this] { thumbnails_->Reset(); };
   hooks.shownPhoto = [this]() -> std::optional<library::ShownPhoto> {
@@ -130,6 +135,22 @@ void TMainForm::CreatePhotoList() {
   for (int slot = 1; slot <= library::kSlotCount; ++slot) {
     folderState_.SlotCurrentFolder[std::size_t(slot - 1)] = session_.settings().PhotoFolder(slot);
   }
+  CreateFolderPanel();
+}
+
+void TMainForm::CreateFolderPanel() {
+  platform::PickerService* picker = services_.picker;
+  if (!picker) {
+    auto pickers = std::make_unique<FileDialogPickers>();
+    pickers->SetOwner(this);
+    picker = pickers.get();
+    ownPicker_ = std::move(pickers);
+  }
+  folderView_ = std::make_unique<FolderPanelView>(FolderPanelViewParts{
+      *panels_, session_.settings(), folderState_, *photoList_, *listController_,
+      session_.dialogs(), *picker, session_.folders(), [this] { return session_.UiReady; },
+      [this] { SaveSettings(); }, [this] { strip_->RefreshStrip(1, true); },
+      [this] { strip_->RefreshStrip(1, false); }});
 }
 
 void TMainForm::ConnectCommands() {
@@ -225,7 +246,8 @@ void TMainForm::OnFirstActivation() {
   folderState_.CurrentSlot = 1;
   folderState_.CurrentFolder = session_.settings().PhotoFolder1;
   folderState_.SlotCurrentFolder[0] = folderState_.CurrentFolder;
-  // Slot 1's folder tree is built here once the folder panel exists.
+  folderView_->Panel().BuildSlotTree(1);
+  folderView_->ShowTree();
   listController_->ScanFolder();
   strip_->RefreshStrip(1, true);
 }

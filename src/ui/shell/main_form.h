@@ -22,6 +22,7 @@ namespace kasumori::ui {
 
 class MainDisplay;
 class ThumbStrip;
+class FolderPanelView;
 class TWideThumbForm;
 class ViewImage;
 struct MainMenu;
@@ -34,6 +35,9 @@ struct MainFormServices {
   const platform::Clock& clock;
   QString executableFolder;
   QString startupPath;  // the first command-line argument, if any
+  // The desktop's pickers and trash; the window uses the Linux ones when these are not given.
+  platform::PickerService* picker = nullptr;
+  platform::TrashService* trash = nullptr;
 };
 
 // The main window. It owns the program's state and routes the window's events to it.
@@ -62,6 +66,7 @@ class TMainForm final : public QMainWindow {
   void ShowPhotoByPath(const QString& path);
   MainDisplay& Display() { return *display_; }
   ThumbStrip& Strip() { return *strip_; }
+  FolderPanelView& FolderView() { return *folderView_; }
   TWideThumbForm& WideThumbs() { return *wide_; }
 
  protected:
@@ -80,6 +85,7 @@ class TMainForm final : public QMainWindow {
   void OnClientPainted();
   void ConnectCommands();
   void CreatePhotoList();
+  void CreateFolderPanel();
   void ConnectQualityCommands();
   void ConnectDisplayCommands();
   bool HandleKey(const QKeyEvent& event);
@@ -106,6 +112,9 @@ class TMainForm final : public QMainWindow {
   std::unique_ptr<thumbs::ThumbnailMaker> thumbnailMaker_;
   std::unique_ptr<MainDisplay> display_;
   std::unique_ptr<ThumbStrip> strip_;
+  std::unique_ptr<platform::PickerService> ownPicker_;
+  std::unique_ptr<platform::TrashService> ownTrash_;
+  std::unique_ptr<FolderPanelView> folderView_;
   std::unique_ptr<TWideThumbForm> wide_;
   QSize displaySize_;
   bool shownOnce_ = false;

@@ -3,6 +3,7 @@
 #include "display/quality_labels.h"
 #include "shell/text_file.h"
 #include "ui/display/main_display.h"
+#include "ui/library/folder_panel_view.h"
 #include "ui/shell/kasumori_style.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_menu.h"
@@ -42,7 +43,7 @@ void TMainForm::ApplyLayout() {
 
   panels_->ShowDirection(settings.ListDirection);
   repaint();
-  // The folder labels are refreshed here once the folder panel exists.
+  folderView_->UpdateFolderLabels();
   display_->LayoutChanged(mode.layout, displaySize_, true);
 }
 

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/library/folder_panel_view.h"
+
+#include "library/folders/path_label.h"
+#include "ui/shell/kasumori_style.h"
+#include "ui/shell/main_panels.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QTreeWidget>
+
+namespace kasumori::ui {
+
+FolderPanelView::FolderPanelView(FolderPanelViewParts parts)
+    : p_(std::move(parts)),
+      panel_(p_.settings, p_.folders, p_.list, tree_, p_.dialogs, p_.picker,
+             p_.dataFolders.DesktopFolder, MakeHooks()) {
+  tree_.SetHooks({[](bool busy) {
+                    busy ? QApplication::setOverrideCursor(Qt::WaitCursor)
+                         : QApplication::restoreOverrideCursor();
+                  },
+                  [](const QString& text) { QMessageBox::warning(nullptr, "Kasumori２", text); }});
+  connect(&watcher_, &library::TDirectoryWatcher::OnChange, this, [this](const QString&) {
+    library::HandleFolderChange(p_.folders, [this] { p_.controller.RefreshFolder(); });
+  });
+  ConnectControls();
+}
+
+library::FolderPanelHooks FolderPanelView::MakeHooks() {
+  library::FolderPanelHooks hooks;
+  hooks.uiReady = p_.uiReady;
+  hooks.checkRadio = [this](int slot) {
+    for (int i = 0; i < 3; ++i) {
+      QRadioButton* radio = p_.panels.folderRadio[i];
+      radio->setAutoExclusive(false);
+      radio->setChecked(i + 1 == slot);
+      radio->setAutoExclusive(true);
+    }
+  };
+  hooks.updateLabels = [this] { UpdateFolderLabels(); };
+  hooks.saveSettings = p_.saveSettings;
+  hooks.scanFolder = [this] { p_.controller.ScanFolder(); };
+  hooks.clearStrip = p_.clearStrip;
+  hooks.refreshStrip = p_.refreshStrip;
+  // The model may drop nodes the view still shows: redraw once the current event is done.
+  hooks.treeChanged = [this] { QTimer::singleShot(0, this, [this] { ShowTree(); }); };
+  return hooks;
+}
+
+void FolderPanelView::ConnectControls() {
+  MainPanels& panels = p_.panels;
+  for (int i = 0; i < 3; ++i) {
+    const int slot = i + 1;
+    connect(panels.folderRadio[i], &QRadioButton::clicked, this, [this, slot] {
+      p_.panels.dummyBtn->setFocus();
+      panel_.SelectSlot(slot);
+    });
+    connect(panels.folderBtn[i], &QPushButton::clicked, this, [this, slot] {
+      p_.panels.dummyBtn->setFocus();
+      panel_.SetSlotFolder(slot);
+    });
+    panels.folderLbl[i]->installEventFilter(this);
+    panels.folderLblB[i]->installEventFilter(this);
+  }
+  connect(panels.openBtn, &QPushButton::clicked, this, [this] {
+    p_.panels.dummyBtn->setFocus();
+    panel_.ChooseOtherFolder();
+  });
+  QTreeWidget* view = panels.folderTree;
+  auto toggled = [this](QTreeWidgetItem* item, bool expanded) {
+    library::FolderNode* node = nodes_.value(item);
+    if (showing_ || !node) return;
+    node->expanded = expanded;
+    panel_.OnTreeButton(*node);
+  };
+  connect(view, &QTreeWidget::itemExpanded, this,
+          [toggled](QTreeWidgetItem* item) { toggled(item, true); });
+  connect(view, &QTreeWidget::itemCollapsed, this,
+          [toggled](QTreeWidgetItem* item) { toggled(item, false); });
+  connect(view, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* item, int) {
+    p_.panels.dummyBtn->setFocus();
+    const bool right = QApplication::mouseButtons() & Qt::RightButton;
+    // The folder window opens here for a right click once it exists.
+    panel_.OnTreeMouseDown(nodes_.value(item), right);
+    ShowTree();
+  });
+}
+
+bool FolderPanelView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonPress) return QObject::eventFilter(watched, event);
+  for (int i = 0; i < 3; ++i) {
+    if (watched == p_.panels.folderLbl[i] || watched == p_.panels.folderLblB[i]) {
+      panel_.SelectSlot(i + 1);
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void FolderPanelView::UpdateFolderLabels() {
+  MainPanels& panels = p_.panels;
+  const QFontMetrics metrics(panels.folderLbl[0]->font());
+  const library::FriendlyFolders friendly{
+      p_.dataFolders.PicturesFolder, p_.dataFolders.DocumentsFolder, p_.dataFolders.DesktopFolder};
+  const auto labels = library::FolderLabels(
+      p_.settings, panels.folderPnl->width(),
+      [&metrics](const QString& text) { return metrics.horizontalAdvance(text); }, friendly);
+  for (int i = 0; i < 3; ++i) {
+    panels.folderLbl[i]->setText(labels[std::size_t(i)].line1);
+    panels.folderLblB[i]->setText(labels[std::size_t(i)].line2);
+    SetHint(panels.folderLbl[i], labels[std::size_t(i)].toolTip);
+    SetHint(panels.folderLblB[i], labels[std::size_t(i)].toolTip);
+  }
+}
+
+void FolderPanelView::AddItems(QTreeWidgetItem* item, library::FolderNode& node) {
+  nodes_.insert(item, &node);
+  for (const auto& child : node.children) {
+    auto* childItem = new QTreeWidgetItem(item, {child->text});
+    AddItems(childItem, *child);
+  }
+  item->setExpanded(node.expanded);
+  if (tree_.Selected() == &node) item->treeWidget()->setCurrentItem(item);
+}
+
+void FolderPanelView::ShowTree() {
+  QTreeWidget* view = p_.panels.folderTree;
+  showing_ = true;
+  view->clear();
+  nodes_.clear();
+  if (library::FolderNode* root = tree_.Root()) {
+    auto* item = new QTreeWidgetItem(view, {root->text});
+    AddItems(item, *root);
+  }
+  showing_ = false;
+}
+
+}  // namespace kasumori::ui

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The folder panel of the main window: the three slots with their labels and buttons, the
+// folder tree shown from its model, and the watcher of the current folder.
+#pragma once
+
+#include "library/folders/directory_watcher.h"
+#include "library/folders/folder_panel.h"
+#include "library/folders/folder_tree.h"
+#include "library/photo_list_controller.h"
+#include "shell/data_folders.h"
+
+#include <QHash>
+#include <QObject>
+
+#include <functional>
+
+class QTreeWidgetItem;
+
+namespace kasumori::ui {
+
+struct MainPanels;
+
+struct FolderPanelViewParts {
+  MainPanels& panels;
+  shell::Settings& settings;
+  library::FolderState& folders;
+  library::PhotoList& list;
+  library::PhotoListController& controller;
+  platform::DialogService& dialogs;
+  platform::PickerService& picker;
+  const shell::DataFolders& dataFolders;
+  std::function<bool()> uiReady;
+  std::function<void()> saveSettings;
+  std::function<void()> refreshStrip;
+  std::function<void()> clearStrip;
+};
+
+class FolderPanelView final : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit FolderPanelView(FolderPanelViewParts parts);
+
+  library::FolderPanel& Panel() { return panel_; }
+  library::FolderTree& Tree() { return tree_; }
+  library::TDirectoryWatcher& Watcher() { return watcher_; }
+
+  // Shows the slot labels for the settings and the panel's width.
+  void UpdateFolderLabels();
+  // Shows the tree model in the tree view (after the model changed).
+  void ShowTree();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  library::FolderPanelHooks MakeHooks();
+  void ConnectControls();
+  void AddItems(QTreeWidgetItem* item, library::FolderNode& node);
+
+  FolderPanelViewParts p_;
+  library::FolderTree tree_;
+  library::FolderPanel panel_;
+  library::TDirectoryWatcher watcher_;
+  QHash<QTreeWidgetItem*, library::FolderNode*> nodes_;
+  bool showing_ = false;
+};
+
+}  // namespace kasumori::ui
