@@ -5,6 +5,10 @@
 
 #include "platform/platform_services.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 namespace kasumori::testkit {
 
 class FakeSpecialFolders final : public platform::SpecialFolders {
@@ -26,6 +30,19 @@ class FakeMarker final : public platform::SingleInstanceMarker {
  public:
   bool otherInstanceRuns = false;
   bool TryTake() override { return !otherInstanceRuns; }
+};
+
+// A trash that is a plain folder: moved files keep their names there.
+class FolderTrash final : public platform::TrashService {
+ public:
+  explicit FolderTrash(QString folder) : folder_(std::move(folder)) {}
+  bool MoveToTrash(const QString& path) override {
+    QDir().mkpath(folder_);
+    return QFile::rename(path, folder_ + '/' + QFileInfo(path).fileName());
+  }
+
+ private:
+  QString folder_;
 };
 
 class FixedClock final : public platform::Clock {

@@ -24,8 +24,8 @@ class MainFormFixture : public ::testing::Test {
   }
 
   std::unique_ptr<Form> Start(const QString& startupPath = QString()) {
-    auto form =
-        std::make_unique<Form>(Services{dialogs, special, marker, clock, program, startupPath});
+    auto form = std::make_unique<Form>(
+        Services{dialogs, special, marker, clock, program, startupPath, nullptr, &trash});
     form->show();
     form->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -39,6 +39,7 @@ class MainFormFixture : public ::testing::Test {
   FakeMarker marker;
   FixedClock clock;
   platform::ScriptedDialogService dialogs;
+  FolderTrash trash{tree.Path("trash")};
 };
 
 }  // namespace kasumori::testkit

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's photo and picture-quality commands: menu entries, buttons, label clicks
 // and keys, routed to the display.
+#include "library/fileops/list_after_file_op.h"
+#include "library/fileops/photo_commands.h"
 #include "library/photo_location.h"
+#include "platform/linux_platform.h"
 #include "shell/key_explanations.h"
 #include "thumbs/thumbnail_refresh.h"
 #include "ui/display/main_display.h"
@@ -84,6 +87,12 @@ void TMainForm::ConnectDisplayCommands() {
   menu(menu_->allKaijoMenu, [this] { display_->Quality().RemoveAllEdits(); });
   menu(menu_->allThumbnailMenu, [this] { RefreshThumbnails(true, true); });
   menu(menu_->thumbnailMenu, [this] { RefreshThumbnails(false, true); });
+  if (QAction* deleteMenu = menu_->viewImgPop->findChild<QAction*>("DeleteMenu")) {
+    deleteMenu->setEnabled(true);
+    menu(deleteMenu, [this] {
+      if (display_->Driver().Shown().Shown()) DeleteShownPhoto();
+    });
+  }
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     if (session_.UiReady) menu_->viewImgPop->popup(view_->mapToGlobal(at));
@@ -139,6 +148,9 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
   switch (event.key()) {
     case Qt::Key_X:
       display_->NextPhoto(shift);
+      return true;
+    case Qt::Key_Delete:
+      DeleteShownPhoto();
       return true;
     case Qt::Key_Z:
       display_->PreviousPhoto(shift);
@@ -245,6 +257,36 @@ void TMainForm::RefreshThumbnails(bool all, bool fromMenu) {
   }
   const display::ShownPhoto& shown = display_->Driver().Shown();
   thumbs::RefreshShownThumbnail(context, {shown.Name, shown.Folder, shown.Slot}, fromMenu);
+}
+
+void TMainForm::DeleteShownPhoto() {
+  strip_->HideNameTag();
+  if (!files_) files_ = std::make_unique<library::LocalFileSystem>();
+  platform::TrashService* trash = services_.trash;
+  if (!trash) {
+    if (!ownTrash_) ownTrash_ = std::make_unique<platform::FreedesktopTrash>();
+    trash = ownTrash_.get();
+  }
+  const display::ShownPhoto shown = display_->Driver().Shown();
+  const library::FileOpsContext context{*files_, *trash, session_.dialogs(), folderState_,
+                                        session_.folders().ThumbnailFolder};
+  const library::PhotoPlace place{
+      shown.Folder, shown.Name, shown.Slot,
+      shown.Slot > 0 ? session_.settings().PhotoFolder(shown.Slot) : QString()};
+  const bool panorama = display_->Driver().Modes().PanoramaMode != 0;
+  if (library::DeletePhoto(context, place, panorama) != library::DeleteOutcome::Deleted) return;
+  // The photo has gone: the display is cleared and the list read again at the same place.
+  display_->Driver().Forget();
+  view_->Fill(QColor(128, 128, 128));
+  display_->Driver().Histogram().ClearHistogram(display_->HistogramImage(), false);
+  const int oldIndex = photoList_->CurrentIndex;
+  listController_->ScanFolder();
+  library::KeepCurrentIndex(*photoList_, oldIndex);
+  if (folderState_.HasSlot()) folderState_.SlotPositionOfCurrent() = photoList_->CurrentIndex;
+  strip_->RefreshStrip(1, false);
+  if (photoList_->CurrentIndex >= 1) {
+    display_->ShowPhoto(photoList_->CurrentIndex, session_.settings().ListDirection);
+  }
 }
 
 void TMainForm::ShowPhotoByPath(const QString& path) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "imaging/decode/load_error.h"
+#include "library/fileops/file_system.h"
 #include "library/folder_state.h"
 #include "library/photo_extensions.h"
 #include "library/photo_list.h"
@@ -92,6 +93,7 @@ class TMainForm final : public QMainWindow {
   bool HandleStripKey(const QKeyEvent& event);
   bool DispatchKey(const QKeyEvent& event);
   void RefreshThumbnails(bool all, bool fromMenu);
+  void DeleteShownPhoto();
   bool HandleLabelClick(QObject* watched);
   void ResetQualityLabels(shell::LayoutKind layout);
   void SaveSettings();
@@ -114,6 +116,7 @@ class TMainForm final : public QMainWindow {
   std::unique_ptr<ThumbStrip> strip_;
   std::unique_ptr<platform::PickerService> ownPicker_;
   std::unique_ptr<platform::TrashService> ownTrash_;
+  std::unique_ptr<library::FileSystem> files_;
   std::unique_ptr<FolderPanelView> folderView_;
   std::unique_ptr<TWideThumbForm> wide_;
   QSize displaySize_;

@@ -207,3 +207,30 @@ TEST_F(NoPhotoKeyTest, PhotoKeysExplainThemselvesWithoutAPhoto) {
 
 }  // namespace
 }  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+using DeleteKeyTest = ShowPhotoTest;
+
+TEST_F(DeleteKeyTest, DeleteMovesTheShownPhotoToTheTrashAndShowsTheNext) {
+  auto form = Start();
+  QTest::keyClick(form.get(), Qt::Key_X);
+  QTest::keyClick(form.get(), Qt::Key_X);
+  ASSERT_EQ(form->Display().Driver().Shown().Name, "P2.jpg");
+  dialogs.Clear();
+  QTest::keyClick(form.get(), Qt::Key_Delete);  // answered "no"
+  EXPECT_TRUE(tree.Exists("home/Pictures/P2.jpg"));
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].lines[1], "「P2.jpg」");
+
+  dialogs.Answer(1);
+  QTest::keyClick(form.get(), Qt::Key_Delete);
+  EXPECT_FALSE(tree.Exists("home/Pictures/P2.jpg"));
+  EXPECT_TRUE(tree.Exists("trash/P2.jpg")) << "in the trash, not gone";
+  EXPECT_EQ(form->PhotoList().PhotoCount, 2);
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P3.jpg") << "the photo now at the cursor";
+}
+
+}  // namespace
+}  // namespace kasumori::ui
