@@ -13,6 +13,7 @@
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
 #include "ui/library/folder_panel_view.h"
+#include "ui/library/rename_form.h"
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
 
@@ -152,6 +153,9 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
     case Qt::Key_Delete:
       DeleteShownPhoto();
       return true;
+    case Qt::Key_F2:
+      RenameShownPhoto();
+      return true;
     case Qt::Key_Z:
       display_->PreviousPhoto(shift);
       return true;
@@ -259,17 +263,43 @@ void TMainForm::RefreshThumbnails(bool all, bool fromMenu) {
   thumbs::RefreshShownThumbnail(context, {shown.Name, shown.Folder, shown.Slot}, fromMenu);
 }
 
-void TMainForm::DeleteShownPhoto() {
-  strip_->HideNameTag();
+library::FileOpsContext TMainForm::FileOps() {
   if (!files_) files_ = std::make_unique<library::LocalFileSystem>();
   platform::TrashService* trash = services_.trash;
   if (!trash) {
     if (!ownTrash_) ownTrash_ = std::make_unique<platform::FreedesktopTrash>();
     trash = ownTrash_.get();
   }
+  return {*files_, *trash, session_.dialogs(), folderState_, session_.folders().ThumbnailFolder};
+}
+
+void TMainForm::RenameShownPhoto() {
+  strip_->HideNameTag();
   const display::ShownPhoto shown = display_->Driver().Shown();
-  const library::FileOpsContext context{*files_, *trash, session_.dialogs(), folderState_,
-                                        session_.folders().ThumbnailFolder};
+  const library::FileOpsContext context = FileOps();
+  const library::PhotoPlace place{
+      shown.Folder, shown.Name, shown.Slot,
+      shown.Slot > 0 ? session_.settings().PhotoFolder(shown.Slot) : QString()};
+  if (!library::CanRenamePhoto(context, place, display_->Driver().Modes().PanoramaMode != 0)) {
+    return;
+  }
+  TRenameForm form(this, session_.dialogs(), shown.Name);
+  if (form.exec() != QDialog::Accepted) return;
+  const library::RenameOutcome outcome = library::RenamePhoto(context, place, form.TypedName());
+  if (outcome.kind != library::RenameOutcome::Kind::Renamed) return;
+  display_->Driver().Shown().Name = outcome.newName;
+  if (folderState_.CurrentFolder != shown.Folder) return;
+  const int oldIndex = photoList_->CurrentIndex;
+  listController_->ScanFolder();
+  library::PlaceRenamedPhoto(*photoList_, oldIndex, outcome.newName);
+  strip_->RefreshStrip(1, false);
+  display_->ShowPhoto(photoList_->CurrentIndex, session_.settings().ListDirection);
+}
+
+void TMainForm::DeleteShownPhoto() {
+  strip_->HideNameTag();
+  const display::ShownPhoto shown = display_->Driver().Shown();
+  const library::FileOpsContext context = FileOps();
   const library::PhotoPlace place{
       shown.Folder, shown.Name, shown.Slot,
       shown.Slot > 0 ? session_.settings().PhotoFolder(shown.Slot) : QString()};

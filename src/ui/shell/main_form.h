@@ -3,6 +3,7 @@
 
 #include "imaging/decode/load_error.h"
 #include "library/fileops/file_system.h"
+#include "library/fileops/photo_commands.h"
 #include "library/folder_state.h"
 #include "library/photo_extensions.h"
 #include "library/photo_list.h"
@@ -94,6 +95,8 @@ class TMainForm final : public QMainWindow {
   bool DispatchKey(const QKeyEvent& event);
   void RefreshThumbnails(bool all, bool fromMenu);
   void DeleteShownPhoto();
+  void RenameShownPhoto();
+  library::FileOpsContext FileOps();
   bool HandleLabelClick(QObject* watched);
   void ResetQualityLabels(shell::LayoutKind layout);
   void SaveSettings();

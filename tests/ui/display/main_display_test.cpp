@@ -8,6 +8,9 @@
 #include "ui/shell/view_image.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -230,6 +233,36 @@ TEST_F(DeleteKeyTest, DeleteMovesTheShownPhotoToTheTrashAndShowsTheNext) {
   EXPECT_TRUE(tree.Exists("trash/P2.jpg")) << "in the trash, not gone";
   EXPECT_EQ(form->PhotoList().PhotoCount, 2);
   EXPECT_EQ(form->Display().Driver().Shown().Name, "P3.jpg") << "the photo now at the cursor";
+}
+
+}  // namespace
+}  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+using RenameKeyTest = ShowPhotoTest;
+
+TEST_F(RenameKeyTest, F2RenamesTheShownPhotoThroughItsWindow) {
+  auto form = Start();
+  QTest::keyClick(form.get(), Qt::Key_X);
+  ASSERT_EQ(form->Display().Driver().Shown().Name, "P1.jpg");
+  QString caption;
+  QTimer::singleShot(0, [&] {
+    QWidget* window = QApplication::activeModalWidget();
+    ASSERT_NE(window, nullptr);
+    caption = window->windowTitle();
+    window->findChild<QLineEdit*>("NewNameEdit")->setText("Beach");
+    window->findChild<QPushButton*>("KetteiBtn")->click();
+  });
+  QTest::keyClick(form.get(), Qt::Key_F2);
+  EXPECT_EQ(caption, "表示中写真のファイル名を変更");
+  EXPECT_TRUE(tree.Exists("home/Pictures/Beach.jpg")) << "the extension is kept";
+  EXPECT_FALSE(tree.Exists("home/Pictures/P1.jpg"));
+  EXPECT_EQ(form->PhotoList().Name(1), "Beach.jpg");
+  // The cursor stood on the renamed photo and moves one on, so the next photo is shown.
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 2);
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P2.jpg");
 }
 
 }  // namespace

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/library/rename_form.h"
+
+#include "library/fileops/photo_commands.h"
+#include "ui/shell/fonts.h"
+#include "ui/shell/main_panels.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace kasumori::ui {
+
+namespace {
+QLabel* Text(QWidget* parent, const QString& text, int left, int top) {
+  auto* label = new QLabel(text, parent);
+  label->setFont(ProportionalGothic(12));
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  label->setPalette(palette);
+  label->move(left, top);
+  label->adjustSize();
+  return label;
+}
+}  // namespace
+
+TRenameForm::TRenameForm(QWidget* owner, platform::DialogService& dialogs, const QString& oldName)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      dialogs_(dialogs) {
+  setObjectName("TRenameForm");
+  setWindowTitle(QStringLiteral("表示中写真のファイル名を変更"));
+  setFixedSize(284, 113);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, kPanelGreen);
+  setPalette(palette);
+  setAutoFillBackground(true);
+  Text(this, QStringLiteral("元のファイル名"), 8, 6);
+  Text(this, oldName, 16, 22)->setObjectName("OldNameLbl");
+  Text(this, QStringLiteral("新しいファイル名"), 8, 40);
+  Text(this, QStringLiteral("（拡張子は省略できます）"), 110, 40);
+  edit_ = new QLineEdit(oldName, this);
+  edit_->setObjectName("NewNameEdit");
+  edit_->setGeometry(8, 56, 210, 20);
+  auto button = [this](const char* name, const QString& text, const QRect& bounds) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(QLatin1String(name));
+    b->setFont(ProportionalGothic(12));
+    b->setGeometry(bounds);
+    return b;
+  };
+  QPushButton* clear = button("ClearBtn", QStringLiteral("クリア"), {224, 56, 52, 20});
+  QPushButton* cancel = button("CancelBtn", QStringLiteral("キャンセル"), {120, 86, 76, 20});
+  QPushButton* decide = button("KetteiBtn", QStringLiteral("決定"), {200, 86, 76, 20});
+  decide->setDefault(true);
+  connect(clear, &QPushButton::clicked, this, [this] {
+    edit_->clear();
+    edit_->setFocus();
+  });
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(decide, &QPushButton::clicked, this, [this] {
+    if (library::AcceptTypedName(dialogs_, edit_->text())) {
+      accept();
+    } else {
+      edit_->setFocus();
+    }
+  });
+  edit_->setFocus();
+}
+
+QString TRenameForm::TypedName() const { return edit_->text(); }
+
+}  // namespace kasumori::ui
