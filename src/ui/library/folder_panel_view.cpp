@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -72,6 +74,9 @@ void FolderPanelView::ConnectControls() {
     panel_.ChooseOtherFolder();
   });
   QTreeWidget* view = panels.folderTree;
+  view->setAcceptDrops(true);
+  view->viewport()->setAcceptDrops(true);
+  view->viewport()->installEventFilter(this);
   auto toggled = [this](QTreeWidgetItem* item, bool expanded) {
     library::FolderNode* node = nodes_.value(item);
     if (showing_ || !node) return;
@@ -91,7 +96,38 @@ void FolderPanelView::ConnectControls() {
   });
 }
 
+// The tree takes photos dragged from the photo view or the strip: a drop on a node moves the
+// photo into that node's folder.
+bool FolderPanelView::HandleDrop(QEvent* event) {
+  QTreeWidget* view = p_.panels.folderTree;
+  auto* drop = static_cast<QDropEvent*>(event);
+  const bool photo = drop->mimeData()->hasUrls() && !drop->mimeData()->urls().isEmpty() &&
+                     drop->mimeData()->urls().first().isLocalFile();
+  library::FolderNode* node = nodes_.value(view->itemAt(drop->position().toPoint()));
+  if (!photo || !node) {
+    drop->ignore();
+    return true;
+  }
+  drop->setDropAction(Qt::MoveAction);
+  drop->accept();
+  if (event->type() == QEvent::Drop) {
+    DropPhoto(drop->mimeData()->urls().first().toLocalFile(),
+              view->itemAt(drop->position().toPoint()));
+  }
+  return true;
+}
+
+void FolderPanelView::DropPhoto(const QString& photoPath, QTreeWidgetItem* item) {
+  library::FolderNode* node = nodes_.value(item);
+  if (node && p_.dropPhoto) p_.dropPhoto(photoPath, tree_.FolderOf(*node));
+}
+
 bool FolderPanelView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == p_.panels.folderTree->viewport() &&
+      (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
+       event->type() == QEvent::Drop)) {
+    return HandleDrop(event);
+  }
   if (event->type() != QEvent::MouseButtonPress) return QObject::eventFilter(watched, event);
   for (int i = 0; i < 3; ++i) {
     if (watched == p_.panels.folderLbl[i] || watched == p_.panels.folderLblB[i]) {

@@ -33,6 +33,8 @@ struct FolderPanelViewParts {
   std::function<void()> saveSettings;
   std::function<void()> refreshStrip;
   std::function<void()> clearStrip;
+  // A photo file dropped on a tree node: move it into the node's folder.
+  std::function<void(const QString& photoPath, const QString& folder)> dropPhoto;
 };
 
 class FolderPanelView final : public QObject {
@@ -49,6 +51,8 @@ class FolderPanelView final : public QObject {
   void UpdateFolderLabels();
   // Shows the tree model in the tree view (after the model changed).
   void ShowTree();
+  // A photo file dropped on the node of the item: it moves into that folder.
+  void DropPhoto(const QString& photoPath, QTreeWidgetItem* item);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +60,7 @@ class FolderPanelView final : public QObject {
  private:
   library::FolderPanelHooks MakeHooks();
   void ConnectControls();
+  bool HandleDrop(QEvent* event);
   void AddItems(QTreeWidgetItem* item, library::FolderNode& node);
 
   FolderPanelViewParts p_;

@@ -4,6 +4,7 @@
 #include "library/fileops/list_after_file_op.h"
 #include "library/fileops/photo_commands.h"
 #include "library/photo_location.h"
+#include "library/record_names.h"
 #include "platform/linux_platform.h"
 #include "shell/key_explanations.h"
 #include "thumbs/thumbnail_refresh.h"
@@ -294,6 +295,35 @@ void TMainForm::RenameShownPhoto() {
   library::PlaceRenamedPhoto(*photoList_, oldIndex, outcome.newName);
   strip_->RefreshStrip(1, false);
   display_->ShowPhoto(photoList_->CurrentIndex, session_.settings().ListDirection);
+}
+
+void TMainForm::MoveDroppedPhoto(const QString& photoPath, const QString& folder) {
+  if (!session_.UiReady || !folderState_.HasSlot()) return;
+  const display::ShownPhoto shown = display_->Driver().Shown();
+  const QFileInfo file(photoPath);
+  const bool fromView =
+      shown.Shown() && file.fileName() == shown.Name && file.absolutePath() == shown.Folder;
+  const QString root = session_.settings().PhotoFolder(folderState_.CurrentSlot);
+  const library::PhotoPlace source{file.absolutePath(), file.fileName(), folderState_.CurrentSlot,
+                                   root};
+  const library::FolderPlace destination{folder, folderState_.CurrentSlot, root};
+  const library::MoveOutcome outcome =
+      library::MovePhoto(FileOps(), source, destination,
+                         fromView ? library::DragSource::PhotoView : library::DragSource::Strip);
+  if (outcome.kind != library::MoveOutcome::Kind::Moved &&
+      outcome.kind != library::MoveOutcome::Kind::Copied) {
+    return;
+  }
+  if (shown.Shown() && library::RecordSourceName(shown.Name) == outcome.movedName) {
+    // The photo on display has left the folder.
+    display_->Driver().Forget();
+    view_->Fill(QColor(128, 128, 128));
+  }
+  const int oldIndex = photoList_->CurrentIndex;
+  listController_->ScanFolder();
+  library::KeepCurrentIndex(*photoList_, oldIndex);
+  if (folderState_.HasSlot()) folderState_.SlotPositionOfCurrent() = photoList_->CurrentIndex;
+  strip_->RefreshStrip(1, false);
 }
 
 void TMainForm::DeleteShownPhoto() {

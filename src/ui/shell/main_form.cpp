@@ -150,7 +150,8 @@ void TMainForm::CreateFolderPanel() {
       *panels_, session_.settings(), folderState_, *photoList_, *listController_,
       session_.dialogs(), *picker, session_.folders(), [this] { return session_.UiReady; },
       [this] { SaveSettings(); }, [this] { strip_->RefreshStrip(1, true); },
-      [this] { strip_->RefreshStrip(1, false); }});
+      [this] { strip_->RefreshStrip(1, false); },
+      [this](const QString& photo, const QString& folder) { MoveDroppedPhoto(photo, folder); }});
 }
 
 void TMainForm::ConnectCommands() {

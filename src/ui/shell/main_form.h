@@ -96,6 +96,7 @@ class TMainForm final : public QMainWindow {
   void RefreshThumbnails(bool all, bool fromMenu);
   void DeleteShownPhoto();
   void RenameShownPhoto();
+  void MoveDroppedPhoto(const QString& photoPath, const QString& folder);
   library::FileOpsContext FileOps();
   bool HandleLabelClick(QObject* watched);
   void ResetQualityLabels(shell::LayoutKind layout);
