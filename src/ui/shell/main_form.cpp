@@ -16,7 +16,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QDrag>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QUrl>
 #include <QPushButton>
 #include <QDateTime>
 #include <QGuiApplication>
@@ -186,6 +190,7 @@ void TMainForm::CreateClientArea() {
   setCentralWidget(client_);
   panels_ = std::make_unique<MainPanels>(client_);
   view_ = new ViewImage(client_);
+  view_->installEventFilter(this);
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -260,6 +265,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
       watched != panels_->dummyBtn && HandleLabelClick(watched)) {
     return true;
   }
+  if (watched == view_ && HandleViewDrag(event)) return true;
   // Tab never moves the focus away from the focus holder.
   if (watched == panels_->dummyBtn && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
@@ -271,6 +277,31 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// The shown photo can be dragged from the view onto the folder tree (not zoomed or in panorama).
+bool TMainForm::HandleViewDrag(QEvent* event) {
+  auto* mouse = static_cast<QMouseEvent*>(event);
+  if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+    viewPressAt_ = mouse->globalPosition().toPoint();
+    return false;
+  }
+  if (event->type() != QEvent::MouseMove || !(mouse->buttons() & Qt::LeftButton)) return false;
+  if ((mouse->globalPosition().toPoint() - viewPressAt_).manhattanLength() <
+      QApplication::startDragDistance()) {
+    return false;
+  }
+  const display::ShownPhoto& shown = display_->Driver().Shown();
+  const display::DisplayModes& modes = display_->Driver().Modes();
+  if (!session_.UiReady || !shown.Shown() || modes.ZoomMode || modes.PanoramaMode != 0) {
+    return false;
+  }
+  auto* data = new QMimeData;
+  data->setUrls({QUrl::fromLocalFile(shown.Folder + u'/' + shown.Name)});
+  auto* drag = new QDrag(view_);
+  drag->setMimeData(data);
+  drag->exec(Qt::MoveAction);
+  return true;
 }
 
 void TMainForm::OnClientPainted() {

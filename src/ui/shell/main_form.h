@@ -85,6 +85,7 @@ class TMainForm final : public QMainWindow {
   void OnActivated();
   void OnFirstActivation();
   void OnClientPainted();
+  bool HandleViewDrag(QEvent* event);
   void ConnectCommands();
   void CreatePhotoList();
   void CreateFolderPanel();
@@ -125,6 +126,7 @@ class TMainForm final : public QMainWindow {
   std::unique_ptr<TWideThumbForm> wide_;
   QSize displaySize_;
   bool shownOnce_ = false;
+  QPoint viewPressAt_;
   bool dropPiledUpKeys_ = false;  // auto-repeats that arrived while a step was handled
   bool slideshowActive_ = false;
 };
