@@ -95,6 +95,12 @@ void TMainForm::ConnectDisplayCommands() {
       if (display_->Driver().Shown().Shown()) DeleteShownPhoto();
     });
   }
+  if (QAction* renameMenu = menu_->viewImgPop->findChild<QAction*>("RenameMenu")) {
+    renameMenu->setEnabled(true);
+    menu(renameMenu, [this] {
+      if (display_->Driver().Shown().Shown()) RenameShownPhoto();
+    });
+  }
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(view_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     if (session_.UiReady) menu_->viewImgPop->popup(view_->mapToGlobal(at));
