@@ -3,6 +3,7 @@
 
 #include "library/fileops/photo_commands.h"
 #include "ui/shell/fonts.h"
+#include "ui/shell/form_text.h"
 #include "ui/shell/main_panels.h"
 
 #include <QLabel>
@@ -11,18 +12,7 @@
 
 namespace kasumori::ui {
 
-namespace {
-QLabel* Text(QWidget* parent, const QString& text, int left, int top) {
-  auto* label = new QLabel(text, parent);
-  label->setFont(ProportionalGothic(12));
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(palette);
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
-}  // namespace
+namespace {}  // namespace
 
 TRenameForm::TRenameForm(QWidget* owner, platform::DialogService& dialogs, const QString& oldName)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -35,10 +25,10 @@ TRenameForm::TRenameForm(QWidget* owner, platform::DialogService& dialogs, const
   palette.setColor(QPalette::Window, kPanelGreen);
   setPalette(palette);
   setAutoFillBackground(true);
-  Text(this, QStringLiteral("元のファイル名"), 8, 6);
-  Text(this, oldName, 16, 22)->setObjectName("OldNameLbl");
-  Text(this, QStringLiteral("新しいファイル名"), 8, 40);
-  Text(this, QStringLiteral("（拡張子は省略できます）"), 110, 40);
+  WhiteText(this, QStringLiteral("元のファイル名"), 8, 6);
+  WhiteText(this, oldName, 16, 22)->setObjectName("OldNameLbl");
+  WhiteText(this, QStringLiteral("新しいファイル名"), 8, 40);
+  WhiteText(this, QStringLiteral("（拡張子は省略できます）"), 110, 40);
   edit_ = new QLineEdit(oldName, this);
   edit_->setObjectName("NewNameEdit");
   edit_->setGeometry(8, 56, 210, 20);

@@ -280,13 +280,26 @@ library::FileOpsContext TMainForm::FileOps() {
   return {*files_, *trash, session_.dialogs(), folderState_, session_.folders().ThumbnailFolder};
 }
 
+library::PhotoPlace TMainForm::ShownPlace() const {
+  const display::ShownPhoto& shown = display_->Driver().Shown();
+  const QString root = shown.Slot > 0 ? session_.settings().PhotoFolder(shown.Slot) : QString();
+  return {shown.Folder, shown.Name, shown.Slot, root};
+}
+
+// After a file operation the list is read again and the strip stays where it was.
+void TMainForm::RescanKeepingPosition() {
+  const int oldIndex = photoList_->CurrentIndex;
+  listController_->ScanFolder();
+  library::KeepCurrentIndex(*photoList_, oldIndex);
+  if (folderState_.HasSlot()) folderState_.SlotPositionOfCurrent() = photoList_->CurrentIndex;
+  strip_->RefreshStrip(1, false);
+}
+
 void TMainForm::RenameShownPhoto() {
   strip_->HideNameTag();
   const display::ShownPhoto shown = display_->Driver().Shown();
   const library::FileOpsContext context = FileOps();
-  const library::PhotoPlace place{
-      shown.Folder, shown.Name, shown.Slot,
-      shown.Slot > 0 ? session_.settings().PhotoFolder(shown.Slot) : QString()};
+  const library::PhotoPlace place = ShownPlace();
   if (!library::CanRenamePhoto(context, place, display_->Driver().Modes().PanoramaMode != 0)) {
     return;
   }
@@ -325,31 +338,21 @@ void TMainForm::MoveDroppedPhoto(const QString& photoPath, const QString& folder
     display_->Driver().Forget();
     view_->Fill(QColor(128, 128, 128));
   }
-  const int oldIndex = photoList_->CurrentIndex;
-  listController_->ScanFolder();
-  library::KeepCurrentIndex(*photoList_, oldIndex);
-  if (folderState_.HasSlot()) folderState_.SlotPositionOfCurrent() = photoList_->CurrentIndex;
-  strip_->RefreshStrip(1, false);
+  RescanKeepingPosition();
 }
 
 void TMainForm::DeleteShownPhoto() {
   strip_->HideNameTag();
   const display::ShownPhoto shown = display_->Driver().Shown();
   const library::FileOpsContext context = FileOps();
-  const library::PhotoPlace place{
-      shown.Folder, shown.Name, shown.Slot,
-      shown.Slot > 0 ? session_.settings().PhotoFolder(shown.Slot) : QString()};
+  const library::PhotoPlace place = ShownPlace();
   const bool panorama = display_->Driver().Modes().PanoramaMode != 0;
   if (library::DeletePhoto(context, place, panorama) != library::DeleteOutcome::Deleted) return;
   // The photo has gone: the display is cleared and the list read again at the same place.
   display_->Driver().Forget();
   view_->Fill(QColor(128, 128, 128));
   display_->Driver().Histogram().ClearHistogram(display_->HistogramImage(), false);
-  const int oldIndex = photoList_->CurrentIndex;
-  listController_->ScanFolder();
-  library::KeepCurrentIndex(*photoList_, oldIndex);
-  if (folderState_.HasSlot()) folderState_.SlotPositionOfCurrent() = photoList_->CurrentIndex;
-  strip_->RefreshStrip(1, false);
+  RescanKeepingPosition();
   if (photoList_->CurrentIndex >= 1) {
     display_->ShowPhoto(photoList_->CurrentIndex, session_.settings().ListDirection);
   }

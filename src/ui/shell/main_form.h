@@ -99,6 +99,8 @@ class TMainForm final : public QMainWindow {
   void RenameShownPhoto();
   void MoveDroppedPhoto(const QString& photoPath, const QString& folder);
   library::FileOpsContext FileOps();
+  library::PhotoPlace ShownPlace() const;
+  void RescanKeepingPosition();
   bool HandleLabelClick(QObject* watched);
   void ResetQualityLabels(shell::LayoutKind layout);
   void SaveSettings();

@@ -2,6 +2,7 @@
 #include "ui/shell/size_input_form.h"
 
 #include "ui/shell/fonts.h"
+#include "ui/shell/form_text.h"
 #include "ui/shell/main_panels.h"
 
 #include <QCheckBox>
@@ -18,18 +19,6 @@ namespace {
 constexpr shell::LayoutChoice kChoiceOrder[5] = {
     shell::LayoutChoice::Automatic, shell::LayoutChoice::For480, shell::LayoutChoice::For640,
     shell::LayoutChoice::For800, shell::LayoutChoice::For1024};
-
-QLabel* Text(QWidget* parent, const QString& text, int left, int top, const char* name = "") {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QLatin1String(name));
-  label->setFont(ProportionalGothic(12));
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(palette);
-  label->move(left, top);
-  label->adjustSize();
-  return label;
-}
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QRect& r) {
   auto* button = new QPushButton(text, parent);
@@ -57,20 +46,21 @@ TSizeInputForm::TSizeInputForm(QWidget* owner, platform::DialogService& dialogs,
   setAutoFillBackground(true);
 
   const bool zoom = reference && reference->zoomMode;
-  Text(this,
-       zoom ? QStringLiteral("現在の写真表示サイズ") : QStringLiteral("表示中写真の原寸サイズ"), 8,
-       4, "GensunMidashiLbl");
-  Text(this,
-       reference
-           ? QStringLiteral("%1x%2").arg(reference->size.width()).arg(reference->size.height())
-           : QStringLiteral("（未表示）"),
-       20, 18, "GensunLbl");
+  WhiteText(
+      this,
+      zoom ? QStringLiteral("現在の写真表示サイズ") : QStringLiteral("表示中写真の原寸サイズ"), 8,
+      4, "GensunMidashiLbl");
+  WhiteText(this,
+            reference
+                ? QStringLiteral("%1x%2").arg(reference->size.width()).arg(reference->size.height())
+                : QStringLiteral("（未表示）"),
+            20, 18, "GensunLbl");
   keepChk_ = new QCheckBox(this);
   keepChk_->setObjectName("KeepChk");
   keepChk_->setGeometry(8, 36, 14, 14);
   keepChk_->setChecked(reference.has_value());
   keepChk_->setEnabled(reference.has_value());
-  keepLbl_ = Text(this, QStringLiteral("縦横比を保つ"), 24, 36, "KeepLbl");
+  keepLbl_ = WhiteText(this, QStringLiteral("縦横比を保つ"), 24, 36, "KeepLbl");
   keepLbl_->installEventFilter(this);
   connect(keepChk_, &QCheckBox::clicked, this, [this] { widthEdit_->setFocus(); });
 
@@ -86,13 +76,13 @@ TSizeInputForm::TSizeInputForm(QWidget* owner, platform::DialogService& dialogs,
 }
 
 void TSizeInputForm::BuildSizeFields(int customWidth, int customHeight) {
-  Text(this, QStringLiteral("横サイズ"), 8, 56);
-  Text(this, QStringLiteral("（32～1024まで）"), 60, 56);
+  WhiteText(this, QStringLiteral("横サイズ"), 8, 56);
+  WhiteText(this, QStringLiteral("（32～1024まで）"), 60, 56);
   widthEdit_ = new QLineEdit(QString::number(customWidth == 0 ? 800 : customWidth), this);
   widthEdit_->setObjectName("WidthEdit");
   widthEdit_->setGeometry(8, 70, 80, 20);
-  Text(this, QStringLiteral("縦サイズ"), 8, 96);
-  Text(this, QStringLiteral("（32～768まで）"), 60, 96);
+  WhiteText(this, QStringLiteral("縦サイズ"), 8, 96);
+  WhiteText(this, QStringLiteral("（32～768まで）"), 60, 96);
   heightEdit_ = new QLineEdit(QString::number(customHeight), this);
   heightEdit_->setObjectName("HeightEdit");
   heightEdit_->setGeometry(8, 110, 80, 20);
@@ -107,7 +97,7 @@ void TSizeInputForm::BuildSizeFields(int customWidth, int customHeight) {
 }
 
 void TSizeInputForm::BuildLayoutChoice(std::uint8_t windowSizeMode) {
-  Text(this, QStringLiteral("Kasumori２Windowの大きさ"), 8, 136);
+  WhiteText(this, QStringLiteral("Kasumori２Windowの大きさ"), 8, 136);
   static const char* const kNames[5] = {"WinAutoBtn", "Win480Btn", "Win640Btn", "Win800Btn",
                                         "Win1024Btn"};
   static const char* const kCaptions[5] = {" 自動決定", " 480x360表示用", " 640x480表示用",
