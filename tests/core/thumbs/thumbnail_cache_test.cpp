@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "thumbs/thumbnail_cache.h"
 
+#include "slot_cache_fixture.h"
+
 #include "support/temp_tree.h"
 #include "thumbs/thumbnail_files.h"
 
@@ -11,16 +13,11 @@
 namespace kasumori::thumbs {
 namespace {
 
-class ThumbnailCacheTest : public ::testing::Test {
+class ThumbnailCacheTest : public SlotCacheFixture {
  protected:
-  ThumbnailCacheTest() : list(std::make_unique<library::PhotoList>()) {
-    settings.PhotoFolder1 = tree.Folder("Photos");
-    folders.CurrentSlot = 1;
-    folders.CurrentFolder = settings.PhotoFolder1;
+  ThumbnailCacheTest() {
     list->Append("a.jpg", {});
     list->Append("b.jpg", {});
-    cache = std::make_unique<ThumbnailCache>(*list, folders, settings, tree.Path("Thumbnail"),
-                                             loadFailed);
     cache->SetMaker([this](int position, const QString& store) {
       made.push_back({position, store});
       imaging::TQxDIB& buffer = cache->Buffer(position);
@@ -30,12 +27,6 @@ class ThumbnailCacheTest : public ::testing::Test {
     });
   }
 
-  testkit::TempTree tree;
-  shell::Settings settings;
-  library::FolderState folders;
-  std::unique_ptr<library::PhotoList> list;
-  imaging::LoadFailedFlags loadFailed;
-  std::unique_ptr<ThumbnailCache> cache;
   std::vector<std::pair<int, QString>> made;
   bool makerSucceeds = true;
 };

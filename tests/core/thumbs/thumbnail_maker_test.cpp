@@ -16,6 +16,8 @@
 #include "thumbs/thumbnail_cache.h"
 #include "thumbs/thumbnail_files.h"
 
+#include "slot_cache_fixture.h"
+
 namespace kasumori::thumbs {
 namespace {
 
@@ -64,15 +66,10 @@ QByteArray Record(int rotation, bool zoom, double factor, int cx, int cy, int br
       .toUtf8();
 }
 
-class ThumbnailMakerTest : public ::testing::Test {
+class ThumbnailMakerTest : public SlotCacheFixture {
  protected:
-  ThumbnailMakerTest() : list(std::make_unique<library::PhotoList>()) {
-    settings.PhotoFolder1 = tree.Folder("Photos");
-    folders.CurrentSlot = 1;
-    folders.CurrentFolder = settings.PhotoFolder1;
+  ThumbnailMakerTest() {
     folders.WatchEnabled = true;
-    cache = std::make_unique<ThumbnailCache>(*list, folders, settings, tree.Path("Thumbnail"),
-                                             loadFailed);
     decoder = std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr, loadFailed);
     maker = std::make_unique<ThumbnailMaker>(ThumbnailMakerContext{
         *list, folders, settings, *decoder, *cache,
@@ -97,12 +94,6 @@ class ThumbnailMakerTest : public ::testing::Test {
   Rgb At(int position, int x, int y) { return PixelOf(cache->Buffer(position), x, y); }
   bool Stored(int position) { return QFileInfo::exists(StorePath(position)); }
 
-  testkit::TempTree tree;
-  shell::Settings settings;
-  library::FolderState folders;
-  std::unique_ptr<library::PhotoList> list;
-  imaging::LoadFailedFlags loadFailed;
-  std::unique_ptr<ThumbnailCache> cache;
   std::unique_ptr<imaging::PhotoDecoder> decoder;
   std::unique_ptr<ThumbnailMaker> maker;
   ArchiveExtractor extract;

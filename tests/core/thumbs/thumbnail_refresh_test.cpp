@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "thumbs/thumbnail_refresh.h"
 
+#include "slot_cache_fixture.h"
+
 #include "platform/scripted_dialog_service.h"
 #include "support/temp_tree.h"
 #include "thumbs/thumbnail_files.h"
@@ -12,14 +14,9 @@
 namespace kasumori::thumbs {
 namespace {
 
-class RefreshTest : public ::testing::Test {
+class RefreshTest : public SlotCacheFixture {
  protected:
-  RefreshTest() : list(std::make_unique<library::PhotoList>()) {
-    settings.PhotoFolder1 = tree.Folder("Photos");
-    folders.CurrentSlot = 1;
-    folders.CurrentFolder = settings.PhotoFolder1 + "/Trip";
-    cache = std::make_unique<ThumbnailCache>(*list, folders, settings, tree.Path("Thumbnail"),
-                                             loadFailed);
+  RefreshTest() : SlotCacheFixture("Trip") {
     for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
       tree.File(QString("Thumbnail/01/Photos/Trip/") + QString(name).replace(".jpg", "_jpg.bmp"));
     }
@@ -39,12 +36,6 @@ class RefreshTest : public ::testing::Test {
             [this] { ++strips; }};
   }
 
-  testkit::TempTree tree;
-  shell::Settings settings;
-  library::FolderState folders;
-  std::unique_ptr<library::PhotoList> list;
-  imaging::LoadFailedFlags loadFailed;
-  std::unique_ptr<ThumbnailCache> cache;
   platform::ScriptedDialogService dialogs;
   int scans = 0;
   int strips = 0;
