@@ -43,16 +43,30 @@ QString ThumbnailFileName(const QString& photoName) {
   return photoName.left(dot) + u'_' + photoName.mid(dot + 1) + QStringLiteral(".bmp");
 }
 
-QString ThumbnailPath(const QString& thumbnailFolder, int slot, const QString& slotRoot,
-                      const QString& folder, const QString& name) {
+QString ThumbnailFolderOf(const QString& thumbnailFolder, int slot, const QString& slotRoot,
+                          const QString& folder) {
   QString relative = RelativeFolder(slotRoot, folder);
   const qsizetype colon = relative.indexOf(u':');
   if (colon >= 0) relative[colon] = QChar(0xFF1A);  // the full-width colon "："
   while (relative.endsWith(u'/')) relative.chop(1);
   const QString slotFolder = thumbnailFolder + QStringLiteral("/0") + QString::number(slot);
-  const QString folderPart = QDir::cleanPath(JoinPath(slotFolder, relative));
+  return QDir::cleanPath(JoinPath(slotFolder, relative));
+}
+
+QString ThumbnailPath(const QString& thumbnailFolder, int slot, const QString& slotRoot,
+                      const QString& folder, const QString& name) {
+  const QString folderPart = ThumbnailFolderOf(thumbnailFolder, slot, slotRoot, folder);
   if (!QFileInfo(folderPart).isDir()) QDir().mkpath(folderPart);
   return folderPart + u'/' + ThumbnailFileName(name);
+}
+
+bool MoveThumbnailFolder(const QString& from, const QString& to) {
+  if (from == to || !QFileInfo(from).isDir()) return true;
+  // Cached thumbnails can always be made again: when the new place is taken, the old ones go
+  // rather than mix with thumbnails of another folder.
+  if (QFileInfo::exists(to)) return QDir(from).removeRecursively();
+  QDir().mkpath(QFileInfo(to).path());
+  return QDir().rename(from, to) || QDir(from).removeRecursively();
 }
 
 QString SidecarPath(const QString& thumbnailPath) {

@@ -17,6 +17,14 @@ inline constexpr int kThumbHeight = 60;
 QString ThumbnailPath(const QString& thumbnailFolder, int slot, const QString& slotRoot,
                       const QString& folder, const QString& name);
 
+// The cache folder of `folder` that ThumbnailPath puts its thumbnails in; nothing is created.
+QString ThumbnailFolderOf(const QString& thumbnailFolder, int slot, const QString& slotRoot,
+                          const QString& folder);
+
+// After a photo folder was renamed: its cache folder takes the new name. False when the old
+// thumbnails could neither move nor be removed.
+bool MoveThumbnailFolder(const QString& from, const QString& to);
+
 // The file name a photo's thumbnail gets: "IMG_0001.JPG" → "IMG_0001_JPG.bmp".
 QString ThumbnailFileName(const QString& photoName);
 

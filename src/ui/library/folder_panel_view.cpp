@@ -2,6 +2,8 @@
 #include "ui/library/folder_panel_view.h"
 
 #include "library/folders/path_label.h"
+#include "thumbs/thumbnail_files.h"
+#include "ui/library/folder_form.h"
 #include "ui/shell/kasumori_style.h"
 #include "ui/shell/main_panels.h"
 
@@ -13,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -89,10 +92,12 @@ void FolderPanelView::ConnectControls() {
           [toggled](QTreeWidgetItem* item) { toggled(item, false); });
   connect(view, &QTreeWidget::itemPressed, this, [this](QTreeWidgetItem* item, int) {
     p_.panels.dummyBtn->setFocus();
-    const bool right = QApplication::mouseButtons() & Qt::RightButton;
-    // The folder window opens here for a right click once it exists.
-    panel_.OnTreeMouseDown(nodes_.value(item), right);
+    const bool right = pressedButton_ == Qt::RightButton;
+    library::FolderNode* node = nodes_.value(item);
+    const bool folderWindow = panel_.OnTreeMouseDown(node, right);
+    const QString folder = folderWindow ? tree_.FolderOf(*node) : QString();
     ShowTree();
+    if (folderWindow) OpenFolderWindow(folder, pressedAt_, false);
   });
 }
 
@@ -123,6 +128,12 @@ void FolderPanelView::DropPhoto(const QString& photoPath, QTreeWidgetItem* item)
 }
 
 bool FolderPanelView::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == p_.panels.folderTree->viewport() && event->type() == QEvent::MouseButtonPress) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    pressedAt_ = mouse->globalPosition().toPoint();
+    pressedButton_ = mouse->button();
+    return false;
+  }
   if (watched == p_.panels.folderTree->viewport() &&
       (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove ||
        event->type() == QEvent::Drop)) {
@@ -138,11 +149,47 @@ bool FolderPanelView::eventFilter(QObject* watched, QEvent* event) {
   return QObject::eventFilter(watched, event);
 }
 
+library::FriendlyFolders FolderPanelView::Friendly() const {
+  return {p_.dataFolders.PicturesFolder, p_.dataFolders.DocumentsFolder,
+          p_.dataFolders.DesktopFolder};
+}
+
+library::FolderRenameHooks FolderPanelView::RenameHooks() {
+  const int slot = p_.folders.CurrentSlot;
+  const QString oldRoot = p_.settings.PhotoFolder(slot);
+  library::FolderRenameHooks hooks;
+  // Called once the slots took the new path, so the slot's root may have changed too.
+  hooks.renameThumbnailCache = [this, slot, oldRoot](const QString& from, const QString& to) {
+    const QString& thumbnails = p_.dataFolders.ThumbnailFolder;
+    thumbs::MoveThumbnailFolder(
+        thumbs::ThumbnailFolderOf(thumbnails, slot, oldRoot, from),
+        thumbs::ThumbnailFolderOf(thumbnails, slot, p_.settings.PhotoFolder(slot), to));
+  };
+  hooks.renameFavouritePaths = p_.renameFavouritePaths;
+  return hooks;
+}
+
+void FolderPanelView::OpenFolderWindow(const QString& folder, QPoint pointer, bool shortForm) {
+  QWidget* owner = p_.panels.folderTree->window();
+  const QFontMetrics metrics(p_.panels.folderLbl[0]->font());
+  const QString line = library::OneLinePath(
+      folder, p_.panels.folderPnl->width() - library::kLabelWidthMargin,
+      [&metrics](const QString& text) { return metrics.horizontalAdvance(text); }, Friendly());
+  TFolderForm form(owner, {panel_, RenameHooks(), folder, line, shortForm});
+  const QScreen* screen = owner->screen();
+  form.move(library::FolderWindowPosition(pointer, form.size(), screen->availableGeometry(),
+                                          owner->frameGeometry()));
+  form.exec();
+  ShowTree();
+  p_.panels.dummyBtn->setFocus();
+  // A new folder is named at once, in the short window.
+  if (!form.MadeFolder().isEmpty()) OpenFolderWindow(form.MadeFolder(), pointer, true);
+}
+
 void FolderPanelView::UpdateFolderLabels() {
   MainPanels& panels = p_.panels;
   const QFontMetrics metrics(panels.folderLbl[0]->font());
-  const library::FriendlyFolders friendly{
-      p_.dataFolders.PicturesFolder, p_.dataFolders.DocumentsFolder, p_.dataFolders.DesktopFolder};
+  const library::FriendlyFolders friendly = Friendly();
   const auto labels = library::FolderLabels(
       p_.settings, panels.folderPnl->width(),
       [&metrics](const QString& text) { return metrics.horizontalAdvance(text); }, friendly);

@@ -6,11 +6,14 @@
 #include "library/folders/directory_watcher.h"
 #include "library/folders/folder_panel.h"
 #include "library/folders/folder_tree.h"
+#include "library/folders/folder_window_rules.h"
+#include "library/folders/path_label.h"
 #include "library/photo_list_controller.h"
 #include "shell/data_folders.h"
 
 #include <QHash>
 #include <QObject>
+#include <QPoint>
 
 #include <functional>
 
@@ -35,6 +38,8 @@ struct FolderPanelViewParts {
   std::function<void()> clearStrip;
   // A photo file dropped on a tree node: move it into the node's folder.
   std::function<void(const QString& photoPath, const QString& folder)> dropPhoto;
+  // A renamed folder: the favourites' photo paths inside it follow (empty until favourites).
+  std::function<void(const QString& oldPath, const QString& newPath)> renameFavouritePaths;
 };
 
 class FolderPanelView final : public QObject {
@@ -53,6 +58,8 @@ class FolderPanelView final : public QObject {
   void ShowTree();
   // A photo file dropped on the node of the item: it moves into that folder.
   void DropPhoto(const QString& photoPath, QTreeWidgetItem* item);
+  // The folder window for a folder of the tree, just below the pointer.
+  void OpenFolderWindow(const QString& folder, QPoint pointer, bool shortForm);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +69,8 @@ class FolderPanelView final : public QObject {
   void ConnectControls();
   bool HandleDrop(QEvent* event);
   void AddItems(QTreeWidgetItem* item, library::FolderNode& node);
+  library::FriendlyFolders Friendly() const;
+  library::FolderRenameHooks RenameHooks();
 
   FolderPanelViewParts p_;
   library::FolderTree tree_;
@@ -69,6 +78,9 @@ class FolderPanelView final : public QObject {
   library::TDirectoryWatcher watcher_;
   QHash<QTreeWidgetItem*, library::FolderNode*> nodes_;
   bool showing_ = false;
+  // Where and which button last went down over the tree (the pointer on the screen).
+  QPoint pressedAt_;
+  Qt::MouseButton pressedButton_ = Qt::NoButton;
 };
 
 }  // namespace kasumori::ui

@@ -151,11 +151,21 @@ void TMainForm::CreateFolderPanel() {
     ownPicker_ = std::move(pickers);
   }
   folderView_ = std::make_unique<FolderPanelView>(FolderPanelViewParts{
-      *panels_, session_.settings(), folderState_, *photoList_, *listController_,
-      session_.dialogs(), *picker, session_.folders(), [this] { return session_.UiReady; },
-      [this] { SaveSettings(); }, [this] { strip_->RefreshStrip(1, true); },
+      *panels_,
+      session_.settings(),
+      folderState_,
+      *photoList_,
+      *listController_,
+      session_.dialogs(),
+      *picker,
+      session_.folders(),
+      [this] { return session_.UiReady; },
+      [this] { SaveSettings(); },
+      [this] { strip_->RefreshStrip(1, true); },
       [this] { strip_->RefreshStrip(1, false); },
-      [this](const QString& photo, const QString& folder) { MoveDroppedPhoto(photo, folder); }});
+      [this](const QString& photo, const QString& folder) { MoveDroppedPhoto(photo, folder); },
+      // The favourites keep no photo paths yet.
+      {}});
 }
 
 void TMainForm::ConnectCommands() {

@@ -90,35 +90,35 @@ bool RenameInPlace(const QString& from, const QString& to) {
   return std::rename(source.constData(), target.constData()) == 0;
 }
 
-RenameOutcome RenameFolder(FolderPanel& panel, const QString& folder, const QString& typedName,
-                           const FolderRenameHooks& hooks) {
+FolderRenameOutcome RenameFolder(FolderPanel& panel, const QString& folder,
+                                 const QString& typedName, const FolderRenameHooks& hooks) {
   platform::DialogService& dialogs = panel.Dialogs();
   for (const QChar c : QString::fromUtf8(kForbiddenNameCharacters)) {
     if (typedName.contains(c)) {
       dialogs.Notice({ForbiddenCharactersLine()});
-      return RenameOutcome::BadName;
+      return FolderRenameOutcome::BadName;
     }
   }
   const QString parent = ParentOf(folder);
   const QString newPath = JoinPath(parent, typedName);
-  if (newPath == folder) return RenameOutcome::Unchanged;
+  if (newPath == folder) return FolderRenameOutcome::Unchanged;
   // Another entry of the name, whatever its case; the folder itself may change its case.
   const bool caseOnly = newPath.compare(folder, Qt::CaseInsensitive) == 0;
   if (!caseOnly && FolderHoldsName(parent, typedName)) {
     dialogs.Notice({QStringLiteral("フォルダ名「") + typedName + QStringLiteral("」は"),
                     QString::fromUtf8(kNameExistsLine2)});
-    return RenameOutcome::NameTaken;
+    return FolderRenameOutcome::NameTaken;
   }
   if (typedName.isEmpty() || !RenameInPlace(folder, newPath)) {
     dialogs.Notice({QString::fromUtf8(kHardwareErrorLine1), QString::fromUtf8(kRenameFailedLine2)});
-    return RenameOutcome::Failed;
+    return FolderRenameOutcome::Failed;
   }
   FollowRename(panel, folder, newPath);
   RebuildCurrentTree(panel);
   if (hooks.renameThumbnailCache) hooks.renameThumbnailCache(folder, newPath);
   if (hooks.renameFavouritePaths) hooks.renameFavouritePaths(folder, newPath);
   panel.Folders().IgnoreNextChange = true;
-  return RenameOutcome::Renamed;
+  return FolderRenameOutcome::Renamed;
 }
 
 bool DeleteEmptyFolder(FolderPanel& panel, const QString& folder) {

@@ -38,7 +38,7 @@ struct FolderRenameHooks {
   std::function<void(const QString& oldPath, const QString& newPath)> renameFavouritePaths;
 };
 
-enum class RenameOutcome {
+enum class FolderRenameOutcome {
   BadName,    // a forbidden character: the name field gets the focus back
   Unchanged,  // the same name: the window closes, nothing was done
   NameTaken,  // a sibling has the name
@@ -50,8 +50,8 @@ enum class RenameOutcome {
 QString ForbiddenCharactersLine();
 // Renames the folder to the typed name within its parent, then brings the slots, the current
 // folder, the tree and the other parts' paths along.
-RenameOutcome RenameFolder(FolderPanel& panel, const QString& folder, const QString& typedName,
-                           const FolderRenameHooks& hooks = {});
+FolderRenameOutcome RenameFolder(FolderPanel& panel, const QString& folder,
+                                 const QString& typedName, const FolderRenameHooks& hooks = {});
 // Deletes the folder when it is empty and not the slot root. True when it was deleted.
 bool DeleteEmptyFolder(FolderPanel& panel, const QString& folder);
 // Makes "新しいフォルダ" inside the folder; its path when made, for the short folder window.

@@ -25,7 +25,7 @@ TEST(RenameFolder, ForbiddenCharactersAreRefusedWithOneLine) {
   WindowFixture f;
   for (const char* name : {"a\\b", "a/b", "a:", "*", "?x", "\"q\"", "<", ">", "a|b"}) {
     f.dialogs.Clear();
-    EXPECT_EQ(RenameFolder(f.panel, f.trip, name), RenameOutcome::BadName) << name;
+    EXPECT_EQ(RenameFolder(f.panel, f.trip, name), FolderRenameOutcome::BadName) << name;
     EXPECT_EQ(f.dialogs.LastText(), "フォルダ名に「\\/:*?\"<>|」の文字は使用できません。");
   }
   EXPECT_TRUE(f.disk.Exists("root/trip/a.jpg"));
@@ -34,14 +34,14 @@ TEST(RenameFolder, ForbiddenCharactersAreRefusedWithOneLine) {
 
 TEST(RenameFolder, TheSameNameClosesWithoutTouchingAnything) {
   WindowFixture f;
-  EXPECT_EQ(RenameFolder(f.panel, f.trip, "trip"), RenameOutcome::Unchanged);
+  EXPECT_EQ(RenameFolder(f.panel, f.trip, "trip"), FolderRenameOutcome::Unchanged);
   EXPECT_TRUE(f.dialogs.Records().empty());
   EXPECT_FALSE(f.folders.IgnoreNextChange);
 }
 
 TEST(RenameFolder, ASiblingsNameInAnyCaseIsTakenAndNothingIsReplaced) {
   WindowFixture f;
-  EXPECT_EQ(RenameFolder(f.panel, f.trip, "OTHER"), RenameOutcome::NameTaken);
+  EXPECT_EQ(RenameFolder(f.panel, f.trip, "OTHER"), FolderRenameOutcome::NameTaken);
   EXPECT_EQ(f.dialogs.LastText(),
             "フォルダ名「OTHER」は\nすでに存在していますので、フォルダ名を変更できません。");
   EXPECT_TRUE(f.disk.Exists("root/trip/a.jpg"));
@@ -56,7 +56,7 @@ TEST(RenameFolder, RenamedInPlaceWithItsContentsAndEverythingFollows) {
   FolderRenameHooks hooks{
       .renameThumbnailCache = [&](const QString& a, const QString& b) { moved << a << b; },
       .renameFavouritePaths = [&](const QString& a, const QString& b) { moved << a << b; }};
-  EXPECT_EQ(RenameFolder(f.panel, f.trip, "旅行", hooks), RenameOutcome::Renamed);
+  EXPECT_EQ(RenameFolder(f.panel, f.trip, "旅行", hooks), FolderRenameOutcome::Renamed);
   const QString renamed = f.rootPath + "/旅行";
   EXPECT_TRUE(f.disk.Exists("root/旅行/a.jpg"));
   EXPECT_FALSE(f.disk.Exists("root/trip"));
@@ -69,13 +69,13 @@ TEST(RenameFolder, RenamedInPlaceWithItsContentsAndEverythingFollows) {
   EXPECT_EQ(f.saves, 0);  // no root moved
 
   // A change of letter case only is a rename, not a clash with itself.
-  EXPECT_EQ(RenameFolder(f.panel, f.rootPath + "/other", "Other"), RenameOutcome::Renamed);
+  EXPECT_EQ(RenameFolder(f.panel, f.rootPath + "/other", "Other"), FolderRenameOutcome::Renamed);
   EXPECT_TRUE(f.disk.Exists("root/Other"));
 }
 
 TEST(RenameFolder, RenamingTheRootMovesTheSlotAndSavesTheSettings) {
   WindowFixture f;
-  EXPECT_EQ(RenameFolder(f.panel, f.rootPath, "photos"), RenameOutcome::Renamed);
+  EXPECT_EQ(RenameFolder(f.panel, f.rootPath, "photos"), FolderRenameOutcome::Renamed);
   EXPECT_EQ(f.settings.PhotoFolder1, f.disk.Path("photos"));
   EXPECT_EQ(f.folders.CurrentFolder, f.disk.Path("photos/trip"));
   EXPECT_EQ(f.saves, 1);
@@ -84,7 +84,7 @@ TEST(RenameFolder, RenamingTheRootMovesTheSlotAndSavesTheSettings) {
 
 TEST(RenameFolder, AFailedRenameIsReportedAndChangesNothing) {
   WindowFixture f;
-  EXPECT_EQ(RenameFolder(f.panel, f.rootPath + "/vanished", "new"), RenameOutcome::Failed);
+  EXPECT_EQ(RenameFolder(f.panel, f.rootPath + "/vanished", "new"), FolderRenameOutcome::Failed);
   EXPECT_EQ(f.dialogs.LastText(), "ハード的なエラーが原因で\nフォルダ名を変更できませんでした。");
   EXPECT_EQ(f.folders.CurrentFolder, f.trip);
   EXPECT_FALSE(f.folders.IgnoreNextChange);
