@@ -85,6 +85,9 @@ void FolderPanelView::ConnectControls() {
     if (showing_ || !node) return;
     node->expanded = expanded;
     panel_.OnTreeButton(*node);
+    // The tree view takes a click on a node's button without an item press, so no press is
+    // left to swallow: a flag left set would eat the user's next real click.
+    tree_.TreeClickConsumed = false;
   };
   connect(view, &QTreeWidget::itemExpanded, this,
           [toggled](QTreeWidgetItem* item) { toggled(item, true); });

@@ -1,12 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/library/folder_panel_view.h"
 
+#include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
 
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTreeWidget>
+#include <QWheelEvent>
+
+#include <functional>
 
 namespace kasumori::ui {
 namespace {
@@ -65,6 +73,134 @@ TEST_F(FolderPanelViewTest, APhotoDroppedOnANodeMovesThere) {
   EXPECT_FALSE(tree.Exists("home/Pictures/a.jpg"));
   ASSERT_EQ(form->PhotoList().PhotoCount, 1);
   EXPECT_EQ(form->PhotoList().Name(1), "b.jpg");
+}
+
+}  // namespace
+}  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+QTreeWidgetItem* ChildNamed(QTreeWidgetItem* parent, const QString& text) {
+  for (int i = 0; i < parent->childCount(); ++i) {
+    if (parent->child(i)->text(0) == text) return parent->child(i);
+  }
+  return nullptr;
+}
+
+TEST_F(FolderPanelViewTest, ExpandingByTheButtonListsWithoutReloadingAndTheNextClickCounts) {
+  tree.File("home/Pictures/2025/a.jpg");
+  tree.File("home/Pictures/2026/c.jpg");
+  tree.File("home/Pictures/2026/d.jpg");
+  tree.Folder("home/Pictures/2026/Deep");
+  auto form = Start();
+  QCoreApplication::processEvents();
+  tree.Folder("home/Pictures/2026/Late");  // made after the tree was loaded
+
+  QTreeWidget* view = form->Panels().folderTree;
+  QTreeWidgetItem* year = ChildNamed(view->topLevelItem(0), "2026");
+  ASSERT_NE(year, nullptr);
+  ASSERT_FALSE(year->isExpanded());
+  const QRect row = view->visualItemRect(year);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                    QPoint(row.left() - view->indentation() / 2, row.center().y()));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures/2026"));
+  EXPECT_EQ(form->PhotoList().PhotoCount, 2);
+  year = ChildNamed(view->topLevelItem(0), "2026");
+  ASSERT_NE(year, nullptr);
+  EXPECT_TRUE(year->isExpanded());
+  EXPECT_EQ(year->childCount(), 1) << "the children were not reloaded";
+
+  // A plain click on a node right after is not swallowed.
+  QTreeWidgetItem* other = ChildNamed(view->topLevelItem(0), "2025");
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(other).center());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures/2025"));
+}
+
+TEST_F(FolderPanelViewTest, TheWheelOverTheTreeWalksTheFolders) {
+  tree.File("home/Pictures/2025/a.jpg");
+  tree.File("home/Pictures/2026/c.jpg");
+  auto form = Start();
+  QCoreApplication::processEvents();
+  QWidget* panel = form->Panels().subFolderPnl;
+  const QPoint over = panel->mapTo(form.get(), panel->rect().center());
+  auto turn = [&](int delta) {
+    QWheelEvent wheel(QPointF(over), QPointF(form->mapToGlobal(over)), {}, QPoint(0, delta),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form.get(), &wheel);
+  };
+  turn(-120);
+  EXPECT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures/2025"));
+  turn(-120);
+  EXPECT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures/2026"));
+  turn(-120);
+  EXPECT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures")) << "back to the root";
+  turn(120);
+  EXPECT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures"));
+}
+
+TEST_F(FolderPanelViewTest, LabelsShortenALongRootInsideTheDocuments) {
+  const QString root = tree.Folder(
+      "home/Documents/a very long folder name for the label/another long folder name/photos");
+  auto form = Start();
+  form->Session().settings().PhotoFolder2 = root;
+  form->FolderView().UpdateFolderLabels();
+  const QString line1 = form->Panels().folderLbl[1]->text();
+  const QString line2 = form->Panels().folderLblB[1]->text();
+  EXPECT_TRUE(line1.startsWith("マイ ドキュメント")) << line1.toStdString();
+  EXPECT_TRUE(line2.startsWith("…")) << line2.toStdString();
+  EXPECT_TRUE(line2.endsWith("/photos")) << line2.toStdString();
+  EXPECT_EQ(form->Panels().folderLbl[1]->toolTip(), root);
+}
+
+// The watcher's merge delay is a second; these tests wait for it.
+class FolderWatchTest : public FolderPanelViewTest {
+ protected:
+  // A photo that decodes: a broken one turns the watcher off until the next scan.
+  void Photo(const QString& relative) {
+    static const QByteArray jpeg = testkit::EncodeJpeg(testkit::MakeTestPicture(64, 48, 2), {});
+    tree.File(relative, jpeg);
+  }
+  static bool WaitFor(const std::function<bool()>& done, int milliseconds) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < milliseconds) QTest::qWait(20);
+    return done();
+  }
+};
+
+TEST_F(FolderWatchTest, SeveralChangesWithinASecondGiveOneRefresh) {
+  Photo("home/Pictures/a.jpg");
+  auto form = Start();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(form->PhotoList().PhotoCount, 1);
+  QSignalSpy changes(&form->FolderView().Watcher(), &library::TDirectoryWatcher::OnChange);
+  for (const char* name : {"b.jpg", "c.jpg", "d.jpg"}) {
+    Photo(QStringLiteral("home/Pictures/") + name);
+    QTest::qWait(150);
+  }
+  EXPECT_TRUE(WaitFor([&] { return changes.count() > 0; }, 3000));
+  QTest::qWait(1300);  // room for a second event, if there were one
+  EXPECT_EQ(changes.count(), 1);
+  EXPECT_EQ(form->PhotoList().PhotoCount, 4);
+}
+
+TEST_F(FolderWatchTest, ADeletedCurrentFolderFallsBackToTheSlotRoot) {
+  Photo("home/Pictures/root.jpg");
+  Photo("home/Pictures/2025/a.jpg");
+  Photo("home/Pictures/2025/b.jpg");
+  auto form = Start();
+  QCoreApplication::processEvents();
+  QTest::keyClick(form.get(), Qt::Key_D);
+  ASSERT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures/2025"));
+  ASSERT_EQ(form->PhotoList().PhotoCount, 2);
+  ASSERT_TRUE(QDir(tree.Path("home/Pictures/2025")).removeRecursively());
+  EXPECT_TRUE(
+      WaitFor([&] { return form->Folders().CurrentFolder == tree.Path("home/Pictures"); }, 4000));
+  EXPECT_EQ(form->PhotoList().PhotoCount, 1);
+  EXPECT_EQ(form->PhotoList().Name(1), "root.jpg");
 }
 
 }  // namespace
