@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 namespace kasumori::testkit {
 
@@ -24,6 +25,20 @@ class FakeSpecialFolders final : public platform::SpecialFolders {
 
  private:
   QString home_;
+};
+
+// Records what would have been opened instead of starting anything.
+class FakeShellOpen final : public platform::ShellOpenService {
+ public:
+  QStringList opened;  // documents, or "program argument"
+  bool OpenDocument(const QString& path) override {
+    opened << path;
+    return true;
+  }
+  bool StartProgram(const QString& program, const QString& argument) override {
+    opened << program + ' ' + argument;
+    return true;
+  }
 };
 
 class FakeMarker final : public platform::SingleInstanceMarker {

@@ -24,8 +24,8 @@ class MainFormFixture : public ::testing::Test {
   }
 
   std::unique_ptr<Form> Start(const QString& startupPath = QString()) {
-    auto form = std::make_unique<Form>(
-        Services{dialogs, special, marker, clock, program, startupPath, nullptr, &trash});
+    auto form = std::make_unique<Form>(Services{dialogs, special, marker, clock, program,
+                                                startupPath, nullptr, &trash, &shellOpen});
     form->show();
     form->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -40,6 +40,7 @@ class MainFormFixture : public ::testing::Test {
   FixedClock clock;
   platform::ScriptedDialogService dialogs;
   FolderTrash trash{tree.Path("trash")};
+  FakeShellOpen shellOpen;
 };
 
 }  // namespace kasumori::testkit

@@ -4,7 +4,8 @@
 namespace kasumori::platform {
 
 namespace {
-std::uint8_t WriteLines(DialogService& dialogs, std::initializer_list<QString> lines) {
+template <typename Lines>
+std::uint8_t WriteLines(DialogService& dialogs, const Lines& lines) {
   int i = 1;
   for (const QString& text : lines) {
     if (i > DialogService::kMaxLines) break;
@@ -17,6 +18,8 @@ std::uint8_t WriteLines(DialogService& dialogs, std::initializer_list<QString> l
 void DialogService::Notice(std::initializer_list<QString> lines) {
   ShowNotice(WriteLines(*this, lines));
 }
+
+void DialogService::Notice(const QStringList& lines) { ShowNotice(WriteLines(*this, lines)); }
 
 bool DialogService::Confirm(std::initializer_list<QString> lines) {
   return AskConfirmation(WriteLines(*this, lines)) == 1;

@@ -33,6 +33,7 @@ class DialogService {
 
   // Writes the given texts to lines 1.. and shows them as a notice.
   void Notice(std::initializer_list<QString> lines);
+  void Notice(const QStringList& lines);
   // Writes the given texts to lines 1.. and asks them; true for yes.
   bool Confirm(std::initializer_list<QString> lines);
 

@@ -148,9 +148,7 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
   const bool plainUp = event.key() == Qt::Key_Up && !shift && !ctrl;
   const QStringList explanation = shell::NoPhotoExplanation(event.key());
   if (!explanation.isEmpty() && !ctrl && !display_->Driver().Shown().Shown()) {
-    platform::DialogService& dialogs = session_.dialogs();
-    for (int i = 0; i < explanation.size(); ++i) dialogs.Line(i + 1) = explanation[i];
-    dialogs.ShowNotice(std::uint8_t(explanation.size()));
+    session_.dialogs().Notice(explanation);
     return true;
   }
   switch (event.key()) {

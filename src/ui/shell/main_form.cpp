@@ -171,6 +171,7 @@ void TMainForm::CreateFolderPanel() {
 void TMainForm::ConnectCommands() {
   ConnectQualityCommands();
   ConnectDisplayCommands();
+  ConnectShellCommands();
   connect(menu_->size480Menu, &QAction::triggered, this, [this] { ChooseWindowSize(1); });
   connect(menu_->size640Menu, &QAction::triggered, this, [this] { ChooseWindowSize(2); });
   connect(menu_->size800Menu, &QAction::triggered, this, [this] { ChooseWindowSize(3); });
@@ -201,6 +202,13 @@ void TMainForm::CreateClientArea() {
   panels_ = std::make_unique<MainPanels>(client_);
   view_ = new ViewImage(client_);
   view_->installEventFilter(this);
+  // The strip's name tag goes as soon as the pointer moves anywhere else.
+  for (QWidget* area :
+       {client_, static_cast<QWidget*>(view_), panels_->folderPnl, panels_->henshuPnl,
+        panels_->gashitsuPnl, panels_->histgramPnl, panels_->exifPnl}) {
+    area->setMouseTracking(true);
+    area->installEventFilter(this);
+  }
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -271,6 +279,8 @@ void TMainForm::OnFirstActivation() {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == client_ && event->type() == QEvent::Paint) OnClientPainted();
   if (!panels_ || !display_) return QMainWindow::eventFilter(watched, event);
+  if (event->type() == QEvent::MouseMove)
+    HideNameTagOutsideStrip(*static_cast<QMouseEvent*>(event));
   if (event->type() == QEvent::MouseButtonPress && watched != client_ &&
       watched != panels_->dummyBtn && HandleLabelClick(watched)) {
     return true;
@@ -287,6 +297,12 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   return QMainWindow::eventFilter(watched, event);
+}
+
+// Moves over the strip's cells come here too once the cells pass them on; those keep the tag.
+void TMainForm::HideNameTagOutsideStrip(const QMouseEvent& event) {
+  const QPoint at = panels_->thumbPnl->mapFromGlobal(event.globalPosition().toPoint());
+  if (!panels_->thumbPnl->rect().contains(at)) strip_->HideNameTag();
 }
 
 // The shown photo can be dragged from the view onto the folder tree (not zoomed or in panorama).

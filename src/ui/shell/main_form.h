@@ -20,6 +20,8 @@
 
 #include <memory>
 
+class QMouseEvent;
+
 namespace kasumori::ui {
 
 class MainDisplay;
@@ -37,9 +39,10 @@ struct MainFormServices {
   const platform::Clock& clock;
   QString executableFolder;
   QString startupPath;  // the first command-line argument, if any
-  // The desktop's pickers and trash; the window uses the Linux ones when these are not given.
+  // The desktop's pickers, trash and shell; the window uses the Linux ones when not given.
   platform::PickerService* picker = nullptr;
   platform::TrashService* trash = nullptr;
+  platform::ShellOpenService* shellOpen = nullptr;
 };
 
 // The main window. It owns the program's state and routes the window's events to it.
@@ -86,6 +89,7 @@ class TMainForm final : public QMainWindow {
   void OnFirstActivation();
   void OnClientPainted();
   bool HandleViewDrag(QEvent* event);
+  void HideNameTagOutsideStrip(const QMouseEvent& event);
   void ConnectCommands();
   void CreatePhotoList();
   void CreateFolderPanel();
@@ -104,6 +108,9 @@ class TMainForm final : public QMainWindow {
   bool HandleLabelClick(QObject* watched);
   void ResetQualityLabels(shell::LayoutKind layout);
   void SaveSettings();
+  void ConnectShellCommands();
+  void OpenFolderInFileManager();
+  void ShowAboutNotice();
 
   MainFormServices services_;
   shell::ShellSession session_;
@@ -123,6 +130,7 @@ class TMainForm final : public QMainWindow {
   std::unique_ptr<ThumbStrip> strip_;
   std::unique_ptr<platform::PickerService> ownPicker_;
   std::unique_ptr<platform::TrashService> ownTrash_;
+  std::unique_ptr<platform::ShellOpenService> ownShellOpen_;
   std::unique_ptr<library::FileSystem> files_;
   std::unique_ptr<FolderPanelView> folderView_;
   std::unique_ptr<TWideThumbForm> wide_;

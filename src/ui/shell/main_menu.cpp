@@ -71,7 +71,8 @@ void MainMenu::BuildLaterMenus(QMenuBar* bar) {
   Pending(settings, "SusieMenu", QStringLiteral("Susieプラグイン"));
   QMenu* news = bar->addMenu(QStringLiteral("お知らせ"));
   news->setObjectName("OshiraseMenu");
-  Pending(news, "VerMnu", QStringLiteral("バージョン情報"));
+  verMnu = news->addAction(QStringLiteral("バージョン情報"));
+  verMnu->setObjectName("VerMnu");
 
   viewImgPop = new QMenu(bar);
   viewImgPop->setObjectName("ViewImgPop");

@@ -60,6 +60,8 @@ struct MainMenu {
   QMenu* commandMenu;
   QAction* allThumbnailMenu;
 
+  QAction* verMnu;
+
   // The photo view's pop-up menu.
   QMenu* viewImgPop;
   QAction* thumbnailMenu;

@@ -8,6 +8,8 @@
 #include "ui/shell/view_image.h"
 
 #include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QLabel>
 #include <QScreen>
 #include <QTest>
@@ -150,6 +152,38 @@ TEST_F(OrderMenuTest, DirectionAndKeyReorderTheListAndAreSaved) {
   form->findChild<QAction*>("TimeMenu")->trigger();
   EXPECT_EQ(form->Session().settings().SortOrder, 2);
   EXPECT_EQ((*shell::ReadTextLines(program + "/Kasumori2-ini.dat"))[5], "2");
+}
+
+}  // namespace
+}  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+class FolderButtonsTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {};
+
+TEST_F(FolderButtonsTest, TheFileManagerOpensTheCurrentFolderAndTheDesktopWithoutOne) {
+  tree.Folder("home/Desktop");
+  auto form = Start();
+  QTest::mouseClick(form->Panels().explorerBtn, Qt::LeftButton);
+  EXPECT_EQ(shellOpen.opened, QStringList{tree.Path("home/Pictures")});
+  EXPECT_TRUE(form->Panels().dummyBtn->hasFocus()) << "the button keeps no focus";
+
+  form->Session().settings().PhotoFolder2.clear();
+  form->Panels().folderRadio[1]->click();
+  ASSERT_TRUE(form->Folders().CurrentFolder.isEmpty());
+  QTest::mouseClick(form->Panels().explorerBtn, Qt::LeftButton);
+  EXPECT_EQ(shellOpen.opened.value(1), tree.Path("home/Desktop"));
+  // The favourites window is not there yet.
+  EXPECT_FALSE(form->Panels().okiniBtn->isEnabled());
+}
+
+TEST_F(FolderButtonsTest, TheVersionEntryShowsTheAboutNotice) {
+  auto form = Start();
+  dialogs.Clear();
+  form->findChild<QAction*>("VerMnu")->trigger();
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_TRUE(dialogs.Text(0).startsWith("「Kasumori２」\nバージョン "));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "support/main_form_fixture.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_form.h"
+#include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
 #include "ui/thumbs/wide_thumb_form.h"
 
@@ -77,14 +78,23 @@ TEST_F(StripTest, HoverShowsTheNameTag) {
   Photos(5);
   auto form = Start();
   QTest::mouseMove(form->Strip().Cell(5), QPoint(40, 30));
-  QMouseEvent move(QEvent::MouseMove, QPointF(40, 30), QPointF(40, 30), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
+  const QPointF onCell(40, 30);
+  QMouseEvent move(QEvent::MouseMove, onCell, form->Strip().Cell(5)->mapToGlobal(onCell),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(form->Strip().Cell(5), &move);
   EXPECT_EQ(form->Strip().NameTagCell(), 5);
   EXPECT_EQ(form->Strip().NameTagLabel()->text(), "P02");
   EXPECT_EQ(form->Strip().NameTagLabel()->width(), 76) << "a short name gives the narrow tag";
-  form->Strip().HideNameTag();
+  EXPECT_TRUE(form->Strip().NameTagLabel()->isVisible())
+      << "the move that reached the window through the cell keeps the tag";
+  // Moving on over another panel takes the tag away.
+  QWidget* folders = form->Panels().folderPnl;
+  const QPoint inside(20, 20);
+  QMouseEvent away(QEvent::MouseMove, QPointF(inside), QPointF(folders->mapToGlobal(inside)),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(folders, &away);
   EXPECT_FALSE(form->Strip().NameTagLabel()->isVisible());
+  EXPECT_EQ(form->Strip().NameTagCell(), 0);
 }
 
 }  // namespace
@@ -105,8 +115,9 @@ TEST_F(WideWindowTest, OpensBelowTheStripAndAnswersItsKeys) {
   const std::uint8_t* p = wide.Cell(9)->Buffer().ConstScanLine(30);
   EXPECT_NE(QColor(p[2], p[1], p[0]), QColor(128, 128, 128)) << "cell 9 shows photo 6";
 
-  QMouseEvent move(QEvent::MouseMove, QPointF(40, 30), QPointF(40, 30), Qt::NoButton, Qt::NoButton,
-                   Qt::NoModifier);
+  const QPointF onCell(40, 30);
+  QMouseEvent move(QEvent::MouseMove, onCell, form->Strip().Cell(5)->mapToGlobal(onCell),
+                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(wide.Cell(12), &move);
   EXPECT_EQ(wide.NameTagCell(), 12);
   EXPECT_EQ(wide.NameTagLabel()->text(), "P09");
