@@ -9,10 +9,9 @@ std::optional<QString> FileManagerFolder(const QString& currentFolder, const QSt
   const QString folder = currentFolder.isEmpty() ? desktop : currentFolder;
   if (folder.isEmpty()) return std::nullopt;
   if (QFileInfo(folder).isDir()) return folder;
-  // Inside an archive the path runs on past the archive file: find that file.
-  for (qsizetype slash = folder.lastIndexOf(u'/'); slash > 0;
-       slash = folder.lastIndexOf(u'/', slash - 1)) {
-    const QFileInfo prefix(folder.left(slash));
+  // Inside an archive the path is the archive file, or runs on past it: find that file.
+  for (qsizetype end = folder.size(); end > 0; end = folder.lastIndexOf(u'/', end - 1)) {
+    const QFileInfo prefix(folder.left(end));
     if (prefix.isFile()) return prefix.path();
     if (prefix.isDir()) return std::nullopt;
   }
