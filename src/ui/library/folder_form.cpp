@@ -30,10 +30,7 @@ TFolderForm::TFolderForm(QWidget* owner, FolderFormParts parts)
   setObjectName(p_.shortForm ? "TFolderFormShort" : "TFolderForm");
   setWindowTitle(QStringLiteral("Kasumori２"));
   setFixedSize(kWidth, p_.shortForm ? kShortHeight : kHeight);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, kPanelGreen);
-  setPalette(palette);
-  setAutoFillBackground(true);
+  PaintFormGreen(this);
 
   WhiteText(this, QStringLiteral("選択中フォルダ"), 8, 6);
   QLabel* path = WhiteText(this, p_.pathLine, 16, 22, "FolderLbl");
@@ -42,11 +39,7 @@ TFolderForm::TFolderForm(QWidget* owner, FolderFormParts parts)
   nameEdit_->setObjectName("NameEdit");
   nameEdit_->setGeometry(8, 40, 150, 20);
   auto button = [this](const char* name, const QString& text, const QRect& bounds) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(QLatin1String(name));
-    b->setFont(ProportionalGothic(12));
-    b->setGeometry(bounds);
-    return b;
+    return FormButton(this, name, text, bounds);
   };
   QPushButton* rename = button("HenkouBtn", QStringLiteral("名前を変更"), {162, 40, 68, 20});
   rename->setDefault(true);

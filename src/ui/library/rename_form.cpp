@@ -12,8 +12,6 @@
 
 namespace kasumori::ui {
 
-namespace {}  // namespace
-
 TRenameForm::TRenameForm(QWidget* owner, platform::DialogService& dialogs, const QString& oldName)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
@@ -21,10 +19,7 @@ TRenameForm::TRenameForm(QWidget* owner, platform::DialogService& dialogs, const
   setObjectName("TRenameForm");
   setWindowTitle(QStringLiteral("表示中写真のファイル名を変更"));
   setFixedSize(284, 113);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, kPanelGreen);
-  setPalette(palette);
-  setAutoFillBackground(true);
+  PaintFormGreen(this);
   WhiteText(this, QStringLiteral("元のファイル名"), 8, 6);
   WhiteText(this, oldName, 16, 22)->setObjectName("OldNameLbl");
   WhiteText(this, QStringLiteral("新しいファイル名"), 8, 40);
@@ -33,11 +28,7 @@ TRenameForm::TRenameForm(QWidget* owner, platform::DialogService& dialogs, const
   edit_->setObjectName("NewNameEdit");
   edit_->setGeometry(8, 56, 210, 20);
   auto button = [this](const char* name, const QString& text, const QRect& bounds) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(QLatin1String(name));
-    b->setFont(ProportionalGothic(12));
-    b->setGeometry(bounds);
-    return b;
+    return FormButton(this, name, text, bounds);
   };
   QPushButton* clear = button("ClearBtn", QStringLiteral("クリア"), {224, 56, 52, 20});
   QPushButton* cancel = button("CancelBtn", QStringLiteral("キャンセル"), {120, 86, 76, 20});

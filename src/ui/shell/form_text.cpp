@@ -2,8 +2,10 @@
 #include "ui/shell/form_text.h"
 
 #include "ui/shell/fonts.h"
+#include "ui/shell/main_panels.h"
 
 #include <QLabel>
+#include <QPushButton>
 
 namespace kasumori::ui {
 
@@ -17,6 +19,22 @@ QLabel* WhiteText(QWidget* parent, const QString& text, int left, int top, const
   label->move(left, top);
   label->adjustSize();
   return label;
+}
+
+QPushButton* FormButton(QWidget* parent, const char* objectName, const QString& text,
+                        const QRect& bounds) {
+  auto* button = new QPushButton(text, parent);
+  button->setObjectName(QLatin1String(objectName));
+  button->setFont(ProportionalGothic(12));
+  button->setGeometry(bounds);
+  return button;
+}
+
+void PaintFormGreen(QWidget* form) {
+  QPalette palette = form->palette();
+  palette.setColor(QPalette::Window, kPanelGreen);
+  form->setPalette(palette);
+  form->setAutoFillBackground(true);
 }
 
 }  // namespace kasumori::ui

@@ -2,6 +2,8 @@
 #pragma once
 
 class QLabel;
+class QPushButton;
+class QRect;
 class QString;
 class QWidget;
 
@@ -10,5 +12,12 @@ namespace kasumori::ui {
 // A white caption of the program's green forms, sized to its text.
 QLabel* WhiteText(QWidget* parent, const QString& text, int left, int top,
                   const char* objectName = "");
+
+// A button of those forms, in their 12-pixel gothic.
+QPushButton* FormButton(QWidget* parent, const char* objectName, const QString& text,
+                        const QRect& bounds);
+
+// Gives a form the program's green background.
+void PaintFormGreen(QWidget* form);
 
 }  // namespace kasumori::ui

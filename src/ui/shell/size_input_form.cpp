@@ -20,14 +20,6 @@ constexpr shell::LayoutChoice kChoiceOrder[5] = {
     shell::LayoutChoice::Automatic, shell::LayoutChoice::For480, shell::LayoutChoice::For640,
     shell::LayoutChoice::For800, shell::LayoutChoice::For1024};
 
-QPushButton* Button(QWidget* parent, const char* name, const QString& text, const QRect& r) {
-  auto* button = new QPushButton(text, parent);
-  button->setObjectName(QLatin1String(name));
-  button->setFont(ProportionalGothic(12));
-  button->setGeometry(r);
-  return button;
-}
-
 }  // namespace
 
 TSizeInputForm::TSizeInputForm(QWidget* owner, platform::DialogService& dialogs,
@@ -40,10 +32,7 @@ TSizeInputForm::TSizeInputForm(QWidget* owner, platform::DialogService& dialogs,
   setObjectName("TSizeInputForm");
   setWindowTitle(QStringLiteral("任意のサイズ"));
   setFixedSize(174, 242);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, kPanelGreen);
-  setPalette(palette);
-  setAutoFillBackground(true);
+  PaintFormGreen(this);
 
   const bool zoom = reference && reference->zoomMode;
   WhiteText(
@@ -67,9 +56,10 @@ TSizeInputForm::TSizeInputForm(QWidget* owner, platform::DialogService& dialogs,
   BuildSizeFields(customWidth, customHeight);
   BuildLayoutChoice(windowSizeMode);
 
-  QPushButton* cancel = Button(this, "CancelBtn", QStringLiteral("キャンセル"), {8, 220, 76, 20});
+  QPushButton* cancel =
+      FormButton(this, "CancelBtn", QStringLiteral("キャンセル"), {8, 220, 76, 20});
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  ketteiBtn_ = Button(this, "KetteiBtn", QStringLiteral("決定"), {90, 220, 76, 20});
+  ketteiBtn_ = FormButton(this, "KetteiBtn", QStringLiteral("決定"), {90, 220, 76, 20});
   ketteiBtn_->setDefault(true);
   connect(ketteiBtn_, &QPushButton::clicked, this, &TSizeInputForm::Decide);
   widthEdit_->setFocus();
@@ -90,8 +80,8 @@ void TSizeInputForm::BuildSizeFields(int customWidth, int customHeight) {
     field->setAttribute(Qt::WA_InputMethodEnabled, false);
     connect(field, &QLineEdit::textChanged, this, [this, field] { FieldChanged(field); });
   }
-  QPushButton* wClear = Button(this, "WClearBtn", QStringLiteral("クリア"), {96, 70, 50, 20});
-  QPushButton* hClear = Button(this, "HClearBtn", QStringLiteral("クリア"), {96, 110, 50, 20});
+  QPushButton* wClear = FormButton(this, "WClearBtn", QStringLiteral("クリア"), {96, 70, 50, 20});
+  QPushButton* hClear = FormButton(this, "HClearBtn", QStringLiteral("クリア"), {96, 110, 50, 20});
   connect(wClear, &QPushButton::clicked, this, [this] { Clear(widthEdit_); });
   connect(hClear, &QPushButton::clicked, this, [this] { Clear(heightEdit_); });
 }
