@@ -77,6 +77,25 @@ bool EnumeratePhotoFiles(const QString& folder, const PhotoExtensions& extension
   return true;
 }
 
+QStringList ListSubFolders(const QString& folder) {
+  QStringList names;
+  const DirectoryHandle dir(folder);
+  if (dir.get() == nullptr) return names;
+  const int dirFd = ::dirfd(dir.get());
+  while (const dirent* entry = ::readdir(dir.get())) {
+    // Hidden folders (and "." and "..") stay out, as in the desktop's file manager.
+    if (entry->d_name[0] == '.') continue;
+    if (entry->d_type != DT_DIR) {
+      if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) continue;
+      struct stat info {};
+      if (::fstatat(dirFd, entry->d_name, &info, 0) != 0 || !S_ISDIR(info.st_mode)) continue;
+    }
+    const QString name = DecodedName(entry->d_name);
+    if (!name.isEmpty()) names << name;
+  }
+  return names;
+}
+
 void DropPhotosWithRecords(std::vector<ListedPhoto>& photos) {
   QSet<QString> records;
   for (const ListedPhoto& photo : photos) {

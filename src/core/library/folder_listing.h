@@ -28,6 +28,11 @@ bool ListFolderPhotos(const QString& folder, const PhotoExtensions& extensions,
 bool EnumeratePhotoFiles(const QString& folder, const PhotoExtensions& extensions,
                          std::vector<ListedPhoto>& photos);
 
+// The names of the sub-folders of a folder (links to folders too, hidden ones not), in
+// enumeration order; names that could not be opened again by name are left out. Empty when
+// the folder cannot be read.
+QStringList ListSubFolders(const QString& folder);
+
 // Removes, keeping the order, every photo whose edit record is among the photos: the record
 // B_x.ksm or B_x-NNN.ksm of photo B.x, compared without regard to case.
 void DropPhotosWithRecords(std::vector<ListedPhoto>& photos);

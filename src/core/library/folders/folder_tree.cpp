@@ -91,9 +91,7 @@ void FolderTree::Sort(FolderNode& node) {
 }
 
 void FolderTree::AddSubFolders(FolderNode& node, const QString& folder) {
-  // Hidden folders stay out of the tree, as they stay out of the desktop's file manager.
-  const QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-  for (const QString& name : names) node.AddChild(name);
+  for (const QString& name : ListSubFolders(folder)) node.AddChild(name);
   // Every level is put in order as it is loaded, so a level opened later is in order too.
   Sort(node);
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QLocale>
 
 namespace kasumori::library {
@@ -131,6 +132,27 @@ TEST(FolderTree, AnArchiveThatDoesNotOpenIsReportedInOneLine) {
   EXPECT_EQ(f.messages, QStringList{"ファイル「broken.zip」は、ZIP圧縮ファイルではないようです。"
                                     "もしくは、ファイルが壊れている可能性があります。"});
   EXPECT_TRUE(f.Child(f.tree.Root(), "broken.zip")->children.empty());
+}
+
+}  // namespace
+}  // namespace kasumori::library
+
+namespace kasumori::library {
+namespace {
+
+TEST(FolderTree, OnlyVisibleFoldersAndLinksToFoldersBecomeNodes) {
+  TreeFixture f;
+  f.disk.Folder("root/Visible");
+  f.disk.Folder("root/.thumbnails");
+  f.disk.File("root/photo.jpg");
+  f.disk.Folder("elsewhere/Linked");
+  ASSERT_TRUE(QFile::link(f.disk.Path("elsewhere/Linked"), f.disk.Path("root/Shortcut")));
+  ASSERT_TRUE(QFile::link(f.disk.Path("root/photo.jpg"), f.disk.Path("root/to-a-file")));
+  ASSERT_TRUE(QFile::link(f.disk.Path("gone"), f.disk.Path("root/dangling")));
+  f.tree.BuildTree(f.root, f.root);
+  QStringList texts;
+  for (const auto& child : f.tree.Root()->children) texts << child->text;
+  EXPECT_EQ(texts, (QStringList{"Shortcut", "Visible"}));
 }
 
 }  // namespace
