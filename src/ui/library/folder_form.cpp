@@ -7,8 +7,6 @@
 #include "ui/shell/main_panels.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QInputMethod>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -60,9 +58,7 @@ TFolderForm::TFolderForm(QWidget* owner, FolderFormParts parts)
 }
 
 void TFolderForm::done(int result) {
-  // Japanese input stays on in the edit field; it must not follow the user back to the keys.
-  QGuiApplication::inputMethod()->reset();
-  QGuiApplication::inputMethod()->hide();
+  SwitchInputMethodOff();
   QDialog::done(result);
 }
 

@@ -4,6 +4,7 @@
 #include "library/folders/path_label.h"
 #include "thumbs/thumbnail_files.h"
 #include "ui/library/folder_form.h"
+#include "ui/library/tree_icons.h"
 #include "ui/shell/kasumori_style.h"
 #include "ui/shell/main_panels.h"
 
@@ -52,6 +53,7 @@ library::FolderPanelHooks FolderPanelView::MakeHooks() {
   hooks.scanFolder = [this] { p_.controller.ScanFolder(); };
   hooks.clearStrip = p_.clearStrip;
   hooks.refreshStrip = p_.refreshStrip;
+  hooks.detachShownPhoto = p_.detachShownPhoto;
   // The model may drop nodes the view still shows: redraw once the current event is done.
   hooks.treeChanged = [this] { QTimer::singleShot(0, this, [this] { ShowTree(); }); };
   return hooks;
@@ -106,31 +108,46 @@ void FolderPanelView::ConnectControls() {
 
 // The tree takes photos dragged from the photo view or the strip: a drop on a node moves the
 // photo into that node's folder.
+// Files dragged from other programs are refused: the tree moves only the program's own photos.
+std::optional<library::DragSource> FolderPanelView::DragOrigin(const QDropEvent& drop) const {
+  const auto* source = qobject_cast<const QWidget*>(drop.source());
+  if (!source) return std::nullopt;
+  if (source == p_.photoView) return library::DragSource::PhotoView;
+  if (p_.strip && p_.strip->isAncestorOf(source)) return library::DragSource::Strip;
+  return std::nullopt;
+}
+
 bool FolderPanelView::HandleDrop(QEvent* event) {
   QTreeWidget* view = p_.panels.folderTree;
   auto* drop = static_cast<QDropEvent*>(event);
   const bool photo = drop->mimeData()->hasUrls() && !drop->mimeData()->urls().isEmpty() &&
                      drop->mimeData()->urls().first().isLocalFile();
-  library::FolderNode* node = nodes_.value(view->itemAt(drop->position().toPoint()));
-  if (!photo || !node) {
+  const auto origin = DragOrigin(*drop);
+  QTreeWidgetItem* item = view->itemAt(drop->position().toPoint());
+  if (!photo || !origin || !nodes_.value(item)) {
     drop->ignore();
     return true;
   }
   drop->setDropAction(Qt::MoveAction);
   drop->accept();
   if (event->type() == QEvent::Drop) {
-    DropPhoto(drop->mimeData()->urls().first().toLocalFile(),
-              view->itemAt(drop->position().toPoint()));
+    DropPhoto(drop->mimeData()->urls().first().toLocalFile(), item, *origin);
   }
   return true;
 }
 
-void FolderPanelView::DropPhoto(const QString& photoPath, QTreeWidgetItem* item) {
+void FolderPanelView::DropPhoto(const QString& photoPath, QTreeWidgetItem* item,
+                                library::DragSource from) {
   library::FolderNode* node = nodes_.value(item);
-  if (node && p_.dropPhoto) p_.dropPhoto(photoPath, tree_.FolderOf(*node));
+  if (node && p_.dropPhoto) p_.dropPhoto(photoPath, tree_.FolderOf(*node), from);
 }
 
 bool FolderPanelView::eventFilter(QObject* watched, QEvent* event) {
+  // The wheel walks the folders, as anywhere over the tree's panel; the tree never scrolls by it.
+  if (watched == p_.panels.folderTree->viewport() && event->type() == QEvent::Wheel) {
+    QCoreApplication::sendEvent(p_.panels.folderTree->window(), event);
+    return true;
+  }
   if (watched == p_.panels.folderTree->viewport() && event->type() == QEvent::MouseButtonPress) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     pressedAt_ = mouse->globalPosition().toPoint();
@@ -145,6 +162,7 @@ bool FolderPanelView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::MouseButtonPress) return QObject::eventFilter(watched, event);
   for (int i = 0; i < 3; ++i) {
     if (watched == p_.panels.folderLbl[i] || watched == p_.panels.folderLblB[i]) {
+      p_.panels.dummyBtn->setFocus();
       panel_.SelectSlot(i + 1);
       return true;
     }
@@ -199,6 +217,7 @@ void FolderPanelView::UpdateFolderLabels() {
   for (int i = 0; i < 3; ++i) {
     panels.folderLbl[i]->setText(labels[std::size_t(i)].line1);
     panels.folderLblB[i]->setText(labels[std::size_t(i)].line2);
+    panels.LowerFolderLabel(i, labels[std::size_t(i)].lowered);
     SetHint(panels.folderLbl[i], labels[std::size_t(i)].toolTip);
     SetHint(panels.folderLblB[i], labels[std::size_t(i)].toolTip);
   }
@@ -206,6 +225,7 @@ void FolderPanelView::UpdateFolderLabels() {
 
 void FolderPanelView::AddItems(QTreeWidgetItem* item, library::FolderNode& node) {
   nodes_.insert(item, &node);
+  item->setIcon(0, TreeNodeIcon(node.kind));
   for (const auto& child : node.children) {
     auto* childItem = new QTreeWidgetItem(item, {child->text});
     AddItems(childItem, *child);

@@ -8,6 +8,7 @@
 #include "library/folders/folder_tree.h"
 #include "library/folders/folder_window_rules.h"
 #include "library/folders/path_label.h"
+#include "library/fileops/photo_commands.h"
 #include "library/photo_list_controller.h"
 #include "shell/data_folders.h"
 
@@ -16,7 +17,9 @@
 #include <QPoint>
 
 #include <functional>
+#include <optional>
 
+class QDropEvent;
 class QTreeWidgetItem;
 
 namespace kasumori::ui {
@@ -37,7 +40,13 @@ struct FolderPanelViewParts {
   std::function<void()> refreshStrip;
   std::function<void()> clearStrip;
   // A photo file dropped on a tree node: move it into the node's folder.
-  std::function<void(const QString& photoPath, const QString& folder)> dropPhoto;
+  std::function<void(const QString& photoPath, const QString& folder, library::DragSource from)>
+      dropPhoto;
+  // Drags are taken from these two only: the photo view, and the strip's cells inside it.
+  const QWidget* photoView;
+  const QWidget* strip;
+  // The shown photo no longer counts as one of the slot's (its root changed).
+  std::function<void(int slot)> detachShownPhoto;
   // A renamed folder: the favourites' photo paths inside it follow (empty until favourites).
   std::function<void(const QString& oldPath, const QString& newPath)> renameFavouritePaths;
 };
@@ -57,7 +66,7 @@ class FolderPanelView final : public QObject {
   // Shows the tree model in the tree view (after the model changed).
   void ShowTree();
   // A photo file dropped on the node of the item: it moves into that folder.
-  void DropPhoto(const QString& photoPath, QTreeWidgetItem* item);
+  void DropPhoto(const QString& photoPath, QTreeWidgetItem* item, library::DragSource from);
   // The folder window for a folder of the tree, just below the pointer.
   void OpenFolderWindow(const QString& folder, QPoint pointer, bool shortForm);
 
@@ -68,6 +77,7 @@ class FolderPanelView final : public QObject {
   library::FolderPanelHooks MakeHooks();
   void ConnectControls();
   bool HandleDrop(QEvent* event);
+  std::optional<library::DragSource> DragOrigin(const QDropEvent& drop) const;
   void AddItems(QTreeWidgetItem* item, library::FolderNode& node);
   library::FriendlyFolders Friendly() const;
   library::FolderRenameHooks RenameHooks();

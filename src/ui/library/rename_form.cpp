@@ -51,4 +51,9 @@ TRenameForm::TRenameForm(QWidget* owner, platform::DialogService& dialogs, const
 
 QString TRenameForm::TypedName() const { return edit_->text(); }
 
+void TRenameForm::done(int result) {
+  SwitchInputMethodOff();
+  QDialog::done(result);
+}
+
 }  // namespace kasumori::ui

@@ -17,6 +17,7 @@ class TRenameForm final : public QDialog {
  public:
   TRenameForm(QWidget* owner, platform::DialogService& dialogs, const QString& oldName);
   QString TypedName() const;
+  void done(int result) override;
 
  private:
   platform::DialogService& dialogs_;

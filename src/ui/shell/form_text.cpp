@@ -4,6 +4,8 @@
 #include "ui/shell/fonts.h"
 #include "ui/shell/main_panels.h"
 
+#include <QGuiApplication>
+#include <QInputMethod>
 #include <QLabel>
 #include <QPushButton>
 
@@ -35,6 +37,11 @@ void PaintFormGreen(QWidget* form) {
   palette.setColor(QPalette::Window, kPanelGreen);
   form->setPalette(palette);
   form->setAutoFillBackground(true);
+}
+
+void SwitchInputMethodOff() {
+  QGuiApplication::inputMethod()->reset();
+  QGuiApplication::inputMethod()->hide();
 }
 
 }  // namespace kasumori::ui

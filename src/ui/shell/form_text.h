@@ -20,4 +20,8 @@ QPushButton* FormButton(QWidget* parent, const char* objectName, const QString& 
 // Gives a form the program's green background.
 void PaintFormGreen(QWidget* form);
 
+// For a form with a name field, on closing: Japanese input stays on in the field otherwise
+// and follows the user back to the window's keys.
+void SwitchInputMethodOff();
+
 }  // namespace kasumori::ui

@@ -10,6 +10,8 @@
 #include "thumbs/thumbnail_refresh.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_form.h"
+
+#include "display/name_labels.h"
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
@@ -92,13 +94,13 @@ void TMainForm::ConnectDisplayCommands() {
   if (QAction* deleteMenu = menu_->viewImgPop->findChild<QAction*>("DeleteMenu")) {
     deleteMenu->setEnabled(true);
     menu(deleteMenu, [this] {
-      if (display_->Driver().Shown().Shown()) DeleteShownPhoto();
+      if (!ExplainWithoutPhoto(Qt::Key_Delete)) DeleteShownPhoto();
     });
   }
   if (QAction* renameMenu = menu_->viewImgPop->findChild<QAction*>("RenameMenu")) {
     renameMenu->setEnabled(true);
     menu(renameMenu, [this] {
-      if (display_->Driver().Shown().Shown()) RenameShownPhoto();
+      if (!ExplainWithoutPhoto(Qt::Key_F2)) RenameShownPhoto();
     });
   }
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -139,6 +141,15 @@ bool TMainForm::HandleLabelClick(QObject* watched) {
   return true;
 }
 
+// Without a shown photo, a command for it explains itself instead. True when it did.
+bool TMainForm::ExplainWithoutPhoto(int key) {
+  if (display_->Driver().Shown().Shown()) return false;
+  const QStringList explanation = shell::NoPhotoExplanation(key);
+  if (explanation.isEmpty()) return false;
+  session_.dialogs().Notice(explanation);
+  return true;
+}
+
 // The keys of the photo commands that exist so far; true when the key was used.
 bool TMainForm::HandleKey(const QKeyEvent& event) {
   if (!session_.UiReady) return true;
@@ -146,11 +157,7 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
   const bool ctrl = event.modifiers() & Qt::ControlModifier;
   const int direction = session_.settings().ListDirection;
   const bool plainUp = event.key() == Qt::Key_Up && !shift && !ctrl;
-  const QStringList explanation = shell::NoPhotoExplanation(event.key());
-  if (!explanation.isEmpty() && !ctrl && !display_->Driver().Shown().Shown()) {
-    session_.dialogs().Notice(explanation);
-    return true;
-  }
+  if (ExplainWithoutPhoto(event.key())) return true;
   switch (event.key()) {
     case Qt::Key_X:
       display_->NextPhoto(shift);
@@ -296,6 +303,7 @@ void TMainForm::RescanKeepingPosition() {
 void TMainForm::RenameShownPhoto() {
   strip_->HideNameTag();
   const display::ShownPhoto shown = display_->Driver().Shown();
+  if (!shown.Shown()) return;
   const library::FileOpsContext context = FileOps();
   const library::PhotoPlace place = ShownPlace();
   if (!library::CanRenamePhoto(context, place, display_->Driver().Modes().PanoramaMode != 0)) {
@@ -306,6 +314,7 @@ void TMainForm::RenameShownPhoto() {
   const library::RenameOutcome outcome = library::RenamePhoto(context, place, form.TypedName());
   if (outcome.kind != library::RenameOutcome::Kind::Renamed) return;
   display_->Driver().Shown().Name = outcome.newName;
+  display_->ShowNameLabels(display::NameLabelsFor(outcome.newName));
   if (folderState_.CurrentFolder != shown.Folder) return;
   const int oldIndex = photoList_->CurrentIndex;
   listController_->ScanFolder();
@@ -314,46 +323,63 @@ void TMainForm::RenameShownPhoto() {
   display_->ShowPhoto(photoList_->CurrentIndex, session_.settings().ListDirection);
 }
 
-void TMainForm::MoveDroppedPhoto(const QString& photoPath, const QString& folder) {
-  if (!session_.UiReady || !folderState_.HasSlot()) return;
+void TMainForm::MoveDroppedPhoto(const QString& photoPath, const QString& folder,
+                                 library::DragSource from) {
   const display::ShownPhoto shown = display_->Driver().Shown();
+  const bool fromView = from == library::DragSource::PhotoView;
+  if (!session_.UiReady || !folderState_.HasSlot() || folderState_.CurrentFolder.isEmpty() ||
+      (fromView && !shown.Shown())) {
+    return;
+  }
   const QFileInfo file(photoPath);
-  const bool fromView =
-      shown.Shown() && file.fileName() == shown.Name && file.absolutePath() == shown.Folder;
-  const QString root = session_.settings().PhotoFolder(folderState_.CurrentSlot);
-  const library::PhotoPlace source{file.absolutePath(), file.fileName(), folderState_.CurrentSlot,
-                                   root};
-  const library::FolderPlace destination{folder, folderState_.CurrentSlot, root};
+  const int slot = folderState_.CurrentSlot;
+  const QString root = session_.settings().PhotoFolder(slot);
+  // The shown photo's thumbnails are under its own slot; a strip photo's under the current one.
+  const library::PhotoPlace source =
+      fromView ? ShownPlace()
+               : library::PhotoPlace{file.absolutePath(), file.fileName(), slot, root};
   const library::MoveOutcome outcome =
-      library::MovePhoto(FileOps(), source, destination,
-                         fromView ? library::DragSource::PhotoView : library::DragSource::Strip);
+      library::MovePhoto(FileOps(), source, library::FolderPlace{folder, slot, root}, from);
   if (outcome.kind != library::MoveOutcome::Kind::Moved &&
       outcome.kind != library::MoveOutcome::Kind::Copied) {
     return;
   }
-  if (shown.Shown() && library::RecordSourceName(shown.Name) == outcome.movedName) {
-    // The photo on display has left the folder.
-    display_->Driver().Forget();
-    view_->Fill(QColor(128, 128, 128));
+  if (fromView) {
+    // As after a deletion: the list is read again and the photo now at the cursor shown.
+    ClearDisplay();
+    RescanAndShowCurrent();
+    return;
   }
+  const bool shownMoved =
+      shown.Shown() && shown.Folder == source.folder &&
+      library::RecordSourceName(shown.Name).compare(outcome.movedName, Qt::CaseInsensitive) == 0;
+  if (shownMoved) ClearDisplay();
   RescanKeepingPosition();
+}
+
+void TMainForm::ClearDisplay() {
+  display_->Driver().Forget();
+  view_->Fill(QColor(128, 128, 128));
+  display_->Driver().Histogram().ClearHistogram(display_->HistogramImage(), false);
+}
+
+void TMainForm::RescanAndShowCurrent() {
+  RescanKeepingPosition();
+  if (photoList_->CurrentIndex >= 1) {
+    display_->ShowPhoto(photoList_->CurrentIndex, session_.settings().ListDirection);
+  }
 }
 
 void TMainForm::DeleteShownPhoto() {
   strip_->HideNameTag();
-  const display::ShownPhoto shown = display_->Driver().Shown();
+  if (!display_->Driver().Shown().Shown()) return;
   const library::FileOpsContext context = FileOps();
   const library::PhotoPlace place = ShownPlace();
   const bool panorama = display_->Driver().Modes().PanoramaMode != 0;
   if (library::DeletePhoto(context, place, panorama) != library::DeleteOutcome::Deleted) return;
   // The photo has gone: the display is cleared and the list read again at the same place.
-  display_->Driver().Forget();
-  view_->Fill(QColor(128, 128, 128));
-  display_->Driver().Histogram().ClearHistogram(display_->HistogramImage(), false);
-  RescanKeepingPosition();
-  if (photoList_->CurrentIndex >= 1) {
-    display_->ShowPhoto(photoList_->CurrentIndex, session_.settings().ListDirection);
-  }
+  ClearDisplay();
+  RescanAndShowCurrent();
 }
 
 void TMainForm::ShowPhotoByPath(const QString& path) {

@@ -117,6 +117,11 @@ void TMainForm::CreatePhotoList() {
     folderView_->Watcher().SetDirectory(folder);
   };
   hooks.refreshStrip = [this] { strip_->RefreshStrip(1, true); };
+  hooks.rebuildFolderTree = [this](const QString&) {
+    if (!folderState_.HasSlot()) return;
+    folderView_->Panel().BuildSlotTree(folderState_.CurrentSlot);
+    folderView_->ShowTree();
+  };
   hooks.resetPerPhotoState = [this] { thumbnails_->Reset(); };
   hooks.shownPhoto = [this]() -> std::optional<library::ShownPhoto> {
     const display::ShownPhoto& shown = display_->Driver().Shown();
@@ -163,7 +168,15 @@ void TMainForm::CreateFolderPanel() {
       [this] { SaveSettings(); },
       [this] { strip_->RefreshStrip(1, true); },
       [this] { strip_->RefreshStrip(1, false); },
-      [this](const QString& photo, const QString& folder) { MoveDroppedPhoto(photo, folder); },
+      [this](const QString& photo, const QString& folder, library::DragSource from) {
+        MoveDroppedPhoto(photo, folder, from);
+      },
+      view_,
+      panels_->thumbPnl,
+      [this](int slot) {
+        display::ShownPhoto& shown = display_->Driver().Shown();
+        if (shown.Slot == slot) shown.Slot = 0;
+      },
       // The favourites keep no photo paths yet.
       {}});
 }

@@ -101,7 +101,12 @@ class TMainForm final : public QMainWindow {
   void RefreshThumbnails(bool all, bool fromMenu);
   void DeleteShownPhoto();
   void RenameShownPhoto();
-  void MoveDroppedPhoto(const QString& photoPath, const QString& folder);
+  void MoveDroppedPhoto(const QString& photoPath, const QString& folder, library::DragSource from);
+  bool ExplainWithoutPhoto(int key);
+  // The shown photo is gone from the view (grey, no histogram).
+  void ClearDisplay();
+  // The list read again at the same place, and the photo now at the cursor shown.
+  void RescanAndShowCurrent();
   library::FileOpsContext FileOps();
   library::PhotoPlace ShownPlace() const;
   void RescanKeepingPosition();

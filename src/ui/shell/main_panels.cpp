@@ -108,6 +108,7 @@ void MainPanels::BuildFolderPanel(QWidget* client) {
   folderTree->header()->hide();
   folderTree->setFrameShape(QFrame::NoFrame);
   folderTree->setFocusPolicy(Qt::NoFocus);
+  folderTree->setIconSize(QSize(16, 12));
   folderShitaPnl = Panel(folderPnl, "FolderShitaPnl", kSeparatorSilver);
   explorerBtn = Button(folderPnl, "ExplorerBtn", QString());
   openBtn = Button(folderPnl, "OpenBtn", QString());
@@ -186,18 +187,23 @@ void MainPanels::BuildExifPanel(QWidget* client) {
   satsueiLbl2 = Label(exifPnl, "SatsueiLbl2", gothic, Qt::white);
 }
 
+void MainPanels::LowerFolderLabel(int i, bool lowered) {
+  folderLblLowered[i] = lowered;
+  folderLbl[i]->move(folderLbl[i]->x(), kFolderLineTops[i] + (lowered ? 1 : 0));
+}
+
 void MainPanels::Apply(const shell::LayoutTable& t) {
   const shell::DerivedLayout d = shell::DeriveLayout(t);
 
   folderPnl->setGeometry(t.folderPnl);
   folderLblPnl->setGeometry(2, 2, d.folderLblPnlWidth, kFolderHeadingHeight);
   StretchCaption(folderLblPnl);
-  static constexpr int kLineTops[3] = {31, 58, 85};
   static constexpr int kButtonTops[3] = {30, 57, 84};
   for (int i = 0; i < 3; ++i) {
     const int labelWidth = d.folderBtnLeft - 20 - 2;
-    folderLbl[i]->setGeometry(20, kLineTops[i], labelWidth, 12);
-    folderLblB[i]->setGeometry(20, kLineTops[i] + 12, labelWidth, 12);
+    folderLbl[i]->setGeometry(20, kFolderLineTops[i] + (folderLblLowered[i] ? 1 : 0), labelWidth,
+                              12);
+    folderLblB[i]->setGeometry(20, kFolderLineTops[i] + 12, labelWidth, 12);
     folderBtn[i]->setGeometry(d.folderBtnLeft, kButtonTops[i], 24, 20);
   }
   subFolderPnl->setGeometry(t.subFolderPnl);

@@ -33,6 +33,8 @@ struct MainPanels {
 
   // The direction letter of the folder heading for ListDirection 1 or −1.
   void ShowDirection(int listDirection);
+  // A one-line slot label sits a pixel below its normal top.
+  void LowerFolderLabel(int i, bool lowered);
 
   QWidget* thumbPnl;
   QWidget* folderPnl;
@@ -42,6 +44,8 @@ struct MainPanels {
   QLabel* folderLbl[3];
   QLabel* folderLblB[3];
   QPushButton* folderBtn[3];
+  bool folderLblLowered[3] = {false, false, false};
+  static constexpr int kFolderLineTops[3] = {31, 58, 85};
   QWidget* subFolderPnl;
   QWidget* subFolderUePnl;
   QTreeWidget* folderTree;

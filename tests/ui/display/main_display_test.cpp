@@ -3,11 +3,17 @@
 
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
+#include "ui/library/folder_panel_view.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
 
 #include <QAction>
+#include <QUrl>
+#include <QTreeWidget>
+#include <QMimeData>
+#include <QDropEvent>
+#include <QDir>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
@@ -206,6 +212,21 @@ TEST_F(NoPhotoKeyTest, PhotoKeysExplainThemselvesWithoutAPhoto) {
   EXPECT_EQ(dialogs.Records()[1].lines.size(), 4);
   EXPECT_TRUE(dialogs.Records()[1].lines[3].startsWith(QChar(0x3000))) << "ideographic space";
   EXPECT_EQ(form->Session().settings().PictureEffect, 1) << "nothing changes without a photo";
+
+  // Ctrl changes nothing for these keys, and the pop-up entries explain themselves the same way.
+  dialogs.Clear();
+  QTest::keyClick(form.get(), Qt::Key_Delete, Qt::ControlModifier);
+  QTest::keyClick(form.get(), Qt::Key_F2, Qt::ControlModifier);
+  form->findChild<QAction*>("DeleteMenu")->trigger();
+  form->findChild<QAction*>("RenameMenu")->trigger();
+  ASSERT_EQ(dialogs.Records().size(), 4u);
+  for (std::size_t i : {0u, 2u}) {
+    EXPECT_TRUE(dialogs.Text(i).startsWith("『DEL』キーは")) << dialogs.Text(i).toStdString();
+  }
+  for (std::size_t i : {1u, 3u}) {
+    EXPECT_TRUE(dialogs.Text(i).startsWith("『Ｆ２』キーは")) << dialogs.Text(i).toStdString();
+  }
+  EXPECT_FALSE(QDir(tree.Path("trash")).exists()) << "nothing went to the trash";
 }
 
 }  // namespace
@@ -263,6 +284,47 @@ TEST_F(RenameKeyTest, F2RenamesTheShownPhotoThroughItsWindow) {
   // The cursor stood on the renamed photo and moves one on, so the next photo is shown.
   EXPECT_EQ(form->PhotoList().CurrentIndex, 2);
   EXPECT_EQ(form->Display().Driver().Shown().Name, "P2.jpg");
+}
+
+}  // namespace
+}  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+using MoveShownPhotoTest = ShowPhotoTest;
+
+TEST_F(MoveShownPhotoTest, ThePhotoViewDroppedOnAFolderMovesItAndShowsTheNext) {
+  tree.Folder("home/Pictures/Keep");
+  auto form = Start();
+  QCoreApplication::processEvents();
+  QTest::keyClick(form.get(), Qt::Key_X);
+  ASSERT_EQ(form->Display().Driver().Shown().Name, "P1.jpg");
+  QTreeWidgetItem* keep = form->Panels().folderTree->topLevelItem(0)->child(0);
+  ASSERT_NE(keep, nullptr);
+  form->FolderView().DropPhoto(tree.Path("home/Pictures/P1.jpg"), keep,
+                               library::DragSource::PhotoView);
+  EXPECT_TRUE(tree.Exists("home/Pictures/Keep/P1.jpg"));
+  EXPECT_FALSE(tree.Exists("home/Pictures/P1.jpg"));
+  EXPECT_EQ(form->PhotoList().PhotoCount, 2);
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P2.jpg") << "the photo now at the cursor";
+}
+
+TEST_F(MoveShownPhotoTest, AFileDraggedInFromAnotherProgramIsRefused) {
+  tree.Folder("home/Pictures/Keep");
+  tree.File("outside/letter.txt", "not a photo");
+  auto form = Start();
+  QCoreApplication::processEvents();
+  QTreeWidget* view = form->Panels().folderTree;
+  const QPoint onKeep = view->visualItemRect(view->topLevelItem(0)->child(0)).center();
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(tree.Path("outside/letter.txt"))});
+  // No drag of this program is running, so the drop has no source widget.
+  QDropEvent drop(QPointF(onKeep), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(view->viewport(), &drop);
+  EXPECT_FALSE(drop.isAccepted());
+  EXPECT_TRUE(tree.Exists("outside/letter.txt"));
+  EXPECT_FALSE(tree.Exists("home/Pictures/Keep/letter.txt"));
 }
 
 }  // namespace

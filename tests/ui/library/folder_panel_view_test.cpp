@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTreeWidget>
+#include <QScrollBar>
 #include <QWheelEvent>
 
 #include <functional>
@@ -68,7 +69,8 @@ TEST_F(FolderPanelViewTest, APhotoDroppedOnANodeMovesThere) {
   QTreeWidgetItem* target = view->topLevelItem(0)->child(0);
   ASSERT_NE(target, nullptr);
   // The drop itself comes from the window system's drag; the tree hands it on like this.
-  form->FolderView().DropPhoto(tree.Path("home/Pictures/a.jpg"), target);
+  form->FolderView().DropPhoto(tree.Path("home/Pictures/a.jpg"), target,
+                               library::DragSource::Strip);
   EXPECT_EQ(tree.Read("home/Pictures/2025/a.jpg"), QByteArray("photo a"));
   EXPECT_FALSE(tree.Exists("home/Pictures/a.jpg"));
   ASSERT_EQ(form->PhotoList().PhotoCount, 1);
@@ -141,6 +143,20 @@ TEST_F(FolderPanelViewTest, TheWheelOverTheTreeWalksTheFolders) {
   EXPECT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures"));
 }
 
+TEST_F(FolderPanelViewTest, TheWheelOverATallTreeWalksInsteadOfScrolling) {
+  for (int i = 0; i < 40; ++i)
+    tree.Folder(QStringLiteral("home/Pictures/F%1").arg(i, 2, 10, QChar('0')));
+  auto form = Start();
+  QCoreApplication::processEvents();
+  QWidget* viewport = form->Panels().folderTree->viewport();
+  const QPointF at(viewport->rect().center());
+  QWheelEvent wheel(at, QPointF(viewport->mapToGlobal(at.toPoint())), {}, QPoint(0, -120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(viewport, &wheel);
+  EXPECT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures/F00"));
+  EXPECT_EQ(form->Panels().folderTree->verticalScrollBar()->value(), 0);
+}
+
 TEST_F(FolderPanelViewTest, LabelsShortenALongRootInsideTheDocuments) {
   const QString root = tree.Folder(
       "home/Documents/a very long folder name for the label/another long folder name/photos");
@@ -153,6 +169,9 @@ TEST_F(FolderPanelViewTest, LabelsShortenALongRootInsideTheDocuments) {
   EXPECT_TRUE(line2.startsWith("…")) << line2.toStdString();
   EXPECT_TRUE(line2.endsWith("/photos")) << line2.toStdString();
   EXPECT_EQ(form->Panels().folderLbl[1]->toolTip(), root);
+  // A root that fits one line leaves its first label a pixel lower.
+  EXPECT_EQ(form->Panels().folderLbl[2]->y(), form->Panels().kFolderLineTops[2] + 1);
+  EXPECT_EQ(form->Panels().folderLbl[1]->y(), form->Panels().kFolderLineTops[1]);
 }
 
 // The watcher's merge delay is a second; these tests wait for it.
@@ -185,6 +204,17 @@ TEST_F(FolderWatchTest, SeveralChangesWithinASecondGiveOneRefresh) {
   QTest::qWait(1300);  // room for a second event, if there were one
   EXPECT_EQ(changes.count(), 1);
   EXPECT_EQ(form->PhotoList().PhotoCount, 4);
+}
+
+TEST_F(FolderWatchTest, AFolderMadeOutsideTheProgramAppearsInTheTree) {
+  Photo("home/Pictures/a.jpg");
+  auto form = Start();
+  QCoreApplication::processEvents();
+  QTreeWidget* view = form->Panels().folderTree;
+  ASSERT_EQ(view->topLevelItem(0)->childCount(), 0);
+  tree.Folder("home/Pictures/New");
+  EXPECT_TRUE(WaitFor([&] { return view->topLevelItem(0)->childCount() == 1; }, 4000));
+  EXPECT_EQ(view->topLevelItem(0)->child(0)->text(0), "New");
 }
 
 TEST_F(FolderWatchTest, ADeletedCurrentFolderFallsBackToTheSlotRoot) {
