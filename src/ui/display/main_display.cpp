@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCursor>
 #include <QLabel>
 #include <QPushButton>
 
@@ -57,7 +58,8 @@ void MainDisplay::ShowPhoto(int n, int direction) {
   edits_ = display_.Shown().Edits();
 }
 
-void MainDisplay::NextPhoto(bool shift) {
+void MainDisplay::NextPhoto(bool shift, bool pointerStays) {
+  p_.panels.dummyBtn->setFocus();
   shell::NavigationContext context{display_.Shown().Name, p_.settings.ListDirection,
                                    display_.Modes().PanoramaMode, shift};
   const shell::NavigationStep step = shell::NextPhoto(p_.list, context);
@@ -65,10 +67,11 @@ void MainDisplay::NextPhoto(bool shift) {
     if (p_.folders.HasSlot()) p_.folders.SlotPositionOfCurrent() = p_.list.CurrentIndex;
     RefreshStrip(1);
   }
-  if (step.show) ShowPhoto(p_.list.CurrentIndex, p_.settings.ListDirection);
+  if (step.show) ShowStepped(pointerStays);
 }
 
-void MainDisplay::PreviousPhoto(bool shift) {
+void MainDisplay::PreviousPhoto(bool shift, bool pointerStays) {
+  p_.panels.dummyBtn->setFocus();
   shell::NavigationContext context{display_.Shown().Name, p_.settings.ListDirection,
                                    display_.Modes().PanoramaMode, shift};
   const shell::NavigationStep step = shell::PreviousPhoto(p_.list, context);
@@ -76,7 +79,26 @@ void MainDisplay::PreviousPhoto(bool shift) {
     if (p_.folders.HasSlot()) p_.folders.SlotPositionOfCurrent() = p_.list.CurrentIndex;
     RefreshStrip(-1);
   }
-  if (step.show) ShowPhoto(p_.list.CurrentIndex, p_.settings.ListDirection);
+  if (step.show) ShowStepped(pointerStays);
+}
+
+void MainDisplay::ShowStepped(bool pointerStays) {
+  auto show = [this] {
+    if (p_.hideNameTag) p_.hideNameTag();
+    ShowPhoto(p_.list.CurrentIndex, p_.settings.ListDirection);
+  };
+  pointerStays ? show() : WithPointerOnSelection(show);
+}
+
+void MainDisplay::WithPointerOnSelection(const std::function<void()>& work) {
+  if (!p_.selectionFrameCentre) {
+    work();
+    return;
+  }
+  const QPoint back = QCursor::pos();
+  QCursor::setPos(p_.selectionFrameCentre());
+  work();
+  QCursor::setPos(back);
 }
 
 void MainDisplay::PersistRotation(const display::ShownPhoto& photo, int rotation) {
@@ -97,12 +119,15 @@ void MainDisplay::Rotate(bool right, display::RotateFrom from) {
   display::RotateShownPhoto(display_, right, from, p_.folders, p_.dialogs, effects);
 }
 
-void MainDisplay::ToggleWideMode() {
-  display::DisplayModes& modes = display_.Modes();
-  modes.WideMode = !modes.WideMode;
-  p_.panels.wideChk->setChecked(modes.WideMode);
-  p_.window.repaint();
-  if (!modes.ZoomMode && display_.Shown().Shown()) display_.Recompose();
+void MainDisplay::ToggleWideMode(bool fromKey) {
+  auto toggle = [this] {
+    display::DisplayModes& modes = display_.Modes();
+    modes.WideMode = !modes.WideMode;
+    p_.panels.wideChk->setChecked(modes.WideMode);
+    p_.window.repaint();
+    if (!modes.ZoomMode && display_.Shown().Shown()) display_.Recompose();
+  };
+  fromKey ? WithPointerOnSelection(toggle) : toggle();
 }
 
 void MainDisplay::LayoutChanged(shell::LayoutKind layout, const QSize& displaySize,

@@ -11,6 +11,8 @@
 #include "shell/window_layout.h"
 #include "thumbs/thumbnail_cache.h"
 
+#include <QPoint>
+
 #include <functional>
 
 class QWidget;
@@ -35,6 +37,10 @@ struct MainDisplayParts {
   std::function<void()> saveSettings;
   std::function<void(int direction)> refreshStrip;
   std::function<bool()> uiReady;
+  // The strip's name tag goes before a photo is shown.
+  std::function<void()> hideNameTag;
+  // Where the pointer waits, on the screen, while a photo stepped to by key is drawn.
+  std::function<QPoint()> selectionFrameCentre;
 };
 
 class MainDisplay final : public display::DisplayHost, public display::QualityHost {
@@ -46,11 +52,13 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
 
   // Photo commands of the window.
   void ShowPhoto(int n, int direction);
-  void NextPhoto(bool shift);
-  void PreviousPhoto(bool shift);
+  // Next and previous photo; the wheel leaves the pointer where it is, keys park it on the
+  // strip's selection meanwhile.
+  void NextPhoto(bool shift, bool pointerStays = false);
+  void PreviousPhoto(bool shift, bool pointerStays = false);
   void Rotate(bool right, display::RotateFrom from);
   // Fill the display area (cutting the overhang) or fit the whole photo.
-  void ToggleWideMode();
+  void ToggleWideMode(bool fromKey = false);
 
   // The layout changed the display area: the shown photo is drawn again for the new size.
   void LayoutChanged(shell::LayoutKind layout, const QSize& displaySize, bool photoRedraw);
@@ -84,6 +92,9 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   void UpdateQualityState();
   void ApplyEditsToShown();
   void PersistRotation(const display::ShownPhoto& photo, int rotation);
+  void ShowStepped(bool pointerStays);
+  // Runs the work with the pointer parked over the strip's selection, then puts it back.
+  void WithPointerOnSelection(const std::function<void()>& work);
 
   MainDisplayParts p_;
   imaging::PhotoDecoder decoder_;

@@ -181,7 +181,7 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
       display_->Quality().StepEffect();
       return true;
     case Qt::Key_M:
-      display_->ToggleWideMode();
+      display_->ToggleWideMode(true);
       return true;
     case Qt::Key_F5:
       RefreshThumbnails(false, false);
@@ -236,7 +236,7 @@ void TMainForm::wheelEvent(QWheelEvent* event) {
     strip_->HideNameTag();
     towardsUser ? strip_->StepForward(1) : strip_->StepBack(1);
   } else if (view_->geometry().contains(at)) {
-    towardsUser ? display_->NextPhoto(shift) : display_->PreviousPhoto(shift);
+    towardsUser ? display_->NextPhoto(shift, true) : display_->PreviousPhoto(shift, true);
   } else if (panels_->subFolderPnl->rect().contains(panels_->subFolderPnl->mapFrom(client_, at))) {
     towardsUser ? folderView_->Panel().NextFolder() : folderView_->Panel().PreviousFolder();
   }

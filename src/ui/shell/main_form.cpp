@@ -90,7 +90,8 @@ void TMainForm::CreatePhotoList() {
       *this, *panels_, *view_, *menu_, *photoList_, folderState_, session_.settings(),
       session_.dialogs(), loadFailed_, *thumbnails_, [this] { SaveSettings(); },
       [this](int direction) { strip_->RefreshStrip(direction, false); },
-      [this] { return session_.UiReady; }});
+      [this] { return session_.UiReady; }, [this] { strip_->HideNameTag(); },
+      [this] { return strip_->SelectionFrameCentre(); }});
   strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
       *panels_->thumbPnl, *panels_->dummyBtn, *photoList_, folderState_, session_.settings(),
       *thumbnails_, [this] { return session_.UiReady; },

@@ -199,6 +199,8 @@ void ThumbStrip::ShowNameTag(int cell) {
   nameTagCell_ = cell;
 }
 
+QPoint ThumbStrip::SelectionFrameCentre() const { return selImg_->mapToGlobal(QPoint(41, 24)); }
+
 void ThumbStrip::HideNameTag() {
   tag_.Hide();
   nameTagCell_ = 0;

@@ -54,6 +54,8 @@ class ThumbStrip final : public QObject {
   void GoToStart();
   void GoToEnd();
   void HideNameTag();
+  // The centre of the selection frame (41, 24 from its corner), on the screen.
+  QPoint SelectionFrameCentre() const;
   // Makes the position current and shows its photo, as a click on its cell does.
   void SelectPosition(int position);
   // While the wide window is open its own page steps stop at its last cell.

@@ -7,8 +7,11 @@
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
+#include "ui/thumbs/thumb_strip.h"
 
 #include <QAction>
+#include <QMouseEvent>
+#include <QCursor>
 #include <QUrl>
 #include <QTreeWidget>
 #include <QMimeData>
@@ -83,6 +86,35 @@ TEST_F(ShowPhotoTest, XAndZWalkTheList) {
   Key(*form, Qt::Key_X);
   EXPECT_EQ(form->PhotoList().CurrentIndex, 4) << "X on the last photo does nothing";
   EXPECT_EQ(dialogs.Records().size(), 1u);
+}
+
+// Records where the pointer was put while a key was handled.
+class PointerTrail : public QObject {
+ public:
+  QList<QPoint> seen;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::MouseMove) {
+      seen << static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+    }
+    return false;
+  }
+};
+
+TEST_F(ShowPhotoTest, KeysParkThePointerOnTheSelectionWhileShowingAndPutItBack) {
+  auto form = Start();
+  const QPoint away = form->mapToGlobal(QPoint(500, 400));
+  QCursor::setPos(away);
+  QCoreApplication::processEvents();
+  PointerTrail trail;
+  qApp->installEventFilter(&trail);
+  QTest::keyClick(form.get(), Qt::Key_X);
+  QCoreApplication::processEvents();
+  qApp->removeEventFilter(&trail);
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "P1.jpg");
+  EXPECT_EQ(QCursor::pos(), away);
+  EXPECT_TRUE(trail.seen.contains(form->Strip().SelectionFrameCentre()))
+      << "the pointer went to the selection frame meanwhile";
+  EXPECT_TRUE(form->Panels().dummyBtn->hasFocus());
 }
 
 TEST_F(ShowPhotoTest, RotationTurnsThePhotoAndRemembersIt) {
