@@ -228,7 +228,9 @@ bool TMainForm::HandleStripKey(const QKeyEvent& event) {
 // The wheel acts on what is under the pointer: the strip scrolls, the view walks the list.
 void TMainForm::wheelEvent(QWheelEvent* event) {
   event->accept();
-  if (!session_.UiReady) return;
+  // Turns that arrived while the last one was handled are dropped, like held keys.
+  if (!session_.UiReady || dropPiledUpInput_) return;
+  DropInputUntilCaughtUp();
   const QPoint at = client_->mapFromGlobal(event->globalPosition().toPoint());
   const bool towardsUser = event->angleDelta().y() <= 0;
   const bool shift = event->modifiers() & Qt::ShiftModifier;
@@ -245,11 +247,16 @@ void TMainForm::wheelEvent(QWheelEvent* event) {
 // A held key must not pile up steps behind a slow display: the auto-repeats that arrived while
 // a step was being handled are dropped, until the event loop has caught up.
 bool TMainForm::DispatchKey(const QKeyEvent& event) {
-  if (event.isAutoRepeat() && dropPiledUpKeys_) return true;
+  if (event.isAutoRepeat() && dropPiledUpInput_) return true;
   if (!HandleKey(event)) return false;
-  dropPiledUpKeys_ = true;
-  QTimer::singleShot(0, this, [this] { dropPiledUpKeys_ = false; });
+  DropInputUntilCaughtUp();
   return true;
+}
+
+// The input queued while a step was handled is delivered before this call-back runs.
+void TMainForm::DropInputUntilCaughtUp() {
+  dropPiledUpInput_ = true;
+  QTimer::singleShot(0, this, [this] { dropPiledUpInput_ = false; });
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {

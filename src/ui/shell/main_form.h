@@ -98,6 +98,7 @@ class TMainForm final : public QMainWindow {
   bool HandleKey(const QKeyEvent& event);
   bool HandleStripKey(const QKeyEvent& event);
   bool DispatchKey(const QKeyEvent& event);
+  void DropInputUntilCaughtUp();
   void RefreshThumbnails(bool all, bool fromMenu);
   void DeleteShownPhoto();
   void RenameShownPhoto();
@@ -142,7 +143,7 @@ class TMainForm final : public QMainWindow {
   QSize displaySize_;
   bool shownOnce_ = false;
   QPoint viewPressAt_;
-  bool dropPiledUpKeys_ = false;  // auto-repeats that arrived while a step was handled
+  bool dropPiledUpInput_ = false;  // auto-repeats and wheel turns that came during a step
   bool slideshowActive_ = false;
 };
 

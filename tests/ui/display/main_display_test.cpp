@@ -10,6 +10,7 @@
 #include "ui/thumbs/thumb_strip.h"
 
 #include <QAction>
+#include <QWheelEvent>
 #include <QMouseEvent>
 #include <QCursor>
 #include <QUrl>
@@ -222,6 +223,22 @@ TEST_F(HeldKeyTest, RepeatsThatPiledUpDuringAStepAreDropped) {
   QCoreApplication::processEvents();
   press(true);  // a repeat after the loop caught up is a new step
   EXPECT_EQ(form->PhotoList().CurrentIndex, 3);
+
+  // Wheel turns over the strip likewise.
+  QCoreApplication::processEvents();
+  QWidget* strip = form->Panels().thumbPnl;
+  const QPoint over = strip->mapTo(form.get(), strip->rect().center());
+  auto turn = [&] {
+    QWheelEvent wheel(QPointF(over), QPointF(form->mapToGlobal(over)), {}, QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(form.get(), &wheel);
+  };
+  turn();
+  turn();
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 4);
+  QCoreApplication::processEvents();
+  turn();
+  EXPECT_EQ(form->PhotoList().CurrentIndex, 5);
 }
 
 }  // namespace
