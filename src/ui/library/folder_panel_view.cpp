@@ -99,8 +99,9 @@ void FolderPanelView::ConnectControls() {
     p_.panels.dummyBtn->setFocus();
     const bool right = pressedButton_ == Qt::RightButton;
     library::FolderNode* node = nodes_.value(item);
+    // Taken first: the press may reload the tree's nodes.
+    const QString folder = node ? tree_.FolderOf(*node) : QString();
     const bool folderWindow = panel_.OnTreeMouseDown(node, right);
-    const QString folder = folderWindow ? tree_.FolderOf(*node) : QString();
     ShowTree();
     if (folderWindow) OpenFolderWindow(folder, pressedAt_, false);
   });

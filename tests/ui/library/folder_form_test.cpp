@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/library/folder_form.h"
 
+#include "shell/text_file.h"
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
 #include "ui/library/folder_panel_view.h"
@@ -139,6 +140,20 @@ TEST_F(FolderFormTest, RenameMovesTheFolderItsThumbnailsAndTheCurrentFolder) {
   EXPECT_NE(Item("旅行"), nullptr) << "the tree shows the new name";
   EXPECT_EQ(Item("Trip"), nullptr);
   EXPECT_TRUE(form->Folders().IgnoreNextChange) << "the system's own change is not a refresh";
+}
+
+TEST_F(FolderFormTest, RenamingTheSlotRootMovesTheSlotWithIt) {
+  ASSERT_TRUE(InFolderWindow("Trip", [](QDialog&) {}));  // caches Trip's thumbnail
+  ASSERT_TRUE(InFolderWindow("Pictures", [&](QDialog& window) { Type(window, "Photos"); }));
+  const QString photos = tree.Path("home/Photos");
+  EXPECT_TRUE(tree.Exists("home/Photos/Trip/t.jpg"));
+  EXPECT_EQ(form->Session().settings().PhotoFolder1, photos);
+  EXPECT_TRUE(shell::ReadTextLines(program + "/Kasumori2-ini.dat")->contains(photos))
+      << "the settings were saved";
+  EXPECT_EQ(form->Folders().CurrentFolder, photos);
+  EXPECT_EQ(form->Panels().folderLbl[0]->toolTip(), photos);
+  EXPECT_EQ(form->Panels().folderTree->topLevelItem(0)->text(0), "Photos");
+  EXPECT_TRUE(QFileInfo::exists(program + "/Thumbnail/01/Photos/Trip/t_jpg.bmp"));
 }
 
 TEST_F(FolderFormTest, DeleteRefusesTheRootAndAFolderWithFiles) {
