@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/photo_display.h"
 
+#include "library/record_source.h"
+
 #include "display/dib_views.h"
 #include "imaging/errors.h"
 #include "imaging/exif/exif_reader.h"
@@ -121,11 +123,11 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
     histogram_.ClearHistogram(s_.host.HistogramImage(), modes_.FullScreenActive);
   }
   if (extension == QStringLiteral(".ksm")) {
-    const QFileInfo record(path);
-    path = record.path() + u'/' + library::RecordSourceName(record.fileName());
     // A record whose photo is missing ends the display; locating the photo comes with the
     // edit records.
-    if (!QFileInfo(path).isFile()) return false;
+    const std::optional<QString> source = library::RecordSourcePath(path);
+    if (!source) return false;
+    path = *source;
   }
   if (modes_.PanoramaMode == 0 && !modes_.SlideshowActive) ReadInfo(n, path);
   if (n >= 1 && s_.loadFailed.Get(n)) return false;

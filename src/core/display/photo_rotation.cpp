@@ -68,8 +68,8 @@ bool RotateShownPhoto(PhotoDisplay& display, bool right, RotateFrom from,
   shown.Rotation = std::int8_t(TurnedRotation(shown.Rotation, right));
   if (display.Modes().ZoomMode) TurnZoomCentre(display, right);
   if (shown.Slot > 0 && effects.persist) effects.persist(shown, shown.Rotation);
-  if (folders.CurrentFolder == shown.Folder && shown.Index > 0 && effects.updateStrip) {
-    effects.updateStrip(shown.Index, shown.Rotation);
+  if (folders.CurrentFolder == shown.Folder && effects.updateStrip) {
+    effects.updateStrip(shown.Rotation);
   }
   // The zoom compositor takes over here for zoomed photos once zoom mode exists.
   display.Recompose();

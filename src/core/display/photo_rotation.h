@@ -17,8 +17,9 @@ int TurnedRotation(int rotation, bool right);
 struct RotationEffects {
   // The turned photo's thumbnail and sidecar are renewed (photos of a slot only).
   std::function<void(const ShownPhoto& photo, int rotation)> persist;
-  // The photo is in the listed folder at this position: its strip thumbnail is made again.
-  std::function<void(int position, int rotation)> updateStrip;
+  // The photo is in the listed folder: its strip thumbnail is made again. Its place in the
+  // list is the list's to say, since rescans may have moved it since it was shown.
+  std::function<void(int rotation)> updateStrip;
 };
 
 // Turns the shown photo right or left and composes it again. Without a photo, or in panorama

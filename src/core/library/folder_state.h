@@ -19,10 +19,16 @@ struct FolderState {
   QString OtherFolder;
   bool WatchEnabled = false;
   bool IgnoreNextChange = false;
+  QString WatchedFolder;  // the folder the watcher reports on, as the last scan set it
 
   bool HasSlot() const { return CurrentSlot >= 1 && CurrentSlot <= kSlotCount; }
   QString& SlotFolder() { return SlotCurrentFolder[std::size_t(CurrentSlot - 1)]; }
   int& SlotPositionOfCurrent() { return SlotPosition[std::size_t(CurrentSlot - 1)]; }
 };
+
+// The program changed the folder on disk itself: the watcher's report of that is swallowed.
+// Only the watched folder reports, so a change elsewhere must leave the flag alone, or it
+// would swallow the next change somebody else makes.
+void NoteOwnChange(FolderState& folders, const QString& changedFolder);
 
 }  // namespace kasumori::library

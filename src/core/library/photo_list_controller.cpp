@@ -50,7 +50,8 @@ void PhotoListController::ScanFolder() {
   list_.Clear();
   if (hooks_.resetPerPhotoState) hooks_.resetPerPhotoState();
   folders_.WatchEnabled = true;
-  if (hooks_.watchFolder) hooks_.watchFolder(WatchedFolder());
+  folders_.WatchedFolder = WatchedFolder();
+  if (hooks_.watchFolder) hooks_.watchFolder(folders_.WatchedFolder);
   if (folders_.CurrentFolder.isEmpty()) return;
   {
     const BusyCursor busy(hooks_);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "thumbs/thumbnail_maker.h"
 
+#include "library/record_source.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,20 +45,6 @@ class BusyGuard {
  private:
   const std::function<void(bool)>& busy_;
 };
-
-// The photo a record stands for, in the record's folder, found regardless of letter case.
-std::optional<QString> RecordPhoto(const QString& recordPath) {
-  const QFileInfo record(recordPath);
-  const QString name = library::RecordSourceName(record.fileName());
-  const QDir folder = record.absoluteDir();
-  if (QFileInfo::exists(folder.filePath(name))) return folder.filePath(name);
-  const QStringList entries = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
-  const auto found = std::find_if(entries.begin(), entries.end(), [&](const QString& entry) {
-    return entry.compare(name, Qt::CaseInsensitive) == 0;
-  });
-  if (found == entries.end()) return std::nullopt;
-  return folder.filePath(*found);
-}
 
 display::ConstPixelView ViewOf(const imaging::TQxDIB& picture) {
   return {picture.ConstScanLine(0), picture.Width(), picture.Height(), picture.Stride()};
@@ -141,7 +129,8 @@ std::optional<ThumbnailMaker::LocatedPhoto> ThumbnailMaker::Locate(
   photo.record = library::IsRecordName(QFileInfo(photo.path).fileName());
   if (photo.record) {
     const std::optional<ThumbnailEdits> edits = ReadThumbnailEdits(photo.path);
-    const std::optional<QString> source = edits ? RecordPhoto(photo.path) : std::nullopt;
+    const std::optional<QString> source =
+        edits ? library::RecordSourcePath(photo.path) : std::nullopt;
     if (!source) return std::nullopt;
     photo.edits = *edits;
     photo.path = *source;

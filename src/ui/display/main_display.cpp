@@ -111,7 +111,13 @@ void MainDisplay::Rotate(bool right, display::RotateFrom from) {
   effects.persist = [this](const display::ShownPhoto& photo, int rotation) {
     PersistRotation(photo, rotation);
   };
-  effects.updateStrip = [this](int position, int rotation) {
+  effects.updateStrip = [this](int rotation) {
+    // Every scan of the shown photo's folder finds it again by name.
+    const int position = p_.list.ShownPhotoIndex;
+    if (position < 1 || position > p_.list.PhotoCount ||
+        p_.list.Name(position) != display_.Shown().Name) {
+      return;
+    }
     p_.thumbnails.MarkNotLoaded(position);
     p_.thumbnails.SetRotation(position, rotation);
     RefreshStrip(1);

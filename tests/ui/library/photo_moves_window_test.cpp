@@ -227,8 +227,6 @@ TEST_F(DeleteShownPhotoTest, AfterWalkingToAnotherFolderItIsStillTheShownPhotoTh
 }
 
 TEST_F(DeleteShownPhotoTest, ADeletionInASubFolderDoesNotSwallowTheNextChangeOfTheSlot) {
-  GTEST_SKIP() << "bug: a deletion in a sub-folder sets IgnoreNextChange, but the watcher only "
-                  "watches the slot root, so the flag eats the next real change there";
   Photo("top.jpg", 1);
   Photo("2025/a.jpg", 2);
   Photo("2025/b.jpg", 3);
@@ -301,8 +299,6 @@ TEST_F(RenameShownPhotoTest, AnotherPhotosNameIsRefusedAndBothStayWhole) {
 }
 
 TEST_F(RenameShownPhotoTest, AnotherPhotosNameInOtherLetterCaseLeavesBothPhotosListed) {
-  GTEST_SKIP() << "bug: the name check is case-exact, so P1.jpg becomes p2.jpg beside P2.jpg, "
-                  "and the listing then hides p2.jpg behind P2's record P2_jpg.ksm";
   const QByteArray p1 = Photo("P1.jpg", 1);
   Photo("P2.jpg", 2);
   tree.File("home/Pictures/P2_jpg.ksm", Record("P2's record"));  // P2 is listed as its record
@@ -408,8 +404,6 @@ TEST_F(DropPhotoOnNodeTest, ADestinationHoldingTheNameKeepsBothPhotos) {
 }
 
 TEST_F(DropPhotoOnNodeTest, ADestinationHoldingTheNameInOtherCaseKeepsItsPhotoListed) {
-  GTEST_SKIP() << "bug: the name check is case-exact, so IMG.jpg and its IMG_jpg.ksm join "
-                  "img.JPG, which the listing then hides behind that record";
   const QByteArray mine = Photo("IMG.jpg", 1);
   tree.File("home/Pictures/IMG_jpg.ksm", Record("my record"));  // listed in place of IMG.jpg
   const QByteArray theirs = Photo("Keep/img.JPG", 2);
@@ -521,8 +515,6 @@ TEST_F(DropPhotoOnNodeTest, ARecordOfACameraPhotoFromTheStripTakesThePhotoAsSpel
 }
 
 TEST_F(DropPhotoOnNodeTest, ARecordOfACameraPhotoCanBeShownAndMovedFromTheView) {
-  GTEST_SKIP() << "bug: the display looks for DSC_0001.jpg, case-exact, and does not show the "
-                  "record of DSC_0001.JPG";
   const QByteArray photo = Photo("DSC_0001.JPG", 1);
   tree.File("home/Pictures/DSC_0001_jpg.ksm", Record("first"));
   tree.Folder("home/Pictures/Keep");
@@ -571,8 +563,6 @@ TEST_F(DropPhotoOnNodeTest, AShownRecordGoesDarkWhenAnotherRecordTakesItsPhotoAw
 }
 
 TEST_F(DropPhotoOnNodeTest, AnotherPhotoMovedFromTheStripLeavesTheShownOneRight) {
-  GTEST_SKIP() << "bug: the shown photo keeps its old list position after the rescan, so "
-                  "turning P3 marks P4's strip entry instead of its own";
   for (int i = 1; i <= 4; ++i) Photo(QStringLiteral("P%1.jpg").arg(i), i);
   tree.Folder("home/Pictures/Keep");
   auto form = Open();

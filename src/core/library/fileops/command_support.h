@@ -15,6 +15,12 @@ inline CachePlace CacheOf(const FileOpsContext& c, int slot, const QString& slot
   return {c.thumbnailFolder, slot, slotRoot};
 }
 
+// Whether a file in the folder other than `except` has the name in any letter case. Two photos
+// whose names differ in case only would share one edit record and one cached thumbnail, and
+// the list would hide one behind the other's record.
+bool HoldsNameInAnyCase(const FileSystem& fs, const QString& folder, const QString& name,
+                        const QString& except = QString());
+
 // Moves each edit record of `oldName` in `fromFolder` to `toFolder` under the name it takes
 // for `newName`, with its cached thumbnail. Nothing is reported: a record that cannot follow
 // stays where it is, whole.

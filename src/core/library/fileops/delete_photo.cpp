@@ -44,7 +44,7 @@ DeleteOutcome DeletePhoto(const FileOpsContext& c, const PhotoPlace& shown, bool
           CachedThumbnail(CacheOf(c, shown.slot, shown.slotRoot), shown.folder, shown.name)) {
     RemoveCacheFiles(c.files, *thumbnail);
   }
-  c.folders.IgnoreNextChange = true;
+  NoteOwnChange(c.folders, shown.folder);
   return DeleteOutcome::Deleted;
 }
 

@@ -32,6 +32,14 @@ bool SameFile(const QString& a, const QString& b) {
 
 namespace fileops_detail {
 
+bool HoldsNameInAnyCase(const FileSystem& fs, const QString& folder, const QString& name,
+                        const QString& except) {
+  for (const QString& listed : fs.FileNames(folder)) {
+    if (listed != except && listed.compare(name, Qt::CaseInsensitive) == 0) return true;
+  }
+  return false;
+}
+
 void CarryEditRecords(const FileOpsContext& c, const QString& fromFolder,
                       const CachePlace& fromCache, const QString& oldName, const QString& toFolder,
                       const CachePlace& toCache, const QString& newName) {
@@ -94,7 +102,8 @@ MoveOutcome MovePhoto(const FileOpsContext& c, const PhotoPlace& source,
     return {MoveOutcome::Kind::Refused, {}};
   }
   const QString target = destination.folder + u'/' + photo.name;
-  if (c.files.Exists(target)) {
+  if (c.files.Exists(target) ||
+      fileops_detail::HoldsNameInAnyCase(c.files, destination.folder, photo.name)) {
     if (SameFile(target, photo.Path())) {
       c.dialogs.Notice({QStringLiteral("移動元と移動先のフォルダが同じです。")});
     } else {
@@ -109,7 +118,8 @@ MoveOutcome MovePhoto(const FileOpsContext& c, const PhotoPlace& source,
   const MoveResult moved =
       MoveFileWithCache(c, fromCache, photo.Path(), toCache, target, /*report=*/true);
   if (!Arrived(moved)) return {MoveOutcome::Kind::Refused, {}};
-  c.folders.IgnoreNextChange = true;
+  NoteOwnChange(c.folders, photo.folder);
+  NoteOwnChange(c.folders, destination.folder);
   fileops_detail::CarryEditRecords(c, photo.folder, fromCache, photo.name, destination.folder,
                                    toCache, photo.name);
   const auto kind =

@@ -85,7 +85,8 @@ RenameOutcome RenamePhoto(const FileOpsContext& c, const PhotoPlace& shown, cons
   }
 
   const QString target = shown.folder + u'/' + newName;
-  if (c.files.Exists(target)) {
+  if (c.files.Exists(target) ||
+      fileops_detail::HoldsNameInAnyCase(c.files, shown.folder, newName, shown.name)) {
     ShowNameTaken(c.dialogs);
     return {RenameOutcome::Kind::Refused, {}};
   }
@@ -98,7 +99,7 @@ RenameOutcome RenamePhoto(const FileOpsContext& c, const PhotoPlace& shown, cons
     }
     return {RenameOutcome::Kind::Refused, {}};
   }
-  c.folders.IgnoreNextChange = true;
+  NoteOwnChange(c.folders, shown.folder);
 
   const CachePlace cache = CacheOf(c, shown.slot, shown.slotRoot);
   if (const auto oldThumbnail = CachedThumbnail(cache, shown.folder, shown.name)) {

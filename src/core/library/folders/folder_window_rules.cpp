@@ -117,7 +117,7 @@ FolderRenameOutcome RenameFolder(FolderPanel& panel, const QString& folder,
   RebuildCurrentTree(panel);
   if (hooks.renameThumbnailCache) hooks.renameThumbnailCache(folder, newPath);
   if (hooks.renameFavouritePaths) hooks.renameFavouritePaths(folder, newPath);
-  panel.Folders().IgnoreNextChange = true;
+  NoteOwnChange(panel.Folders(), parent);
   return FolderRenameOutcome::Renamed;
 }
 
@@ -140,7 +140,7 @@ bool DeleteEmptyFolder(FolderPanel& panel, const QString& folder) {
   RebuildCurrentTree(panel);
   if (panel.Hooks().scanFolder) panel.Hooks().scanFolder();
   if (panel.Hooks().refreshStrip) panel.Hooks().refreshStrip();
-  folders.IgnoreNextChange = true;
+  NoteOwnChange(folders, ParentOf(folder));
   return true;
 }
 
@@ -160,7 +160,7 @@ std::optional<QString> MakeNewFolder(FolderPanel& panel, const QString& folder) 
     return std::nullopt;
   }
   RebuildCurrentTree(panel);
-  panel.Folders().IgnoreNextChange = true;
+  NoteOwnChange(panel.Folders(), folder);
   return made;
 }
 

@@ -33,6 +33,7 @@ class PhotoCommandsTest : public ::testing::Test {
     tree.File("Thumbnail/01/Photos/Trip/IMG_0002_jpg.bmp", "thumb 2");
     folders.CurrentSlot = 1;
     folders.CurrentFolder = tree.Path("Photos/Trip");
+    folders.WatchedFolder = folders.CurrentFolder;
   }
   FileOpsContext Context() { return {fs, trash, dialogs, folders, tree.Path("Thumbnail")}; }
   PhotoPlace Shown(const QString& name = "IMG_0001.jpg") {
@@ -87,6 +88,13 @@ TEST_F(PhotoCommandsTest, DeleteSendsOnlyThePhotoToTheTrashAndDropsItsThumbnail)
   EXPECT_FALSE(tree.Exists("Thumbnail/01/Photos/Trip/IMG_0001_jpg.dat"));
   EXPECT_TRUE(tree.Exists("Thumbnail/01/Photos/Trip/IMG_0002_jpg.bmp"));
   EXPECT_TRUE(folders.IgnoreNextChange);
+}
+
+TEST_F(PhotoCommandsTest, AChangeOutsideTheWatchedFolderLeavesTheNextReportAlone) {
+  folders.WatchedFolder = tree.Path("Photos");  // the slot root; the photo is in Trip below
+  dialogs.Answer(1);
+  ASSERT_EQ(DeletePhoto(Context(), Shown(), false), DeleteOutcome::Deleted);
+  EXPECT_FALSE(folders.IgnoreNextChange) << "no report will come for Trip";
 }
 
 TEST_F(PhotoCommandsTest, DeletingAnEditRecordLeavesItsSourceImage) {

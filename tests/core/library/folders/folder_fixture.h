@@ -65,6 +65,7 @@ struct PanelFixture {
   QString UseSlotOne() {
     settings.PhotoFolder1 = disk.Folder("root");
     folders.SlotCurrentFolder[0] = settings.PhotoFolder1;
+    folders.WatchedFolder = settings.PhotoFolder1;
     panel.SelectSlot(1);
     return settings.PhotoFolder1;
   }

@@ -141,6 +141,9 @@ TEST(MakeNewFolder, MakesItOnceAndThenReportsTheName) {
   ASSERT_TRUE(made);
   EXPECT_EQ(*made, f.trip + "/新しいフォルダ");
   EXPECT_TRUE(f.disk.Exists("root/trip/新しいフォルダ"));
+  // Only the slot root is watched: a change below it brings no report to swallow.
+  EXPECT_FALSE(f.folders.IgnoreNextChange);
+  ASSERT_TRUE(MakeNewFolder(f.panel, f.rootPath));
   EXPECT_TRUE(f.folders.IgnoreNextChange);
   EXPECT_EQ(f.tree.Selected()->ChildTexts(), QStringList{"新しいフォルダ"});
 
