@@ -107,11 +107,11 @@ ExifEntry Undefined(std::uint16_t tag, const QByteArray& data) {
   return ExifEntry{tag, 7, std::uint32_t(data.size()), {}, data};
 }
 
-ExifSpec CameraExif(const CameraShot& shot) {
-  ExifSpec spec;
-  spec.bigEndian = shot.bigEndian;
-  spec.ifd0 = {Ascii(0x010F, shot.make), Ascii(0x0110, shot.model), Short(0x0112, 1)};
-  spec.exif = {
+ExifFields CameraExif(const CameraShot& shot) {
+  ExifFields fields;
+  fields.bigEndian = shot.bigEndian;
+  fields.ifd0 = {Ascii(0x010F, shot.make), Ascii(0x0110, shot.model), Short(0x0112, 1)};
+  fields.exif = {
       Rational(0x829A, 1, shot.exposureDenominator),
       Rational(0x829D, shot.fNumberTimes10, 10),
       Short(0x8827, shot.iso),
@@ -119,28 +119,28 @@ ExifSpec CameraExif(const CameraShot& shot) {
       Short(0x9209, shot.flash),
       Rational(0x920A, shot.focalLengthTimes10, 10),
   };
-  return spec;
+  return fields;
 }
 
-QByteArray BuildTiffExif(const ExifSpec& spec) {
-  ByteWriter w(spec.bigEndian);
-  w.Raw(spec.bigEndian ? QByteArray("MM") : QByteArray("II"));
+QByteArray BuildTiffExif(const ExifFields& fields) {
+  ByteWriter w(fields.bigEndian);
+  w.Raw(fields.bigEndian ? QByteArray("MM") : QByteArray("II"));
   w.U16(42);
   w.U32(8);
-  std::vector<ExifEntry> ifd0 = spec.ifd0;
-  if (!spec.exif.empty()) ifd0.push_back(Long(kExifIfdPointer, 0));
+  std::vector<ExifEntry> ifd0 = fields.ifd0;
+  if (!fields.exif.empty()) ifd0.push_back(Long(kExifIfdPointer, 0));
   qsizetype pointerAt = -1;
-  WriteIfd(w, spec.bigEndian, ifd0, &pointerAt);
-  if (!spec.exif.empty()) {
+  WriteIfd(w, fields.bigEndian, ifd0, &pointerAt);
+  if (!fields.exif.empty()) {
     w.PadTo(w.Size() + (w.Size() & 1));
     w.PatchU32(pointerAt, std::uint32_t(w.Size()));
-    WriteIfd(w, spec.bigEndian, spec.exif, nullptr);
+    WriteIfd(w, fields.bigEndian, fields.exif, nullptr);
   }
   return w.Bytes();
 }
 
-QByteArray BuildExifPayload(const ExifSpec& spec) {
-  return QByteArray("Exif\0\0", 6) + BuildTiffExif(spec);
+QByteArray BuildExifPayload(const ExifFields& fields) {
+  return QByteArray("Exif\0\0", 6) + BuildTiffExif(fields);
 }
 
 QImage MakeTestPicture(int width, int height, int seed) {

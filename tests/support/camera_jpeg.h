@@ -28,7 +28,7 @@ ExifEntry Rational(std::uint16_t tag, std::uint32_t numerator, std::uint32_t den
 ExifEntry SRational(std::uint16_t tag, std::int32_t numerator, std::int32_t denominator);
 ExifEntry Undefined(std::uint16_t tag, const QByteArray& data);
 
-struct ExifSpec {
+struct ExifFields {
   std::vector<ExifEntry> ifd0;  // the Exif IFD pointer is added when `exif` is not empty
   std::vector<ExifEntry> exif;
   bool bigEndian = false;
@@ -47,12 +47,12 @@ struct CameraShot {
   bool bigEndian = false;
 };
 
-ExifSpec CameraExif(const CameraShot& shot);
+ExifFields CameraExif(const CameraShot& shot);
 
 // The TIFF structure of the entries: header, IFD0, its data, the Exif IFD and its data.
-QByteArray BuildTiffExif(const ExifSpec& spec);
+QByteArray BuildTiffExif(const ExifFields& fields);
 // The APP1 payload: "Exif\0\0" and the TIFF structure.
-QByteArray BuildExifPayload(const ExifSpec& spec);
+QByteArray BuildExifPayload(const ExifFields& fields);
 
 // A picture with gradients and shapes, so that photos differ and scaled views show structure.
 QImage MakeTestPicture(int width, int height, int seed);

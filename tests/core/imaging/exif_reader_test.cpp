@@ -15,7 +15,7 @@ namespace {
 
 using namespace testkit;
 
-QByteArray Jpeg(const ExifSpec& shot, const JpegOptions& options = {}) {
+QByteArray Jpeg(const ExifFields& shot, const JpegOptions& options = {}) {
   return EncodeJpeg(MakeTestPicture(16, 16, 1), BuildExifPayload(shot), options);
 }
 
@@ -24,8 +24,8 @@ PhotoInfo Read(const QByteArray& file, const QString& name, ExifLayout& layout) 
   return ReadPhotoInfo(source, name, layout);
 }
 
-ExifSpec ExampleShot(bool bigEndian) {
-  ExifSpec shot;
+ExifFields ExampleShot(bool bigEndian) {
+  ExifFields shot;
   shot.bigEndian = bigEndian;
   shot.ifd0 = {Ascii(271, "NIKON CORPORATION"), Ascii(272, "DC-4800 Zoom"), Short(274, 1),
                Ascii(305, "Ver1.00")};
@@ -92,19 +92,19 @@ TEST(ExifReader, TiffFilesAreParsedFromOffsetZero) {
 
 TEST(ExifReader, ShutterSpeedValueStandsInForAMissingExposureTime) {
   for (auto [value, text] : {std::pair{6, "1/64 "}, std::pair{-1, "2 "}}) {
-    ExifSpec shot;
+    ExifFields shot;
     shot.exif = {SRational(37377, value, 1), Rational(33437, 0, 0)};
     ExifLayout layout;
     EXPECT_EQ(Read(Jpeg(shot), "x.jpg", layout).SatsueiLbl, QString("F0.0 ") + text);
   }
-  ExifSpec both;  // an exposure time, read first, wins
+  ExifFields both;  // an exposure time, read first, wins
   both.exif = {Rational(33434, 1, 60), SRational(37377, 6, 1)};
   ExifLayout layout;
   EXPECT_EQ(Read(Jpeg(both), "x.jpg", layout).SatsueiLbl, "1/60 ");
 }
 
 TEST(ExifReaderHostile, OffsetsPastTheEndFailAndAreReportedOnce) {
-  ExifSpec shot;
+  ExifFields shot;
   shot.exif = {Rational(33437, 28, 10)};
   QByteArray file = Jpeg(shot);
   // The F-number's value offset sits in the last 4 bytes of the Exif directory's only entry.
