@@ -62,11 +62,15 @@ QString ThumbnailPath(const QString& thumbnailFolder, int slot, const QString& s
 
 bool MoveThumbnailFolder(const QString& from, const QString& to) {
   if (from == to || !QFileInfo(from).isDir()) return true;
-  // Cached thumbnails can always be made again: when the new place is taken, the old ones go
-  // rather than mix with thumbnails of another folder.
-  if (QFileInfo::exists(to)) return QDir(from).removeRecursively();
+  // A change of letter case only: on a file system that ignores case both names are one
+  // folder, which must not be mistaken for a stale one in the way.
+  if (from.compare(to, Qt::CaseInsensitive) == 0) return QDir().rename(from, to);
+  // The photo folder could take its new name, so nothing lived there: what the cache still
+  // holds under it is left over from a folder that is gone. The moving folder's sidecars hold
+  // the user's rotations and are never the ones given up.
+  if (QFileInfo::exists(to) && !QDir(to).removeRecursively()) return false;
   QDir().mkpath(QFileInfo(to).path());
-  return QDir().rename(from, to) || QDir(from).removeRecursively();
+  return QDir().rename(from, to);
 }
 
 QString SidecarPath(const QString& thumbnailPath) {

@@ -21,8 +21,9 @@ QString ThumbnailPath(const QString& thumbnailFolder, int slot, const QString& s
 QString ThumbnailFolderOf(const QString& thumbnailFolder, int slot, const QString& slotRoot,
                           const QString& folder);
 
-// After a photo folder was renamed: its cache folder takes the new name. False when the old
-// thumbnails could neither move nor be removed.
+// After a photo folder was renamed: its cache folder takes the new name, replacing what was
+// left there by a folder of that name that is gone. False when it could not move; the old
+// cache folder is then kept as it was.
 bool MoveThumbnailFolder(const QString& from, const QString& to);
 
 // The file name a photo's thumbnail gets: "IMG_0001.JPG" → "IMG_0001_JPG.bmp".

@@ -96,9 +96,11 @@ void MainDisplay::WithPointerOnSelection(const std::function<void()>& work) {
     return;
   }
   const QPoint back = QCursor::pos();
-  QCursor::setPos(p_.selectionFrameCentre());
+  const QPoint parked = p_.selectionFrameCentre();
+  QCursor::setPos(parked);
   work();
-  QCursor::setPos(back);
+  // A notice during the work may have had the user move the pointer: it stays where they put it.
+  if (QCursor::pos() == parked) QCursor::setPos(back);
 }
 
 void MainDisplay::PersistRotation(const display::ShownPhoto& photo, int rotation) {

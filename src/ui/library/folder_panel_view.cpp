@@ -188,6 +188,7 @@ library::FolderRenameHooks FolderPanelView::RenameHooks() {
         thumbs::ThumbnailFolderOf(thumbnails, slot, p_.settings.PhotoFolder(slot), to));
   };
   hooks.renameFavouritePaths = p_.renameFavouritePaths;
+  hooks.followShownPhoto = p_.followShownPhoto;
   return hooks;
 }
 

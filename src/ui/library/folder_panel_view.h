@@ -47,6 +47,8 @@ struct FolderPanelViewParts {
   const QWidget* strip;
   // The shown photo no longer counts as one of the slot's (its root changed).
   std::function<void(int slot)> detachShownPhoto;
+  // A renamed folder: the shown photo's path inside it follows.
+  std::function<void(const QString& oldPath, const QString& newPath)> followShownPhoto;
   // A renamed folder: the favourites' photo paths inside it follow (empty until favourites).
   std::function<void(const QString& oldPath, const QString& newPath)> renameFavouritePaths;
 };

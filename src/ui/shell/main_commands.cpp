@@ -229,7 +229,8 @@ bool TMainForm::HandleStripKey(const QKeyEvent& event) {
 void TMainForm::wheelEvent(QWheelEvent* event) {
   event->accept();
   // Turns that arrived while the last one was handled are dropped, like held keys.
-  if (!session_.UiReady || dropPiledUpInput_) return;
+  // A sideways turn, or the empty event some touchpads send at the end of a scroll, is no step.
+  if (!session_.UiReady || dropPiledUpInput_ || event->angleDelta().y() == 0) return;
   DropInputUntilCaughtUp();
   const QPoint at = client_->mapFromGlobal(event->globalPosition().toPoint());
   const bool towardsUser = event->angleDelta().y() <= 0;

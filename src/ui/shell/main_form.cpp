@@ -178,6 +178,12 @@ void TMainForm::CreateFolderPanel() {
         display::ShownPhoto& shown = display_->Driver().Shown();
         if (shown.Slot == slot) shown.Slot = 0;
       },
+      [this](const QString& oldPath, const QString& newPath) {
+        display::ShownPhoto& shown = display_->Driver().Shown();
+        if (const auto moved = library::RebasedPath(shown.Folder, oldPath, newPath)) {
+          shown.Folder = *moved;
+        }
+      },
       // The favourites keep no photo paths yet.
       {}});
 }

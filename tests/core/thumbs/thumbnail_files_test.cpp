@@ -71,3 +71,31 @@ TEST(RemoveThumbnailFiles, TakesTheFolderWhenEmptied) {
 
 }  // namespace
 }  // namespace kasumori::thumbs
+
+namespace kasumori::thumbs {
+namespace {
+
+TEST(MoveThumbnailFolder, TheRenamedFolderKeepsItsRotationsOverALeftoverCache) {
+  testkit::TempTree tree;
+  tree.File("cache/Trip/IMG_0001_JPG.dat", "100\r\n1\r\n");
+  tree.File("cache/Trip/Day2/IMG_0002_JPG.bmp", "thumb");
+  // Left by a folder Trip2 that was renamed away outside the program.
+  tree.File("cache/Trip2/IMG_0001_JPG.dat", "100\r\n-1\r\n");
+  EXPECT_TRUE(MoveThumbnailFolder(tree.Path("cache/Trip"), tree.Path("cache/Trip2")));
+  EXPECT_EQ(ReadSidecarRotation(tree.Path("cache/Trip2/IMG_0001_JPG.dat")), 1);
+  EXPECT_TRUE(tree.Exists("cache/Trip2/Day2/IMG_0002_JPG.bmp"));
+  EXPECT_FALSE(tree.Exists("cache/Trip"));
+}
+
+TEST(MoveThumbnailFolder, ALetterCaseChangeKeepsTheThumbnails) {
+  testkit::TempTree tree;
+  tree.File("cache/trip/IMG_0001_JPG.dat", "100\r\n2\r\n");
+  EXPECT_TRUE(MoveThumbnailFolder(tree.Path("cache/trip"), tree.Path("cache/Trip")));
+  EXPECT_EQ(ReadSidecarRotation(tree.Path("cache/Trip/IMG_0001_JPG.dat")), 2);
+  // A folder that was never cached has nothing to move.
+  EXPECT_TRUE(MoveThumbnailFolder(tree.Path("cache/none"), tree.Path("cache/other")));
+  EXPECT_FALSE(tree.Exists("cache/other"));
+}
+
+}  // namespace
+}  // namespace kasumori::thumbs

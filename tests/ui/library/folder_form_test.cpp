@@ -4,6 +4,7 @@
 #include "shell/text_file.h"
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
+#include "ui/display/main_display.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
@@ -154,6 +155,20 @@ TEST_F(FolderFormTest, RenamingTheSlotRootMovesTheSlotWithIt) {
   EXPECT_EQ(form->Panels().folderLbl[0]->toolTip(), photos);
   EXPECT_EQ(form->Panels().folderTree->topLevelItem(0)->text(0), "Photos");
   EXPECT_TRUE(QFileInfo::exists(program + "/Thumbnail/01/Photos/Trip/t_jpg.bmp"));
+}
+
+TEST_F(FolderFormTest, TheShownPhotoFollowsItsRenamedFolder) {
+  ASSERT_TRUE(InFolderWindow("Trip", [](QDialog&) {}));
+  QTest::keyClick(form.get(), Qt::Key_X);
+  ASSERT_EQ(form->Display().Driver().Shown().Folder, Pictures("Trip"));
+  ASSERT_TRUE(InFolderWindow("Trip", [&](QDialog& window) { Type(window, "Tour"); }));
+  EXPECT_EQ(form->Display().Driver().Shown().Folder, Pictures("Tour"));
+  // A folder taking the old name later holds other photos: they are not the shown one.
+  tree.File("home/Pictures/Trip/t.jpg", "somebody else's photo");
+  dialogs.Answer(1);
+  QTest::keyClick(form.get(), Qt::Key_Delete);
+  EXPECT_FALSE(tree.Exists("home/Pictures/Tour/t.jpg")) << "the shown photo went to the trash";
+  EXPECT_EQ(tree.Read("home/Pictures/Trip/t.jpg"), QByteArray("somebody else's photo"));
 }
 
 TEST_F(FolderFormTest, DeleteRefusesTheRootAndAFolderWithFiles) {

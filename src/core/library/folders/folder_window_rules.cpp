@@ -18,17 +18,10 @@ QString ParentOf(const QString& folder) {
   return slash == 0 ? QStringLiteral("/") : folder.left(slash);
 }
 
-// The path with the renamed folder's old path at its start replaced by the new one.
 bool Rebase(QString& path, const QString& oldPath, const QString& newPath) {
-  if (path.compare(oldPath, Qt::CaseInsensitive) == 0) {
-    path = newPath;
-    return true;
-  }
-  if (path.startsWith(oldPath + '/', Qt::CaseInsensitive)) {
-    path = newPath + path.mid(oldPath.size());
-    return true;
-  }
-  return false;
+  const std::optional<QString> moved = RebasedPath(path, oldPath, newPath);
+  if (moved) path = *moved;
+  return moved.has_value();
 }
 
 void FollowRename(FolderPanel& panel, const QString& oldPath, const QString& newPath) {
@@ -49,6 +42,14 @@ void RebuildCurrentTree(FolderPanel& panel) {
 }
 
 }  // namespace
+
+std::optional<QString> RebasedPath(const QString& path, const QString& oldPath,
+                                   const QString& newPath) {
+  // Letter case counts: a sibling "trip" is another folder than the renamed "Trip".
+  if (path == oldPath) return newPath;
+  if (path.startsWith(oldPath + u'/')) return newPath + path.mid(oldPath.size());
+  return std::nullopt;
+}
 
 QPoint FolderWindowPosition(QPoint pointer, QSize window, const QRect& screen,
                             const QRect& mainWindow) {
@@ -117,6 +118,7 @@ FolderRenameOutcome RenameFolder(FolderPanel& panel, const QString& folder,
   RebuildCurrentTree(panel);
   if (hooks.renameThumbnailCache) hooks.renameThumbnailCache(folder, newPath);
   if (hooks.renameFavouritePaths) hooks.renameFavouritePaths(folder, newPath);
+  if (hooks.followShownPhoto) hooks.followShownPhoto(folder, newPath);
   NoteOwnChange(panel.Folders(), parent);
   return FolderRenameOutcome::Renamed;
 }

@@ -36,7 +36,14 @@ struct FolderRenameHooks {
   std::function<void(const QString& oldPath, const QString& newPath)> renameThumbnailCache;
   // The favourites' photo paths inside the folder follow it.
   std::function<void(const QString& oldPath, const QString& newPath)> renameFavouritePaths;
+  // The photo on display, when it lies inside the folder, is found at its new path.
+  std::function<void(const QString& oldPath, const QString& newPath)> followShownPhoto;
 };
+
+// The path after the folder oldPath became newPath: itself when it is that folder or lies
+// inside it, nothing otherwise.
+std::optional<QString> RebasedPath(const QString& path, const QString& oldPath,
+                                   const QString& newPath);
 
 enum class FolderRenameOutcome {
   BadName,    // a forbidden character: the name field gets the focus back

@@ -55,7 +55,8 @@ TEST(RenameFolder, RenamedInPlaceWithItsContentsAndEverythingFollows) {
   QStringList moved;
   FolderRenameHooks hooks{
       .renameThumbnailCache = [&](const QString& a, const QString& b) { moved << a << b; },
-      .renameFavouritePaths = [&](const QString& a, const QString& b) { moved << a << b; }};
+      .renameFavouritePaths = [&](const QString& a, const QString& b) { moved << a << b; },
+      .followShownPhoto = [&](const QString& a, const QString& b) { moved << a << b; }};
   EXPECT_EQ(RenameFolder(f.panel, f.trip, "旅行", hooks), FolderRenameOutcome::Renamed);
   const QString renamed = f.rootPath + "/旅行";
   EXPECT_TRUE(f.disk.Exists("root/旅行/a.jpg"));
@@ -64,7 +65,7 @@ TEST(RenameFolder, RenamedInPlaceWithItsContentsAndEverythingFollows) {
   EXPECT_EQ(f.folders.SlotCurrentFolder[0], renamed);
   EXPECT_EQ(f.folders.SlotCurrentFolder[1], renamed + "/day");
   EXPECT_EQ(f.Selected(), renamed);
-  EXPECT_EQ(moved, (QStringList{f.trip, renamed, f.trip, renamed}));
+  EXPECT_EQ(moved, (QStringList{f.trip, renamed, f.trip, renamed, f.trip, renamed}));
   EXPECT_TRUE(f.folders.IgnoreNextChange);
   EXPECT_EQ(f.saves, 0);  // no root moved
 
@@ -155,6 +156,19 @@ TEST(MakeNewFolder, MakesItOnceAndThenReportsTheName) {
   EXPECT_FALSE(MakeNewFolder(f.panel, f.rootPath + "/vanished"));
   EXPECT_EQ(f.dialogs.LastText(),
             "ハード的なエラーが原因で\n新しいフォルダを作成できませんでした。");
+}
+
+}  // namespace
+}  // namespace kasumori::library
+
+namespace kasumori::library {
+namespace {
+
+TEST(RebasedPath, OnlyTheRenamedFolderAndWhatLiesInsideItMove) {
+  EXPECT_EQ(RebasedPath("/p/Trip", "/p/Trip", "/p/Tour"), "/p/Tour");
+  EXPECT_EQ(RebasedPath("/p/Trip/day1", "/p/Trip", "/p/Tour"), "/p/Tour/day1");
+  EXPECT_EQ(RebasedPath("/p/Trip2", "/p/Trip", "/p/Tour"), std::nullopt);
+  EXPECT_EQ(RebasedPath("/p/trip", "/p/Trip", "/p/Tour"), std::nullopt) << "another folder";
 }
 
 }  // namespace
