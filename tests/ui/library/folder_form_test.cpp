@@ -101,6 +101,8 @@ TEST_F(FolderFormTest, RenameRefusesBadAndTakenNamesAndKeepsTheWindowOpen) {
   ASSERT_TRUE(InFolderWindow("Trip", [&](QDialog& window) {
     Type(window, "a/b");
     openAfterBadName = window.isVisible();
+    EXPECT_EQ(window.focusWidget(), window.findChild<QLineEdit*>("NameEdit"))
+        << "the name field has the focus back";
     Type(window, "other");  // any letter case clashes
     openAfterTakenName = window.isVisible();
   }));
