@@ -3,6 +3,7 @@
 
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
+#include "support/wheel_turn.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
@@ -226,13 +227,7 @@ TEST_F(HeldKeyTest, RepeatsThatPiledUpDuringAStepAreDropped) {
 
   // Wheel turns over the strip likewise.
   QCoreApplication::processEvents();
-  QWidget* strip = form->Panels().thumbPnl;
-  const QPoint over = strip->mapTo(form.get(), strip->rect().center());
-  auto turn = [&] {
-    QWheelEvent wheel(QPointF(over), QPointF(form->mapToGlobal(over)), {}, QPoint(0, -120),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(form.get(), &wheel);
-  };
+  auto turn = [&] { testkit::TurnWheel(form.get(), form->Panels().thumbPnl, -120); };
   turn();
   turn();
   EXPECT_EQ(form->PhotoList().CurrentIndex, 4);

@@ -3,6 +3,7 @@
 
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
+#include "support/wheel_turn.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
 
@@ -126,12 +127,8 @@ TEST_F(FolderPanelViewTest, TheWheelOverTheTreeWalksTheFolders) {
   tree.File("home/Pictures/2026/c.jpg");
   auto form = Start();
   QCoreApplication::processEvents();
-  QWidget* panel = form->Panels().subFolderPnl;
-  const QPoint over = panel->mapTo(form.get(), panel->rect().center());
   auto turn = [&](int delta) {
-    QWheelEvent wheel(QPointF(over), QPointF(form->mapToGlobal(over)), {}, QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(form.get(), &wheel);
+    testkit::TurnWheel(form.get(), form->Panels().subFolderPnl, delta);
     QCoreApplication::processEvents();  // turns that come while one is handled are dropped
   };
   turn(-120);
@@ -150,10 +147,7 @@ TEST_F(FolderPanelViewTest, TheWheelOverATallTreeWalksInsteadOfScrolling) {
   auto form = Start();
   QCoreApplication::processEvents();
   QWidget* viewport = form->Panels().folderTree->viewport();
-  const QPointF at(viewport->rect().center());
-  QWheelEvent wheel(at, QPointF(viewport->mapToGlobal(at.toPoint())), {}, QPoint(0, -120),
-                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(viewport, &wheel);
+  testkit::TurnWheel(viewport, viewport, -120);
   EXPECT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures/F00"));
   EXPECT_EQ(form->Panels().folderTree->verticalScrollBar()->value(), 0);
 }
