@@ -4,6 +4,7 @@
 #include "library/folders/path_label.h"
 #include "thumbs/thumbnail_files.h"
 #include "ui/library/folder_form.h"
+#include "ui/library/photo_drag.h"
 #include "ui/library/tree_icons.h"
 #include "ui/shell/kasumori_style.h"
 #include "ui/shell/main_panels.h"
@@ -121,8 +122,7 @@ std::optional<library::DragSource> FolderPanelView::DragOrigin(const QDropEvent&
 bool FolderPanelView::HandleDrop(QEvent* event) {
   QTreeWidget* view = p_.panels.folderTree;
   auto* drop = static_cast<QDropEvent*>(event);
-  const bool photo = drop->mimeData()->hasUrls() && !drop->mimeData()->urls().isEmpty() &&
-                     drop->mimeData()->urls().first().isLocalFile();
+  const std::optional<QString> photo = DraggedPhotoPath(*drop->mimeData());
   const auto origin = DragOrigin(*drop);
   QTreeWidgetItem* item = view->itemAt(drop->position().toPoint());
   if (!photo || !origin || !nodes_.value(item)) {
@@ -132,7 +132,7 @@ bool FolderPanelView::HandleDrop(QEvent* event) {
   drop->setDropAction(Qt::MoveAction);
   drop->accept();
   if (event->type() == QEvent::Drop) {
-    DropPhoto(drop->mimeData()->urls().first().toLocalFile(), item, *origin);
+    DropPhoto(*photo, item, *origin);
   }
   return true;
 }

@@ -5,19 +5,17 @@
 #include "library/record_names.h"
 #include "thumbs/strip_scroll.h"
 #include "thumbs/thumbnail_files.h"
+#include "ui/library/photo_drag.h"
 #include "ui/shell/fonts.h"
 #include "ui/shell/view_image.h"
 
 #include <QApplication>
 #include <QCursor>
-#include <QDrag>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QUrl>
 
 #include <cstring>
 
@@ -148,6 +146,12 @@ void ThumbStrip::GoToEnd() {
   }
 }
 
+void ThumbStrip::ClearCells() {
+  HideNameTag();
+  for (ViewImage* cell : cells_) cell->Fill(kCellGrey);
+  p_.thumbPnl.repaint();
+}
+
 void ThumbStrip::RefreshStrip(int direction, bool hover) {
   if (!hover) HideNameTag();
   tag_.Label()->hide();
@@ -257,13 +261,9 @@ bool ThumbStrip::eventFilter(QObject* watched, QEvent* event) {
             thumbs::CellPosition(p_.list.CurrentIndex, dragCell_, p_.settings.ListDirection);
         dragCell_ = 0;
         if (position >= 1 && position <= p_.list.PhotoCount) {
-          // The photo travels as its file; dropping it on the folder tree moves it.
-          auto* data = new QMimeData;
-          data->setUrls(
-              {QUrl::fromLocalFile(p_.folders.CurrentFolder + u'/' + p_.list.Name(position))});
-          auto* drag = new QDrag(watched);
-          drag->setMimeData(data);
-          drag->exec(Qt::MoveAction);
+          // Dropping it on the folder tree moves the photo.
+          StartPhotoDrag(static_cast<QWidget*>(watched),
+                         p_.folders.CurrentFolder + u'/' + p_.list.Name(position));
         }
         return true;
       }

@@ -49,6 +49,8 @@ class ThumbStrip final : public QObject {
   // Redraws the cells around CurrentIndex, one by one as their thumbnails arrive, in the
   // list direction d; with hover the name tag follows the pointer afterwards.
   void RefreshStrip(int direction, bool hover);
+  // Greys every cell without drawing the list: what the strip shows while no folder is listed.
+  void ClearCells();
   void StepForward(int step);
   void StepBack(int step);
   void GoToStart();
