@@ -4,15 +4,14 @@
 #include "ui/shell/fonts.h"
 #include "ui/shell/kasumori_style.h"
 #include "ui/shell/main_form.h"
+#include "ui/platform/guarded_application.h"
 #include "ui/shell/widget_dialog_service.h"
-
-#include <QApplication>
 
 using namespace kasumori;
 
 int main(int argc, char** argv) {
   platform::EnsureUtf8Locale();
-  QApplication app(argc, argv);
+  ui::GuardedApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Kasumori2"));
   ui::InstallApplicationStyle();
   ui::InstallApplicationFont();

@@ -2,16 +2,16 @@
 // Window tests run on Qt's offscreen platform, also when ctest lists them without the tests'
 // environment.
 #include "platform/utf8_locale.h"
+#include "ui/platform/guarded_application.h"
 #include "ui/shell/fonts.h"
-
-#include <QApplication>
 
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   kasumori::platform::EnsureUtf8Locale();
-  QApplication app(argc, argv);
+  // The program's own application object, so that its error guard is tested as it runs.
+  kasumori::ui::GuardedApplication app(argc, argv);
   kasumori::ui::InstallApplicationFont();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
