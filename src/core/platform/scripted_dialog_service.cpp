@@ -14,12 +14,12 @@ QStringList FirstLines(const DialogService& dialogs, int n, int limit) {
 }  // namespace
 
 void ScriptedDialogService::ShowNotice(std::uint8_t n) {
-  records_.push_back({Kind::Notice, FirstLines(*this, n, kMaxLines), {}, 1});
+  Add({Kind::Notice, FirstLines(*this, n, kMaxLines), {}, 1});
 }
 
 int ScriptedDialogService::AskConfirmation(std::uint8_t n) {
   int answer = NextAnswer(2) == 1 ? 1 : 2;
-  records_.push_back({Kind::Confirmation, FirstLines(*this, n, 8), {}, answer});
+  Add({Kind::Confirmation, FirstLines(*this, n, 8), {}, answer});
   return answer;
 }
 
@@ -30,12 +30,17 @@ int ScriptedDialogService::AskChoice(std::uint8_t n, std::uint8_t k) {
   int answer = NextAnswer(0);
   if (answer < 0 || answer > shown) answer = 0;
   DialogResult = answer;
-  records_.push_back({Kind::Choice, FirstLines(*this, n, 8), choices, answer});
+  Add({Kind::Choice, FirstLines(*this, n, 8), choices, answer});
   return answer;
 }
 
 QString ScriptedDialogService::Text(std::size_t i) const {
   return i < records_.size() ? records_[i].lines.join('\n') : QString();
+}
+
+void ScriptedDialogService::Add(Record record) {
+  records_.push_back(std::move(record));
+  if (whenShown) whenShown(records_.back());
 }
 
 int ScriptedDialogService::NextAnswer(int fallback) {

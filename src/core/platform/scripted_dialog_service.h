@@ -4,6 +4,7 @@
 #include "platform/dialog_service.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 namespace kasumori::platform {
@@ -35,8 +36,13 @@ class ScriptedDialogService final : public DialogService {
   QString LastText() const { return records_.empty() ? QString() : Text(records_.size() - 1); }
   void Clear() { records_.clear(); }
 
+  // Runs as each dialog is shown, after it is recorded: a test reads the program's state at
+  // the moment the user would see the dialog.
+  std::function<void(const Record&)> whenShown;
+
  private:
   int NextAnswer(int fallback);
+  void Add(Record record);
 
   std::deque<int> answers_;
   std::vector<Record> records_;

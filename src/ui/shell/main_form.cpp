@@ -7,6 +7,7 @@
 #include "ui/display/main_display.h"
 #include "ui/shell/main_menu.h"
 #include "ui/library/folder_panel_view.h"
+#include "ui/library/photo_drag.h"
 #include "ui/platform/desktop_services.h"
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
@@ -16,11 +17,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QDrag>
 #include <QKeyEvent>
-#include <QMimeData>
 #include <QMouseEvent>
-#include <QUrl>
 #include <QPushButton>
 #include <QDateTime>
 #include <QGuiApplication>
@@ -101,7 +99,10 @@ void TMainForm::CreatePhotoList() {
       *strip_, *this, *panels_->thumbPnl, *photoList_, session_.settings(), *thumbnails_,
       [this] { return session_.UiReady; }, [this](bool shift) { display_->NextPhoto(shift); },
       [this](bool shift) { display_->PreviousPhoto(shift); },
-      [this] { RefreshThumbnails(false, false); }});
+      [this] { RefreshThumbnails(false, false); },
+      [this] { folderView_->Panel().PreviousFolder(); },
+      [this] { folderView_->Panel().NextFolder(); }, [this] { return dropPiledUpInput_; },
+      [this] { DropInputUntilCaughtUp(); }});
   strip_->refreshWideCells = [this](int direction) { wide_->RefreshCells(direction); };
   thumbnailDecoder_ =
       std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr, loadFailed_);
@@ -168,7 +169,7 @@ void TMainForm::CreateFolderPanel() {
       [this] { return session_.UiReady; },
       [this] { SaveSettings(); },
       [this] { strip_->RefreshStrip(1, true); },
-      [this] { strip_->RefreshStrip(1, false); },
+      [this] { strip_->ClearCells(); },
       [this](const QString& photo, const QString& folder, library::DragSource from) {
         MoveDroppedPhoto(photo, folder, from);
       },
@@ -277,9 +278,10 @@ void TMainForm::OnActivated() {
 void TMainForm::OnFirstActivation() {
   session_.Activated = true;
   repaint();
-  // The repaint is the first paint of an activated window; a window system that delivers it
-  // later would find FirstRun already handled.
-  OnClientPainted();
+  // The repaint is the first paint of an activated window: a first run greets the user there,
+  // before the slot is scanned or a photo is shown. Outside the paint event a modal window may
+  // open at once.
+  if (session_.ShowFirstRunNoticeIfDue()) repaint();
   view_->Fill(kDisplayGrey);
   if (!session_.StartupPath.isEmpty()) {
     const QString path = session_.StartupPath;
@@ -297,7 +299,6 @@ void TMainForm::OnFirstActivation() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == client_ && event->type() == QEvent::Paint) OnClientPainted();
   if (!panels_ || !display_) return QMainWindow::eventFilter(watched, event);
   if (event->type() == QEvent::MouseMove)
     HideNameTagOutsideStrip(*static_cast<QMouseEvent*>(event));
@@ -342,26 +343,8 @@ bool TMainForm::HandleViewDrag(QEvent* event) {
   if (!session_.UiReady || !shown.Shown() || modes.ZoomMode || modes.PanoramaMode != 0) {
     return false;
   }
-  auto* data = new QMimeData;
-  data->setUrls({QUrl::fromLocalFile(shown.Folder + u'/' + shown.Name)});
-  auto* drag = new QDrag(view_);
-  drag->setMimeData(data);
-  drag->exec(Qt::MoveAction);
+  StartPhotoDrag(view_, shown.Folder + u'/' + shown.Name);
   return true;
-}
-
-void TMainForm::OnClientPainted() {
-  if (!session_.Activated || !session_.FirstRun) return;
-  // A modal window cannot open inside a paint event: open it right after.
-  QTimer::singleShot(0, this, [this] {
-    if (!session_.ShowFirstRunNoticeIfDue()) return;
-    // The area under the notice is cleaned; a photo opened from the command line stays.
-    if (display_->Driver().Shown().Shown()) {
-      display_->Driver().Recompose();
-    } else {
-      view_->Fill(kDisplayGrey);
-    }
-  });
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {

@@ -87,7 +87,6 @@ class TMainForm final : public QMainWindow {
   void PlaceOnScreen();
   void OnActivated();
   void OnFirstActivation();
-  void OnClientPainted();
   bool HandleViewDrag(QEvent* event);
   void HideNameTagOutsideStrip(const QMouseEvent& event);
   void ConnectCommands();

@@ -3,6 +3,7 @@
 
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
+#include "ui/display/main_display.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"

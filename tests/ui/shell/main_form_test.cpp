@@ -4,10 +4,12 @@
 #include "platform/scripted_dialog_service.h"
 #include "shell/text_file.h"
 #include "support/main_form_fixture.h"
+#include "ui/display/main_display.h"
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
 
 #include <QAction>
+#include <QFile>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QLabel>
@@ -57,6 +59,36 @@ TEST_F(MainFormTest, FirstRunNoticeOnceThenSettingsSavedAtClose) {
   auto again = Start();
   EXPECT_TRUE(dialogs.Records().empty()) << "not shown at the second start";
   EXPECT_TRUE(again->Session().Activated);
+}
+
+// The greeting comes at the first paint: a user with a large first slot must not wait for its
+// scan and thumbnails, nor see a photo appear behind it.
+TEST_F(MainFormTest, FirstRunNoticeComesBeforeTheSlotScanAndTheCommandLinePhoto) {
+  tree.File("home/Pictures/P1.jpg", "x");
+  tree.File("home/Pictures/P2.jpg", "x");
+  for (const QString& startup : {QString(), tree.Path("home/Pictures/P2.jpg")}) {
+    std::optional<int> listedAtNotice;
+    std::optional<bool> shownAtNotice;
+    TMainForm* form = nullptr;
+    dialogs.whenShown = [&](const platform::ScriptedDialogService::Record&) {
+      if (listedAtNotice) return;  // the photo's own load error comes later
+      listedAtNotice = form->PhotoList().PhotoCount;
+      shownAtNotice = form->Display().Driver().Shown().Shown();
+    };
+    auto started = std::make_unique<TMainForm>(MainFormServices{
+        dialogs, special, marker, clock, program, startup, nullptr, &trash, &shellOpen});
+    form = started.get();
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(listedAtNotice, 0) << startup.toStdString();
+    EXPECT_EQ(shownAtNotice, false) << startup.toStdString();
+    EXPECT_EQ(form->PhotoList().PhotoCount, 2) << "scanned after the notice";
+    dialogs.whenShown = nullptr;
+    started.reset();
+    QFile::remove(program + "/Kasumori2-ini.dat");
+  }
 }
 
 TEST_F(MainFormTest, SavedPositionIsPulledOntoTheScreen) {
