@@ -88,6 +88,8 @@ void FolderPanelView::ConnectControls() {
     if (showing_ || !node) return;
     node->expanded = expanded;
     panel_.OnTreeButton(*node);
+    // The node's photos are now listed: the highlight follows them.
+    if (tree_.Selected() == node) item->treeWidget()->setCurrentItem(item);
     // The tree view takes a click on a node's button without an item press, so no press is
     // left to swallow: a flag left set would eat the user's next real click.
     tree_.TreeClickConsumed = false;

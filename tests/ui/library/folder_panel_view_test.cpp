@@ -6,6 +6,8 @@
 #include "support/wheel_turn.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
+#include "ui/shell/view_image.h"
+#include "ui/thumbs/thumb_strip.h"
 
 #include <QApplication>
 #include <QDir>
@@ -114,12 +116,37 @@ TEST_F(FolderPanelViewTest, ExpandingByTheButtonListsWithoutReloadingAndTheNextC
   ASSERT_NE(year, nullptr);
   EXPECT_TRUE(year->isExpanded());
   EXPECT_EQ(year->childCount(), 1) << "the children were not reloaded";
+  EXPECT_EQ(view->currentItem(), year) << "the highlight follows the listed folder";
+  EXPECT_TRUE(year->isSelected());
 
   // A plain click on a node right after is not swallowed.
   QTreeWidgetItem* other = ChildNamed(view->topLevelItem(0), "2025");
   QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(other).center());
   QCoreApplication::processEvents();
   EXPECT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures/2025"));
+}
+
+// The slot's root went away behind the program's back: a click in the stale tree lists nothing,
+// and the strip must not go on showing the vanished photos.
+TEST_F(FolderPanelViewTest, AMissingSlotRootGreysTheStrip) {
+  QImage picture(64, 48, QImage::Format_RGB888);
+  picture.fill(Qt::red);
+  tree.File("home/Pictures/a.jpg", testkit::EncodeJpeg(picture, {}, {90}));
+  tree.Folder("home/Pictures/2025");
+  auto form = Start();
+  QCoreApplication::processEvents();
+  auto cellPixel = [&] {
+    const std::uint8_t* p = form->Strip().Cell(4)->Buffer().ConstScanLine(30) + 3 * 40;
+    return QColor(p[2], p[1], p[0]);
+  };
+  ASSERT_GT(cellPixel().red(), 150) << "the photo's thumbnail";
+  ASSERT_TRUE(QDir(tree.Path("home/Pictures")).removeRecursively());
+  QTreeWidget* view = form->Panels().folderTree;
+  QTreeWidgetItem* year = ChildNamed(view->topLevelItem(0), "2025");
+  ASSERT_NE(year, nullptr);
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(year).center());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(cellPixel(), QColor(128, 128, 128));
 }
 
 TEST_F(FolderPanelViewTest, TheWheelOverTheTreeWalksTheFolders) {
