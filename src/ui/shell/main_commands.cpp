@@ -6,7 +6,8 @@
 #include "library/photo_location.h"
 #include "library/record_names.h"
 #include "platform/linux_platform.h"
-#include "shell/key_explanations.h"
+#include "commands/key_map.h"
+#include "commands/no_photo_notice.h"
 #include "thumbs/thumbnail_refresh.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_form.h"
@@ -94,13 +95,17 @@ void TMainForm::ConnectDisplayCommands() {
   if (QAction* deleteMenu = menu_->viewImgPop->findChild<QAction*>("DeleteMenu")) {
     deleteMenu->setEnabled(true);
     menu(deleteMenu, [this] {
-      if (!ExplainWithoutPhoto(Qt::Key_Delete)) DeleteShownPhoto();
+      if (!ExplainWithoutPhoto(commands::Command::DeletePhoto, commands::CommandSource::Menu)) {
+        DeleteShownPhoto();
+      }
     });
   }
   if (QAction* renameMenu = menu_->viewImgPop->findChild<QAction*>("RenameMenu")) {
     renameMenu->setEnabled(true);
     menu(renameMenu, [this] {
-      if (!ExplainWithoutPhoto(Qt::Key_F2)) RenameShownPhoto();
+      if (!ExplainWithoutPhoto(commands::Command::RenamePhoto, commands::CommandSource::Menu)) {
+        RenameShownPhoto();
+      }
     });
   }
   view_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -142,87 +147,98 @@ bool TMainForm::HandleLabelClick(QObject* watched) {
 }
 
 // Without a shown photo, a command for it explains itself instead. True when it did.
-bool TMainForm::ExplainWithoutPhoto(int key) {
+bool TMainForm::ExplainWithoutPhoto(commands::Command command, commands::CommandSource source) {
   if (display_->Driver().Shown().Shown()) return false;
-  const QStringList explanation = shell::NoPhotoExplanation(key);
+  const QStringList explanation = commands::NoPhotoNotice(command, source);
   if (explanation.isEmpty()) return false;
   session_.dialogs().Notice(explanation);
   return true;
 }
 
-// The keys of the photo commands that exist so far; true when the key was used.
+// True when the key is one of the window's; keys that are not go on to the focused control.
 bool TMainForm::HandleKey(const QKeyEvent& event) {
   if (!session_.UiReady) return true;
-  const bool shift = event.modifiers() & Qt::ShiftModifier;
-  const bool ctrl = event.modifiers() & Qt::ControlModifier;
-  const int direction = session_.settings().ListDirection;
-  const bool plainUp = event.key() == Qt::Key_Up && !shift && !ctrl;
-  if (ExplainWithoutPhoto(event.key())) return true;
-  switch (event.key()) {
-    case Qt::Key_X:
-      display_->NextPhoto(shift);
-      return true;
-    case Qt::Key_Delete:
-      DeleteShownPhoto();
-      return true;
-    case Qt::Key_F2:
-      RenameShownPhoto();
-      return true;
-    case Qt::Key_Z:
-      display_->PreviousPhoto(shift);
-      return true;
-    case Qt::Key_1:
-      display_->Rotate(false, display::RotateFrom::Key);
-      return true;
-    case Qt::Key_2:
-      display_->Rotate(true, display::RotateFrom::Key);
-      return true;
-    case Qt::Key_F12:
-      display_->Quality().StepEffect();
-      return true;
-    case Qt::Key_M:
-      display_->ToggleWideMode(true);
-      return true;
-    case Qt::Key_F5:
-      RefreshThumbnails(false, false);
-      return true;
-    default:
-      break;
-  }
-  if (plainUp) {
-    direction == -1 ? display_->PreviousPhoto(shift) : display_->NextPhoto(shift);
-    return true;
-  }
-  return HandleStripKey(event);
+  const commands::KeyChord chord{event.key(), bool(event.modifiers() & Qt::ShiftModifier),
+                                 bool(event.modifiers() & Qt::ControlModifier)};
+  const auto direction = session_.settings().ListDirection == -1
+                             ? library::ListDirection::RightToLeft
+                             : library::ListDirection::LeftToRight;
+  const auto command = commands::CommandForKey(commands::KeyMapKind::MainWindow, chord, direction);
+  if (!command) return false;
+  if (!ExplainWithoutPhoto(*command, commands::CommandSource::Key))
+    RunCommand(*command, chord.shift);
+  return true;
 }
 
-// The strip's keys: letters, and the arrows with their modifiers.
-bool TMainForm::HandleStripKey(const QKeyEvent& event) {
-  const bool shift = event.modifiers() & Qt::ShiftModifier;
-  const bool ctrl = event.modifiers() & Qt::ControlModifier;
-  const int key = event.key();
-  if (key == Qt::Key_E || (key == Qt::Key_Up && (shift || ctrl))) {
-    folderView_->Panel().PreviousFolder();
-  } else if ((key == Qt::Key_D && !ctrl) || (key == Qt::Key_Down && (shift || ctrl))) {
-    folderView_->Panel().NextFolder();
-  } else if (key == Qt::Key_A || (key == Qt::Key_Left && shift && !ctrl)) {
-    strip_->StepBack(8);
-  } else if (key == Qt::Key_S || (key == Qt::Key_Right && shift && !ctrl)) {
-    strip_->StepForward(8);
-  } else if (key == Qt::Key_F || (key == Qt::Key_Left && !shift && !ctrl)) {
-    strip_->StepBack(1);
-  } else if (key == Qt::Key_G || (key == Qt::Key_Right && !shift && !ctrl)) {
-    strip_->StepForward(1);
-  } else if (key == Qt::Key_Q || (key == Qt::Key_Left && ctrl)) {
-    strip_->GoToStart();
-  } else if (key == Qt::Key_W || (key == Qt::Key_Right && ctrl)) {
-    strip_->GoToEnd();
-  } else if (key == Qt::Key_C || (key == Qt::Key_Down && !shift && !ctrl)) {
-    wide_->Open();
-  } else {
-    return false;
+// Shift makes a photo step a single one, also in panorama.
+void TMainForm::RunCommand(commands::Command command, bool shift) {
+  using commands::Command;
+  switch (command) {
+    case Command::NextPhoto:
+      display_->NextPhoto(shift);
+      return;
+    case Command::PreviousPhoto:
+      display_->PreviousPhoto(shift);
+      return;
+    case Command::WideMode:
+      display_->ToggleWideMode(true);
+      return;
+    case Command::StripBack8:
+      strip_->StepBack(8);
+      return;
+    case Command::StripForward8:
+      strip_->StepForward(8);
+      return;
+    case Command::StripBack1:
+      strip_->StepBack(1);
+      return;
+    case Command::StripForward1:
+      strip_->StepForward(1);
+      return;
+    case Command::StripStart:
+      strip_->GoToStart();
+      return;
+    case Command::StripEnd:
+      strip_->GoToEnd();
+      return;
+    case Command::PreviousFolder:
+      folderView_->Panel().PreviousFolder();
+      return;
+    case Command::NextFolder:
+      folderView_->Panel().NextFolder();
+      return;
+    case Command::OpenWideThumbs:
+      wide_->Open();
+      return;
+    case Command::RotateLeft:
+      display_->Rotate(false, display::RotateFrom::Key);
+      return;
+    case Command::RotateRight:
+      display_->Rotate(true, display::RotateFrom::Key);
+      return;
+    case Command::StepEffect:
+      display_->Quality().StepEffect();
+      return;
+    case Command::DeletePhoto:
+      DeleteShownPhoto();
+      return;
+    case Command::RenamePhoto:
+      RenameShownPhoto();
+      return;
+    case Command::RenewThumbnail:
+      RefreshThumbnails(false, false);
+      return;
+    // Not in this window, or still to come.
+    case Command::CloseWindow:
+    case Command::NormalDisplay:
+    case Command::AddFavourite:
+    case Command::FavouritesWindow:
+    case Command::KeyboardHelp:
+    case Command::SaveDisplayed:
+    case Command::Slideshow:
+    case Command::FullScreen:
+      return;
   }
-  return true;
 }
 
 // The wheel acts on what is under the pointer: the strip scrolls, the view walks the list.

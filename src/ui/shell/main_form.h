@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "commands/command.h"
+#include "commands/no_photo_notice.h"
 #include "imaging/decode/load_error.h"
 #include "library/fileops/file_system.h"
 #include "library/fileops/photo_commands.h"
@@ -95,14 +97,14 @@ class TMainForm final : public QMainWindow {
   void ConnectQualityCommands();
   void ConnectDisplayCommands();
   bool HandleKey(const QKeyEvent& event);
-  bool HandleStripKey(const QKeyEvent& event);
+  void RunCommand(commands::Command command, bool shift);
   bool DispatchKey(const QKeyEvent& event);
   void DropInputUntilCaughtUp();
   void RefreshThumbnails(bool all, bool fromMenu);
   void DeleteShownPhoto();
   void RenameShownPhoto();
   void MoveDroppedPhoto(const QString& photoPath, const QString& folder, library::DragSource from);
-  bool ExplainWithoutPhoto(int key);
+  bool ExplainWithoutPhoto(commands::Command command, commands::CommandSource source);
   // The shown photo is gone from the view (grey, no histogram).
   void ClearDisplay();
   // The list read again at the same place, and the photo now at the cursor shown.

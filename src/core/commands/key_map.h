@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Which command a key asks for, window by window.
+#pragma once
+
+#include "commands/command.h"
+#include "library/list_order.h"
+
+#include <optional>
+
+namespace kasumori::commands {
+
+enum class KeyMapKind { MainWindow, WideThumbs };
+
+// A key as the windows see it: letters regardless of case, Alt ignored.
+struct KeyChord {
+  int key;  // a Qt key code
+  bool shift = false;
+  bool ctrl = false;
+};
+
+// The command the chord asks for in that window; none when the key is not bound there.
+// Ctrl+Shift+← is Ctrl+←: a line that wants a modifier free does not fit it.
+std::optional<Command> CommandForKey(KeyMapKind window, const KeyChord& chord,
+                                     library::ListDirection direction);
+
+}  // namespace kasumori::commands
