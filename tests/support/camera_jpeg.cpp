@@ -110,7 +110,8 @@ ExifEntry Undefined(std::uint16_t tag, const QByteArray& data) {
 ExifFields CameraExif(const CameraShot& shot) {
   ExifFields fields;
   fields.bigEndian = shot.bigEndian;
-  fields.ifd0 = {Ascii(0x010F, shot.make), Ascii(0x0110, shot.model), Short(0x0112, 1)};
+  fields.ifd0 = {Ascii(0x010F, shot.make), Ascii(0x0110, shot.model),
+                 Short(0x0112, shot.orientation)};
   fields.exif = {
       Rational(0x829A, 1, shot.exposureDenominator),
       Rational(0x829D, shot.fNumberTimes10, 10),

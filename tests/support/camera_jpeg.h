@@ -44,6 +44,7 @@ struct CameraShot {
   std::uint16_t iso = 100;
   std::uint16_t flash = 0;
   std::uint32_t focalLengthTimes10 = 56;  // 5.6 mm
+  std::uint16_t orientation = 1;          // 6: a portrait the viewer turns a quarter right
   bool bigEndian = false;
 };
 

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the demo photo folder: camera-like JPEGs of a few sizes, landscape and portrait, each
-// with an Exif segment first. Files already there are kept, so running it again is cheap.
+// with an Exif segment first, and a portrait stored lying down with the Orientation a camera
+// writes for it. Files already there are kept, so running it again is cheap.
 #include "support/camera_jpeg.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QTransform>
 
 #include <cstdio>
 
@@ -22,6 +25,7 @@ struct DemoPhoto {
   std::uint16_t iso;
   std::uint16_t flash;
   std::uint32_t focalTimes10;
+  std::uint16_t orientation = 1;  // 6: stored lying down, to be turned a quarter right
 };
 
 constexpr DemoPhoto kPhotos[] = {
@@ -31,7 +35,23 @@ constexpr DemoPhoto kPhotos[] = {
     {"DSC00004.jpg", 640, 480, "KS-100", "2026:06:03 07:05:30", 80, 1000, 100, 0, 56},
     {"DSC00005.jpg", 2000, 3000, "KS-200 Pro", "2026:06:03 12:00:00", 110, 500, 800, 0, 500},
     {"DSC00006.jpg", 1024, 768, "KS-100", "2026:07:21 21:15:48", 20, 30, 1600, 1, 45},
+    {"DSC00007.jpg", 1600, 1200, "KS-100", "2026:07:22 09:41:07", 40, 250, 100, 0, 56, 6},
 };
+
+// A camera held upright writes the sensor's landscape pixels and asks for a right turn: the
+// upright picture turned a quarter left is what lies in the file.
+bool WriteDemoPhoto(const QString& path, const DemoPhoto& photo,
+                    const kasumori::testkit::CameraShot& shot, int seed) {
+  if (photo.orientation == 1) {
+    return kasumori::testkit::WriteCameraJpeg(path, photo.width, photo.height, shot, seed);
+  }
+  const QImage upright = kasumori::testkit::MakeTestPicture(photo.height, photo.width, seed);
+  const QImage stored = upright.transformed(QTransform().rotate(-90));
+  const QByteArray jpeg = kasumori::testkit::EncodeJpeg(
+      stored, kasumori::testkit::BuildExifPayload(kasumori::testkit::CameraExif(shot)));
+  QFile file(path);
+  return file.open(QIODevice::WriteOnly) && file.write(jpeg) == jpeg.size();
+}
 
 }  // namespace
 
@@ -60,7 +80,8 @@ int main(int argc, char** argv) {
     shot.iso = photo.iso;
     shot.flash = photo.flash;
     shot.focalLengthTimes10 = photo.focalTimes10;
-    if (!kasumori::testkit::WriteCameraJpeg(path, photo.width, photo.height, shot, seed)) {
+    shot.orientation = photo.orientation;
+    if (!WriteDemoPhoto(path, photo, shot, seed)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       return 1;
     }

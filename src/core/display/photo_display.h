@@ -30,7 +30,7 @@ struct DisplayServices {
   imaging::LoadFailedFlags& loadFailed;
   imaging::PhotoDecoder& decoder;
   DisplayHost& host;
-  // The rotation a list position's thumbnail sidecar remembers.
+  // The rotation of a list position's photo: its sidecar's, or the turn its camera recorded.
   std::function<int(int position)> photoRotation;
 };
 

@@ -2,6 +2,7 @@
 #include "thumbs/thumbnail_cache.h"
 
 #include "imaging/errors.h"
+#include "thumbs/camera_rotation.h"
 #include "thumbs/thumbnail_files.h"
 
 #include <QFile>
@@ -19,11 +20,13 @@ ThumbnailCache::ThumbnailCache(const library::PhotoList& list, const library::Fo
       loadFailed_(loadFailed),
       buffers_(library::kMaxPhotos + 1),
       loaded_(library::kMaxPhotos + 1, false),
-      rotation_(library::kMaxPhotos + 1, 0) {}
+      rotation_(library::kMaxPhotos + 1, 0),
+      rotationKnown_(library::kMaxPhotos + 1, false) {}
 
 void ThumbnailCache::Reset() {
   loaded_.assign(loaded_.size(), false);
   rotation_.assign(rotation_.size(), 0);
+  rotationKnown_.assign(rotationKnown_.size(), false);
   loadFailed_.Reset();
 }
 
@@ -51,7 +54,26 @@ void ThumbnailCache::MarkNotLoaded(int position) {
 }
 
 void ThumbnailCache::SetRotation(int position, int rotation) {
-  if (InRange(position)) rotation_[Index(position)] = std::int8_t(rotation);
+  if (!InRange(position)) return;
+  rotation_[Index(position)] = std::int8_t(rotation);
+  rotationKnown_[Index(position)] = true;
+}
+
+std::optional<int> ThumbnailCache::StoredRotation(const QString& thumbnailPath) const {
+  if (thumbnailPath.isEmpty()) return std::nullopt;
+  return ReadSidecarRotation(SidecarPath(thumbnailPath));
+}
+
+// Asked for lazily, so that a strip of cached thumbnails never opens the photos themselves.
+int ThumbnailCache::Rotation(int position) {
+  if (!InRange(position)) return 0;
+  if (!rotationKnown_[Index(position)] && position <= list_.PhotoCount) {
+    const QString& name = list_.Name(position);
+    if (name.isEmpty()) return 0;
+    const std::optional<int> stored = StoredRotation(CurrentThumbnailPath(name));
+    SetRotation(position, stored ? *stored : CameraRotation(folders_.CurrentFolder + u'/' + name));
+  }
+  return rotation_[Index(position)];
 }
 
 void ThumbnailCache::MakeBlack(int position) {
@@ -84,7 +106,7 @@ void ThumbnailCache::Fetch(int position) {
   QString path;
   if (folders_.CurrentSlot > 0) {
     path = CurrentThumbnailPath(name);
-    if (auto rotation = ReadSidecarRotation(SidecarPath(path))) SetRotation(position, *rotation);
+    if (const std::optional<int> rotation = StoredRotation(path)) SetRotation(position, *rotation);
   }
   Buffer(position);
   if (!LoadCached(position, path)) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The thumbnails of the current photo list: one 80 × 60 buffer per list position, loaded from
-// the disk cache or made on first use, with the rotation each photo's sidecar remembers.
+// the disk cache or made on first use, with the rotation each photo's sidecar remembers (or,
+// without one, the turn its camera recorded).
 #pragma once
 
 #include "imaging/decode/load_error.h"
@@ -11,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace kasumori::thumbs {
@@ -42,7 +44,9 @@ class ThumbnailCache {
   imaging::TQxDIB& Buffer(int position);
   bool Loaded(int position) const { return InRange(position) && loaded_[Index(position)]; }
   void MarkNotLoaded(int position);
-  int Rotation(int position) const { return InRange(position) ? rotation_[Index(position)] : 0; }
+  // The photo's rotation code. The first ask after a rebuild reads the sidecar, and without one
+  // (or outside the slots) the turn the photo's camera recorded.
+  int Rotation(int position);
   void SetRotation(int position, int rotation);
   imaging::LoadFailedFlags& LoadFailed() { return loadFailed_; }
 
@@ -51,6 +55,8 @@ class ThumbnailCache {
   static std::size_t Index(int position) { return std::size_t(position); }
   void MakeBlack(int position);
   bool LoadCached(int position, const QString& path);
+  // The sidecar of the position when there is one; nothing otherwise.
+  std::optional<int> StoredRotation(const QString& thumbnailPath) const;
 
   const library::PhotoList& list_;
   const library::FolderState& folders_;
@@ -61,6 +67,7 @@ class ThumbnailCache {
   std::vector<std::unique_ptr<imaging::TQxDIB>> buffers_;  // created on first use
   std::vector<bool> loaded_;
   std::vector<std::int8_t> rotation_;
+  std::vector<bool> rotationKnown_;  // rotation_ holds the sidecar's, the camera's or a turn
 };
 
 }  // namespace kasumori::thumbs

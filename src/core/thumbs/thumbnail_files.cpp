@@ -86,11 +86,12 @@ std::optional<int> ReadSidecarRotation(const QString& sidecarPath) {
   return int(static_cast<std::int8_t>(static_cast<std::uint8_t>(value & 0xFF)));
 }
 
-bool StoreRotation(const QString& thumbnailPath, int rotation) {
+bool StoreRotation(const QString& thumbnailPath, int rotation, int rotationWithoutSidecar) {
   const QString sidecar = SidecarPath(thumbnailPath);
   QFile::remove(thumbnailPath);
   QFile::remove(sidecar);
-  if (rotation == 0) return true;
+  // A photo its camera turned and the user turned back keeps a sidecar of "0".
+  if (rotation == rotationWithoutSidecar) return true;
   try {
     shell::WriteTextLines(sidecar, {QStringLiteral("100"), QString::number(rotation)});
   } catch (const shell::TextFileError&) {

@@ -37,9 +37,9 @@ QString SidecarPath(const QString& thumbnailPath);
 std::optional<int> ReadSidecarRotation(const QString& sidecarPath);
 
 // After the photo was turned: the old thumbnail and sidecar go, and a sidecar with "100" and
-// the rotation is written when the rotation is not 0. False when the sidecar could not be
-// written.
-bool StoreRotation(const QString& thumbnailPath, int rotation);
+// the rotation is written unless the rotation is the one the photo has without a sidecar (the
+// turn its camera recorded, 0 for most photos). False when the sidecar could not be written.
+bool StoreRotation(const QString& thumbnailPath, int rotation, int rotationWithoutSidecar = 0);
 
 // After the photo was deleted: its thumbnail and sidecar go, and their folder when emptied.
 void RemoveThumbnailFiles(const QString& thumbnailPath);

@@ -4,6 +4,7 @@
 #include "display/dib_views.h"
 #include "display/quality_labels.h"
 #include "shell/photo_navigation.h"
+#include "thumbs/camera_rotation.h"
 #include "thumbs/thumbnail_files.h"
 #include "ui/display/info_panel.h"
 #include "ui/shell/kasumori_style.h"
@@ -103,9 +104,11 @@ void MainDisplay::WithPointerOnSelection(const std::function<void()>& work) {
   if (QCursor::pos() == parked) QCursor::setPos(back);
 }
 
+// A photo its camera turned needs a sidecar to stay as the user turned it, also at 0.
 void MainDisplay::PersistRotation(const display::ShownPhoto& photo, int rotation) {
   const QString path = p_.thumbnails.ThumbnailPathFor(photo.Slot, photo.Folder, photo.Name);
-  if (!path.isEmpty()) thumbs::StoreRotation(path, rotation);
+  if (path.isEmpty()) return;
+  thumbs::StoreRotation(path, rotation, thumbs::CameraRotation(photo.Folder + u'/' + photo.Name));
 }
 
 void MainDisplay::Rotate(bool right, display::RotateFrom from) {

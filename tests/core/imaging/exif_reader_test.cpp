@@ -127,6 +127,69 @@ TEST(ExifReaderHostile, OffsetsPastTheEndFailAndAreReportedOnce) {
   EXPECT_EQ(reported, (std::vector<int>{7, 8}));
 }
 
+int Orientation(const QByteArray& file, const QString& name) {
+  MemorySource source(file.constData(), std::size_t(file.size()));
+  return ReadExifOrientation(source, name);
+}
+
+ExifFields OrientedShot(const ExifEntry& orientation, bool bigEndian = false) {
+  ExifFields shot = ExampleShot(bigEndian);
+  shot.ifd0[2] = orientation;
+  return shot;
+}
+
+TEST(ExifOrientation, TheCamerasValueOrNothing) {
+  struct Case {
+    const char* what;
+    ExifEntry entry;
+    int expected;
+  };
+  const Case cases[] = {
+      {"upright", Short(274, 1), 1},
+      {"mirrored", Short(274, 2), 2},
+      {"turn right", Short(274, 6), 6},
+      {"turn left", Short(274, 8), 8},
+      {"zero is no value", Short(274, 0), 0},
+      {"past the last value", Short(274, 9), 0},
+      {"all bits set", Short(274, 0xFFFF), 0},
+      {"a LONG is not the entry", Long(274, 6), 0},
+      {"two values", ExifEntry{274, 3, 2, {6, 6}, {}}, 0},
+      {"no entry at all", Short(273, 6), 0},
+  };
+  for (const Case& c : cases) {
+    for (bool big : {false, true}) {
+      SCOPED_TRACE(std::string(c.what) + (big ? " MM" : " II"));
+      EXPECT_EQ(Orientation(Jpeg(OrientedShot(c.entry, big)), "DSC0001.JPG"), c.expected);
+      EXPECT_EQ(Orientation(BuildTiffExif(OrientedShot(c.entry, big)), "scan.tif"), c.expected);
+    }
+  }
+}
+
+TEST(ExifOrientation, OnlyAnExifJpegOrATiffHasOne) {
+  const ExifFields turned = OrientedShot(Short(274, 6));
+  JpegOptions jfif;
+  jfif.jfifFirst = true;
+  EXPECT_EQ(Orientation(Jpeg(turned, jfif), "a.jpg"), 0) << "Exif is not the first segment";
+  EXPECT_EQ(Orientation(Jpeg(turned), "a.bmp"), 0) << "the extension decides";
+  EXPECT_EQ(Orientation(Jpeg(turned), "a.jpe"), 6);
+  EXPECT_EQ(Orientation(Jpeg(turned).left(8), "a.jpg"), 0) << "truncated lead: no throw";
+  EXPECT_EQ(Orientation(Jpeg(turned).left(30), "a.jpg"), 0) << "truncated directory";
+  TempTree tree;
+  EXPECT_EQ(ReadExifOrientation(tree.File("DSC0001.jpg", Jpeg(turned))), 6);
+  EXPECT_EQ(ReadExifOrientation(tree.Path("missing.jpg")), 0);
+}
+
+TEST(ExifOrientationHostile, TheWalkEndsAtTheFirstTagPastOrientation) {
+  QByteArray file = Jpeg(OrientedShot(Short(274, 6)));
+  // A first directory that claims 65535 entries: the panel's full walk runs past the end,
+  // the orientation's stops at Software (305), the entry after it.
+  file[12 + 8] = '\xFF';
+  file[12 + 9] = '\xFF';
+  ExifLayout layout;
+  EXPECT_THROW(Read(file, "x.jpg", layout), EExifReadError);
+  EXPECT_EQ(Orientation(file, "x.jpg"), 6);
+}
+
 TEST(ExifText, FileSizeTakesFourPlaces) {
   EXPECT_EQ(exif::FileSizeText(999'499), " [999KB]");
   EXPECT_EQ(exif::FileSizeText(999'500), "[1000KB]");

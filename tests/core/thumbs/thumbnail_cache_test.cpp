@@ -3,6 +3,7 @@
 
 #include "slot_cache_fixture.h"
 
+#include "support/camera_jpeg.h"
 #include "support/temp_tree.h"
 #include "thumbs/thumbnail_files.h"
 
@@ -50,6 +51,38 @@ TEST_F(ThumbnailCacheTest, SidecarRotationAndDamagedFiles) {
   EXPECT_EQ(cache->Rotation(2), -1);
   ASSERT_EQ(made.size(), 1u) << "a damaged cache file is made again";
   EXPECT_EQ(tree.Read("Thumbnail/01/Photos/b_jpg.bmp").size(), 14454);
+}
+
+TEST_F(ThumbnailCacheTest, ASidecarWinsOverTheCamerasTurnAndATurnOverBoth) {
+  const auto photo = [&](const QString& name, std::uint16_t orientation) {
+    testkit::CameraShot shot;
+    shot.orientation = orientation;
+    tree.File("Photos/" + name,
+              testkit::EncodeJpeg(testkit::MakeTestPicture(32, 24, 1),
+                                  testkit::BuildExifPayload(testkit::CameraExif(shot))));
+    list->Append(name, {});
+    return list->PhotoCount;
+  };
+  const int camera = photo("camera.jpg", 6);
+  const int back = photo("back.jpg", 6);
+  const int hand = photo("hand.jpg", 8);
+  const int record = photo("camera_jpg.ksm", 6);
+  tree.File("Thumbnail/01/Photos/back_jpg.dat", "100\r\n0\r\n");
+  tree.File("Thumbnail/01/Photos/hand_jpg.dat", "100\r\n2\r\n");
+  // Asked before the strip ever fetched them, as the display does.
+  EXPECT_EQ(cache->Rotation(camera), 1);
+  EXPECT_EQ(cache->Rotation(back), 0) << "turned back by hand: the stored 0 stays";
+  EXPECT_EQ(cache->Rotation(hand), 2);
+  EXPECT_EQ(cache->Rotation(record), 0) << "a record keeps its own rotation";
+  EXPECT_EQ(cache->Rotation(1), 0) << "a.jpg is not there to read";
+
+  cache->SetRotation(camera, 0);  // a turn outside the slots lives in memory only
+  cache->Fetch(camera);
+  EXPECT_EQ(cache->Rotation(camera), 0);
+  folders.CurrentSlot = 0;
+  cache->Reset();
+  EXPECT_EQ(cache->Rotation(camera), 1) << "forgotten with the list";
+  EXPECT_EQ(cache->Rotation(back), 1) << "no sidecars outside the slots";
 }
 
 TEST_F(ThumbnailCacheTest, FailuresAreBlackAndOtherFoldersAreNotStored) {

@@ -49,6 +49,25 @@ TEST(Sidecar, TwoRightAndTwoLeftTurnsLeaveNone) {
   EXPECT_EQ(tree.Read("cache/IMG_0001_jpg.dat"), QByteArray("100\r\n-1\r\n"));
 }
 
+TEST(Sidecar, APhotoItsCameraTurnedKeepsAZeroTurnedBackByHand) {
+  testkit::TempTree tree;
+  const QString thumb = tree.File("cache/IMG_0001_jpg.bmp", "old thumbnail");
+  struct Case {
+    int rotation, withoutSidecar;
+    QByteArray stored;  // empty: no sidecar
+  };
+  const Case cases[] = {{0, 1, "100\r\n0\r\n"},  {1, 1, {}},   {-1, 1, "100\r\n-1\r\n"},
+                        {2, -1, "100\r\n2\r\n"}, {-1, -1, {}}, {0, 0, {}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.rotation << " over " << c.withoutSidecar);
+    ASSERT_TRUE(StoreRotation(thumb, c.rotation, c.withoutSidecar));
+    EXPECT_EQ(tree.Exists("cache/IMG_0001_jpg.dat"), !c.stored.isEmpty());
+    if (!c.stored.isEmpty()) {
+      EXPECT_EQ(tree.Read("cache/IMG_0001_jpg.dat"), c.stored);
+    }
+  }
+}
+
 TEST(Sidecar, OddContentsReadSafely) {
   testkit::TempTree tree;
   EXPECT_EQ(ReadSidecarRotation(tree.File("a.dat", "100\r\n255\r\n")), -1) << "kept as 8 bits";

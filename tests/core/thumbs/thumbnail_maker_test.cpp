@@ -174,6 +174,22 @@ TEST_F(ThumbnailMakerTest, RotationTurnsTheSamplingOfALandscapePhoto) {
   check(2, {0, 0, 255}, {255, 0, 0}, {0, 255, 255});
 }
 
+TEST_F(ThumbnailMakerTest, TheCamerasTurnStandsAPhotoUpButNotItsRecord) {
+  QImage picture(640, 480, QImage::Format_RGB888);
+  picture.fill(QColor(200, 200, 200));
+  testkit::CameraShot shot;
+  shot.orientation = 6;
+  const int p =
+      Add("portrait.jpg",
+          testkit::EncodeJpeg(picture, testkit::BuildExifPayload(testkit::CameraExif(shot))));
+  const int r = Add("portrait_jpg.ksm", Record(0, false, 1, 0, 0, 0, 256, 0));
+  ASSERT_TRUE(Make(p));
+  EXPECT_EQ(At(p, 16, 30), (Rgb{0, 0, 0})) << "stood up: black columns left";
+  EXPECT_GT(At(p, 40, 30).r, 150);
+  ASSERT_TRUE(Make(r));
+  EXPECT_GT(At(r, 5, 30).r, 150) << "the record's own rotation 0: landscape";
+}
+
 TEST_F(ThumbnailMakerTest, ZoomWindowCentredAndNearTheEdge) {
   settings.Sharpness = 0;
   Add("grad.bmp", Bmp(640, 480, kGradient));

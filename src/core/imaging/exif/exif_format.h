@@ -25,6 +25,18 @@ inline constexpr std::uint32_t kInlineTextMax = 4;  // texts of up to 4 bytes si
 inline constexpr std::uint32_t kRationalBytes = 8;
 inline constexpr std::uint32_t kDateTimeBytes = 19;  // "YYYY:MM:DD hh:mm:ss"
 
+inline constexpr std::uint16_t kTypeShort = 3;
+
+// Orientation values: how the stored pixels must be turned (and mirrored) to stand upright.
+inline constexpr std::uint16_t kOrientationUpright = 1;
+inline constexpr std::uint16_t kOrientationMirrored = 2;
+inline constexpr std::uint16_t kOrientationUpsideDown = 3;
+inline constexpr std::uint16_t kOrientationUpsideDownMirrored = 4;
+inline constexpr std::uint16_t kOrientationRightMirrored = 5;  // a right turn, then a mirror
+inline constexpr std::uint16_t kOrientationRight = 6;          // a quarter turn clockwise
+inline constexpr std::uint16_t kOrientationLeftMirrored = 7;   // a left turn, then a mirror
+inline constexpr std::uint16_t kOrientationLeft = 8;           // a quarter turn anticlockwise
+
 // First directory.
 inline constexpr std::uint16_t kTagMake = 271;
 inline constexpr std::uint16_t kTagModel = 272;

@@ -47,18 +47,18 @@ class ExifPass {
 
   void Run(std::uint64_t base, PhotoInfo& info) {
     base_ = base;
-    std::uint8_t mark[tiff::kByteOrderBytes];
-    Read(base, mark, sizeof mark);
-    order_ = tiff::OrderOfMark(mark);
-    layout_.TiffLittleEndian = order_ == ByteOrder::LittleEndian;
-    const std::uint64_t first = base + tiff::kFirstIfdAt;
-    ForEachEntry(first,
-                 [&](const tiff::IfdEntry& e, std::uint64_t at) { FirstEntry(e, at, info); });
+    ReadByteOrder();
+    ForEachEntry(base + tiff::kFirstIfdAt, [&](const tiff::IfdEntry& e, std::uint64_t at) {
+      FirstEntry(e, at, info);
+      return true;
+    });
     // The Exif directory is read once, after the first one, from the last pointer to it: a
     // directory of pointers to one large directory would otherwise cost 65535² reads.
     if (exifDirectory_)
-      ForEachEntry(base_ + *exifDirectory_,
-                   [&](const tiff::IfdEntry& e, std::uint64_t at) { ExifEntry(e, at, info); });
+      ForEachEntry(base_ + *exifDirectory_, [&](const tiff::IfdEntry& e, std::uint64_t at) {
+        ExifEntry(e, at, info);
+        return true;
+      });
     info.CameraLbl = model_ + version_;
     info.CameraHint = info.CameraLbl;
     info.SatsueiLbl = aperture_ + shutter_ + iso_;
@@ -69,7 +69,30 @@ class ExifPass {
     info.SatsueiLbl2 = bias_ + focal_ + sharpness_;
   }
 
+  // The first directory only, up to its Orientation entry: directories list their tags in
+  // ascending order, so the walk ends at the first tag past it, after a handful of entries.
+  std::uint16_t Orientation(std::uint64_t base) {
+    base_ = base;
+    ReadByteOrder();
+    std::uint16_t orientation = 0;
+    ForEachEntry(base + tiff::kFirstIfdAt, [&](const tiff::IfdEntry& e, std::uint64_t) {
+      if (e.tag == kTagOrientation && e.type == kTypeShort && e.count == 1) {
+        orientation = e.value16;
+      }
+      return e.tag < kTagOrientation;
+    });
+    return orientation;
+  }
+
  private:
+  void ReadByteOrder() {
+    std::uint8_t mark[tiff::kByteOrderBytes];
+    Read(base_, mark, sizeof mark);
+    order_ = tiff::OrderOfMark(mark);
+    layout_.TiffLittleEndian = order_ == ByteOrder::LittleEndian;
+  }
+
+  // act(entry, its offset) returns false to end the walk early.
   template <typename Act>
   void ForEachEntry(std::uint64_t directory, Act act) {
     std::uint8_t countBytes[tiff::kEntryCountBytes];
@@ -81,7 +104,7 @@ class ExifPass {
       tiff::IfdEntry e{};
       if (!tiff::ReadEntry(source_, at, order_, e))
         throw EExifReadError("ReadPhotoInfo: Offset is Out of File");
-      act(e, at);
+      if (!act(e, at)) return;
     }
   }
 
@@ -218,6 +241,28 @@ PhotoInfo ReadPhotoInfo(ByteSource& source, const QString& fileName, ExifLayout&
   const std::optional<std::uint64_t> base = pass.FindBase(PhotoTypeOf(fileName));
   if (base) pass.Run(*base, info);
   return info;
+}
+
+int ReadExifOrientation(ByteSource& source, const QString& fileName) {
+  ExifLayout scratch;
+  ExifPass pass(source, scratch);
+  try {
+    const std::optional<std::uint64_t> base = pass.FindBase(PhotoTypeOf(fileName));
+    if (!base) return 0;
+    const std::uint16_t orientation = pass.Orientation(*base);
+    return orientation >= kOrientationUpright && orientation <= kOrientationLeft ? orientation : 0;
+  } catch (const ImagingError&) {
+    return 0;  // a damaged header turns nothing; the display reports it on its own read
+  }
+}
+
+int ReadExifOrientation(const QString& path) {
+  try {
+    FileSource file(path);
+    return ReadExifOrientation(file, path);
+  } catch (const ImagingError&) {
+    return 0;
+  }
 }
 
 PhotoInfo ReadPhotoInfo(int position, const QString& path, ExifLayout& layout,

@@ -18,6 +18,14 @@ class ByteSource;
 // structure is no failure, its labels just stay empty.
 PhotoInfo ReadPhotoInfo(ByteSource& source, const QString& fileName, ExifLayout& layout);
 
+// The Orientation entry (tag 274) of the first directory of an Exif JPEG or a TIFF, as the
+// camera wrote it: 1 stored upright, 3 upside down, 6 to be turned a quarter clockwise, 8 a
+// quarter anticlockwise, 2, 4, 5 and 7 the same with a mirror. 0 when there is none, when its
+// value is not 1..8 or not a single SHORT, or when the header cannot be read. Reads only the
+// first bytes of the file and the first directory's entries up to that tag.
+int ReadExifOrientation(ByteSource& source, const QString& fileName);
+int ReadExifOrientation(const QString& path);
+
 // The display driver's entry: opens the file; when it cannot be opened or read,
 // showLoadError(position) runs and the error is thrown on, which ends the display.
 PhotoInfo ReadPhotoInfo(int position, const QString& path, ExifLayout& layout,
