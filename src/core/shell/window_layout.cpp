@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/window_layout.h"
 
+#include <algorithm>
+
 namespace kasumori::shell {
 
 namespace {
@@ -143,13 +145,42 @@ DerivedLayout DeriveLayout(const LayoutTable& t) {
   d.subFolderUePnlWidth = t.subFolderPnl.width() - 6;
   d.folderTree = QRect(3, 9, t.subFolderPnl.width() - 6, t.subFolderPnl.height() - 12);
   d.exifLblPnlWidth = t.exifPnl.width() - 4;
-  d.fileNameLblWidthWithDate = t.exifPnl.width() - 68;
-  d.fileNameLblWidthWithoutDate = t.exifPnl.width() - 2;
-  d.hidukeLblLeft = t.exifPnl.width() - 59;
-  d.timeLblLeft = t.exifPnl.width() - 52;
   d.histgramLblPnlWidth = t.histgramPnl.width() - 4;
   d.histDaiPnlLeft = (t.histgramPnl.width() - 132) / 2;
   return d;
+}
+
+InfoLabelPlaces PlaceInfoLabels(int w, const InfoLabelContent& c) {
+  // Rows of 15 pixels under the heading; the date, time and file size sit at the right edge.
+  constexpr int kRow1 = 22, kRow2 = 37, kRow3 = 52, kRow4 = 67, kRow5 = 82, kRow6 = 97;
+  constexpr int kLineHeight = 13;
+  InfoLabelPlaces p;
+  p.fileNameLbl = QRect(1, kRow1, c.dateShown ? w - 68 : w - 2, kLineHeight + 1);
+  p.hidukeLbl = QRect(w - 59, kRow1, 58, kLineHeight);
+  p.timeLbl = QRect(w - 52, kRow2, 51, kLineHeight);
+  // The photo size follows the extension. In the narrow panel the time label leaves it too
+  // little room at 62, so the extension gives up half its width: the size still needs 61
+  // pixels for "10000x7500", and keeps a pixel free before the time.
+  constexpr int kSizeLeft = 62, kSizeWidth = 90, kSizeNarrowWidth = 61;
+  if (kSizeLeft + kSizeWidth < p.timeLbl.left()) {
+    p.sizeLbl = QRect(kSizeLeft, kRow2, kSizeWidth, kLineHeight);
+  } else {
+    p.sizeLbl =
+        QRect(p.timeLbl.left() - 1 - kSizeNarrowWidth, kRow2, kSizeNarrowWidth, kLineHeight);
+  }
+  p.extNameLbl = QRect(1, kRow2, p.sizeLbl.left() - 2, kLineHeight);
+  // The file size ends one pixel inside the panel's right edge, whatever its text.
+  p.fileSizeLbl = QRect(w - c.fileSizeTextWidth - 1, kRow3, c.fileSizeTextWidth, kLineHeight);
+  p.cameraLbl = QRect(1, kRow3, w - 66, kLineHeight);
+  p.makerLbl = QRect(1, kRow4, w - 2, kLineHeight);
+  // The exposure label is as wide as its text and the flash star follows it; with the star the
+  // label is a pixel narrower, so the star closes up on the last character's spacing.
+  const int satsueiWidth = c.strobeShown ? c.satsueiTextWidth - 1 : c.satsueiTextWidth;
+  p.satsueiLbl = QRect(1, kRow5, std::max(satsueiWidth, 0), kLineHeight);
+  p.strobeLbl =
+      QRect(p.satsueiLbl.left() + p.satsueiLbl.width(), kRow5, c.strobeTextWidth, kLineHeight);
+  p.satsueiLbl2 = QRect(1, kRow6, w - 2, kLineHeight);
+  return p;
 }
 
 int NarabikaeLblLeft(int folderLblPnlWidth, int listDirection) {

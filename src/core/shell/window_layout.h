@@ -53,13 +53,32 @@ struct DerivedLayout {
   int subFolderUePnlWidth;
   QRect folderTree;
   int exifLblPnlWidth;
-  int fileNameLblWidthWithDate, fileNameLblWidthWithoutDate;
-  int hidukeLblLeft, timeLblLeft;
   int histgramLblPnlWidth;
   int histDaiPnlLeft;
 };
 
 DerivedLayout DeriveLayout(const LayoutTable& table);
+
+// What the information panel's labels show, as far as their places depend on it. Widths are
+// the pixel widths of the label texts in their fonts.
+struct InfoLabelContent {
+  bool dateShown = false;  // HidukeLbl has text
+  int fileSizeTextWidth = 0;
+  int satsueiTextWidth = 0;
+  bool strobeShown = false;  // StrobeLbl shows the flash star
+  int strobeTextWidth = 0;
+};
+
+// The bounds of the information labels inside ExifPnl.
+struct InfoLabelPlaces {
+  QRect fileNameLbl, extNameLbl, sizeLbl, hidukeLbl, timeLbl, fileSizeLbl;
+  QRect cameraLbl, makerLbl, satsueiLbl, strobeLbl, satsueiLbl2;
+};
+
+// Places the information labels for a panel width (211 in the wide layouts, 146 in the narrow
+// ones) and what they show. Called again on every layout change, since a label placed by its
+// text would otherwise keep the old panel's place.
+InfoLabelPlaces PlaceInfoLabels(int exifPnlWidth, const InfoLabelContent& content);
 
 // Where the direction letter sits in the folder heading: "Ｌ" at width − 13, "Ｒ" at − 14.
 int NarabikaeLblLeft(int folderLblPnlWidth, int listDirection);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/display/info_panel.h"
 
+#include "shell/window_layout.h"
+
 #include "ui/shell/fonts.h"
 #include "ui/shell/kasumori_style.h"
 #include "ui/shell/main_panels.h"
@@ -19,6 +21,8 @@ QFont FontOf(const imaging::LabelFont& font) {
                       : MonospacedGothic(font.pixelSize, font.bold);
 }
 
+int TextWidth(const QLabel* label) { return label->fontMetrics().horizontalAdvance(label->text()); }
+
 void Show(QLabel* label, const QString& text, const imaging::LabelFont& font) {
   label->setFont(FontOf(font));
   label->setText(text);
@@ -36,10 +40,7 @@ void ClearInfoLabels(MainPanels& p) {
 }
 
 void ShowPhotoInfo(MainPanels& p, const imaging::PhotoInfo& info) {
-  const int panelWidth = p.exifPnl->width();
   Show(p.fileSizeLbl, info.FileSizeLbl, imaging::kFileSizeLblFont);
-  p.fileSizeLbl->adjustSize();
-  p.fileSizeLbl->move(panelWidth - p.fileSizeLbl->width() - 1, p.fileSizeLbl->y());
   Show(p.hidukeLbl, info.HidukeLbl, imaging::kHidukeLblFont);
   Show(p.timeLbl, info.TimeLbl, imaging::kTimeLblFont);
   Show(p.cameraLbl, info.CameraLbl, imaging::kCameraLblFont);
@@ -49,9 +50,30 @@ void ShowPhotoInfo(MainPanels& p, const imaging::PhotoInfo& info) {
   Show(p.satsueiLbl, info.SatsueiLbl, imaging::kSatsueiLblFont);
   Show(p.strobeLbl, info.StrobeLbl, imaging::kStrobeLblFont);
   Show(p.satsueiLbl2, info.SatsueiLbl2, imaging::kSatsueiLbl2Font);
-  const int nameWidth =
-      info.NarrowFileName ? panelWidth - imaging::kFileNameLblNarrowing : panelWidth - 2;
-  p.fileNameLbl->resize(nameWidth, p.fileNameLbl->height());
+  PlaceInfoLabels(p);
+}
+
+void PlaceInfoLabels(MainPanels& p) {
+  // The labels' own texts say what is shown, so a layout change places them as the last
+  // photo did without reading it again.
+  shell::InfoLabelContent content;
+  content.dateShown = !p.hidukeLbl->text().isEmpty();
+  content.fileSizeTextWidth = TextWidth(p.fileSizeLbl);
+  content.satsueiTextWidth = TextWidth(p.satsueiLbl);
+  content.strobeShown = !p.strobeLbl->text().isEmpty();
+  content.strobeTextWidth = TextWidth(p.strobeLbl);
+  const shell::InfoLabelPlaces places = shell::PlaceInfoLabels(p.exifPnl->width(), content);
+  p.fileNameLbl->setGeometry(places.fileNameLbl);
+  p.extNameLbl->setGeometry(places.extNameLbl);
+  p.sizeLbl->setGeometry(places.sizeLbl);
+  p.hidukeLbl->setGeometry(places.hidukeLbl);
+  p.timeLbl->setGeometry(places.timeLbl);
+  p.fileSizeLbl->setGeometry(places.fileSizeLbl);
+  p.cameraLbl->setGeometry(places.cameraLbl);
+  p.makerLbl->setGeometry(places.makerLbl);
+  p.satsueiLbl->setGeometry(places.satsueiLbl);
+  p.strobeLbl->setGeometry(places.strobeLbl);
+  p.satsueiLbl2->setGeometry(places.satsueiLbl2);
 }
 
 }  // namespace kasumori::ui

@@ -11,8 +11,11 @@ struct MainPanels;
 // Empties the information labels (and the camera and maker hints) before a photo is read.
 void ClearInfoLabels(MainPanels& panels);
 
-// Fills the labels from the record, with their fonts, hints and the positions that depend on
-// what is shown (file size right-aligned, the file name narrowed beside a date).
+// Fills the labels from the record, with their fonts and hints, and places them.
 void ShowPhotoInfo(MainPanels& panels, const imaging::PhotoInfo& info);
+
+// Places the labels for the panel's current width and what they show now: the file size
+// right-aligned, the file name narrowed beside a date, the flash star after the exposure.
+void PlaceInfoLabels(MainPanels& panels);
 
 }  // namespace kasumori::ui

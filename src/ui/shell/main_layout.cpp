@@ -18,8 +18,20 @@
 namespace kasumori::ui {
 
 namespace {
+
 const QColor kDisplayGrey(128, 128, 128);
+
+// The size whose proportions the custom-size dialog can keep: the shown photo as its size
+// label gives it (turned as shown), or in zoom mode the display area the photo fills now.
+std::optional<TSizeInputForm::Reference> SizeReference(const display::PhotoDisplay& driver) {
+  if (!driver.Shown().Shown()) return std::nullopt;
+  if (driver.Modes().ZoomMode) return TSizeInputForm::Reference{driver.DisplaySize(), true};
+  const display::NormalComposeResult& last = driver.LastComposition();
+  if (last.RotatedWidth <= 0 || last.RotatedHeight <= 0) return std::nullopt;
+  return TSizeInputForm::Reference{QSize(last.RotatedWidth, last.RotatedHeight), false};
 }
+
+}  // namespace
 
 void TMainForm::ApplyLayout() {
   shell::Settings& settings = session_.settings();
@@ -84,9 +96,8 @@ void TMainForm::ChooseWindowSize(std::uint8_t windowSizeMode) {
 void TMainForm::ChooseCustomSize() {
   if (!session_.UiReady) return;
   shell::Settings& settings = session_.settings();
-  // The photo's own size becomes the reference once photos are shown.
   TSizeInputForm form(this, session_.dialogs(), settings.WindowSizeMode, settings.CustomPhotoWidth,
-                      settings.CustomPhotoHeight, std::nullopt);
+                      settings.CustomPhotoHeight, SizeReference(display_->Driver()));
   if (form.exec() != QDialog::Accepted) {
     // The menu's radio group moved the check; put it back where the mode is.
     menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/main_panels.h"
 
+#include "ui/display/info_panel.h"
 #include "ui/shell/fonts.h"
 #include "ui/shell/view_image.h"
 
@@ -238,17 +239,7 @@ void MainPanels::Apply(const shell::LayoutTable& t) {
   exifPnl->setGeometry(t.exifPnl);
   exifLblPnl->setGeometry(2, 2, d.exifLblPnlWidth, kHeadingHeight);
   StretchCaption(exifLblPnl);
-  fileNameLbl->setGeometry(1, 22, d.fileNameLblWidthWithoutDate, 14);
-  extNameLbl->setGeometry(1, 37, 60, 13);
-  sizeLbl->setGeometry(62, 37, 90, 13);
-  hidukeLbl->setGeometry(d.hidukeLblLeft, 22, 58, 13);
-  timeLbl->setGeometry(d.timeLblLeft, 37, 51, 13);
-  fileSizeLbl->move(fileSizeLbl->x(), 52);
-  cameraLbl->setGeometry(1, 52, t.exifPnl.width() - 66, 13);
-  makerLbl->setGeometry(1, 67, t.exifPnl.width() - 2, 13);
-  satsueiLbl->setGeometry(1, 82, t.exifPnl.width() - 16, 13);
-  strobeLbl->setGeometry(t.exifPnl.width() - 14, 82, 13, 13);
-  satsueiLbl2->setGeometry(1, 97, t.exifPnl.width() - 2, 13);
+  PlaceInfoLabels(*this);
 
   sideBouPnl->setGeometry(t.sideBouPnl);
 }

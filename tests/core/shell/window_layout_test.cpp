@@ -64,15 +64,92 @@ TEST(WindowLayouts, DerivedPositions) {
   EXPECT_EQ(c.folderLblPnlWidth, 207);
   EXPECT_EQ(c.folderBtnLeft, 183);
   EXPECT_EQ(c.folderTree, QRect(3, 9, 197, 239));
-  EXPECT_EQ(c.fileNameLblWidthWithDate, 143);
-  EXPECT_EQ(c.hidukeLblLeft, 152);
-  EXPECT_EQ(c.timeLblLeft, 159);
   EXPECT_EQ(c.histDaiPnlLeft, 6);
   const DerivedLayout a = DeriveLayout(LayoutOf(LayoutKind::A480));
   EXPECT_EQ(a.histDaiPnlLeft, 7);
   EXPECT_EQ(a.folderTree, QRect(3, 9, 132, 208));
   EXPECT_EQ(NarabikaeLblLeft(207, 1), 194);
   EXPECT_EQ(NarabikaeLblLeft(207, -1), 193);
+}
+
+// The information labels in the wide (211) and narrow (146) panels. Text widths are those of
+// the gothic fonts at 12 px: 8 half-width characters of file size, 17 of exposure, one star.
+TEST(InfoLabels, PlacesFollowThePanelWidthAndTheTexts) {
+  struct Case {
+    const char* name;
+    int panel;
+    InfoLabelContent content;
+    int fileNameWidth, hidukeLeft, timeLeft, fileSizeLeft;
+    QRect extName, size, satsuei, strobe;
+  } cases[] = {
+      {"wide with date and flash",
+       211,
+       {true, 48, 102, true, 12},
+       143,
+       152,
+       159,
+       162,
+       QRect(1, 37, 60, 13),
+       QRect(62, 37, 90, 13),
+       QRect(1, 82, 101, 13),
+       QRect(102, 82, 12, 13)},
+      {"wide without either",
+       211,
+       {false, 48, 102, false, 0},
+       209,
+       152,
+       159,
+       162,
+       QRect(1, 37, 60, 13),
+       QRect(62, 37, 90, 13),
+       QRect(1, 82, 102, 13),
+       QRect(103, 82, 0, 13)},
+      {"narrow with date and flash",
+       146,
+       {true, 48, 66, true, 12},
+       78,
+       87,
+       94,
+       97,
+       QRect(1, 37, 30, 13),
+       QRect(32, 37, 61, 13),
+       QRect(1, 82, 65, 13),
+       QRect(66, 82, 12, 13)},
+      {"narrow, empty labels",
+       146,
+       {false, 0, 0, false, 0},
+       144,
+       87,
+       94,
+       145,
+       QRect(1, 37, 30, 13),
+       QRect(32, 37, 61, 13),
+       QRect(1, 82, 0, 13),
+       QRect(1, 82, 0, 13)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const InfoLabelPlaces p = PlaceInfoLabels(c.panel, c.content);
+    EXPECT_EQ(p.fileNameLbl.width(), c.fileNameWidth);
+    EXPECT_EQ(p.hidukeLbl.left(), c.hidukeLeft);
+    EXPECT_EQ(p.timeLbl.left(), c.timeLeft);
+    EXPECT_EQ(p.fileSizeLbl.left(), c.fileSizeLeft);
+    EXPECT_EQ(p.fileSizeLbl.left() + p.fileSizeLbl.width(), c.panel - 1);
+    EXPECT_EQ(p.extNameLbl, c.extName);
+    EXPECT_EQ(p.sizeLbl, c.size);
+    EXPECT_EQ(p.satsueiLbl, c.satsuei);
+    EXPECT_EQ(p.strobeLbl, c.strobe);
+    // Labels of one row never overlap, and nothing fixed reaches past the panel.
+    EXPECT_FALSE(p.sizeLbl.intersects(p.timeLbl));
+    EXPECT_FALSE(p.extNameLbl.intersects(p.sizeLbl));
+    EXPECT_FALSE(p.cameraLbl.intersects(p.fileSizeLbl));
+    if (c.content.dateShown) {
+      EXPECT_FALSE(p.fileNameLbl.intersects(p.hidukeLbl));
+    }
+    for (const QRect& r : {p.fileNameLbl, p.hidukeLbl, p.timeLbl, p.makerLbl, p.satsueiLbl2}) {
+      EXPECT_LE(r.left() + r.width(), c.panel - 1);
+    }
+  }
 }
 
 TEST(CustomSize, RefusalsAndLayoutChoice) {

@@ -42,5 +42,39 @@ TEST_F(InfoPanelTest, ShowsTheCameraShotAndClearsAgain) {
   EXPECT_TRUE(p.cameraLbl->toolTip().isEmpty());
 }
 
+// The star comes right after the exposure text, whose label gives up a pixel for it; without a
+// flash the label is as wide as its text and the star label is empty.
+TEST_F(InfoPanelTest, FlashStarFollowsTheExposureText) {
+  struct Case {
+    const char* name;
+    std::uint16_t flash;
+    std::uint16_t iso;
+    QString strobe;
+    int narrowing;
+  } cases[] = {
+      {"flash fired", 1, 100, "★", 1},
+      {"flash fired, no ISO", 0x19, 0, "★", 1},
+      {"no flash", 0x10, 100, "", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testkit::CameraShot shot;
+    shot.flash = c.flash;
+    shot.iso = c.iso;
+    const QString photo = tree.Path(QStringLiteral("home/Pictures/%1.jpg").arg(c.name));
+    ASSERT_TRUE(testkit::WriteCameraJpeg(photo, 320, 240, shot));
+    auto form = Start(photo);
+    MainPanels& p = form->Panels();
+    ASSERT_FALSE(p.satsueiLbl->text().isEmpty());
+    const int textWidth = p.satsueiLbl->fontMetrics().horizontalAdvance(p.satsueiLbl->text());
+    EXPECT_EQ(p.strobeLbl->text(), c.strobe);
+    EXPECT_EQ(p.satsueiLbl->width(), textWidth - c.narrowing);
+    EXPECT_EQ(p.strobeLbl->geometry().topLeft(),
+              QPoint(p.satsueiLbl->x() + p.satsueiLbl->width(), p.satsueiLbl->y()));
+    EXPECT_EQ(p.strobeLbl->width(),
+              p.strobeLbl->fontMetrics().horizontalAdvance(p.strobeLbl->text()));
+  }
+}
+
 }  // namespace
 }  // namespace kasumori::ui

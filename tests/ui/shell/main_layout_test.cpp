@@ -2,18 +2,26 @@
 #include "ui/shell/main_form.h"
 
 #include "shell/text_file.h"
+#include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
+#include "ui/display/main_display.h"
 #include "ui/shell/main_panels.h"
 #include "ui/shell/view_image.h"
 
 #include <QAction>
 #include <QMenuBar>
 #include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTimer>
+
+#include <functional>
 
 namespace kasumori::ui {
 namespace {
@@ -164,12 +172,15 @@ TEST_F(LayoutTest, CustomSizeDialogRefusesSizesThatDoNotFit) {
 TEST_F(LayoutTest, CustomSizeFieldsBecomeZeroWhenNotANumber) {
   auto form = Start();
   QString width, height, gensun;
+  bool keepChecked = true, keepEnabled = true;
   QTimer::singleShot(0, [&] {
     QWidget* dialog = QApplication::activeModalWidget();
     auto* w = dialog->findChild<QLineEdit*>("WidthEdit");
     width = w->text();
     height = dialog->findChild<QLineEdit*>("HeightEdit")->text();
     gensun = dialog->findChild<QLabel*>("GensunLbl")->text();
+    keepChecked = dialog->findChild<QCheckBox*>("KeepChk")->isChecked();
+    keepEnabled = dialog->findChild<QCheckBox*>("KeepChk")->isEnabled();
     w->setText("abc");
     width += "|" + w->text();
     dialog->findChild<QPushButton*>("HClearBtn")->click();
@@ -180,6 +191,8 @@ TEST_F(LayoutTest, CustomSizeFieldsBecomeZeroWhenNotANumber) {
   EXPECT_EQ(width, "800|0") << "an unset width starts at 800";
   EXPECT_EQ(height, "0|0");
   EXPECT_EQ(gensun, "（未表示）");
+  EXPECT_FALSE(keepChecked);
+  EXPECT_FALSE(keepEnabled) << "no proportions to keep without a photo";
   EXPECT_TRUE(form->findChild<QAction*>("Size800Menu")->isChecked()) << "cancel keeps the mode";
 }
 
@@ -202,6 +215,178 @@ TEST_F(LayoutTest, MenuBarInOrderWithPendingEntriesDisabled) {
   EXPECT_FALSE(form->findChild<QAction*>("PanoramicMenu")->isEnabled());
   EXPECT_TRUE(form->findChild<QAction*>("ThumbnailMenu")->isEnabled());
   EXPECT_TRUE(form->findChild<QAction*>("AllKaijoMenu")->isEnabled());
+}
+
+}  // namespace
+}  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+// A 320 × 240 camera shot with a date and a fired flash, shown from the command line.
+class ShownPhotoLayoutTest : public LayoutTest {
+ protected:
+  std::unique_ptr<TMainForm> StartWithPhoto() {
+    testkit::CameraShot shot;
+    shot.flash = 1;
+    const QString photo = tree.Path("home/Pictures/shot.jpg");
+    EXPECT_TRUE(testkit::WriteCameraJpeg(photo, 320, 240, shot));
+    auto form = Start(photo);
+    EXPECT_TRUE(form->Display().Driver().Shown().Shown());
+    return form;
+  }
+};
+
+// Opens a menu as the user does, with a click on its title in the menu bar.
+QMenu* OpenMenu(TMainForm& form, const QString& title) {
+  QMenuBar* bar = form.menuBar();
+  for (QAction* heading : bar->actions()) {
+    if (heading->text() != title) continue;
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(heading).center());
+    QMenu* menu = heading->menu();
+    return QTest::qWaitFor([menu] { return menu->isVisible(); }) ? menu : nullptr;
+  }
+  return nullptr;
+}
+
+// Clicks an entry of an open menu.
+void ClickEntry(TMainForm& form, QMenu* menu, const char* entry) {
+  ASSERT_NE(menu, nullptr) << "the menu did not open";
+  QAction* action = form.findChild<QAction*>(entry);
+  ASSERT_NE(action, nullptr) << entry;
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+}
+
+void PickMenuEntry(TMainForm& form, const QString& title, const char* entry) {
+  ClickEntry(form, OpenMenu(form, title), entry);
+}
+
+// Runs `fill` on the custom-size dialog once it is open and has the keyboard. The mouse events
+// that open it may run the event loop before the dialog is there, so the timer looks again
+// until it is.
+void WhenSizeDialogOpens(std::function<void(QDialog&)> fill, int triesLeft = 1000) {
+  QTimer::singleShot(0, [fill, triesLeft] {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (!dialog) {
+      if (triesLeft == 0) {
+        ADD_FAILURE() << "the custom-size dialog did not open";
+        return;
+      }
+      WhenSizeDialogOpens(fill, triesLeft - 1);
+      return;
+    }
+    // Whatever the checks find, the dialog closes, or the window's loop would wait on it.
+    const QScopeGuard close([dialog] {
+      if (dialog->isVisible()) dialog->reject();
+    });
+    ASSERT_EQ(dialog->objectName(), "TSizeInputForm");
+    // The window system hands the keyboard over after the dialog shows.
+    ASSERT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+    fill(*dialog);
+  });
+}
+
+void WithSizeDialog(TMainForm& form, std::function<void(QDialog&)> fill) {
+  QMenu* menu = OpenMenu(form, "画面サイズ");
+  WhenSizeDialogOpens(std::move(fill));
+  ClickEntry(form, menu, "SizeNiniMenu");
+}
+
+// Replaces the text of the field that has the keyboard focus, key by key.
+QString TypeIntoFocus(const QString& text) {
+  QWidget* focus = QApplication::focusWidget();
+  if (!focus) return "no focus";
+  QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(focus, text);
+  return focus->objectName();
+}
+
+TEST_F(ShownPhotoLayoutTest, CustomSizeDialogKeepsTheShownPhotosProportions) {
+  auto form = StartWithPhoto();
+  QString gensun, midashi, typedInto, heightAfterWidth, widthAfterHeight, heightUnkept;
+  bool keepChecked = false, keepEnabled = false, closedByEscape = false;
+  WithSizeDialog(*form, [&](QDialog& dialog) {
+    gensun = dialog.findChild<QLabel*>("GensunLbl")->text();
+    midashi = dialog.findChild<QLabel*>("GensunMidashiLbl")->text();
+    keepChecked = dialog.findChild<QCheckBox*>("KeepChk")->isChecked();
+    keepEnabled = dialog.findChild<QCheckBox*>("KeepChk")->isEnabled();
+    auto* widthEdit = dialog.findChild<QLineEdit*>("WidthEdit");
+    auto* heightEdit = dialog.findChild<QLineEdit*>("HeightEdit");
+    // 240 × 322 ÷ 320 = 241.5 rounds up.
+    typedInto = TypeIntoFocus("322");
+    heightAfterWidth = heightEdit->text();
+    QTest::mouseClick(heightEdit, Qt::LeftButton);
+    typedInto += "," + TypeIntoFocus("100");
+    widthAfterHeight = widthEdit->text();  // 320 × 100 ÷ 240 = 133.3
+    // A click on the caption lets go of the proportions.
+    QTest::mouseClick(dialog.findChild<QLabel*>("KeepLbl"), Qt::LeftButton);
+    QTest::mouseClick(widthEdit, Qt::LeftButton);
+    TypeIntoFocus("500");
+    heightUnkept = heightEdit->text();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    closedByEscape = !dialog.isVisible();
+  });
+  EXPECT_EQ(midashi, "表示中写真の原寸サイズ");
+  EXPECT_EQ(gensun, "320x240");
+  EXPECT_TRUE(keepChecked);
+  EXPECT_TRUE(keepEnabled);
+  EXPECT_EQ(typedInto, "WidthEdit,HeightEdit");
+  EXPECT_EQ(heightAfterWidth, "242");
+  EXPECT_EQ(widthAfterHeight, "133");
+  EXPECT_EQ(heightUnkept, "100");
+  EXPECT_TRUE(closedByEscape);
+  EXPECT_TRUE(form->findChild<QAction*>("Size800Menu")->isChecked()) << "Escape keeps the mode";
+}
+
+// After each change of size mode the information labels sit where the new panel puts them,
+// as the shown photo's texts need: a date narrows the name, the file size keeps to the right
+// edge, the size stays clear of the time, the flash star follows the exposure.
+TEST_F(ShownPhotoLayoutTest, InformationLabelsFollowEverySizeMode) {
+  auto form = StartWithPhoto();
+  MainPanels& p = form->Panels();
+  const auto textWidth = [](QLabel* label) {
+    return label->fontMetrics().horizontalAdvance(label->text());
+  };
+  struct Step {
+    const char* entry;
+    int panelWidth;
+  } steps[] = {{"Size480Menu", 146},
+               {"Size1024Menu", 211},
+               {"Size640Menu", 146},
+               {"SizeNiniMenu", 146},
+               {"Size800Menu", 211}};
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.entry);
+    if (std::string(step.entry) == "SizeNiniMenu") {
+      // 400 × 300 in the 480 layout; the height follows the photo's 4:3.
+      WithSizeDialog(*form, [](QDialog& dialog) {
+        TypeIntoFocus("400");
+        QTest::mouseClick(dialog.findChild<QRadioButton*>("Win480Btn"), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+      });
+      EXPECT_EQ(Bounds(*form, "ViewImg"), QRect(149, 71, 400, 300));
+    } else {
+      PickMenuEntry(*form, "画面サイズ", step.entry);
+    }
+    ASSERT_TRUE(form->findChild<QAction*>(step.entry)->isChecked());
+    const int w = p.exifPnl->width();
+    ASSERT_EQ(w, step.panelWidth);
+    EXPECT_EQ(p.sizeLbl->text(), "320x240");
+    EXPECT_EQ(p.hidukeLbl->text(), "26/05/14");
+    EXPECT_EQ(p.fileNameLbl->width(), w - 68);
+    EXPECT_EQ(p.hidukeLbl->x(), w - 59);
+    EXPECT_EQ(p.timeLbl->x(), w - 52);
+    EXPECT_GT(textWidth(p.fileSizeLbl), 0);
+    EXPECT_EQ(p.fileSizeLbl->width(), textWidth(p.fileSizeLbl));
+    EXPECT_EQ(p.fileSizeLbl->x(), w - p.fileSizeLbl->width() - 1);
+    EXPECT_FALSE(p.sizeLbl->geometry().intersects(p.timeLbl->geometry()));
+    EXPECT_LE(textWidth(p.sizeLbl), p.sizeLbl->width()) << "the photo size is read whole";
+    EXPECT_FALSE(p.fileNameLbl->geometry().intersects(p.hidukeLbl->geometry()));
+    EXPECT_EQ(p.strobeLbl->text(), "★");
+    EXPECT_EQ(p.satsueiLbl->width(), textWidth(p.satsueiLbl) - 1);
+    EXPECT_EQ(p.strobeLbl->x(), p.satsueiLbl->x() + p.satsueiLbl->width());
+    EXPECT_LE(p.strobeLbl->x() + p.strobeLbl->width(), w);
+  }
 }
 
 }  // namespace
