@@ -9,32 +9,34 @@
 namespace kasumori::commands {
 
 enum class Command : std::uint8_t {
-  NextPhoto,         // with Shift: one photo, also in panorama
-  PreviousPhoto,     // with Shift: one photo
-  WideMode,          // fill or fit the display area
-  StripBack8,        // the strip a page back
-  StripForward8,     // the strip a page on
-  StripBack1,        // the strip one photo back
-  StripForward1,     // the strip one photo on
-  StripStart,        // the strip to the first photo
-  StripEnd,          // the strip to the last page
-  PreviousFolder,    // depth first through the slot's tree
-  NextFolder,        // depth first through the slot's tree
-  OpenWideThumbs,    // the wide thumbnail window below the strip
-  CloseWindow,       // the window the key was pressed in
-  RotateLeft,        // the shown photo a quarter turn anticlockwise
-  RotateRight,       // the shown photo a quarter turn clockwise
-  StepEffect,        // normal → chrome → sepia → normal; black and white → normal
-  DeletePhoto,       // the shown photo to the trash
-  RenamePhoto,       // the shown photo's name
-  RenewThumbnail,    // the shown photo's cached thumbnail made again
-  NormalDisplay,     // out of zoom or panorama
-  AddFavourite,      // the shown photo into the favourites
-  FavouritesWindow,  // the favourites window
-  KeyboardHelp,      // the keyboard help text
-  SaveDisplayed,     // the photo as displayed into a new file
-  Slideshow,         // a slideshow of the list
-  FullScreen,        // the shown photo over the whole screen
+  NextPhoto,           // with Shift: one photo, also in panorama
+  PreviousPhoto,       // with Shift: one photo
+  WideMode,            // fill or fit the display area
+  StripBack8,          // the strip a page back
+  StripForward8,       // the strip a page on
+  StripBack1,          // the strip one photo back
+  StripForward1,       // the strip one photo on
+  StripStart,          // the strip to the first photo
+  StripEnd,            // the strip to the last page
+  PreviousFolder,      // depth first through the slot's tree
+  NextFolder,          // depth first through the slot's tree
+  OpenWideThumbs,      // the wide thumbnail window below the strip
+  CloseWindow,         // the window the key was pressed in
+  RotateLeft,          // the shown photo a quarter turn anticlockwise
+  RotateRight,         // the shown photo a quarter turn clockwise
+  StepEffect,          // normal → chrome → sepia → normal; black and white → normal
+  DeletePhoto,         // the shown photo to the trash
+  RenamePhoto,         // the shown photo's name
+  RenewThumbnail,      // the shown photo's cached thumbnail made again
+  RenewAllThumbnails,  // every cached thumbnail of the listed folder made again
+  ClearAllEdits,       // the shown photo's quality and turn back to the settings
+  NormalDisplay,       // out of zoom or panorama
+  AddFavourite,        // the shown photo into the favourites
+  FavouritesWindow,    // the favourites window
+  KeyboardHelp,        // the keyboard help text
+  SaveDisplayed,       // the photo as displayed into a new file
+  Slideshow,           // a slideshow of the list
+  FullScreen,          // the shown photo over the whole screen
 };
 
 }  // namespace kasumori::commands

@@ -7,6 +7,7 @@
 #include "library/record_names.h"
 #include "platform/linux_platform.h"
 #include "commands/key_map.h"
+#include "commands/menu_bindings.h"
 #include "commands/no_photo_notice.h"
 #include "thumbs/thumbnail_refresh.h"
 #include "ui/display/main_display.h"
@@ -22,6 +23,7 @@
 #include "ui/thumbs/wide_thumb_form.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QMenu>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -86,25 +88,14 @@ void TMainForm::ConnectDisplayCommands() {
       command();
     });
   };
-  menu(menu_->turnLeftMenu, [this] { display_->Rotate(false, display::RotateFrom::Menu); });
-  menu(menu_->turnRightMenu, [this] { display_->Rotate(true, display::RotateFrom::Menu); });
-  menu(menu_->wideModeMenu, [this] { display_->ToggleWideMode(); });
-  menu(menu_->allKaijoMenu, [this] { display_->Quality().RemoveAllEdits(); });
-  menu(menu_->allThumbnailMenu, [this] { RefreshThumbnails(true, true); });
-  menu(menu_->thumbnailMenu, [this] { RefreshThumbnails(false, true); });
-  if (QAction* deleteMenu = menu_->viewImgPop->findChild<QAction*>("DeleteMenu")) {
-    deleteMenu->setEnabled(true);
-    menu(deleteMenu, [this] {
-      if (!ExplainWithoutPhoto(commands::Command::DeletePhoto, commands::CommandSource::Menu)) {
-        DeleteShownPhoto();
-      }
-    });
-  }
-  if (QAction* renameMenu = menu_->viewImgPop->findChild<QAction*>("RenameMenu")) {
-    renameMenu->setEnabled(true);
-    menu(renameMenu, [this] {
-      if (!ExplainWithoutPhoto(commands::Command::RenamePhoto, commands::CommandSource::Menu)) {
-        RenameShownPhoto();
+  // Entries that run a command are bound by their names, in the menu bar and the pop-up alike.
+  for (QAction* action : menuBar()->findChildren<QAction*>()) {
+    const auto command = commands::MenuCommand(action->objectName());
+    if (!command) continue;
+    action->setEnabled(true);
+    menu(action, [this, command = *command] {
+      if (!ExplainWithoutPhoto(command, commands::CommandSource::Menu)) {
+        RunCommand(command, {commands::CommandSource::Menu, false});
       }
     });
   }
@@ -165,14 +156,17 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
                              : library::ListDirection::LeftToRight;
   const auto command = commands::CommandForKey(commands::KeyMapKind::MainWindow, chord, direction);
   if (!command) return false;
-  if (!ExplainWithoutPhoto(*command, commands::CommandSource::Key))
-    RunCommand(*command, chord.shift);
+  if (!ExplainWithoutPhoto(*command, commands::CommandSource::Key)) {
+    RunCommand(*command, {commands::CommandSource::Key, chord.shift});
+  }
   return true;
 }
 
 // Shift makes a photo step a single one, also in panorama.
-void TMainForm::RunCommand(commands::Command command, bool shift) {
+void TMainForm::RunCommand(commands::Command command, CommandInput input) {
   using commands::Command;
+  const bool fromKey = input.source == commands::CommandSource::Key;
+  const bool shift = input.shift;
   switch (command) {
     case Command::NextPhoto:
       display_->NextPhoto(shift);
@@ -181,7 +175,7 @@ void TMainForm::RunCommand(commands::Command command, bool shift) {
       display_->PreviousPhoto(shift);
       return;
     case Command::WideMode:
-      display_->ToggleWideMode(true);
+      display_->ToggleWideMode(fromKey);
       return;
     case Command::StripBack8:
       strip_->StepBack(8);
@@ -211,10 +205,10 @@ void TMainForm::RunCommand(commands::Command command, bool shift) {
       wide_->Open();
       return;
     case Command::RotateLeft:
-      display_->Rotate(false, display::RotateFrom::Key);
+      display_->Rotate(false, fromKey ? display::RotateFrom::Key : display::RotateFrom::Menu);
       return;
     case Command::RotateRight:
-      display_->Rotate(true, display::RotateFrom::Key);
+      display_->Rotate(true, fromKey ? display::RotateFrom::Key : display::RotateFrom::Menu);
       return;
     case Command::StepEffect:
       display_->Quality().StepEffect();
@@ -226,7 +220,13 @@ void TMainForm::RunCommand(commands::Command command, bool shift) {
       RenameShownPhoto();
       return;
     case Command::RenewThumbnail:
-      RefreshThumbnails(false, false);
+      RefreshThumbnails(false, !fromKey);
+      return;
+    case Command::RenewAllThumbnails:
+      RefreshThumbnails(true, true);
+      return;
+    case Command::ClearAllEdits:
+      display_->Quality().RemoveAllEdits();
       return;
     // Not in this window, or still to come.
     case Command::CloseWindow:

@@ -97,7 +97,11 @@ class TMainForm final : public QMainWindow {
   void ConnectQualityCommands();
   void ConnectDisplayCommands();
   bool HandleKey(const QKeyEvent& event);
-  void RunCommand(commands::Command command, bool shift);
+  struct CommandInput {
+    commands::CommandSource source;
+    bool shift;
+  };
+  void RunCommand(commands::Command command, CommandInput input);
   bool DispatchKey(const QKeyEvent& event);
   void DropInputUntilCaughtUp();
   void RefreshThumbnails(bool all, bool fromMenu);
