@@ -87,7 +87,12 @@ void NameTag::Hide() {
     canvas.Painter().drawImage(0, kBandTop, savedBand_);
     cell_->update();
   }
+  Forget();
+}
+
+void NameTag::Forget() {
   cell_ = nullptr;
+  savedBand_ = QImage();
   label_->hide();
 }
 

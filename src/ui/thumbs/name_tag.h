@@ -22,6 +22,9 @@ class NameTag {
   void Show(ViewImage& cell, const QString& name, int minLeft);
   // Takes the tag away and gives the cell its band back.
   void Hide();
+  // Takes the tag away when the cell is about to be redrawn: its saved band belongs to the
+  // photo the cell showed before and must not be painted over the next one.
+  void Forget();
   QLabel* Label() const { return label_; }
 
  private:

@@ -8,9 +8,9 @@
 #include "ui/library/photo_drag.h"
 #include "ui/shell/fonts.h"
 #include "ui/shell/view_image.h"
+#include "ui/thumbs/wide_thumb_form.h"
 
 #include <QApplication>
-#include <QCursor>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
@@ -36,7 +36,11 @@ int CellLeft(int cell) { return 25 + 85 * (cell - 1); }
 ThumbStrip::ThumbStrip(ThumbStripParts parts) : p_(std::move(parts)), tag_(&p_.thumbPnl) {
   CreateCells();
   CreateButtons();
+  // Moves over the background and the buttons take the tag away, so they must be seen.
+  p_.thumbPnl.setMouseTracking(true);
   p_.thumbPnl.installEventFilter(this);
+  repeat_.setParent(this);
+  repeat_.setObjectName("RepeatTimer");
   connect(&repeat_, &QTimer::timeout, this, [this] {
     if (!repeatButton_ || !repeatButton_->isDown() || !repeatStep_()) {
       repeat_.stop();
@@ -49,6 +53,7 @@ ThumbStrip::ThumbStrip(ThumbStripParts parts) : p_(std::move(parts)), tag_(&p_.t
 void ThumbStrip::CreateCells() {
   selImg_ = new ViewImage(&p_.thumbPnl, "SelImg");
   selImg_->Reset({84, 64}, kCellGrey);
+  selImg_->setMouseTracking(true);
   DrawSelectionFrame();
   for (int cell = 1; cell <= thumbs::kStripCells; ++cell) {
     auto* image = new ViewImage(&p_.thumbPnl, QStringLiteral("StripCell%1").arg(cell).toLatin1());
@@ -75,6 +80,7 @@ void ThumbStrip::CreateButtons() {
     b->setFont(ProportionalGothic(12, true));
     b->setGeometry(bounds);
     b->setFocusPolicy(Qt::NoFocus);
+    b->setMouseTracking(true);
     connect(b, &QPushButton::clicked, this, [this] { p_.dummyBtn.setFocus(); });
     return b;
   };
@@ -83,21 +89,10 @@ void ThumbStrip::CreateButtons() {
   QPushButton* top = button("ThumbTopBtn", QStringLiteral("|<"), {2, 2, 19, 18});
   QPushButton* end = button("ThumbEndBtn", QStringLiteral(">|"), {705, 2, 19, 18});
   connect(left, &QPushButton::pressed, this, [this, left] {
-    if (p_.uiReady())
-      StartRepeat(left, [this] {
-        const auto next = thumbs::StepBackOnce(p_.list.CurrentIndex, p_.list.PhotoCount, 8);
-        if (next) MoveTo(*next, -1);
-        return next.has_value();
-      });
+    if (p_.uiReady()) RepeatWhileHeld(left, [this] { return StepBack(8); });
   });
   connect(right, &QPushButton::pressed, this, [this, right] {
-    if (p_.uiReady())
-      StartRepeat(right, [this] {
-        const auto next = thumbs::StepForwardOnce(p_.list.CurrentIndex, p_.list.PhotoCount, 8,
-                                                  false, p_.settings.ListDirection);
-        if (next) MoveTo(*next, 1);
-        return next.has_value();
-      });
+    if (p_.uiReady()) RepeatWhileHeld(right, [this] { return StepForward(8); });
   });
   connect(top, &QPushButton::clicked, this, [this] {
     if (p_.uiReady()) GoToStart();
@@ -107,8 +102,7 @@ void ThumbStrip::CreateButtons() {
   });
 }
 
-// The first step at once, the next after 400 ms, then every 100 ms while the button is held.
-void ThumbStrip::StartRepeat(QPushButton* button, std::function<bool()> step) {
+void ThumbStrip::RepeatWhileHeld(QPushButton* button, std::function<bool()> step) {
   repeat_.stop();
   if (!step()) return;
   repeatButton_ = button;
@@ -123,15 +117,17 @@ void ThumbStrip::MoveTo(int index, int direction) {
   RefreshStrip(direction, true);
 }
 
-void ThumbStrip::StepForward(int step) {
+bool ThumbStrip::StepForward(int step) {
   const auto next = thumbs::StepForwardOnce(p_.list.CurrentIndex, p_.list.PhotoCount, step,
-                                            wideWindowShown, p_.settings.ListDirection);
+                                            WideShown(), p_.settings.ListDirection);
   if (next) MoveTo(*next, 1);
+  return next.has_value();
 }
 
-void ThumbStrip::StepBack(int step) {
+bool ThumbStrip::StepBack(int step) {
   const auto next = thumbs::StepBackOnce(p_.list.CurrentIndex, p_.list.PhotoCount, step);
   if (next) MoveTo(*next, -1);
+  return next.has_value();
 }
 
 void ThumbStrip::GoToStart() {
@@ -146,32 +142,41 @@ void ThumbStrip::GoToEnd() {
   }
 }
 
+void ThumbStrip::GoToWideEnd() {
+  if (const auto next = thumbs::WideGoToEndIndex(p_.list.CurrentIndex, p_.list.PhotoCount,
+                                                 p_.settings.ListDirection)) {
+    MoveTo(*next, 1);
+  }
+}
+
 void ThumbStrip::ClearCells() {
   HideNameTag();
   for (ViewImage* cell : cells_) cell->Fill(kCellGrey);
+  if (wide_) wide_->ClearCells();
   p_.thumbPnl.repaint();
 }
 
 void ThumbStrip::RefreshStrip(int direction, bool hover) {
   if (!hover) HideNameTag();
-  tag_.Label()->hide();
+  // Every cell is redrawn, so a tag's saved band would paint the old photo over the new one.
+  tag_.Forget();
+  if (wide_) wide_->ForgetNameTag();
   nameTagCell_ = 0;
   for (ViewImage* cell : cells_) cell->Fill(kCellGrey);
+  if (wide_) wide_->ClearCells();
   selImg_->move(thumbs::SelectionFrameLeft(p_.settings.ListDirection), 3);
   selImg_->lower();
   p_.thumbPnl.repaint();
   if (p_.list.PhotoCount > 0) {
-    if (direction != 1 && refreshWideCells) refreshWideCells(direction);
+    if (direction != 1 && wide_) wide_->DrawCells(direction);
     for (int i = 0; i < thumbs::kStripCells; ++i) {
       DrawCell(direction == 1 ? i + 1 : thumbs::kStripCells - i);
     }
-    if (direction == 1 && refreshWideCells) refreshWideCells(direction);
+    if (direction == 1 && wide_) wide_->DrawCells(direction);
   }
   p_.thumbPnl.repaint();
-  if (hover) {
-    // Setting the pointer where it is produces a move, which puts the tag where it belongs.
-    QCursor::setPos(QCursor::pos());
-  }
+  // The pointer has not moved, so no move event would bring the tag back: ask directly.
+  if (hover) UpdateHover();
 }
 
 void ThumbStrip::DrawCell(int cell) {
@@ -194,6 +199,24 @@ int ThumbStrip::CellOf(QObject* watched) const {
   return 0;
 }
 
+bool ThumbStrip::WideShown() const { return wide_ && wide_->isVisible(); }
+
+void ThumbStrip::HoverOver(int cell) {
+  hoverCell_ = cell;
+  if (p_.uiReady()) UpdateHover();
+}
+
+void ThumbStrip::UpdateHover() {
+  if (hoverCell_ == 0 || hoverCell_ == nameTagCell_) return;
+  if (hoverCell_ <= thumbs::kStripCells) {
+    TakeTagAway();
+    ShowNameTag(hoverCell_);
+  } else if (WideShown()) {
+    TakeTagAway();
+    if (wide_->ShowNameTag(hoverCell_)) nameTagCell_ = hoverCell_;
+  }
+}
+
 void ThumbStrip::ShowNameTag(int cell) {
   const int position = thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection);
   if (position <= 0 || position > p_.list.PhotoCount) return;
@@ -206,7 +229,16 @@ void ThumbStrip::ShowNameTag(int cell) {
 QPoint ThumbStrip::SelectionFrameCentre() const { return selImg_->mapToGlobal(QPoint(41, 24)); }
 
 void ThumbStrip::HideNameTag() {
-  tag_.Hide();
+  hoverCell_ = 0;
+  TakeTagAway();
+}
+
+void ThumbStrip::TakeTagAway() {
+  if (nameTagCell_ >= thumbs::kFirstWideCell) {
+    if (WideShown()) wide_->HideNameTag();
+  } else if (nameTagCell_ != 0) {
+    tag_.Hide();
+  }
   nameTagCell_ = 0;
 }
 
@@ -233,16 +265,36 @@ bool ThumbStrip::CellPressed(int cell, QMouseEvent* event) {
   return true;
 }
 
-bool ThumbStrip::eventFilter(QObject* watched, QEvent* event) {
-  int cell = CellOf(watched);
-  if (watched == tag_.Label()) cell = nameTagCell_;
-  if (watched == &p_.thumbPnl && event->type() == QEvent::MouseButtonPress) {
-    p_.dummyBtn.setFocus();
-    auto* mouse = static_cast<QMouseEvent*>(event);
-    if (p_.uiReady() && mouse->button() == Qt::RightButton && p_.openWideWindow)
-      p_.openWideWindow();
-    return false;
+// The panel sees its own events and those its children pass on: moves over the cells come
+// here too, and only those over the background or a button take the tag away.
+bool ThumbStrip::PanelEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+      p_.dummyBtn.setFocus();
+      auto* mouse = static_cast<QMouseEvent*>(event);
+      if (p_.uiReady() && mouse->button() == Qt::RightButton && p_.openWideWindow)
+        p_.openWideWindow();
+      return false;
+    }
+    case QEvent::MouseMove: {
+      QWidget* under = p_.thumbPnl.childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+      if (p_.uiReady() && CellOf(under) == 0 && under != tag_.Label()) HideNameTag();
+      return false;
+    }
+    case QEvent::Leave:
+      // The pointer left the strip for good: a later redraw must not bring the tag back. The
+      // wide window's tag is that window's business.
+      if (p_.uiReady() && hoverCell_ <= thumbs::kStripCells) HideNameTag();
+      return false;
+    default:
+      return false;
   }
+}
+
+bool ThumbStrip::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == &p_.thumbPnl) return PanelEvent(event);
+  int cell = CellOf(watched);
+  if (watched == tag_.Label() && nameTagCell_ <= thumbs::kStripCells) cell = nameTagCell_;
   if (cell == 0) return QObject::eventFilter(watched, event);
   auto* mouse = static_cast<QMouseEvent*>(event);
   switch (event->type()) {
@@ -269,9 +321,8 @@ bool ThumbStrip::eventFilter(QObject* watched, QEvent* event) {
       }
       if (skipNextHover_) {
         skipNextHover_ = false;
-      } else if (p_.uiReady() && cell != nameTagCell_ && watched != tag_.Label()) {
-        HideNameTag();
-        ShowNameTag(cell);
+      } else if (watched != tag_.Label()) {
+        HoverOver(cell);
       }
       return false;
     default:

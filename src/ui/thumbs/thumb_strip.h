@@ -24,6 +24,7 @@ class QWidget;
 
 namespace kasumori::ui {
 
+class TWideThumbForm;
 class ViewImage;
 
 struct ThumbStripParts {
@@ -46,27 +47,42 @@ class ThumbStrip final : public QObject {
  public:
   explicit ThumbStrip(ThumbStripParts parts);
 
+  // The wide window registers itself: the strip redraws its cells and owns the one name tag
+  // state of both windows.
+  void AttachWideWindow(TWideThumbForm* wide) { wide_ = wide; }
+
   // Redraws the cells around CurrentIndex, one by one as their thumbnails arrive, in the
   // list direction d; with hover the name tag follows the pointer afterwards.
   void RefreshStrip(int direction, bool hover);
   // Greys every cell without drawing the list: what the strip shows while no folder is listed.
   void ClearCells();
-  void StepForward(int step);
-  void StepBack(int step);
+  // The scrolling steps; true when the strip moved.
+  bool StepForward(int step);
+  bool StepBack(int step);
   void GoToStart();
   void GoToEnd();
+  // The wide window's end: where its last cell shows the last photo.
+  void GoToWideEnd();
+  // Runs the step at once, then after 400 ms and every 100 ms while the button stays down
+  // and the step still moves the strip.
+  void RepeatWhileHeld(QPushButton* button, std::function<bool()> step);
+
+  // The pointer moved over cell 1..47 (9..47 are the wide window's).
+  void HoverOver(int cell);
+  // Puts the tag on the cell under the pointer when it is not there yet.
+  void UpdateHover();
+  // The pointer left the cells: the tag goes and the cell gets its band back.
   void HideNameTag();
   // The centre of the selection frame (41, 24 from its corner), on the screen.
   QPoint SelectionFrameCentre() const;
   // Makes the position current and shows its photo, as a click on its cell does.
   void SelectPosition(int position);
-  // While the wide window is open its own page steps stop at its last cell.
-  bool wideWindowShown = false;
 
   ViewImage* Cell(int cell) const { return cells_[cell - 1]; }
   QLabel* NameTagLabel() const { return tag_.Label(); }
+  // The cell (1..47) that shows the tag, 0 when none does.
   int NameTagCell() const { return nameTagCell_; }
-  // Called while the strip draws: the wide window's cells follow the same positions.
+  // Not called: the attached wide window is drawn directly.
   std::function<void(int direction)> refreshWideCells;
 
  protected:
@@ -78,19 +94,23 @@ class ThumbStrip final : public QObject {
   void DrawSelectionFrame();
   void DrawCell(int cell);
   void ShowNameTag(int cell);
+  void TakeTagAway();
+  bool WideShown() const;
   int CellOf(QObject* watched) const;
   void MoveTo(int index, int direction);
   void Select(int cell) {
     SelectPosition(thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection));
   }
-  void StartRepeat(QPushButton* button, std::function<bool()> step);
   bool CellPressed(int cell, QMouseEvent* event);
+  bool PanelEvent(QEvent* event);
 
   ThumbStripParts p_;
+  TWideThumbForm* wide_ = nullptr;
   ViewImage* cells_[8] = {};
   ViewImage* selImg_ = nullptr;
   NameTag tag_;
   int nameTagCell_ = 0;
+  int hoverCell_ = 0;  // 0: the pointer is over no cell
   int dragCell_ = 0;
   QPoint pressPosition_;
   bool skipNextHover_ = false;

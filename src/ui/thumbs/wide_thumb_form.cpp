@@ -35,10 +35,14 @@ TWideThumbForm::TWideThumbForm(WideThumbParts parts)
   palette.setColor(QPalette::Window, kCellGrey);
   panel_->setPalette(palette);
   panel_->setAutoFillBackground(true);
+  // Moves over the background and the buttons take the tag away, so they must be seen.
+  panel_->setMouseTracking(true);
   panel_->installEventFilter(this);
   dummyBtn_ = new QPushButton(panel_);
   dummyBtn_->setObjectName("DummyBtn");
   dummyBtn_->setGeometry(0, 0, 1, 1);
+  // The focus holder would use the arrows and Tab to move the focus; the window wants them.
+  dummyBtn_->installEventFilter(this);
   for (int cell = thumbs::kFirstWideCell; cell <= thumbs::kLastWideCell; ++cell) {
     auto* image = new ViewImage(panel_, QStringLiteral("WideCell%1").arg(cell).toLatin1());
     image->move(((cell - 9) % 8) * 85 + 4, ((cell - 9) / 8) * 65 + 4);
@@ -49,8 +53,12 @@ TWideThumbForm::TWideThumbForm(WideThumbParts parts)
     cells_[cell - 9] = image;
   }
   tag_ = std::make_unique<NameTag>(panel_);
+  tag_->Label()->installEventFilter(this);
   CreateButtons();
+  p_.strip.AttachWideWindow(this);
 }
+
+TWideThumbForm::~TWideThumbForm() { p_.strip.AttachWideWindow(nullptr); }
 
 void TWideThumbForm::CreateButtons() {
   auto button = [this](const char* name, const QString& text, const QRect& bounds) {
@@ -59,6 +67,7 @@ void TWideThumbForm::CreateButtons() {
     b->setFont(ProportionalGothic(12, true));
     b->setGeometry(bounds);
     b->setFocusPolicy(Qt::NoFocus);
+    b->setMouseTracking(true);
     return b;
   };
   QPushButton* top = button("ThumbTopBtn", QStringLiteral("|<"), {637, 272, 21, 18});
@@ -71,24 +80,21 @@ void TWideThumbForm::CreateButtons() {
       if (p_.uiReady()) action();
     });
   };
-  when(left, &QPushButton::pressed, [this] { p_.strip.StepBack(kPage); });
-  when(right, &QPushButton::pressed, [this] { p_.strip.StepForward(kPage); });
-  when(top, &QPushButton::clicked, [this] { p_.strip.GoToStart(); });
-  when(end, &QPushButton::clicked, [this] {
-    const auto limit = thumbs::WideGoToEndIndex(p_.list.CurrentIndex, p_.list.PhotoCount,
-                                                p_.settings.ListDirection);
-    if (limit) {
-      p_.list.CurrentIndex = *limit;
-      p_.strip.RefreshStrip(1, true);
-    }
+  // The page buttons repeat while held, as the strip's do.
+  when(left, &QPushButton::pressed, [this, left] {
+    p_.strip.RepeatWhileHeld(left, [this] { return p_.strip.StepBack(kPage); });
   });
+  when(right, &QPushButton::pressed, [this, right] {
+    p_.strip.RepeatWhileHeld(right, [this] { return p_.strip.StepForward(kPage); });
+  });
+  when(top, &QPushButton::clicked, [this] { p_.strip.GoToStart(); });
+  when(end, &QPushButton::clicked, [this] { p_.strip.GoToWideEnd(); });
 }
 
 void TWideThumbForm::Open() {
   const QPoint strip = p_.thumbPnl.mapToGlobal(QPoint(0, 0));
   move(strip.x() + 20, strip.y() + p_.thumbPnl.height());
   show();
-  p_.strip.wideWindowShown = true;
   p_.strip.RefreshStrip(1, true);
   dummyBtn_->setFocus();
 }
@@ -97,14 +103,22 @@ void TWideThumbForm::Close() {
   p_.mainWindow.show();
   p_.mainWindow.repaint();
   hide();
-  p_.strip.wideWindowShown = false;
 }
 
 void TWideThumbForm::RefreshCells(int direction) {
+  ClearCells();
+  DrawCells(direction);
+}
+
+void TWideThumbForm::ClearCells() {
   if (!isVisible()) return;
-  tag_->Hide();
-  nameTagCell_ = 0;
+  tag_->Forget();
   for (ViewImage* cell : cells_) cell->Fill(kCellGrey);
+  panel_->repaint();
+}
+
+void TWideThumbForm::DrawCells(int direction) {
+  if (!isVisible()) return;
   for (int i = 0; i < kPage; ++i) {
     DrawCell(direction == 1 ? thumbs::kFirstWideCell + i : thumbs::kLastWideCell - i);
   }
@@ -124,6 +138,20 @@ void TWideThumbForm::DrawCell(int cell) {
   Cell(cell)->repaint();
 }
 
+int TWideThumbForm::NameTagCell() const {
+  const int cell = p_.strip.NameTagCell();
+  return cell >= thumbs::kFirstWideCell ? cell : 0;
+}
+
+bool TWideThumbForm::ShowNameTag(int cell) {
+  const int position = thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection);
+  if (position < 1 || position > p_.list.PhotoCount || p_.list.Name(position).isEmpty()) {
+    return false;
+  }
+  tag_->Show(*Cell(cell), p_.list.Name(position), 0);
+  return true;
+}
+
 int TWideThumbForm::CellOf(QObject* watched) const {
   for (int i = 0; i < kPage; ++i) {
     if (watched == cells_[i]) return i + 9;
@@ -131,37 +159,60 @@ int TWideThumbForm::CellOf(QObject* watched) const {
   return 0;
 }
 
-bool TWideThumbForm::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == panel_ && event->type() == QEvent::MouseButtonRelease) {
-    Close();
-    return true;
-  }
-  const int cell = CellOf(watched);
-  if (cell != 0 && event->type() == QEvent::MouseMove && p_.uiReady() && cell != nameTagCell_) {
-    const int position =
-        thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection);
-    if (position >= 1 && position <= p_.list.PhotoCount && !p_.list.Name(position).isEmpty()) {
-      tag_->Show(*Cell(cell), p_.list.Name(position), 0);
-      nameTagCell_ = cell;
+// The panel sees its own events and those its children pass on: moves over the cells come
+// here too, and only those over the background or a button take the tag away.
+bool TWideThumbForm::PanelEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonRelease:
+      Close();
+      return true;
+    case QEvent::MouseMove: {
+      QWidget* under = panel_->childAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+      if (p_.uiReady() && CellOf(under) == 0 && under != tag_->Label()) p_.strip.HideNameTag();
+      return false;
     }
-    return false;
+    default:
+      return false;
   }
-  if (cell == 0 || event->type() != QEvent::MouseButtonPress) {
-    return QWidget::eventFilter(watched, event);
-  }
-  if (!p_.uiReady()) return true;
-  const auto* mouse = static_cast<QMouseEvent*>(event);
+}
+
+bool TWideThumbForm::CellPressed(int cell, const QMouseEvent& event) {
+  if (!p_.uiReady() || event.type() == QEvent::MouseButtonDblClick) return true;
   Close();
-  if (mouse->button() == Qt::LeftButton) {
+  if (event.button() == Qt::LeftButton) {
     p_.strip.SelectPosition(
         thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection));
   }
   return true;
 }
 
+bool TWideThumbForm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == dummyBtn_ && event->type() == QEvent::KeyPress) {
+    OnKey(*static_cast<QKeyEvent*>(event));
+    return true;
+  }
+  if (watched == panel_) return PanelEvent(event);
+  // A press on the tag stands for its cell, the one under the pointer.
+  const int cell = watched == tag_->Label() ? NameTagCell() : CellOf(watched);
+  if (cell == 0) return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::MouseMove:
+      if (watched != tag_->Label()) p_.strip.HoverOver(cell);
+      return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      return CellPressed(cell, *static_cast<QMouseEvent*>(event));
+    case QEvent::MouseButtonRelease:
+      return true;  // the press has already closed the window
+    default:
+      return QWidget::eventFilter(watched, event);
+  }
+}
+
 bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
   const int direction = p_.settings.ListDirection;
   const bool plain = !shift && !ctrl;
+  if (HandleFolderKey(key, shift, ctrl)) return true;
   if (key == Qt::Key_X || (key == Qt::Key_Up && plain && direction == 1)) {
     Close();
     p_.nextPhoto(shift);
@@ -172,8 +223,6 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
     p_.strip.StepBack(8);
   } else if (key == Qt::Key_S || (key == Qt::Key_Right && shift && !ctrl)) {
     p_.strip.StepForward(8);
-  } else if (key == Qt::Key_E || key == Qt::Key_D) {
-    Close();  // the folder steps go to the main window's folder tree
   } else if (key == Qt::Key_F || (key == Qt::Key_Left && plain)) {
     p_.strip.StepBack(1);
   } else if (key == Qt::Key_G || (key == Qt::Key_Right && plain)) {
@@ -181,12 +230,7 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
   } else if (key == Qt::Key_Q || (key == Qt::Key_Left && ctrl)) {
     p_.strip.GoToStart();
   } else if (key == Qt::Key_W || (key == Qt::Key_Right && ctrl)) {
-    const auto limit =
-        thumbs::WideGoToEndIndex(p_.list.CurrentIndex, p_.list.PhotoCount, direction);
-    if (limit) {
-      p_.list.CurrentIndex = *limit;
-      p_.strip.RefreshStrip(1, true);
-    }
+    p_.strip.GoToWideEnd();
   } else if (key == Qt::Key_C || key == Qt::Key_Escape || (key == Qt::Key_Down && plain)) {
     Close();
   } else if (key == Qt::Key_F5) {
@@ -197,17 +241,43 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
   return true;
 }
 
-void TWideThumbForm::keyPressEvent(QKeyEvent* event) {
-  event->accept();
-  if (!p_.uiReady()) return;
-  HandleKey(event->key(), event->modifiers() & Qt::ShiftModifier,
-            event->modifiers() & Qt::ControlModifier);
+// The folder steps belong to the main window: the window closes and hands them over.
+bool TWideThumbForm::HandleFolderKey(int key, bool shift, bool ctrl) {
+  const bool modified = shift || ctrl;
+  if (key == Qt::Key_E || (key == Qt::Key_Up && modified)) {
+    Close();
+    p_.previousFolder();
+  } else if (key == Qt::Key_D || (key == Qt::Key_Down && modified)) {
+    Close();
+    p_.nextFolder();
+  } else {
+    return false;
+  }
+  return true;
 }
 
-// Over the window a turn pages by 8; over the strip just above it, by 1.
+// Every key is the window's: nothing in it moves the focus. The auto-repeats that arrived while
+// the last step was handled are dropped, as in the main window.
+void TWideThumbForm::OnKey(const QKeyEvent& event) {
+  if (event.isAutoRepeat() && p_.inputPiledUp()) return;
+  if (p_.uiReady()) {
+    HandleKey(event.key(), event.modifiers() & Qt::ShiftModifier,
+              event.modifiers() & Qt::ControlModifier);
+  }
+  p_.dropPiledUpInput();
+}
+
+void TWideThumbForm::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  OnKey(*event);
+}
+
+// Over the window a turn pages by 8; over the strip just above it, by 1. Turns that arrived
+// while the last one was handled are dropped.
 void TWideThumbForm::wheelEvent(QWheelEvent* event) {
   event->accept();
-  if (!p_.uiReady()) return;
+  if (!p_.uiReady() || p_.inputPiledUp() || event->angleDelta().y() == 0) return;
+  p_.dropPiledUpInput();
   const QPoint at = event->position().toPoint();
   const bool towardsUser = event->angleDelta().y() <= 0;
   const QRect panel = panel_->geometry();

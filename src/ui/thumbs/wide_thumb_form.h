@@ -32,6 +32,13 @@ struct WideThumbParts {
   std::function<void(bool shift)> nextPhoto;
   std::function<void(bool shift)> previousPhoto;
   std::function<void()> refreshThumbnail;  // the shown photo's, without the explanation
+  std::function<void()> previousFolder;
+  std::function<void()> nextFolder;
+  // The main window's guard against piled-up input, shared so that a held key or a fast wheel
+  // does not queue steps behind a slow redraw in either window: whether input is being dropped
+  // now, and the call that drops it until the event loop has caught up.
+  std::function<bool()> inputPiledUp;
+  std::function<void()> dropPiledUpInput;
 };
 
 class TWideThumbForm final : public QWidget {
@@ -39,14 +46,24 @@ class TWideThumbForm final : public QWidget {
 
  public:
   explicit TWideThumbForm(WideThumbParts parts);
+  ~TWideThumbForm() override;
 
   void Open();
   void Close();
-  // Fills the 39 cells for the current position (only while the window is shown).
+  // Greys and fills the 39 cells for the current position (only while the window is shown).
   void RefreshCells(int direction);
+  // The two halves of RefreshCells, for the strip that redraws both windows.
+  void ClearCells();
+  void DrawCells(int direction);
   ViewImage* Cell(int cell) const { return cells_[cell - 9]; }
   QLabel* NameTagLabel() const { return tag_->Label(); }
-  int NameTagCell() const { return nameTagCell_; }
+  // The wide cell (9..47) that shows the tag, 0 when none does.
+  int NameTagCell() const;
+  // The strip keeps the tag state of both windows and calls these; false when the cell
+  // shows no photo.
+  bool ShowNameTag(int cell);
+  void HideNameTag() { tag_->Hide(); }
+  void ForgetNameTag() { tag_->Forget(); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -55,16 +72,19 @@ class TWideThumbForm final : public QWidget {
 
  private:
   void CreateButtons();
+  void OnKey(const QKeyEvent& event);
   bool HandleKey(int key, bool shift, bool ctrl);
+  bool HandleFolderKey(int key, bool shift, bool ctrl);
   void DrawCell(int cell);
   int CellOf(QObject* watched) const;
+  bool PanelEvent(QEvent* event);
+  bool CellPressed(int cell, const QMouseEvent& event);
 
   WideThumbParts p_;
   QWidget* panel_;
   QPushButton* dummyBtn_;
   ViewImage* cells_[39] = {};
   std::unique_ptr<NameTag> tag_;
-  int nameTagCell_ = 0;
 };
 
 }  // namespace kasumori::ui

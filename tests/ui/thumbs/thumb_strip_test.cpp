@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/thumbs/thumb_strip.h"
 
-#include "support/camera_jpeg.h"
-#include "support/main_form_fixture.h"
+#include "ui/thumbs/strip_test_fixture.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
@@ -15,23 +14,6 @@
 
 namespace kasumori::ui {
 namespace {
-
-class StripTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {
- protected:
-  void Photos(int count) {
-    for (int i = 1; i <= count; ++i) {
-      QImage picture(160, 120, QImage::Format_RGB888);
-      picture.fill(QColor(40 * (i % 6), 200, 100));
-      tree.File(QStringLiteral("home/Pictures/P%1.jpg").arg(i, 2, 10, QChar('0')),
-                testkit::EncodeJpeg(picture, {}, {90}));
-    }
-  }
-  static QColor CellPixel(ThumbStrip& strip, int cell) {
-    const std::uint8_t* p = strip.Cell(cell)->Buffer().ConstScanLine(30) + 3 * 40;
-    return QColor(p[2], p[1], p[0]);
-  }
-  static bool Grey(const QColor& c) { return c == QColor(128, 128, 128); }
-};
 
 TEST_F(StripTest, FivePhotosFillCellsFourToEight) {
   Photos(5);
@@ -147,6 +129,91 @@ TEST_F(WideWindowTest, EndButtonDoesNothingWithFortyPhotos) {
   wide.findChild<QPushButton*>("ThumbEndBtn")->click();
   EXPECT_EQ(form->PhotoList().CurrentIndex, 1);
   wide.Close();
+}
+
+}  // namespace
+}  // namespace kasumori::ui
+
+namespace kasumori::ui {
+namespace {
+
+using StripTagTest = StripTest;
+
+// The pointer rests on cell 5 while the strip scrolls under it: the cell shows another photo,
+// the tag names that photo (or goes when the cell is past the list's end), and taking the
+// tag away afterwards leaves the new photo's band intact.
+TEST_F(StripTagTest, AScrollUnderTheTagRedrawsTheCellAndTheTag) {
+  struct Case {
+    const char* name;
+    Qt::Key key;         // pressed at the focus, or
+    const char* button;  // pressed with the pointer moved onto it
+    int index;           // CurrentIndex afterwards
+    const char* tag;     // the tag's text afterwards, empty when no tag is shown
+  };
+  const Case cases[] = {
+      {"forward one", Qt::Key_G, nullptr, 2, "P03"},
+      {"forward eight", Qt::Key_S, nullptr, 9, "P10"},
+      {"to the end: cell 5 lies past it", Qt::Key_W, nullptr, 12, ""},
+      {"forward button: the pointer left the cell", Qt::Key_unknown, "ThumbRightBtn", 9, ""},
+  };
+  Photos(12);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto form = Start();
+    ThumbStrip& strip = form->Strip();
+    MoveOver(strip.Cell(5), QPoint(40, 30));
+    ASSERT_EQ(strip.NameTagLabel()->text(), "P02");
+    if (c.button) {
+      auto* button = form->findChild<QPushButton*>(c.button);
+      MoveOver(button);
+      QTest::mousePress(button, Qt::LeftButton);
+      QTest::mouseRelease(button, Qt::LeftButton);
+    } else {
+      QWidget* focus = QApplication::focusWidget();
+      ASSERT_NE(focus, nullptr);
+      QTest::keyClick(focus, c.key);
+    }
+    EXPECT_EQ(form->PhotoList().CurrentIndex, c.index);
+    const bool tagged = *c.tag != '\0';
+    EXPECT_EQ(strip.NameTagLabel()->isVisible(), tagged);
+    EXPECT_EQ(strip.NameTagCell(), tagged ? 5 : 0);
+    if (tagged) EXPECT_EQ(strip.NameTagLabel()->text(), c.tag);
+    MoveOver(form->Panels().folderPnl);
+    EXPECT_FALSE(strip.NameTagLabel()->isVisible());
+    EXPECT_TRUE(BandShowsItsOwnPhoto(strip.Cell(5)))
+        << "the band saved from the old photo must not come back";
+  }
+}
+
+TEST_F(StripTagTest, MovingOntoTheButtonsOrTheBackgroundHidesTheTag) {
+  struct Case {
+    const char* name;  // objectName of the widget under the pointer
+    QPoint at;
+  };
+  const Case cases[] = {
+      {"ThumbPnl", {107, 30}},  // between cells 1 and 2
+      {"ThumbPnl", {300, 67}},  // below the cells
+      {"SelImg", {1, 1}},       // the frame around the current cell
+      {"ThumbLeftBtn", {5, 5}}, {"ThumbRightBtn", {5, 5}},
+      {"ThumbTopBtn", {5, 5}},  {"ThumbEndBtn", {5, 5}},
+  };
+  Photos(12);
+  auto form = Start();
+  ThumbStrip& strip = form->Strip();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    MoveOver(strip.Cell(6), QPoint(40, 30));
+    ASSERT_TRUE(strip.NameTagLabel()->isVisible());
+    ASSERT_FALSE(BandShowsItsOwnPhoto(strip.Cell(6))) << "the type label covers the band";
+    auto* target = form->findChild<QWidget*>(c.name);
+    ASSERT_NE(target, nullptr);
+    MoveOver(target, c.at);
+    EXPECT_FALSE(strip.NameTagLabel()->isVisible());
+    EXPECT_EQ(strip.NameTagCell(), 0);
+    EXPECT_TRUE(BandShowsItsOwnPhoto(strip.Cell(6)));
+  }
+  MoveOver(strip.Cell(6), QPoint(40, 30));
+  EXPECT_TRUE(strip.NameTagLabel()->isVisible());
 }
 
 }  // namespace
