@@ -69,6 +69,29 @@ class ExifPass {
     info.SatsueiLbl2 = bias_ + focal_ + sharpness_;
   }
 
+  // Unlike the panel's fixed path, the date follows the header's offset to the first
+  // directory: TIFF writers that put it after the picture still get their photos ordered.
+  std::optional<ExifDateTime> DateTimeOriginal(std::uint64_t base) {
+    base_ = base;
+    ReadByteOrder();
+    std::uint8_t offsetBytes[4];
+    Read(base + tiff::kFirstIfdOffsetAt, offsetBytes, sizeof offsetBytes);
+    ForEachEntry(base + ReadU32(offsetBytes, order_), [&](const tiff::IfdEntry& e, std::uint64_t) {
+      if (e.tag == kTagExifIfd && e.count == 1) exifDirectory_ = e.value;
+      return true;
+    });
+    if (!exifDirectory_) return std::nullopt;
+    std::optional<ExifDateTime> text;
+    ForEachEntry(base_ + *exifDirectory_, [&](const tiff::IfdEntry& e, std::uint64_t) {
+      ExifDateTime d;
+      if (e.tag == kTagDateTimeOriginal && source_.ReadAt(base_ + e.value, d.data(), d.size())) {
+        text = d;
+      }
+      return true;
+    });
+    return text;
+  }
+
   // The first directory only, up to its Orientation entry: directories list their tags in
   // ascending order, so the walk ends at the first tag past it, after a handful of entries.
   std::uint16_t Orientation(std::uint64_t base) {
@@ -253,6 +276,22 @@ int ReadExifOrientation(ByteSource& source, const QString& fileName) {
     return orientation >= kOrientationUpright && orientation <= kOrientationLeft ? orientation : 0;
   } catch (const ImagingError&) {
     return 0;  // a damaged header turns nothing; the display reports it on its own read
+  }
+}
+
+std::optional<ExifDateTime> ReadExifDateTimeOriginal(ByteSource& source, const QString& fileName) {
+  static_assert(std::tuple_size_v<ExifDateTime> == kDateTimeBytes);
+  ExifLayout scratch;
+  try {
+    const PhotoType type = PhotoTypeOf(fileName);
+    const std::optional<std::uint64_t> base = ExifPass(source, scratch).FindBase(type);
+    if (!base) return std::nullopt;
+    const std::uint64_t end =
+        type == PhotoType::Jpeg ? std::uint64_t(scratch.ExifLength) + kSegmentLead : source.Size();
+    WindowSource segment(source, end);
+    return ExifPass(segment, scratch).DateTimeOriginal(*base);
+  } catch (const ImagingError&) {
+    return std::nullopt;
   }
 }
 

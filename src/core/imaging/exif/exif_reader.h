@@ -7,7 +7,9 @@
 
 #include <QString>
 
+#include <array>
 #include <functional>
+#include <optional>
 
 namespace kasumori::imaging {
 
@@ -25,6 +27,16 @@ PhotoInfo ReadPhotoInfo(ByteSource& source, const QString& fileName, ExifLayout&
 // first bytes of the file and the first directory's entries up to that tag.
 int ReadExifOrientation(ByteSource& source, const QString& fileName);
 int ReadExifOrientation(const QString& path);
+
+// "YYYY:MM:DD hh:mm:ss" as the camera wrote it, unchecked.
+using ExifDateTime = std::array<char, 19>;
+
+// The Exif directory's DateTimeOriginal text (the last readable one), reached through the first
+// directory's Exif pointer as the information panel reaches it. A JPEG's is looked for in its
+// first segment only, and no offset leads out of that segment. None when there is no such
+// text or a structure on the way cannot be read; never throws. Reads only the few blocks the
+// directories lie in.
+std::optional<ExifDateTime> ReadExifDateTimeOriginal(ByteSource& source, const QString& fileName);
 
 // The display driver's entry: opens the file; when it cannot be opened or read,
 // showLoadError(position) runs and the error is thrown on, which ends the display.

@@ -18,9 +18,32 @@ bool MemorySource::ReadAt(std::uint64_t offset, void* dest, std::size_t n) {
   return true;
 }
 
+bool BlockCachedSource::ReadAt(std::uint64_t offset, void* dest, std::size_t n) {
+  if (!Holds(offset, n)) return false;
+  if (n > kBlockSize) return inner_.ReadAt(offset, dest, n);
+  const bool cached = blockBytes_ > 0 && offset >= blockAt_ && offset - blockAt_ + n <= blockBytes_;
+  if (!cached) {
+    blockAt_ = offset - offset % kBlockSize;
+    blockBytes_ = std::size_t(std::min<std::uint64_t>(kBlockSize, Size() - blockAt_));
+    // A read that straddles the block's end starts a block of its own.
+    if (offset - blockAt_ + n > blockBytes_) {
+      blockAt_ = offset;
+      blockBytes_ = std::size_t(std::min<std::uint64_t>(kBlockSize, Size() - blockAt_));
+    }
+    if (!inner_.ReadAt(blockAt_, block_, blockBytes_)) {
+      blockBytes_ = 0;
+      return false;
+    }
+  }
+  if (n > 0) std::memcpy(dest, block_ + (offset - blockAt_), n);
+  return true;
+}
+
 FileSource::FileSource(const QString& path) {
   const QByteArray native = path.toLocal8Bit();
-  fd_ = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK a pipe named like a photo would hold the program until a writer came;
+  // for a regular file the flag changes nothing.
+  fd_ = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   struct stat info {};
   if (fd_ < 0 || ::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
     if (fd_ >= 0) ::close(fd_);

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -56,6 +57,38 @@ class FileSource final : public ByteSource {
  private:
   int fd_ = -1;
   std::uint64_t size_ = 0;
+};
+
+// The first `size` bytes of another source (or fewer, when it is shorter): a reader given a
+// JPEG's Exif segment cannot follow an offset out of it.
+class WindowSource final : public ByteSource {
+ public:
+  WindowSource(ByteSource& inner, std::uint64_t size)
+      : inner_(inner), size_(std::min(size, inner.Size())) {}
+  std::uint64_t Size() const override { return size_; }
+  bool ReadAt(std::uint64_t offset, void* dest, std::size_t n) override {
+    return Holds(offset, n) && inner_.ReadAt(offset, dest, n);
+  }
+
+ private:
+  ByteSource& inner_;
+  std::uint64_t size_;
+};
+
+// Serves small reads from one cached block of the inner source: walking a directory entry by
+// entry then costs one read of the file for each block it touches, not one per entry.
+class BlockCachedSource final : public ByteSource {
+ public:
+  static constexpr std::size_t kBlockSize = 4096;
+  explicit BlockCachedSource(ByteSource& inner) : inner_(inner) {}
+  std::uint64_t Size() const override { return inner_.Size(); }
+  bool ReadAt(std::uint64_t offset, void* dest, std::size_t n) override;
+
+ private:
+  ByteSource& inner_;
+  std::uint64_t blockAt_ = 0;
+  std::size_t blockBytes_ = 0;  // 0: nothing cached yet
+  std::uint8_t block_[kBlockSize];
 };
 
 // Reads the whole source; used where a reader wants the bytes at once (small files only).

@@ -10,6 +10,8 @@ inline constexpr std::uint8_t kLittleEndianMark = 'I';  // "II" first: little-en
 inline constexpr std::uint32_t kByteOrderBytes = 2;
 // The first directory is taken to start right after the 8-byte header.
 inline constexpr std::uint32_t kFirstIfdAt = 8;
+// Where the header itself says the first directory starts.
+inline constexpr std::uint32_t kFirstIfdOffsetAt = 4;
 inline constexpr std::uint32_t kEntryCountBytes = 2;
 inline constexpr std::uint32_t kEntrySize = 12;
 inline constexpr std::uint32_t kEntryTypeAt = 2;  // tag (2 bytes), then type
