@@ -103,7 +103,6 @@ void TMainForm::CreatePhotoList() {
       [this] { folderView_->Panel().PreviousFolder(); },
       [this] { folderView_->Panel().NextFolder(); }, [this] { return dropPiledUpInput_; },
       [this] { DropInputUntilCaughtUp(); }});
-  strip_->refreshWideCells = [this](int direction) { wide_->RefreshCells(direction); };
   thumbnailDecoder_ =
       std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr, loadFailed_);
   thumbs::ThumbnailMakerContext makerContext{*photoList_, folderState_, session_.settings(),

@@ -82,8 +82,6 @@ class ThumbStrip final : public QObject {
   QLabel* NameTagLabel() const { return tag_.Label(); }
   // The cell (1..47) that shows the tag, 0 when none does.
   int NameTagCell() const { return nameTagCell_; }
-  // Not called: the attached wide window is drawn directly.
-  std::function<void(int direction)> refreshWideCells;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
