@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/thumbs/wide_thumb_form.h"
 
+#include "commands/key_map.h"
 #include "thumbs/strip_scroll.h"
 #include "ui/shell/fonts.h"
 #include "ui/shell/view_image.h"
@@ -209,49 +210,73 @@ bool TWideThumbForm::eventFilter(QObject* watched, QEvent* event) {
   }
 }
 
+// Photo and folder steps belong to the main window: the window closes and hands them over.
 bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
-  const int direction = p_.settings.ListDirection;
-  const bool plain = !shift && !ctrl;
-  if (HandleFolderKey(key, shift, ctrl)) return true;
-  if (key == Qt::Key_X || (key == Qt::Key_Up && plain && direction == 1)) {
-    Close();
-    p_.nextPhoto(shift);
-  } else if (key == Qt::Key_Z || (key == Qt::Key_Up && plain && direction == -1)) {
-    Close();
-    p_.previousPhoto(shift);
-  } else if (key == Qt::Key_A || (key == Qt::Key_Left && shift && !ctrl)) {
-    p_.strip.StepBack(8);
-  } else if (key == Qt::Key_S || (key == Qt::Key_Right && shift && !ctrl)) {
-    p_.strip.StepForward(8);
-  } else if (key == Qt::Key_F || (key == Qt::Key_Left && plain)) {
-    p_.strip.StepBack(1);
-  } else if (key == Qt::Key_G || (key == Qt::Key_Right && plain)) {
-    p_.strip.StepForward(1);
-  } else if (key == Qt::Key_Q || (key == Qt::Key_Left && ctrl)) {
-    p_.strip.GoToStart();
-  } else if (key == Qt::Key_W || (key == Qt::Key_Right && ctrl)) {
-    p_.strip.GoToWideEnd();
-  } else if (key == Qt::Key_C || key == Qt::Key_Escape || (key == Qt::Key_Down && plain)) {
-    Close();
-  } else if (key == Qt::Key_F5) {
-    if (p_.refreshThumbnail) p_.refreshThumbnail();
-  } else {
-    return false;
-  }
-  return true;
-}
-
-// The folder steps belong to the main window: the window closes and hands them over.
-bool TWideThumbForm::HandleFolderKey(int key, bool shift, bool ctrl) {
-  const bool modified = shift || ctrl;
-  if (key == Qt::Key_E || (key == Qt::Key_Up && modified)) {
-    Close();
-    p_.previousFolder();
-  } else if (key == Qt::Key_D || (key == Qt::Key_Down && modified)) {
-    Close();
-    p_.nextFolder();
-  } else {
-    return false;
+  const auto direction = p_.settings.ListDirection == -1 ? library::ListDirection::RightToLeft
+                                                         : library::ListDirection::LeftToRight;
+  const auto command =
+      commands::CommandForKey(commands::KeyMapKind::WideThumbs, {key, shift, ctrl}, direction);
+  if (!command) return false;
+  using commands::Command;
+  switch (*command) {
+    case Command::NextPhoto:
+      Close();
+      p_.nextPhoto(shift);
+      break;
+    case Command::PreviousPhoto:
+      Close();
+      p_.previousPhoto(shift);
+      break;
+    case Command::PreviousFolder:
+      Close();
+      p_.previousFolder();
+      break;
+    case Command::NextFolder:
+      Close();
+      p_.nextFolder();
+      break;
+    case Command::StripBack8:
+      p_.strip.StepBack(8);
+      break;
+    case Command::StripForward8:
+      p_.strip.StepForward(8);
+      break;
+    case Command::StripBack1:
+      p_.strip.StepBack(1);
+      break;
+    case Command::StripForward1:
+      p_.strip.StepForward(1);
+      break;
+    case Command::StripStart:
+      p_.strip.GoToStart();
+      break;
+    case Command::StripEnd:
+      p_.strip.GoToWideEnd();
+      break;
+    case Command::CloseWindow:
+      Close();
+      break;
+    case Command::RenewThumbnail:
+      if (p_.refreshThumbnail) p_.refreshThumbnail();
+      break;
+    // The help window is still to come; the main window's own commands are not bound here.
+    case Command::KeyboardHelp:
+    case Command::WideMode:
+    case Command::OpenWideThumbs:
+    case Command::RotateLeft:
+    case Command::RotateRight:
+    case Command::StepEffect:
+    case Command::DeletePhoto:
+    case Command::RenamePhoto:
+    case Command::RenewAllThumbnails:
+    case Command::ClearAllEdits:
+    case Command::NormalDisplay:
+    case Command::AddFavourite:
+    case Command::FavouritesWindow:
+    case Command::SaveDisplayed:
+    case Command::Slideshow:
+    case Command::FullScreen:
+      break;
   }
   return true;
 }

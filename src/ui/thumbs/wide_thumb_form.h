@@ -74,7 +74,6 @@ class TWideThumbForm final : public QWidget {
   void CreateButtons();
   void OnKey(const QKeyEvent& event);
   bool HandleKey(int key, bool shift, bool ctrl);
-  bool HandleFolderKey(int key, bool shift, bool ctrl);
   void DrawCell(int cell);
   int CellOf(QObject* watched) const;
   bool PanelEvent(QEvent* event);
