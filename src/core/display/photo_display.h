@@ -69,6 +69,8 @@ class PhotoDisplay {
   DisplayModes& Modes() { return modes_; }
   const DisplayModes& Modes() const { return modes_; }
   const NormalComposeResult& LastComposition() const { return last_; }
+  // False after a load error: the last composition is then another photo's.
+  bool SourceIsShown() const { return sourceIsShown_; }
   const imaging::ExifLayout& Exif() const { return exif_; }
   HistogramPanel& Histogram() { return histogram_; }
   NormalCompositor& Compositor() { return compositor_; }

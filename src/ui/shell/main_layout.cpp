@@ -24,7 +24,8 @@ const QColor kDisplayGrey(128, 128, 128);
 // The size whose proportions the custom-size dialog can keep: the shown photo as its size
 // label gives it (turned as shown), or in zoom mode the display area the photo fills now.
 std::optional<TSizeInputForm::Reference> SizeReference(const display::PhotoDisplay& driver) {
-  if (!driver.Shown().Shown()) return std::nullopt;
+  // A photo that failed to load has no size to keep.
+  if (!driver.Shown().Shown() || !driver.SourceIsShown()) return std::nullopt;
   if (driver.Modes().ZoomMode) return TSizeInputForm::Reference{driver.DisplaySize(), true};
   const display::NormalComposeResult& last = driver.LastComposition();
   if (last.RotatedWidth <= 0 || last.RotatedHeight <= 0) return std::nullopt;

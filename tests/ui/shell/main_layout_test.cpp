@@ -338,6 +338,23 @@ TEST_F(ShownPhotoLayoutTest, CustomSizeDialogKeepsTheShownPhotosProportions) {
   EXPECT_TRUE(form->findChild<QAction*>("Size800Menu")->isChecked()) << "Escape keeps the mode";
 }
 
+// A photo that failed to load leaves no size behind: the dialog must not offer the size of the
+// photo shown before it.
+TEST_F(ShownPhotoLayoutTest, CustomSizeDialogAfterALoadErrorOffersNoSize) {
+  tree.File("home/Pictures/zz-broken.jpg", "not a jpeg");
+  auto form = StartWithPhoto();
+  QTest::keyClick(form.get(), Qt::Key_X);
+  ASSERT_EQ(form->Display().Driver().Shown().Name, "zz-broken.jpg");
+  QString gensun;
+  bool keepEnabled = true;
+  WithSizeDialog(*form, [&](QDialog& dialog) {
+    gensun = dialog.findChild<QLabel*>("GensunLbl")->text();
+    keepEnabled = dialog.findChild<QCheckBox*>("KeepChk")->isEnabled();
+  });
+  EXPECT_EQ(gensun, "（未表示）");
+  EXPECT_FALSE(keepEnabled);
+}
+
 // After each change of size mode the information labels sit where the new panel puts them,
 // as the shown photo's texts need: a date narrows the name, the file size keeps to the right
 // edge, the size stays clear of the time, the flash star follows the exposure.
