@@ -4,6 +4,7 @@
 #include "ui/shell/fonts.h"
 #include "ui/shell/kasumori_style.h"
 #include "ui/shell/main_form.h"
+#include "ui/platform/desktop_services.h"
 #include "ui/platform/guarded_application.h"
 #include "ui/shell/widget_dialog_service.h"
 
@@ -21,9 +22,14 @@ int main(int argc, char** argv) {
   platform::FlockInstanceMarker marker;
   platform::SystemClock clock;
   const QStringList arguments = QApplication::arguments();
-  ui::TMainForm mainForm({dialogs, special, marker, clock, QApplication::applicationDirPath(),
+  ui::FileDialogPickers pickers;
+  platform::FreedesktopTrash trash;
+  ui::DesktopShellOpen shellOpen;
+  ui::TMainForm mainForm({{dialogs, special, marker, clock, pickers, trash, shellOpen},
+                          QApplication::applicationDirPath(),
                           arguments.size() > 1 ? arguments[1] : QString()});
   dialogs.SetOwner(&mainForm);
+  pickers.SetOwner(&mainForm);
   // The favourites, help and wide thumbnail windows are created here, hidden, once they exist.
   mainForm.show();
   mainForm.activateWindow();

@@ -41,6 +41,25 @@ class FakeShellOpen final : public platform::ShellOpenService {
   }
 };
 
+// Answers every picker with the queued paths in turn, and with "cancelled" when none is left.
+class FakePicker final : public platform::PickerService {
+ public:
+  QStringList answers;
+  std::optional<QString> PickFolder(const QString&, const QString&) override { return Next(); }
+  std::optional<QString> PickOpenFile(const QString&, const QString&, const QString&) override {
+    return Next();
+  }
+  std::optional<QString> PickSaveFile(const QString&, const QString&, const QString&) override {
+    return Next();
+  }
+
+ private:
+  std::optional<QString> Next() {
+    if (answers.isEmpty()) return std::nullopt;
+    return answers.takeFirst();
+  }
+};
+
 class FakeMarker final : public platform::SingleInstanceMarker {
  public:
   bool otherInstanceRuns = false;

@@ -24,8 +24,8 @@ class MainFormFixture : public ::testing::Test {
   }
 
   std::unique_ptr<Form> Start(const QString& startupPath = QString()) {
-    auto form = std::make_unique<Form>(Services{dialogs, special, marker, clock, program,
-                                                startupPath, nullptr, &trash, &shellOpen});
+    auto form = std::make_unique<Form>(Services{
+        {dialogs, special, marker, clock, picker, trash, shellOpen}, program, startupPath});
     form->show();
     form->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -41,6 +41,7 @@ class MainFormFixture : public ::testing::Test {
   platform::ScriptedDialogService dialogs;
   FolderTrash trash{tree.Path("trash")};
   FakeShellOpen shellOpen;
+  FakePicker picker;
 };
 
 }  // namespace kasumori::testkit

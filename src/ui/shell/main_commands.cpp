@@ -285,9 +285,9 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMainForm::RefreshThumbnails(bool all, bool fromMenu) {
-  const thumbs::RefreshContext context{*photoList_,
+  const thumbs::RefreshContext context{photoList_,
                                        folderState_,
-                                       *thumbnails_,
+                                       model_.Thumbnails(),
                                        session_.dialogs(),
                                        [this] { listController_->ScanFolder(); },
                                        [this] { strip_->RefreshStrip(1, true); }};
@@ -299,16 +299,6 @@ void TMainForm::RefreshThumbnails(bool all, bool fromMenu) {
   thumbs::RefreshShownThumbnail(context, {shown.Name, shown.Folder, shown.Slot}, fromMenu);
 }
 
-library::FileOpsContext TMainForm::FileOps() {
-  if (!files_) files_ = std::make_unique<library::LocalFileSystem>();
-  platform::TrashService* trash = services_.trash;
-  if (!trash) {
-    if (!ownTrash_) ownTrash_ = std::make_unique<platform::FreedesktopTrash>();
-    trash = ownTrash_.get();
-  }
-  return {*files_, *trash, session_.dialogs(), folderState_, session_.folders().ThumbnailFolder};
-}
-
 library::PhotoPlace TMainForm::ShownPlace() const {
   const display::ShownPhoto& shown = display_->Driver().Shown();
   const QString root = shown.Slot > 0 ? session_.settings().PhotoFolder(shown.Slot) : QString();
@@ -317,10 +307,10 @@ library::PhotoPlace TMainForm::ShownPlace() const {
 
 // After a file operation the list is read again and the strip stays where it was.
 void TMainForm::RescanKeepingPosition() {
-  const int oldIndex = photoList_->CurrentIndex;
+  const int oldIndex = photoList_.CurrentIndex;
   listController_->ScanFolder();
-  library::KeepCurrentIndex(*photoList_, oldIndex);
-  if (folderState_.HasSlot()) folderState_.SlotPositionOfCurrent() = photoList_->CurrentIndex;
+  library::KeepCurrentIndex(photoList_, oldIndex);
+  if (folderState_.HasSlot()) folderState_.SlotPositionOfCurrent() = photoList_.CurrentIndex;
   strip_->RefreshStrip(1, false);
 }
 
@@ -328,7 +318,7 @@ void TMainForm::RenameShownPhoto() {
   strip_->HideNameTag();
   const display::ShownPhoto shown = display_->Driver().Shown();
   if (!shown.Shown()) return;
-  const library::FileOpsContext context = FileOps();
+  const library::FileOpsContext context = model_.FileOps();
   const library::PhotoPlace place = ShownPlace();
   if (!library::CanRenamePhoto(context, place, display_->Driver().Modes().PanoramaMode != 0)) {
     return;
@@ -340,11 +330,11 @@ void TMainForm::RenameShownPhoto() {
   display_->Driver().Shown().Name = outcome.newName;
   display_->ShowNameLabels(display::NameLabelsFor(outcome.newName));
   if (folderState_.CurrentFolder != shown.Folder) return;
-  const int oldIndex = photoList_->CurrentIndex;
+  const int oldIndex = photoList_.CurrentIndex;
   listController_->ScanFolder();
-  library::PlaceRenamedPhoto(*photoList_, oldIndex, outcome.newName);
+  library::PlaceRenamedPhoto(photoList_, oldIndex, outcome.newName);
   strip_->RefreshStrip(1, false);
-  display_->ShowPhoto(photoList_->CurrentIndex, session_.settings().ListDirection);
+  display_->ShowPhoto(photoList_.CurrentIndex, session_.settings().ListDirection);
 }
 
 void TMainForm::MoveDroppedPhoto(const QString& photoPath, const QString& folder,
@@ -363,7 +353,7 @@ void TMainForm::MoveDroppedPhoto(const QString& photoPath, const QString& folder
       fromView ? ShownPlace()
                : library::PhotoPlace{file.absolutePath(), file.fileName(), slot, root};
   const library::MoveOutcome outcome =
-      library::MovePhoto(FileOps(), source, library::FolderPlace{folder, slot, root}, from);
+      library::MovePhoto(model_.FileOps(), source, library::FolderPlace{folder, slot, root}, from);
   if (outcome.kind != library::MoveOutcome::Kind::Moved &&
       outcome.kind != library::MoveOutcome::Kind::Copied) {
     return;
@@ -389,15 +379,15 @@ void TMainForm::ClearDisplay() {
 
 void TMainForm::RescanAndShowCurrent() {
   RescanKeepingPosition();
-  if (photoList_->CurrentIndex >= 1) {
-    display_->ShowPhoto(photoList_->CurrentIndex, session_.settings().ListDirection);
+  if (photoList_.CurrentIndex >= 1) {
+    display_->ShowPhoto(photoList_.CurrentIndex, session_.settings().ListDirection);
   }
 }
 
 void TMainForm::DeleteShownPhoto() {
   strip_->HideNameTag();
   if (!display_->Driver().Shown().Shown()) return;
-  const library::FileOpsContext context = FileOps();
+  const library::FileOpsContext context = model_.FileOps();
   const library::PhotoPlace place = ShownPlace();
   const bool panorama = display_->Driver().Modes().PanoramaMode != 0;
   if (library::DeletePhoto(context, place, panorama) != library::DeleteOutcome::Deleted) return;
@@ -410,7 +400,7 @@ void TMainForm::ShowPhotoByPath(const QString& path) {
   const QFileInfo file(path);
   folderView_->Panel().ShowFolderOf(file.absolutePath());
   listController_->ScanFolder();
-  library::PhotoList& list = *photoList_;
+  library::PhotoList& list = photoList_;
   list.CurrentIndex = library::PositionOfFile(list, file.fileName());
   if (folderState_.HasSlot()) {
     folderState_.SlotFolder() = folderState_.CurrentFolder;

@@ -59,9 +59,12 @@ TMainForm::TMainForm(MainFormServices services)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      services_(services),
-      session_({services.special, services.marker, services.clock, services.dialogs},
-               services.executableFolder, services.startupPath) {
+      model_(services.platform, services.executableFolder, services.startupPath),
+      session_(model_.Session()),
+      photoList_(model_.List()),
+      folderState_(model_.Folders()),
+      extensions_(model_.Extensions()),
+      loadFailed_(model_.LoadFailed()) {
   setObjectName(QStringLiteral("TMainForm"));
   setWindowTitle(QStringLiteral("Kasumori２"));
   std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
@@ -71,7 +74,7 @@ TMainForm::TMainForm(MainFormServices services)
   // The default position of a first run centres the window of the default layout.
   const QSize outer =
       shell::LayoutOf(shell::LayoutKind::C800).client + QSize(0, menuBar()->sizeHint().height());
-  session_.Create(ScreenSize(), outer);
+  model_.Create(ScreenSize(), outer);
   CreatePhotoList();
   ConnectCommands();
   session_.UiReady = true;
@@ -80,39 +83,33 @@ TMainForm::TMainForm(MainFormServices services)
 TMainForm::~TMainForm() = default;
 
 void TMainForm::CreatePhotoList() {
-  photoList_ = std::make_unique<library::PhotoList>();
-  thumbnails_ =
-      std::make_unique<thumbs::ThumbnailCache>(*photoList_, folderState_, session_.settings(),
-                                               session_.folders().ThumbnailFolder, loadFailed_);
   display_ = std::make_unique<MainDisplay>(MainDisplayParts{
-      *this, *panels_, *view_, *menu_, *photoList_, folderState_, session_.settings(),
-      session_.dialogs(), loadFailed_, *thumbnails_, [this] { SaveSettings(); },
+      *this, *panels_, *view_, *menu_, photoList_, folderState_, session_.settings(),
+      session_.dialogs(), loadFailed_, model_.Thumbnails(), [this] { SaveSettings(); },
       [this](int direction) { strip_->RefreshStrip(direction, false); },
       [this] { return session_.UiReady; }, [this] { strip_->HideNameTag(); },
       [this] { return strip_->SelectionFrameCentre(); }});
   strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
-      *panels_->thumbPnl, *panels_->dummyBtn, *photoList_, folderState_, session_.settings(),
-      *thumbnails_, [this] { return session_.UiReady; },
+      *panels_->thumbPnl, *panels_->dummyBtn, photoList_, folderState_, session_.settings(),
+      model_.Thumbnails(), [this] { return session_.UiReady; },
       [this](int position) { display_->ShowPhoto(position, session_.settings().ListDirection); },
       [this] { wide_->Open(); }});
   wide_ = std::make_unique<TWideThumbForm>(WideThumbParts{
-      *strip_, *this, *panels_->thumbPnl, *photoList_, session_.settings(), *thumbnails_,
+      *strip_, *this, *panels_->thumbPnl, photoList_, session_.settings(), model_.Thumbnails(),
       [this] { return session_.UiReady; }, [this](bool shift) { display_->NextPhoto(shift); },
       [this](bool shift) { display_->PreviousPhoto(shift); },
       [this] { RefreshThumbnails(false, false); },
       [this] { folderView_->Panel().PreviousFolder(); },
       [this] { folderView_->Panel().NextFolder(); }, [this] { return dropPiledUpInput_; },
       [this] { DropInputUntilCaughtUp(); }});
-  thumbnailDecoder_ =
-      std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr, loadFailed_);
-  thumbs::ThumbnailMakerContext makerContext{*photoList_, folderState_, session_.settings(),
-                                             *thumbnailDecoder_, *thumbnails_};
+  thumbs::ThumbnailMakerContext makerContext{photoList_, folderState_, session_.settings(),
+                                             model_.ThumbnailDecoder(), model_.Thumbnails()};
   makerContext.redrawStrip = [this] { strip_->RefreshStrip(1, true); };
   makerContext.busyCursor = [](bool busy) {
     busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
   };
   thumbnailMaker_ = std::make_unique<thumbs::ThumbnailMaker>(makerContext);
-  thumbs::ConnectThumbnailMaker(*thumbnails_, *thumbnailMaker_);
+  thumbs::ConnectThumbnailMaker(model_.Thumbnails(), *thumbnailMaker_);
   library::PhotoListHooks hooks;
   hooks.watchFolder = [this](const QString& folder) {
     folderView_->Watcher().SetDirectory(folder);
@@ -123,7 +120,7 @@ void TMainForm::CreatePhotoList() {
     folderView_->Panel().BuildSlotTree(folderState_.CurrentSlot);
     folderView_->ShowTree();
   };
-  hooks.resetPerPhotoState = [this] { thumbnails_->Reset(); };
+  hooks.resetPerPhotoState = [this] { model_.Thumbnails().Reset(); };
   hooks.shownPhoto = [this]() -> std::optional<library::ShownPhoto> {
     const display::ShownPhoto& shown = display_->Driver().Shown();
     if (!shown.Shown()) return std::nullopt;
@@ -140,30 +137,20 @@ void TMainForm::CreatePhotoList() {
     busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
   };
   listController_ = std::make_unique<library::PhotoListController>(
-      *photoList_, session_.settings(), folderState_, extensions_, session_.dialogs(),
+      photoList_, session_.settings(), folderState_, extensions_, session_.dialogs(),
       std::move(hooks));
-  for (int slot = 1; slot <= library::kSlotCount; ++slot) {
-    folderState_.SlotCurrentFolder[std::size_t(slot - 1)] = session_.settings().PhotoFolder(slot);
-  }
   CreateFolderPanel();
 }
 
 void TMainForm::CreateFolderPanel() {
-  platform::PickerService* picker = services_.picker;
-  if (!picker) {
-    auto pickers = std::make_unique<FileDialogPickers>();
-    pickers->SetOwner(this);
-    picker = pickers.get();
-    ownPicker_ = std::move(pickers);
-  }
   folderView_ = std::make_unique<FolderPanelView>(FolderPanelViewParts{
       *panels_,
       session_.settings(),
       folderState_,
-      *photoList_,
+      photoList_,
       *listController_,
       session_.dialogs(),
-      *picker,
+      model_.Services().picker,
       session_.folders(),
       [this] { return session_.UiReady; },
       [this] { SaveSettings(); },

@@ -12,6 +12,7 @@
 #include "library/photo_list_controller.h"
 #include "platform/dialog_service.h"
 #include "platform/platform_services.h"
+#include "shell/app_model.h"
 #include "shell/shell_session.h"
 #include "shell/window_layout.h"
 #include "imaging/decode/photo_decoder.h"
@@ -34,17 +35,11 @@ class ViewImage;
 struct MainMenu;
 struct MainPanels;
 
+// What the program entry hands the main window: the platform's services and the command line.
 struct MainFormServices {
-  platform::DialogService& dialogs;
-  platform::SpecialFolders& special;
-  platform::SingleInstanceMarker& marker;
-  const platform::Clock& clock;
+  shell::PlatformServices platform;
   QString executableFolder;
   QString startupPath;  // the first command-line argument, if any
-  // The desktop's pickers, trash and shell; the window uses the Linux ones when not given.
-  platform::PickerService* picker = nullptr;
-  platform::TrashService* trash = nullptr;
-  platform::ShellOpenService* shellOpen = nullptr;
 };
 
 // The main window. It owns the program's state and routes the window's events to it.
@@ -59,7 +54,7 @@ class TMainForm final : public QMainWindow {
   ViewImage* View() const { return view_; }
   MainPanels& Panels() { return *panels_; }
   QSize DisplaySize() const { return displaySize_; }
-  const library::PhotoList& PhotoList() const { return *photoList_; }
+  const library::PhotoList& PhotoList() const { return photoList_; }
   const library::FolderState& Folders() const { return folderState_; }
 
   // Lays the window out for WindowSizeMode.
@@ -113,7 +108,6 @@ class TMainForm final : public QMainWindow {
   void ClearDisplay();
   // The list read again at the same place, and the photo now at the cursor shown.
   void RescanAndShowCurrent();
-  library::FileOpsContext FileOps();
   library::PhotoPlace ShownPlace() const;
   void RescanKeepingPosition();
   bool HandleLabelClick(QObject* watched);
@@ -123,26 +117,21 @@ class TMainForm final : public QMainWindow {
   void OpenFolderInFileManager();
   void ShowAboutNotice();
 
-  MainFormServices services_;
-  shell::ShellSession session_;
+  shell::AppModel model_;
+  // Short names for the model's parts, which live as long as the window.
+  shell::ShellSession& session_;
+  library::PhotoList& photoList_;
+  library::FolderState& folderState_;
+  library::PhotoExtensions& extensions_;
+  imaging::LoadFailedFlags& loadFailed_;
   QWidget* client_ = nullptr;
   ViewImage* view_ = nullptr;
   std::unique_ptr<MainPanels> panels_;
   std::unique_ptr<MainMenu> menu_;
-  std::unique_ptr<library::PhotoList> photoList_;  // large: kept off the stack
-  library::FolderState folderState_;
-  library::PhotoExtensions extensions_;
   std::unique_ptr<library::PhotoListController> listController_;
-  imaging::LoadFailedFlags loadFailed_;
-  std::unique_ptr<thumbs::ThumbnailCache> thumbnails_;
-  std::unique_ptr<imaging::PhotoDecoder> thumbnailDecoder_;
   std::unique_ptr<thumbs::ThumbnailMaker> thumbnailMaker_;
   std::unique_ptr<MainDisplay> display_;
   std::unique_ptr<ThumbStrip> strip_;
-  std::unique_ptr<platform::PickerService> ownPicker_;
-  std::unique_ptr<platform::TrashService> ownTrash_;
-  std::unique_ptr<platform::ShellOpenService> ownShellOpen_;
-  std::unique_ptr<library::FileSystem> files_;
   std::unique_ptr<FolderPanelView> folderView_;
   std::unique_ptr<TWideThumbForm> wide_;
   QSize displaySize_;

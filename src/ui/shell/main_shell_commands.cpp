@@ -31,13 +31,8 @@ void TMainForm::OpenFolderInFileManager() {
   const auto folder =
       shell::FileManagerFolder(folderState_.CurrentFolder, session_.folders().DesktopFolder);
   if (!folder) return;
-  platform::ShellOpenService* shell = services_.shellOpen;
-  if (!shell) {
-    if (!ownShellOpen_) ownShellOpen_ = std::make_unique<DesktopShellOpen>();
-    shell = ownShellOpen_.get();
-  }
   // The file manager's own failures are its to report.
-  shell->OpenDocument(*folder);
+  model_.Services().shellOpen.OpenDocument(*folder);
 }
 
 void TMainForm::ShowAboutNotice() {

@@ -76,7 +76,7 @@ TEST_F(MainFormTest, FirstRunNoticeComesBeforeTheSlotScanAndTheCommandLinePhoto)
       shownAtNotice = form->Display().Driver().Shown().Shown();
     };
     auto started = std::make_unique<TMainForm>(MainFormServices{
-        dialogs, special, marker, clock, program, startup, nullptr, &trash, &shellOpen});
+        {dialogs, special, marker, clock, picker, trash, shellOpen}, program, startup});
     form = started.get();
     form->show();
     form->activateWindow();
