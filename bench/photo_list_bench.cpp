@@ -103,7 +103,7 @@ struct ListRig {
   }
 
   std::unique_ptr<library::PhotoList> list = std::make_unique<library::PhotoList>();
-  shell::Settings settings;
+  config::Settings settings;
   library::FolderState folders;
   library::PhotoExtensions extensions;
   platform::ScriptedDialogService dialogs;

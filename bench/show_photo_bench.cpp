@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
   list->Append(QFileInfo(jpeg).fileName(), {});
   library::FolderState folders;
   folders.CurrentFolder = work;
-  shell::Settings settings;  // chrome, sharpness 12, high quality by default
+  config::Settings settings;  // chrome, sharpness 12, high quality by default
   settings.HistogramMode = 1;
   platform::ScriptedDialogService dialogs;
   imaging::LoadFailedFlags loadFailed;

@@ -21,7 +21,7 @@
 #include "imaging/decode/photo_decoder.h"
 #include "library/folder_state.h"
 #include "library/photo_list.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 #include "support/camera_jpeg.h"
 #include "thumbs/thumbnail_cache.h"
 #include "thumbs/thumbnail_maker.h"
@@ -62,7 +62,7 @@ struct Library {
     });
   }
 
-  shell::Settings settings;
+  config::Settings settings;
   library::FolderState folders;
   std::unique_ptr<library::PhotoList> list;
   imaging::LoadFailedFlags loadFailed;

@@ -14,7 +14,7 @@
 #include "library/folder_state.h"
 #include "library/photo_list.h"
 #include "platform/dialog_service.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 
 #include <QSize>
 
@@ -25,7 +25,7 @@ namespace kasumori::display {
 struct DisplayServices {
   const library::PhotoList& list;
   library::FolderState& folders;
-  shell::Settings& settings;
+  config::Settings& settings;
   platform::DialogService& dialogs;
   imaging::LoadFailedFlags& loadFailed;
   imaging::PhotoDecoder& decoder;

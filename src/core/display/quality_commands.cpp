@@ -2,7 +2,7 @@
 #include "display/quality_commands.h"
 
 #include "platform/dialog_service.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 
 namespace kasumori::display {
 
@@ -35,7 +35,7 @@ int NextSharpness(int sharpness) {
   return 16;
 }
 
-QualityCommands::QualityCommands(shell::Settings& settings, platform::DialogService& dialogs,
+QualityCommands::QualityCommands(config::Settings& settings, platform::DialogService& dialogs,
                                  QualityHost& host, const QualityState& state, PhotoEdits& shown)
     : settings_(settings), dialogs_(dialogs), host_(host), state_(state), shown_(shown) {}
 

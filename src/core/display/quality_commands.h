@@ -9,7 +9,7 @@
 
 #include "display/quality_types.h"
 
-namespace kasumori::shell {
+namespace kasumori::config {
 struct Settings;
 }
 namespace kasumori::platform {
@@ -63,7 +63,7 @@ int NextSharpness(int sharpness);  // 4..12 → 0, 16 → 12, others → 16
 
 class QualityCommands {
  public:
-  QualityCommands(shell::Settings& settings, platform::DialogService& dialogs, QualityHost& host,
+  QualityCommands(config::Settings& settings, platform::DialogService& dialogs, QualityHost& host,
                   const QualityState& state, PhotoEdits& shown);
 
   void SetQualityMode(QualityMode mode);      // KougashitsuMenu, KousokuMenu
@@ -84,7 +84,7 @@ class QualityCommands {
   // The fast-mode question of the effect and sharpness commands; true to go on.
   bool OfferHighQuality(const QString& subjectLine);
 
-  shell::Settings& settings_;
+  config::Settings& settings_;
   platform::DialogService& dialogs_;
   QualityHost& host_;
   const QualityState& state_;

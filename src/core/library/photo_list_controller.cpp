@@ -29,7 +29,7 @@ class BusyCursor {
 
 }  // namespace
 
-PhotoListController::PhotoListController(PhotoList& list, shell::Settings& settings,
+PhotoListController::PhotoListController(PhotoList& list, config::Settings& settings,
                                          FolderState& folders, const PhotoExtensions& extensions,
                                          platform::DialogService& dialogs, PhotoListHooks hooks)
     : list_(list),

@@ -10,7 +10,7 @@
 #include "library/photo_extensions.h"
 #include "library/photo_list.h"
 #include "platform/dialog_service.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 
 #include <QCollator>
 #include <QHash>
@@ -54,7 +54,7 @@ inline constexpr char kTooManyPhotosLine2[] = "10000枚まで読み込めます�
 
 class PhotoListController {
  public:
-  PhotoListController(PhotoList& list, shell::Settings& settings, FolderState& folders,
+  PhotoListController(PhotoList& list, config::Settings& settings, FolderState& folders,
                       const PhotoExtensions& extensions, platform::DialogService& dialogs,
                       PhotoListHooks hooks = {});
 
@@ -92,7 +92,7 @@ class PhotoListController {
   ListDirection Direction() const { return ListDirectionOf(settings_.ListDirection); }
 
   PhotoList& list_;
-  shell::Settings& settings_;
+  config::Settings& settings_;
   FolderState& folders_;
   const PhotoExtensions& extensions_;
   platform::DialogService& dialogs_;

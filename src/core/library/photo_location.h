@@ -3,7 +3,7 @@
 #pragma once
 
 #include "library/photo_list.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 
 #include <QString>
 

@@ -45,7 +45,7 @@ class AppModel {
 
   PlatformServices& Services() { return services_; }
   ShellSession& Session() { return session_; }
-  Settings& settings() { return session_.settings(); }
+  config::Settings& settings() { return session_.settings(); }
   library::PhotoList& List() { return *list_; }
   library::FolderState& Folders() { return folders_; }
   library::PhotoExtensions& Extensions() { return extensions_; }

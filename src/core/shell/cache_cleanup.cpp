@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/cache_cleanup.h"
 
-#include "shell/data_folders.h"
-#include "shell/settings.h"
+#include "config/data_folders.h"
+#include "config/settings.h"
 
 #include <QDir>
 #include <QFile>
@@ -128,7 +128,8 @@ QString CacheCleanMonth(const QDate& date) {
   return QString::asprintf("%04d%02d", date.year(), date.month());
 }
 
-bool MonthlyCacheCleanup(Settings& settings, const DataFolders& folders, const QDate& startDate) {
+bool MonthlyCacheCleanup(config::Settings& settings, const config::DataFolders& folders,
+                         const QDate& startDate) {
   const QString month = CacheCleanMonth(startDate);
   if (!(month > settings.LastCacheCleanMonth)) return false;
   for (int slot = 1; slot <= 3; ++slot) {

@@ -7,10 +7,12 @@
 
 #include <optional>
 
-namespace kasumori::shell {
-
+namespace kasumori::config {
 struct DataFolders;
 struct Settings;
+}  // namespace kasumori::config
+
+namespace kasumori::shell {
 
 // The name of a slot's cache root: the last component of the slot's root folder ("D:" becomes
 // "D："); empty when the slot is unset or its root has no last component.
@@ -29,7 +31,8 @@ QString CacheCleanMonth(const QDate& date);
 
 // Cleans the caches of the three slots when the start month is later than the last cleaning
 // and records the month; true when it cleaned.
-bool MonthlyCacheCleanup(Settings& settings, const DataFolders& folders, const QDate& startDate);
+bool MonthlyCacheCleanup(config::Settings& settings, const config::DataFolders& folders,
+                         const QDate& startDate);
 
 // Deletes every file and folder directly in the folder, permanently. Failures leave the entry.
 void EmptyFolder(const QString& folder);

@@ -2,7 +2,7 @@
 #include "shell/shell_session.h"
 
 #include "shell/cache_cleanup.h"
-#include "shell/text_file.h"
+#include "config/text_file.h"
 
 #include <QFileInfo>
 
@@ -15,8 +15,8 @@ ShellSession::ShellSession(ShellServices services, QString executableFolder, QSt
 
 void ShellSession::Create(const QSize& screen, const QSize& windowOuter) {
   StartDate = services_.clock.Today();
-  folders_ = ResolveDataFolders(executableFolder_, services_.special);
-  CreateDataFolders(folders_);
+  folders_ = config::ResolveDataFolders(executableFolder_, services_.special);
+  config::CreateDataFolders(folders_);
   LoadSettings(screen, windowOuter);
   if (!services_.marker.TryTake()) {
     SecondInstance = true;
@@ -26,32 +26,33 @@ void ShellSession::Create(const QSize& screen, const QSize& windowOuter) {
 }
 
 void ShellSession::LoadSettings(const QSize& screen, const QSize& windowOuter) {
-  Settings defaults;
-  defaults.WindowLeft = DefaultWindowLeft(screen.width(), windowOuter.width());
-  defaults.WindowTop = DefaultWindowTop(screen.height(), windowOuter.height());
-  defaults.PhotoFolder1 = DefaultPhotoFolder1(folders_.PicturesFolder, folders_.DocumentsFolder,
-                                              folders_.DesktopFolder);
+  config::Settings defaults;
+  defaults.WindowLeft = config::DefaultWindowLeft(screen.width(), windowOuter.width());
+  defaults.WindowTop = config::DefaultWindowTop(screen.height(), windowOuter.height());
+  defaults.PhotoFolder1 = config::DefaultPhotoFolder1(
+      folders_.PicturesFolder, folders_.DocumentsFolder, folders_.DesktopFolder);
   FirstRun = false;
   const QString path = folders_.SettingsPath();
   if (QFileInfo::exists(path)) {
     // A file that exists but cannot be read starts from the defaults, as a damaged line does.
-    settings_ = ParseSettings(ReadTextLines(path).value_or(QStringList()), defaults);
+    settings_ =
+        config::ParseSettings(config::ReadTextLines(path).value_or(QStringList()), defaults);
     return;
   }
   FirstRun = true;
   settings_ = defaults;
   try {
-    WriteTextLines(path, FormatSettings(settings_));
-  } catch (const TextFileError&) {
+    config::WriteTextLines(path, config::FormatSettings(settings_));
+  } catch (const config::TextFileError&) {
     // Nowhere to keep settings: the program runs on its defaults.
   }
 }
 
 void ShellSession::SaveSettings(const QPoint& windowPosition) {
-  Settings saved = settings_;
+  config::Settings saved = settings_;
   saved.WindowLeft = windowPosition.x();
   saved.WindowTop = windowPosition.y();
-  WriteTextLines(folders_.SettingsPath(), FormatSettings(saved));
+  config::WriteTextLines(folders_.SettingsPath(), config::FormatSettings(saved));
   settings_.WindowLeft = saved.WindowLeft;
   settings_.WindowTop = saved.WindowTop;
 }
@@ -61,7 +62,7 @@ void ShellSession::Shutdown(const QPoint& windowPosition) {
   MonthlyCacheCleanup(settings_, folders_, StartDate);
   try {
     SaveSettings(windowPosition);
-  } catch (const TextFileError&) {
+  } catch (const config::TextFileError&) {
     // Closing goes on: the temporary folder still has to be emptied.
   }
   if (services_.marker.TryTake()) EmptyFolder(folders_.TempFolder);

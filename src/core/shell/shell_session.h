@@ -5,8 +5,8 @@
 
 #include "platform/dialog_service.h"
 #include "platform/platform_services.h"
-#include "shell/data_folders.h"
-#include "shell/settings.h"
+#include "config/data_folders.h"
+#include "config/settings.h"
 
 #include <QDate>
 #include <QPoint>
@@ -43,9 +43,9 @@ class ShellSession {
   // Shows the twelve-line first-run notice if it is due (clears FirstRun); true if shown.
   bool ShowFirstRunNoticeIfDue();
 
-  Settings& settings() { return settings_; }
-  const Settings& settings() const { return settings_; }
-  const DataFolders& folders() const { return folders_; }
+  config::Settings& settings() { return settings_; }
+  const config::Settings& settings() const { return settings_; }
+  const config::DataFolders& folders() const { return folders_; }
   platform::DialogService& dialogs() { return services_.dialogs; }
 
   bool UiReady = false;
@@ -58,8 +58,8 @@ class ShellSession {
  private:
   ShellServices services_;
   QString executableFolder_;
-  Settings settings_;
-  DataFolders folders_;
+  config::Settings settings_;
+  config::DataFolders folders_;
 };
 
 }  // namespace kasumori::shell

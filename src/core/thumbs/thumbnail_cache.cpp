@@ -3,7 +3,7 @@
 
 #include "imaging/errors.h"
 #include "thumbs/camera_rotation.h"
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,7 +11,7 @@
 namespace kasumori::thumbs {
 
 ThumbnailCache::ThumbnailCache(const library::PhotoList& list, const library::FolderState& folders,
-                               const shell::Settings& settings, QString thumbnailFolder,
+                               const config::Settings& settings, QString thumbnailFolder,
                                imaging::LoadFailedFlags& loadFailed)
     : list_(list),
       folders_(folders),
@@ -33,7 +33,8 @@ void ThumbnailCache::Reset() {
 QString ThumbnailCache::ThumbnailPathFor(int slot, const QString& folder,
                                          const QString& name) const {
   if (slot < 1 || slot > library::kSlotCount) return QString();
-  return ThumbnailPath(thumbnailFolder_, slot, settings_.PhotoFolder(slot), folder, name);
+  return thumbfiles::ThumbnailPath(thumbnailFolder_, slot, settings_.PhotoFolder(slot), folder,
+                                   name);
 }
 
 QString ThumbnailCache::CurrentThumbnailPath(const QString& name) const {
@@ -44,7 +45,7 @@ imaging::TQxDIB& ThumbnailCache::Buffer(int position) {
   auto& buffer = buffers_[Index(InRange(position) ? position : 0)];
   if (!buffer) {
     buffer = std::make_unique<imaging::TQxDIB>();
-    buffer->Reshape(kThumbWidth, kThumbHeight, 24);
+    buffer->Reshape(thumbfiles::kThumbWidth, thumbfiles::kThumbHeight, 24);
   }
   return *buffer;
 }
@@ -61,7 +62,7 @@ void ThumbnailCache::SetRotation(int position, int rotation) {
 
 std::optional<int> ThumbnailCache::StoredRotation(const QString& thumbnailPath) const {
   if (thumbnailPath.isEmpty()) return std::nullopt;
-  return ReadSidecarRotation(SidecarPath(thumbnailPath));
+  return thumbfiles::ReadSidecarRotation(thumbfiles::SidecarPath(thumbnailPath));
 }
 
 // Asked for lazily, so that a strip of cached thumbnails never opens the photos themselves.
@@ -78,8 +79,9 @@ int ThumbnailCache::Rotation(int position) {
 
 void ThumbnailCache::MakeBlack(int position) {
   imaging::TQxDIB& buffer = Buffer(position);
-  buffer.Reshape(kThumbWidth, kThumbHeight, 24);
-  for (int y = 0; y < kThumbHeight; ++y) std::fill_n(buffer.ScanLine(y), kThumbWidth * 3, 0);
+  buffer.Reshape(thumbfiles::kThumbWidth, thumbfiles::kThumbHeight, 24);
+  for (int y = 0; y < thumbfiles::kThumbHeight; ++y)
+    std::fill_n(buffer.ScanLine(y), thumbfiles::kThumbWidth * 3, 0);
 }
 
 // A cache file that cannot be read is taken as missing: it is deleted and made again.
@@ -88,7 +90,7 @@ bool ThumbnailCache::LoadCached(int position, const QString& path) {
   try {
     imaging::TQxDIB loaded;
     loaded.LoadFromFile(path);
-    if (loaded.Width() == kThumbWidth && loaded.Height() == kThumbHeight) {
+    if (loaded.Width() == thumbfiles::kThumbWidth && loaded.Height() == thumbfiles::kThumbHeight) {
       loaded.SetPixelFormat(imaging::TQxPixelFormat::Bit24);
       Buffer(position).Assign(loaded);
       return true;

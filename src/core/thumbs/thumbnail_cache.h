@@ -8,7 +8,7 @@
 #include "imaging/dib/qx_dib.h"
 #include "library/folder_state.h"
 #include "library/photo_list.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 
 #include <functional>
 #include <memory>
@@ -24,7 +24,7 @@ class ThumbnailCache {
   using Maker = std::function<bool(int position, const QString& storePath)>;
 
   ThumbnailCache(const library::PhotoList& list, const library::FolderState& folders,
-                 const shell::Settings& settings, QString thumbnailFolder,
+                 const config::Settings& settings, QString thumbnailFolder,
                  imaging::LoadFailedFlags& loadFailed);
 
   void SetMaker(Maker maker) { maker_ = std::move(maker); }
@@ -60,7 +60,7 @@ class ThumbnailCache {
 
   const library::PhotoList& list_;
   const library::FolderState& folders_;
-  const shell::Settings& settings_;
+  const config::Settings& settings_;
   QString thumbnailFolder_;
   imaging::LoadFailedFlags& loadFailed_;
   Maker maker_;

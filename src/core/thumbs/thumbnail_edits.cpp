@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "shell/text_file.h"
+#include "config/text_file.h"
 
 namespace kasumori::thumbs {
 
@@ -32,7 +32,7 @@ double LenientReal(const QString& line) {
 }  // namespace
 
 std::optional<ThumbnailEdits> ReadThumbnailEdits(const QString& recordPath) {
-  const std::optional<QStringList> lines = shell::ReadTextLines(recordPath);
+  const std::optional<QStringList> lines = config::ReadTextLines(recordPath);
   if (!lines || lines->size() < kRecordLinesRead) return std::nullopt;
   const auto line = [&](int number) { return lines->at(number - 1); };
   ThumbnailEdits edits;

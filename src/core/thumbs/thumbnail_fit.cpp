@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "thumbs/thumbnail_fit.h"
 
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 
 namespace kasumori::thumbs {
 
@@ -21,16 +21,16 @@ std::vector<int> Origins(int count, double scale) {
 
 FitPlan PlanFit(int t0, int u0) {
   FitPlan plan;
-  plan.blockSize = CeilDiv(t0, kThumbWidth);
-  const double rv = double(u0) / kThumbHeight;
-  const double rh = double(t0) / kThumbWidth;
+  plan.blockSize = CeilDiv(t0, thumbfiles::kThumbWidth);
+  const double rv = double(u0) / thumbfiles::kThumbHeight;
+  const double rh = double(t0) / thumbfiles::kThumbWidth;
   if (rv > rh) {
-    plan.blockSize = CeilDiv(u0, kThumbHeight);
+    plan.blockSize = CeilDiv(u0, thumbfiles::kThumbHeight);
     plan.scale = rv;
-    plan.offsetX = (kThumbWidth - Nearest(t0 / plan.scale)) / 2;
+    plan.offsetX = (thumbfiles::kThumbWidth - Nearest(t0 / plan.scale)) / 2;
   } else {
     plan.scale = rh;
-    if (rv != rh) plan.offsetY = (kThumbHeight - Nearest(u0 / plan.scale)) / 2;
+    if (rv != rh) plan.offsetY = (thumbfiles::kThumbHeight - Nearest(u0 / plan.scale)) / 2;
   }
   plan.step = CeilDiv(plan.blockSize, kMaxSamplesPerAxis);
   plan.samples = (plan.blockSize - 1) / plan.step + 1;
@@ -41,8 +41,8 @@ FitPlan PlanFit(int t0, int u0) {
 void RenderFitted(const RotatedSource& source, const FitPlan& plan, const BlockColour& colour,
                   const display::PixelView& cell) {
   // Only the cell pixels from the offset on are written: x + X0 <= 79 and y + Y0 <= 59.
-  const int width = kThumbWidth - plan.offsetX;
-  const int height = kThumbHeight - plan.offsetY;
+  const int width = thumbfiles::kThumbWidth - plan.offsetX;
+  const int height = thumbfiles::kThumbHeight - plan.offsetY;
   const AxisSamples columns = PlanAxis(source, SampleAxis::Columns, Origins(width, plan.scale),
                                        plan.step, plan.samples, plan.tolerance);
   const AxisSamples rows = PlanAxis(source, SampleAxis::Rows, Origins(height, plan.scale),

@@ -15,11 +15,11 @@
 #include "library/folder_state.h"
 #include "library/photo_list.h"
 #include "library/record_names.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 #include "thumbs/thumbnail_blocks.h"
 #include "thumbs/thumbnail_cache.h"
 #include "thumbs/thumbnail_edits.h"
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 #include "thumbs/thumbnail_fit.h"
 #include "thumbs/thumbnail_zoom.h"
 
@@ -163,9 +163,9 @@ void ThumbnailMaker::Render(const imaging::TQxDIB& decoded, ThumbnailEdits edits
                             imaging::TQxDIB& thumbnail) {
   const RotatedSource source(ViewOf(decoded), edits.rotation);
   const int t0 = source.Width(), u0 = source.Height();
-  thumbnail.Reshape(kThumbWidth, kThumbHeight, 24);  // new storage: black
-  const display::PixelView cell{thumbnail.ScanLine(0), kThumbWidth, kThumbHeight,
-                                thumbnail.Stride()};
+  thumbnail.Reshape(thumbfiles::kThumbWidth, thumbfiles::kThumbHeight, 24);  // new storage: black
+  const display::PixelView cell{thumbnail.ScanLine(0), thumbfiles::kThumbWidth,
+                                thumbfiles::kThumbHeight, thumbnail.Stride()};
   const BlockColour colour(edits.brightness, edits.contrast);
   if (edits.zoomed) {
     // The centre is in photo pixels; the decoded picture may be a JPEG reduction of it.
@@ -203,8 +203,8 @@ bool ThumbnailMaker::Make(const ThumbnailSubject& subject, const QString& storeP
   const bool sideways = photo->edits.rotation == 1 || photo->edits.rotation == -1;
   const int t0 = sideways ? decoded.Height() : decoded.Width();
   const int u0 = sideways ? decoded.Width() : decoded.Height();
-  const bool worthStoring =
-      photo->record || photo->extracted || t0 > kThumbWidth - 1 || u0 > kThumbHeight - 1;
+  const bool worthStoring = photo->record || photo->extracted || t0 > thumbfiles::kThumbWidth - 1 ||
+                            u0 > thumbfiles::kThumbHeight - 1;
   if (!storePath.isEmpty() && worthStoring) Store(*subject.target, storePath);
   return true;
 }

@@ -22,7 +22,7 @@ namespace kasumori::library {
 struct FolderState;
 struct PhotoList;
 }  // namespace kasumori::library
-namespace kasumori::shell {
+namespace kasumori::config {
 struct Settings;
 }
 
@@ -56,9 +56,9 @@ using ArchiveExtractor = std::function<std::optional<ExtractedPhoto>(const QStri
 // Everything the maker reads and changes outside its own buffers. All references must outlive
 // the maker.
 struct ThumbnailMakerContext {
-  const library::PhotoList& list;   // PhotoNames
-  library::FolderState& folders;    // CurrentFolder; WatchEnabled is cleared on a failure
-  const shell::Settings& settings;  // Sharpness
+  const library::PhotoList& list;    // PhotoNames
+  library::FolderState& folders;     // CurrentFolder; WatchEnabled is cleared on a failure
+  const config::Settings& settings;  // Sharpness
   imaging::PhotoDecoder& decoder;
   ThumbnailCache& cache;                   // list mode: buffers, rotations, failed flags
   FavouriteSubjects favourites = {};       // favourites mode

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 
 namespace kasumori::thumbs {
 
@@ -24,8 +24,8 @@ int ClampInt(double value, int low, int high) {
 void RenderReduced(const RotatedSource& source, const ZoomPlan& plan, const BlockColour& colour,
                    const display::PixelView& cell) {
   const int m = int(std::ceil(plan.scale));
-  const int columns = std::min(kThumbWidth, plan.width - plan.originX);
-  const int rows = std::min(kThumbHeight, plan.height - plan.originY);
+  const int columns = std::min(thumbfiles::kThumbWidth, plan.width - plan.originX);
+  const int rows = std::min(thumbfiles::kThumbHeight, plan.height - plan.originY);
   if (columns <= 0 || rows <= 0) return;
   std::vector<int> xs(static_cast<std::size_t>(columns)), ys(static_cast<std::size_t>(rows));
   for (int x = 0; x < columns; ++x) xs[std::size_t(x)] = Nearest((plan.originX + x) * plan.scale);
@@ -83,14 +83,14 @@ void RenderEnlarged(const RotatedSource& source, const ZoomPlan& plan, const Blo
   const std::int64_t expectedW = plan.width / k, expectedH = plan.height / k;
   if (expectedW <= 0 || expectedH <= 0) return;
   const int rectX = plan.originX / k, rectY = plan.originY / k;
-  const int rectW = kThumbWidth / k, rectH = kThumbHeight / k;
-  for (int y = 0; y + plan.destY < kThumbHeight; ++y) {
-    const std::int64_t fy = rectY + std::int64_t(y) * rectH / kThumbHeight;
+  const int rectW = thumbfiles::kThumbWidth / k, rectH = thumbfiles::kThumbHeight / k;
+  for (int y = 0; y + plan.destY < thumbfiles::kThumbHeight; ++y) {
+    const std::int64_t fy = rectY + std::int64_t(y) * rectH / thumbfiles::kThumbHeight;
     if (fy >= expectedH) break;
     const int v = int(fy * enlarged.Height() / expectedH);
     std::uint8_t* row = cell.Row(y + plan.destY);
-    for (int x = 0; x + plan.destX < kThumbWidth; ++x) {
-      const std::int64_t fx = rectX + std::int64_t(x) * rectW / kThumbWidth;
+    for (int x = 0; x + plan.destX < thumbfiles::kThumbWidth; ++x) {
+      const std::int64_t fx = rectX + std::int64_t(x) * rectW / thumbfiles::kThumbWidth;
       if (fx >= expectedW) break;
       const display::Bgr c = enlarged.At(int(fx * enlarged.Width() / expectedW), v);
       std::uint8_t* p = row + 3 * (x + plan.destX);
@@ -105,11 +105,11 @@ void RenderEnlarged(const RotatedSource& source, const ZoomPlan& plan, const Blo
 
 ZoomPlan PlanZoom(int t0, int u0, double z, int cx, int cy) {
   ZoomPlan plan;
-  double v = t0 / (z * kThumbWidth);
+  double v = t0 / (z * thumbfiles::kThumbWidth);
   double percent = NearestReal(100 / v);
   // The limit is on the zoom image's pixel count; beyond it the photo is shown 80 pixels wide.
   if (NearestReal(t0 * percent / 100 * u0 * percent / 100) > kZoomPixelLimit) {
-    v = double(t0) / kThumbWidth;
+    v = double(t0) / thumbfiles::kThumbWidth;
     percent = NearestReal(100 / v);
   }
   plan.scale = v;
@@ -118,18 +118,20 @@ ZoomPlan PlanZoom(int t0, int u0, double z, int cx, int cy) {
   plan.height = ClampInt(NearestReal(u0 / v), 0, 1 << 30);
   double ox = 0, oy = 0;
   if (cx == -1) {
-    ox = plan.width / 2 - kThumbWidth / 2;
-    oy = plan.height / 2 - kThumbHeight / 2;
+    ox = plan.width / 2 - thumbfiles::kThumbWidth / 2;
+    oy = plan.height / 2 - thumbfiles::kThumbHeight / 2;
   } else {
-    ox = NearestReal(cx / v) - kThumbWidth / 2;
-    oy = NearestReal(cy / v) - kThumbHeight / 2;
+    ox = NearestReal(cx / v) - thumbfiles::kThumbWidth / 2;
+    oy = NearestReal(cy / v) - thumbfiles::kThumbHeight / 2;
   }
-  ox = std::min(ox, double(plan.width - kThumbWidth));
-  oy = std::min(oy, double(plan.height - kThumbHeight));
+  ox = std::min(ox, double(plan.width - thumbfiles::kThumbWidth));
+  oy = std::min(oy, double(plan.height - thumbfiles::kThumbHeight));
   plan.originX = ClampInt(ox, 0, plan.width);
   plan.originY = ClampInt(oy, 0, plan.height);
-  if (plan.width < kThumbWidth) plan.destX = kThumbWidth / 2 - plan.width / 2;
-  if (plan.height < kThumbHeight) plan.destY = kThumbHeight / 2 - plan.height / 2;
+  if (plan.width < thumbfiles::kThumbWidth)
+    plan.destX = thumbfiles::kThumbWidth / 2 - plan.width / 2;
+  if (plan.height < thumbfiles::kThumbHeight)
+    plan.destY = thumbfiles::kThumbHeight / 2 - plan.height / 2;
   const std::int64_t pixels = std::int64_t(t0) * u0;
   if (pixels > kSmallPhotoPixels && plan.percent >= 400) plan.divisor = plan.percent / 200;
   if (pixels <= kSmallPhotoPixels && plan.percent >= 800) plan.divisor = plan.percent / 400;

@@ -5,7 +5,7 @@
 #include "display/quality_labels.h"
 #include "shell/photo_navigation.h"
 #include "thumbs/camera_rotation.h"
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 #include "ui/display/info_panel.h"
 #include "ui/shell/kasumori_style.h"
 #include "ui/shell/main_menu.h"
@@ -108,7 +108,8 @@ void MainDisplay::WithPointerOnSelection(const std::function<void()>& work) {
 void MainDisplay::PersistRotation(const display::ShownPhoto& photo, int rotation) {
   const QString path = p_.thumbnails.ThumbnailPathFor(photo.Slot, photo.Folder, photo.Name);
   if (path.isEmpty()) return;
-  thumbs::StoreRotation(path, rotation, thumbs::CameraRotation(photo.Folder + u'/' + photo.Name));
+  thumbfiles::StoreRotation(path, rotation,
+                            thumbs::CameraRotation(photo.Folder + u'/' + photo.Name));
 }
 
 void MainDisplay::Rotate(bool right, display::RotateFrom from) {
@@ -208,7 +209,7 @@ void MainDisplay::SaveSettings() {
 }
 
 void MainDisplay::ShowQualitySettings() {
-  const shell::Settings& s = p_.settings;
+  const config::Settings& s = p_.settings;
   p_.menu.CheckQuality(s.QualityMode, s.PictureEffect, s.HistogramMode, s.Sharpness);
   MainPanels& panels = p_.panels;
   if (layout_ == shell::LayoutKind::B640) {

@@ -30,7 +30,7 @@ struct MainDisplayParts {
   MainMenu& menu;
   library::PhotoList& list;
   library::FolderState& folders;
-  shell::Settings& settings;
+  config::Settings& settings;
   platform::DialogService& dialogs;
   imaging::LoadFailedFlags& loadFailed;
   thumbs::ThumbnailCache& thumbnails;

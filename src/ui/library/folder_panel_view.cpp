@@ -2,7 +2,7 @@
 #include "ui/library/folder_panel_view.h"
 
 #include "library/folders/path_label.h"
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 #include "ui/library/folder_form.h"
 #include "ui/library/photo_drag.h"
 #include "ui/library/tree_icons.h"
@@ -185,9 +185,9 @@ library::FolderRenameHooks FolderPanelView::RenameHooks() {
   // Called once the slots took the new path, so the slot's root may have changed too.
   hooks.renameThumbnailCache = [this, slot, oldRoot](const QString& from, const QString& to) {
     const QString& thumbnails = p_.dataFolders.ThumbnailFolder;
-    thumbs::MoveThumbnailFolder(
-        thumbs::ThumbnailFolderOf(thumbnails, slot, oldRoot, from),
-        thumbs::ThumbnailFolderOf(thumbnails, slot, p_.settings.PhotoFolder(slot), to));
+    thumbfiles::MoveThumbnailFolder(
+        thumbfiles::ThumbnailFolderOf(thumbnails, slot, oldRoot, from),
+        thumbfiles::ThumbnailFolderOf(thumbnails, slot, p_.settings.PhotoFolder(slot), to));
   };
   hooks.renameFavouritePaths = p_.renameFavouritePaths;
   hooks.followShownPhoto = p_.followShownPhoto;

@@ -10,7 +10,7 @@
 #include "library/folders/path_label.h"
 #include "library/fileops/photo_commands.h"
 #include "library/photo_list_controller.h"
-#include "shell/data_folders.h"
+#include "config/data_folders.h"
 
 #include <QHash>
 #include <QObject>
@@ -28,13 +28,13 @@ struct MainPanels;
 
 struct FolderPanelViewParts {
   MainPanels& panels;
-  shell::Settings& settings;
+  config::Settings& settings;
   library::FolderState& folders;
   library::PhotoList& list;
   library::PhotoListController& controller;
   platform::DialogService& dialogs;
   platform::PickerService& picker;
-  const shell::DataFolders& dataFolders;
+  const config::DataFolders& dataFolders;
   std::function<bool()> uiReady;
   std::function<void()> saveSettings;
   std::function<void()> refreshStrip;

@@ -129,7 +129,7 @@ void TMainForm::CreatePhotoList() {
   hooks.uiReady = [this] { return session_.UiReady; };
   hooks.saveSettings = [this] { SaveSettings(); };
   hooks.showOrderSettings = [this] {
-    const shell::Settings& settings = session_.settings();
+    const config::Settings& settings = session_.settings();
     menu_->CheckOrder(settings.SortOrder, settings.ListDirection);
     panels_->ShowDirection(settings.ListDirection);
   };
@@ -229,7 +229,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   panels_->dummyBtn->setFocus();
   display::DrawHistogramStrip(display::ViewOf(panels_->histgramImg2->Buffer()));
   display_->Driver().Histogram().ClearHistogram(display_->HistogramImage(), false);
-  const shell::Settings& settings = session_.settings();
+  const config::Settings& settings = session_.settings();
   menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,
                          settings.CustomPhotoHeight);
   menu_->CheckOrder(settings.SortOrder, settings.ListDirection);
@@ -237,7 +237,7 @@ void TMainForm::showEvent(QShowEvent* event) {
 }
 
 void TMainForm::PlaceOnScreen() {
-  shell::Settings& settings = session_.settings();
+  config::Settings& settings = session_.settings();
   const QSize screen = ScreenSize();
   QPoint corrected = shell::ClampMainWindowPosition({settings.WindowLeft, settings.WindowTop},
                                                     frameGeometry().size(), screen);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's size modes: laying it out, and the commands that change the size.
 #include "display/quality_labels.h"
-#include "shell/text_file.h"
+#include "config/text_file.h"
 #include "ui/display/main_display.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/kasumori_style.h"
@@ -35,7 +35,7 @@ std::optional<TSizeInputForm::Reference> SizeReference(const display::PhotoDispl
 }  // namespace
 
 void TMainForm::ApplyLayout() {
-  shell::Settings& settings = session_.settings();
+  config::Settings& settings = session_.settings();
   SetHint(
       panels_->henshuLbl,
       QStringLiteral(
@@ -80,14 +80,14 @@ void TMainForm::ResetQualityLabels(shell::LayoutKind layout) {
 void TMainForm::SaveSettings() {
   try {
     session_.SaveSettings(pos());
-  } catch (const shell::TextFileError& error) {
+  } catch (const config::TextFileError& error) {
     QMessageBox::warning(this, windowTitle(), QString::fromStdString(error.what()));
   }
 }
 
 void TMainForm::ChooseWindowSize(std::uint8_t windowSizeMode) {
   if (!session_.UiReady) return;
-  shell::Settings& settings = session_.settings();
+  config::Settings& settings = session_.settings();
   settings.WindowSizeMode = windowSizeMode;
   menu_->CheckWindowSize(windowSizeMode, settings.CustomPhotoWidth, settings.CustomPhotoHeight);
   SaveSettings();
@@ -96,7 +96,7 @@ void TMainForm::ChooseWindowSize(std::uint8_t windowSizeMode) {
 
 void TMainForm::ChooseCustomSize() {
   if (!session_.UiReady) return;
-  shell::Settings& settings = session_.settings();
+  config::Settings& settings = session_.settings();
   TSizeInputForm form(this, session_.dialogs(), settings.WindowSizeMode, settings.CustomPhotoWidth,
                       settings.CustomPhotoHeight, SizeReference(display_->Driver()));
   if (form.exec() != QDialog::Accepted) {

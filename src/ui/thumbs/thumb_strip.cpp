@@ -4,7 +4,7 @@
 #include "imaging/dib/qx_dib_canvas.h"
 #include "library/record_names.h"
 #include "thumbs/strip_scroll.h"
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 #include "ui/library/photo_drag.h"
 #include "ui/shell/fonts.h"
 #include "ui/shell/view_image.h"
@@ -58,7 +58,7 @@ void ThumbStrip::CreateCells() {
   for (int cell = 1; cell <= thumbs::kStripCells; ++cell) {
     auto* image = new ViewImage(&p_.thumbPnl, QStringLiteral("StripCell%1").arg(cell).toLatin1());
     image->move(CellLeft(cell), kCellTop);
-    image->Reset({thumbs::kThumbWidth, thumbs::kThumbHeight}, kCellGrey);
+    image->Reset({thumbfiles::kThumbWidth, thumbfiles::kThumbHeight}, kCellGrey);
     image->setCursor(Qt::PointingHandCursor);
     image->setMouseTracking(true);
     image->installEventFilter(this);

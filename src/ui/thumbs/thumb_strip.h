@@ -5,7 +5,7 @@
 
 #include "library/folder_state.h"
 #include "library/photo_list.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 #include "thumbs/strip_scroll.h"
 #include "thumbs/thumbnail_cache.h"
 #include "ui/thumbs/name_tag.h"
@@ -32,7 +32,7 @@ struct ThumbStripParts {
   QPushButton& dummyBtn;
   library::PhotoList& list;
   library::FolderState& folders;
-  const shell::Settings& settings;
+  const config::Settings& settings;
   thumbs::ThumbnailCache& thumbnails;
   std::function<bool()> uiReady;
   // Shows the photo at the list position.

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "library/photo_list.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 #include "thumbs/thumbnail_cache.h"
 #include "ui/thumbs/name_tag.h"
 
@@ -26,7 +26,7 @@ struct WideThumbParts {
   QWidget& mainWindow;
   QWidget& thumbPnl;  // the strip panel the window opens below
   library::PhotoList& list;
-  const shell::Settings& settings;
+  const config::Settings& settings;
   thumbs::ThumbnailCache& thumbnails;
   std::function<bool()> uiReady;
   std::function<void(bool shift)> nextPhoto;

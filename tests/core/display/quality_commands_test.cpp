@@ -6,7 +6,7 @@
 #include <QStringList>
 
 #include "platform/scripted_dialog_service.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 
 namespace kasumori::display {
 namespace {
@@ -36,7 +36,7 @@ class QualityCommandsTest : public ::testing::Test {
     state.uiReady = true;
     state.photoShown = true;
   }
-  shell::Settings settings;
+  config::Settings settings;
   ScriptedDialogService dialogs;
   RecordingHost host;
   QualityState state;

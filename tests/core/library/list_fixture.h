@@ -48,7 +48,7 @@ struct ListFixture {
   }
 
   testkit::TempTree tree;
-  shell::Settings settings;
+  config::Settings settings;
   FolderState folders;
   PhotoExtensions extensions;
   platform::ScriptedDialogService dialogs;

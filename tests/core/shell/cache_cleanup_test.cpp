@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/cache_cleanup.h"
-#include "shell/data_folders.h"
-#include "shell/settings.h"
+#include "config/data_folders.h"
+#include "config/settings.h"
 #include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -78,9 +78,9 @@ TEST_F(SlotCacheTree, UnsetSlotLosesItsWholeCache) {
 }
 
 TEST_F(SlotCacheTree, MonthlyCleanupRunsOncePerMonth) {
-  DataFolders folders;
+  config::DataFolders folders;
   folders.ThumbnailFolder = tree.Path("Thumbnail");
-  Settings settings;
+  config::Settings settings;
   settings.PhotoFolder1 = root;
   settings.LastCacheCleanMonth = "202612";
   EXPECT_FALSE(MonthlyCacheCleanup(settings, folders, QDate(2026, 12, 31)));

@@ -2,7 +2,7 @@
 #include "shell/shell_session.h"
 
 #include "platform/scripted_dialog_service.h"
-#include "shell/text_file.h"
+#include "config/text_file.h"
 #include "support/fake_platform.h"
 #include "support/temp_tree.h"
 
@@ -42,7 +42,7 @@ TEST_F(ShellSessionTest, FirstStartCreatesFoldersAndWritesDefaults) {
   for (const char* folder : {"Temp", "Thumbnail/01", "Thumbnail/02", "Thumbnail/03"}) {
     EXPECT_TRUE(QFileInfo(programFolder + '/' + folder).isDir()) << folder;
   }
-  const QStringList lines = *ReadTextLines(programFolder + "/Kasumori2-ini.dat");
+  const QStringList lines = *config::ReadTextLines(programFolder + "/Kasumori2-ini.dat");
   ASSERT_EQ(lines.size(), 54);
   EXPECT_EQ(lines[0], QString::number(640 - 512));
   EXPECT_EQ(lines[1], QString::number(500 - 350));
@@ -98,19 +98,19 @@ TEST_F(ShellSessionTest, DamagedSettingsStartCleanly) {
   EXPECT_EQ(session->settings().WindowTop, 500 - 350);
   EXPECT_EQ(session->settings().WindowSizeMode, 3);
   session->Shutdown(QPoint(1, 2));
-  EXPECT_EQ(ReadTextLines(programFolder + "/Kasumori2-ini.dat")->size(), 54);
+  EXPECT_EQ(config::ReadTextLines(programFolder + "/Kasumori2-ini.dat")->size(), 54);
 }
 
 TEST_F(ShellSessionTest, UnwritableProgramFolderMovesDataToTheDataHome) {
-  const DataFolders folders =
-      ResolveDataFolders(programFolder, special, [](const QString&) { return false; });
+  const config::DataFolders folders =
+      config::ResolveDataFolders(programFolder, special, [](const QString&) { return false; });
   EXPECT_EQ(folders.ProgramFolder, tree.Path("home/.local/share/Kasumori2"));
   EXPECT_EQ(folders.ResourceFolder, programFolder);
   EXPECT_EQ(folders.TempFolder, folders.ProgramFolder + "/Temp");
   EXPECT_EQ(folders.CommonProgramsFolder, folders.ProgramsFolder);
   EXPECT_TRUE(QFileInfo(folders.ProgramFolder).isDir());
-  EXPECT_TRUE(CanCreateFilesIn(programFolder));
-  EXPECT_FALSE(CanCreateFilesIn(tree.Path("missing")));
+  EXPECT_TRUE(config::CanCreateFilesIn(programFolder));
+  EXPECT_FALSE(config::CanCreateFilesIn(tree.Path("missing")));
 }
 
 TEST_F(ShellSessionTest, ShutdownCleansTheCacheOncePerMonth) {
@@ -124,7 +124,7 @@ TEST_F(ShellSessionTest, ShutdownCleansTheCacheOncePerMonth) {
   clock.date = QDate(2027, 1, 2);
   Start()->Shutdown(QPoint());
   EXPECT_FALSE(tree.Exists("program/Thumbnail/02/OldRoot"));
-  EXPECT_EQ((*ReadTextLines(programFolder + "/Kasumori2-ini.dat"))[31], "202701");
+  EXPECT_EQ((*config::ReadTextLines(programFolder + "/Kasumori2-ini.dat"))[31], "202701");
 }
 
 }  // namespace

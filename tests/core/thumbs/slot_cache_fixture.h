@@ -26,7 +26,7 @@ class SlotCacheFixture : public ::testing::Test {
   }
 
   testkit::TempTree tree;
-  shell::Settings settings;
+  config::Settings settings;
   library::FolderState folders;
   std::unique_ptr<library::PhotoList> list;
   imaging::LoadFailedFlags loadFailed;

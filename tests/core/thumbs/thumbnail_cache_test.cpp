@@ -5,7 +5,7 @@
 
 #include "support/camera_jpeg.h"
 #include "support/temp_tree.h"
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,8 @@ class ThumbnailCacheTest : public SlotCacheFixture {
     cache->SetMaker([this](int position, const QString& store) {
       made.push_back({position, store});
       imaging::TQxDIB& buffer = cache->Buffer(position);
-      for (int y = 0; y < kThumbHeight; ++y) std::fill_n(buffer.ScanLine(y), kThumbWidth * 3, 200);
+      for (int y = 0; y < thumbfiles::kThumbHeight; ++y)
+        std::fill_n(buffer.ScanLine(y), thumbfiles::kThumbWidth * 3, 200);
       if (!store.isEmpty()) buffer.SaveToFile(store);
       return makerSucceeds;
     });

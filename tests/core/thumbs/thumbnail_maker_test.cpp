@@ -14,7 +14,7 @@
 #include "support/image_fixtures.h"
 #include "support/temp_tree.h"
 #include "thumbs/thumbnail_cache.h"
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 
 #include "slot_cache_fixture.h"
 

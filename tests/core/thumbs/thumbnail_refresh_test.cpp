@@ -5,7 +5,7 @@
 
 #include "platform/scripted_dialog_service.h"
 #include "support/temp_tree.h"
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 
 #include <gtest/gtest.h>
 

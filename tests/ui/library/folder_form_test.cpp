@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/library/folder_form.h"
 
-#include "shell/text_file.h"
+#include "config/text_file.h"
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
 #include "ui/display/main_display.h"
@@ -151,7 +151,7 @@ TEST_F(FolderFormTest, RenamingTheSlotRootMovesTheSlotWithIt) {
   const QString photos = tree.Path("home/Photos");
   EXPECT_TRUE(tree.Exists("home/Photos/Trip/t.jpg"));
   EXPECT_EQ(form->Session().settings().PhotoFolder1, photos);
-  EXPECT_TRUE(shell::ReadTextLines(program + "/Kasumori2-ini.dat")->contains(photos))
+  EXPECT_TRUE(config::ReadTextLines(program + "/Kasumori2-ini.dat")->contains(photos))
       << "the settings were saved";
   EXPECT_EQ(form->Folders().CurrentFolder, photos);
   EXPECT_EQ(form->Panels().folderLbl[0]->toolTip(), photos);

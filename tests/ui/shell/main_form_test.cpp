@@ -2,7 +2,7 @@
 #include "ui/shell/main_form.h"
 
 #include "platform/scripted_dialog_service.h"
-#include "shell/text_file.h"
+#include "config/text_file.h"
 #include "support/main_form_fixture.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_panels.h"
@@ -24,7 +24,7 @@ namespace {
 class MainFormTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {
  protected:
   QStringList SettingsLines() const {
-    return shell::ReadTextLines(program + "/Kasumori2-ini.dat").value_or(QStringList());
+    return config::ReadTextLines(program + "/Kasumori2-ini.dat").value_or(QStringList());
   }
 };
 
@@ -96,7 +96,7 @@ TEST_F(MainFormTest, SavedPositionIsPulledOntoTheScreen) {
   QStringList lines = SettingsLines();
   lines[0] = "5000";
   lines[1] = "-50";
-  shell::WriteTextLines(program + "/Kasumori2-ini.dat", lines);
+  config::WriteTextLines(program + "/Kasumori2-ini.dat", lines);
   auto form = Start();
   const QSize screen = form->screen()->geometry().size();
   EXPECT_EQ(form->pos().x(), std::max(0, screen.width() - form->frameGeometry().width()));
@@ -109,7 +109,7 @@ TEST_F(MainFormTest, SecondInstanceOpensOffsetAndKeepsTemp) {
   QStringList lines = SettingsLines();
   lines[0] = "10";
   lines[1] = "20";
-  shell::WriteTextLines(program + "/Kasumori2-ini.dat", lines);
+  config::WriteTextLines(program + "/Kasumori2-ini.dat", lines);
   tree.File("program/Temp/shown-by-the-first.jpg");
   marker.otherInstanceRuns = true;
   auto form = Start();
@@ -179,11 +179,11 @@ TEST_F(OrderMenuTest, DirectionAndKeyReorderTheListAndAreSaved) {
   EXPECT_EQ(form->PhotoList().Name(1), "c.jpg");
   EXPECT_EQ(form->Panels().narabikaeLbl->text(), "Ｒ");
   EXPECT_EQ(form->Session().settings().ListDirection, -1);
-  EXPECT_EQ((*shell::ReadTextLines(program + "/Kasumori2-ini.dat"))[39], "-1");
+  EXPECT_EQ((*config::ReadTextLines(program + "/Kasumori2-ini.dat"))[39], "-1");
 
   form->findChild<QAction*>("TimeMenu")->trigger();
   EXPECT_EQ(form->Session().settings().SortOrder, 2);
-  EXPECT_EQ((*shell::ReadTextLines(program + "/Kasumori2-ini.dat"))[5], "2");
+  EXPECT_EQ((*config::ReadTextLines(program + "/Kasumori2-ini.dat"))[5], "2");
 }
 
 }  // namespace

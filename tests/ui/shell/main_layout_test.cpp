@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/main_form.h"
 
-#include "shell/text_file.h"
+#include "config/text_file.h"
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
 #include "ui/display/main_display.h"
@@ -95,7 +95,8 @@ TEST_F(LayoutTest, StandardSizeModesFollowTheirTables) {
     EXPECT_EQ(Bounds(*form, "HistgramPnl"), e.histgram);
     EXPECT_EQ(Bounds(*form, "ExifPnl"), e.exif);
     EXPECT_EQ(form->Panels().gashitsuModeSLbl->isVisible(), !e.gashitsuShown);
-    EXPECT_EQ(shell::ReadTextLines(program + "/Kasumori2-ini.dat")->at(6), QString::number(e.mode));
+    EXPECT_EQ(config::ReadTextLines(program + "/Kasumori2-ini.dat")->at(6),
+              QString::number(e.mode));
   }
   // The derived positions of the 800 layout.
   EXPECT_EQ(Bounds(*form, "FolderTree"), QRect(3, 9, 197, 239));
@@ -146,7 +147,7 @@ TEST_F(LayoutTest, CustomSizesPickTheirLayout) {
   EXPECT_EQ(Bounds(*form, "ViewImg"), QRect(214, 71, 100, 100));
   ChooseCustom(*form, "1024", "768", "WinAutoBtn");
   EXPECT_EQ(Bounds(*form, "ViewImg"), QRect(214, 71, 1024, 768));
-  const QStringList lines = *shell::ReadTextLines(program + "/Kasumori2-ini.dat");
+  const QStringList lines = *config::ReadTextLines(program + "/Kasumori2-ini.dat");
   EXPECT_EQ(lines[6], "4");
   EXPECT_EQ(lines[7], "1024");
   EXPECT_EQ(lines[8], "768");

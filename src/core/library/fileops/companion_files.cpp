@@ -3,7 +3,7 @@
 
 #include "library/fileops/safe_move.h"
 #include "library/record_names.h"
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 
 #include <algorithm>
 
@@ -73,12 +73,12 @@ QString ExtensionOf(const QString& fileName) {
 std::optional<QString> CachedThumbnail(const CachePlace& place, const QString& folder,
                                        const QString& name) {
   if (!place.InSlot()) return std::nullopt;
-  return thumbs::ThumbnailPath(place.thumbnailFolder, place.slot, place.slotRoot, folder, name);
+  return thumbfiles::ThumbnailPath(place.thumbnailFolder, place.slot, place.slotRoot, folder, name);
 }
 
 void RemoveCacheFiles(FileSystem& fs, const QString& thumbnailPath) {
   fs.Remove(thumbnailPath);
-  fs.Remove(thumbs::SidecarPath(thumbnailPath));
+  fs.Remove(thumbfiles::SidecarPath(thumbnailPath));
   fs.RemoveFolderIfEmpty(FolderOf(thumbnailPath));
 }
 
@@ -86,7 +86,8 @@ void CarryCacheFiles(FileSystem& fs, const QString& fromThumbnail, const QString
                      bool keepSource) {
   if (fromThumbnail == toThumbnail) return;
   CarryOne(fs, fromThumbnail, toThumbnail, keepSource);
-  CarryOne(fs, thumbs::SidecarPath(fromThumbnail), thumbs::SidecarPath(toThumbnail), keepSource);
+  CarryOne(fs, thumbfiles::SidecarPath(fromThumbnail), thumbfiles::SidecarPath(toThumbnail),
+           keepSource);
   fs.RemoveFolderIfEmpty(FolderOf(fromThumbnail));
   fs.RemoveFolderIfEmpty(FolderOf(toThumbnail));
 }

@@ -32,7 +32,7 @@ bool FolderWindowApplies(const QString& folder) {
   return !folder.endsWith(':') && IsExistingFolder(folder);
 }
 
-FolderPanel::FolderPanel(shell::Settings& settings, FolderState& folders, PhotoList& list,
+FolderPanel::FolderPanel(config::Settings& settings, FolderState& folders, PhotoList& list,
                          FolderTree& tree, platform::DialogService& dialogs,
                          platform::PickerService& picker, QString desktopFolder,
                          FolderPanelHooks hooks)

@@ -9,7 +9,7 @@
 #include "library/photo_list.h"
 #include "platform/dialog_service.h"
 #include "platform/platform_services.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 
 #include <QString>
 
@@ -57,7 +57,7 @@ QString WithoutTrailingSlash(const QString& folder);
 
 class FolderPanel {
  public:
-  FolderPanel(shell::Settings& settings, FolderState& folders, PhotoList& list, FolderTree& tree,
+  FolderPanel(config::Settings& settings, FolderState& folders, PhotoList& list, FolderTree& tree,
               platform::DialogService& dialogs, platform::PickerService& picker,
               QString desktopFolder, FolderPanelHooks hooks = {});
 
@@ -87,7 +87,7 @@ class FolderPanel {
 
   FolderTree& Tree() { return tree_; }
   FolderState& Folders() { return folders_; }
-  shell::Settings& Settings() { return settings_; }
+  config::Settings& Settings() { return settings_; }
   platform::DialogService& Dialogs() { return dialogs_; }
   const FolderPanelHooks& Hooks() const { return hooks_; }
 
@@ -101,7 +101,7 @@ class FolderPanel {
     if (hook) hook();
   }
 
-  shell::Settings& settings_;
+  config::Settings& settings_;
   FolderState& folders_;
   PhotoList& list_;
   FolderTree& tree_;

@@ -65,7 +65,7 @@ QString OneLinePath(const QString& path, int labelWidth, const TextMeasure& meas
   return lines.line1 + QString::fromUcs4(reinterpret_cast<const char32_t*>(tail.data()), kept);
 }
 
-int SlotOfFolder(const QString& path, const shell::Settings& settings) {
+int SlotOfFolder(const QString& path, const config::Settings& settings) {
   for (int slot = 1; slot <= 3; ++slot) {
     const QString& root = settings.PhotoFolder(slot);
     if (root.isEmpty() || !path.startsWith(root, Qt::CaseInsensitive)) continue;
@@ -76,7 +76,7 @@ int SlotOfFolder(const QString& path, const shell::Settings& settings) {
   return 0;
 }
 
-std::array<SlotLabel, 3> FolderLabels(const shell::Settings& settings, int panelWidth,
+std::array<SlotLabel, 3> FolderLabels(const config::Settings& settings, int panelWidth,
                                       const TextMeasure& measure, const FriendlyFolders& friendly) {
   std::array<SlotLabel, 3> labels;
   for (int slot = 1; slot <= 3; ++slot) {

@@ -3,7 +3,7 @@
 // a folder belongs to.
 #pragma once
 
-#include "shell/settings.h"
+#include "config/settings.h"
 
 #include <QString>
 
@@ -55,7 +55,7 @@ QString FriendlyPath(const QString& path, const FriendlyFolders& friendly);
 // The first slot (1..3) whose root holds the path, 0 when none does. Letter case is ignored.
 // The path must be the root itself or continue with "/" after it, so a root /photos does not
 // claim /photos2.
-int SlotOfFolder(const QString& path, const shell::Settings& settings);
+int SlotOfFolder(const QString& path, const config::Settings& settings);
 
 // What one slot's two labels show.
 struct SlotLabel {
@@ -66,7 +66,7 @@ struct SlotLabel {
 };
 
 // The three slot labels for a folder panel of the given width (UpdateFolderLabels).
-std::array<SlotLabel, 3> FolderLabels(const shell::Settings& settings, int panelWidth,
+std::array<SlotLabel, 3> FolderLabels(const config::Settings& settings, int panelWidth,
                                       const TextMeasure& measure, const FriendlyFolders& friendly);
 
 }  // namespace kasumori::library

@@ -73,7 +73,7 @@ struct PanelFixture {
   QString Selected() const { return tree.Selected() ? tree.FolderOf(*tree.Selected()) : ""; }
 
   testkit::TempTree disk;
-  shell::Settings settings;
+  config::Settings settings;
   FolderState folders;
   PhotoList list;
   FolderTree tree;

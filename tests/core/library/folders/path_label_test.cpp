@@ -72,7 +72,7 @@ TEST(OneLinePath, LineOneAtHalfWidthThenEighteenCharactersOfLineTwo) {
 }
 
 TEST(SlotOfFolder, FirstSlotWhoseRootHoldsThePath) {
-  shell::Settings settings;
+  config::Settings settings;
   settings.PhotoFolder1 = "";
   settings.PhotoFolder2 = "/photos";
   settings.PhotoFolder3 = "/photos/trip";
@@ -86,7 +86,7 @@ TEST(SlotOfFolder, FirstSlotWhoseRootHoldsThePath) {
 }
 
 TEST(FolderLabels, EachSlotGetsItsLinesAtThePanelWidthLess47) {
-  shell::Settings settings;
+  config::Settings settings;
   settings.PhotoFolder1 = "/abcdefghi/0123456789/ABCDEFGH";
   settings.PhotoFolder2 = "/short";
   const auto labels = FolderLabels(settings, 147, TenPerCharacter, kHome);

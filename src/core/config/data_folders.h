@@ -3,13 +3,13 @@
 #pragma once
 
 #include "platform/platform_services.h"
-#include "shell/settings.h"
+#include "config/settings.h"
 
 #include <QString>
 
 #include <functional>
 
-namespace kasumori::shell {
+namespace kasumori::config {
 
 struct DataFolders {
   QString ProgramFolder;   // where the settings, Temp, Thumbnail and favourites live
@@ -44,4 +44,4 @@ DataFolders ResolveDataFolders(const QString& executableFolder,
 // made is left out: the program still starts and works without it.
 void CreateDataFolders(const DataFolders& folders);
 
-}  // namespace kasumori::shell
+}  // namespace kasumori::config

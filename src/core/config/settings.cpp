@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/settings.h"
+#include "config/settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -9,7 +9,7 @@
 #include <optional>
 #include <variant>
 
-namespace kasumori::shell {
+namespace kasumori::config {
 
 namespace {
 
@@ -167,4 +167,4 @@ int DefaultWindowTop(int screenHeight, int windowHeight) {
   return (screenHeight - 24) / 2 - (windowHeight + 1) / 2;
 }
 
-}  // namespace kasumori::shell
+}  // namespace kasumori::config

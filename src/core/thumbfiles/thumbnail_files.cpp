@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 
-#include "shell/text_file.h"
+#include "config/text_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-namespace kasumori::thumbs {
+namespace kasumori::thumbfiles {
 
 namespace {
 
@@ -78,7 +78,7 @@ QString SidecarPath(const QString& thumbnailPath) {
 }
 
 std::optional<int> ReadSidecarRotation(const QString& sidecarPath) {
-  const auto lines = shell::ReadTextLines(sidecarPath);
+  const auto lines = config::ReadTextLines(sidecarPath);
   if (!lines || lines->size() < 2) return std::nullopt;
   bool ok = false;
   const long long value = lines->at(1).trimmed().toLongLong(&ok);
@@ -93,8 +93,8 @@ bool StoreRotation(const QString& thumbnailPath, int rotation, int rotationWitho
   // A photo its camera turned and the user turned back keeps a sidecar of "0".
   if (rotation == rotationWithoutSidecar) return true;
   try {
-    shell::WriteTextLines(sidecar, {QStringLiteral("100"), QString::number(rotation)});
-  } catch (const shell::TextFileError&) {
+    config::WriteTextLines(sidecar, {QStringLiteral("100"), QString::number(rotation)});
+  } catch (const config::TextFileError&) {
     return false;
   }
   return true;
@@ -105,4 +105,4 @@ void RemoveThumbnailFiles(const QString& thumbnailPath) {
   RemoveAndPruneFolder(SidecarPath(thumbnailPath));
 }
 
-}  // namespace kasumori::thumbs
+}  // namespace kasumori::thumbfiles

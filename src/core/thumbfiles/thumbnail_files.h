@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace kasumori::thumbs {
+namespace kasumori::thumbfiles {
 
 inline constexpr int kThumbWidth = 80;
 inline constexpr int kThumbHeight = 60;
@@ -44,4 +44,4 @@ bool StoreRotation(const QString& thumbnailPath, int rotation, int rotationWitho
 // After the photo was deleted: its thumbnail and sidecar go, and their folder when emptied.
 void RemoveThumbnailFiles(const QString& thumbnailPath);
 
-}  // namespace kasumori::thumbs
+}  // namespace kasumori::thumbfiles

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/text_file.h"
+#include "config/text_file.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -9,7 +9,7 @@
 
 #include <vector>
 
-namespace kasumori::shell {
+namespace kasumori::config {
 
 namespace {
 
@@ -78,4 +78,4 @@ void WriteTextLines(const QString& path, const QStringList& lines) {
   }
 }
 
-}  // namespace kasumori::shell
+}  // namespace kasumori::config

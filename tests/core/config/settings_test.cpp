@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/settings.h"
-#include "shell/text_file.h"
+#include "config/settings.h"
+#include "config/text_file.h"
 #include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
 
-namespace kasumori::shell {
+namespace kasumori::config {
 namespace {
 
 QStringList DefaultLines() {
@@ -129,4 +129,4 @@ TEST(SettingsDefaults, WindowPositionAndFirstFolder) {
 }
 
 }  // namespace
-}  // namespace kasumori::shell
+}  // namespace kasumori::config

@@ -11,7 +11,7 @@
 #include <optional>
 #include <stdexcept>
 
-namespace kasumori::shell {
+namespace kasumori::config {
 
 class TextFileError : public std::runtime_error {
  public:
@@ -32,4 +32,4 @@ std::optional<QStringList> ReadTextLines(const QString& path);
 // whole. Throws TextFileError when the file cannot be written.
 void WriteTextLines(const QString& path, const QStringList& lines);
 
-}  // namespace kasumori::shell
+}  // namespace kasumori::config

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "thumbs/thumbnail_files.h"
+#include "thumbfiles/thumbnail_files.h"
 
 #include "support/temp_tree.h"
 
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kasumori::thumbs {
+namespace kasumori::thumbfiles {
 namespace {
 
 TEST(ThumbnailPath, FollowsTheSlotRootsLastComponent) {
@@ -89,9 +89,9 @@ TEST(RemoveThumbnailFiles, TakesTheFolderWhenEmptied) {
 }
 
 }  // namespace
-}  // namespace kasumori::thumbs
+}  // namespace kasumori::thumbfiles
 
-namespace kasumori::thumbs {
+namespace kasumori::thumbfiles {
 namespace {
 
 TEST(MoveThumbnailFolder, TheRenamedFolderKeepsItsRotationsOverALeftoverCache) {
@@ -117,4 +117,4 @@ TEST(MoveThumbnailFolder, ALetterCaseChangeKeepsTheThumbnails) {
 }
 
 }  // namespace
-}  // namespace kasumori::thumbs
+}  // namespace kasumori::thumbfiles

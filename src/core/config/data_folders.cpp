@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/data_folders.h"
+#include "config/data_folders.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-namespace kasumori::shell {
+namespace kasumori::config {
 
 namespace {
 QString WithoutTrailingSeparator(QString path) {
@@ -66,4 +66,4 @@ void CreateDataFolders(const DataFolders& folders) {
   }
 }
 
-}  // namespace kasumori::shell
+}  // namespace kasumori::config

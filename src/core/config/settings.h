@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-namespace kasumori::shell {
+namespace kasumori::config {
 
 inline constexpr int kSettingsLineCount = 54;
 inline constexpr char kSettingsFileName[] = "Kasumori2-ini.dat";
@@ -82,4 +82,4 @@ QString DefaultPhotoFolder1(const QString& pictures, const QString& documents,
 int DefaultWindowLeft(int screenWidth, int windowWidth);
 int DefaultWindowTop(int screenHeight, int windowHeight);
 
-}  // namespace kasumori::shell
+}  // namespace kasumori::config
