@@ -2,6 +2,7 @@
 // Window tests run on Qt's offscreen platform, also when ctest lists them without the tests'
 // environment.
 #include "platform/utf8_locale.h"
+#include "support/uncaught_errors.h"
 #include "ui/platform/guarded_application.h"
 #include "ui/shell/fonts.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
   kasumori::platform::EnsureUtf8Locale();
   // The program's own application object, so that its error guard is tested as it runs.
   kasumori::ui::GuardedApplication app(argc, argv);
+  app.SetErrorReport(kasumori::testkit::FailTheRunningTest);
   kasumori::ui::InstallApplicationFont();
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -28,6 +28,8 @@ void GuardedApplication::Report(const QString& message) {
     return;
   }
   reporting_ = true;
+  // Work cut short by the error may have left the wait cursor up.
+  while (overrideCursor()) restoreOverrideCursor();
   try {
     if (report_) {
       report_(message);

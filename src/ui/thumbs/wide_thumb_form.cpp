@@ -96,6 +96,9 @@ void TWideThumbForm::Open() {
   const QPoint strip = p_.thumbPnl.mapToGlobal(QPoint(0, 0));
   move(strip.x() + 20, strip.y() + p_.thumbPnl.height());
   show();
+  // The window takes the keyboard: its keys are its own, not the main window's.
+  raise();
+  activateWindow();
   p_.strip.RefreshStrip(1, true);
   dummyBtn_->setFocus();
 }
@@ -104,6 +107,8 @@ void TWideThumbForm::Close() {
   p_.mainWindow.show();
   p_.mainWindow.repaint();
   hide();
+  // The keyboard goes back to the main window, as it came from there.
+  p_.mainWindow.activateWindow();
 }
 
 void TWideThumbForm::RefreshCells(int direction) {
@@ -290,6 +295,12 @@ void TWideThumbForm::OnKey(const QKeyEvent& event) {
               event.modifiers() & Qt::ControlModifier);
   }
   p_.dropPiledUpInput();
+}
+
+// Once active the window's keys reach its focus holder, whatever had the focus before.
+void TWideThumbForm::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) dummyBtn_->setFocus();
 }
 
 void TWideThumbForm::keyPressEvent(QKeyEvent* event) {

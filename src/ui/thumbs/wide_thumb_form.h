@@ -68,6 +68,7 @@ class TWideThumbForm final : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
 
  private:

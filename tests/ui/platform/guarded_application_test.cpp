@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/platform/guarded_application.h"
 
+#include "support/uncaught_errors.h"
+
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QTimer>
@@ -16,7 +18,7 @@ GuardedApplication& App() { return *static_cast<GuardedApplication*>(QApplicatio
 
 class GuardedApplicationTest : public ::testing::Test {
  protected:
-  void TearDown() override { App().SetErrorReport(nullptr); }
+  void TearDown() override { App().SetErrorReport(testkit::FailTheRunningTest); }
 };
 
 // A timer's handler throws, as a command that meets an unforeseen error would; the loop it
@@ -26,7 +28,10 @@ TEST_F(GuardedApplicationTest, AnUncaughtErrorIsReportedAndTheEventLoopGoesOn) {
   App().SetErrorReport([&](const QString& message) { reports << message; });
   QEventLoop loop;
   bool laterEventHandled = false;
-  QTimer::singleShot(0, &loop, [] { throw std::runtime_error("ファイルを読めません"); });
+  QTimer::singleShot(0, &loop, [] {
+    QApplication::setOverrideCursor(Qt::WaitCursor);  // long work, cut short
+    throw std::runtime_error("ファイルを読めません");
+  });
   QTimer::singleShot(0, &loop, [] { throw 42; });
   QTimer::singleShot(5, &loop, [&] {
     laterEventHandled = true;
@@ -35,10 +40,12 @@ TEST_F(GuardedApplicationTest, AnUncaughtErrorIsReportedAndTheEventLoopGoesOn) {
   QTimer::singleShot(5000, &loop, [&] { loop.exit(1); });
   EXPECT_EQ(loop.exec(), 0);
   EXPECT_TRUE(laterEventHandled);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the wait cursor went with the error";
   EXPECT_EQ(reports, (QStringList{"ファイルを読めません", "予期しないエラーが発生しました。"}));
 }
 
 TEST_F(GuardedApplicationTest, WithoutAReportTheMessageAppearsInAMessageBox) {
+  App().SetErrorReport(nullptr);  // as the program runs
   QString shown;
   QTimer::singleShot(0, [] { throw std::runtime_error("メモリが足りません"); });
   // The message box is modal: read and close it from inside its own loop.

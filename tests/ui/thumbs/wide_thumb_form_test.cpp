@@ -24,11 +24,14 @@ class WideFormTest : public StripTest {
     EXPECT_TRUE(wide.isVisible());
     return wide;
   }
-  // Where the window's keys arrive: its focus holder.
+  // Where the keys really arrive: the application's focus, which must be the window's own
+  // focus holder once the window is active.
   static QWidget* Focus(TWideThumbForm& wide) {
-    QWidget* holder = wide.focusWidget();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&wide));
+    QWidget* holder = QApplication::focusWidget();
     EXPECT_NE(holder, nullptr);
     EXPECT_EQ(holder ? holder->objectName() : QString(), "DummyBtn");
+    EXPECT_TRUE(holder && wide.isAncestorOf(holder));
     return holder;
   }
 };
