@@ -59,6 +59,10 @@ class TDirectoryWatcher final : public QObject {
   // When true, OnChange waits until DelayTime milliseconds pass without a further change.
   bool Delay = true;
   int DelayTime = 1000;
+  // The worker thread of the folder watched now; none while no folder is.
+  QThread* Worker() { return worker_.get(); }
+  // True while a burst of reports waits for its quiet time.
+  bool Pending() const { return timer_.isActive(); }
 
  signals:
   void OnChange(const QString& directory);
