@@ -54,23 +54,51 @@ QCollator MakeNameCollator() {
   return collator;
 }
 
-std::vector<int> StableListOrder(const QString* names, const DateKey* keys, int count,
-                                 ListDirection direction, const QCollator& collator) {
-  std::vector<int> order(std::size_t(std::max(count, 0)));
-  std::iota(order.begin(), order.end(), 0);
-  if (count < 2) return order;
-  std::vector<QCollatorSortKey> nameKeys;
-  nameKeys.reserve(order.size());
-  for (int i = 0; i < count; ++i) nameKeys.push_back(collator.sortKey(names[i]));
-  // -1, 0, 1 as a compares to b in ascending order.
+namespace {
+
+// Sorts `order` stably by the date keys (when given), then by `compareNames` (-1, 0, 1 as the
+// name of a sorts before, with or after that of b in ascending order).
+template <typename CompareNames>
+void StableSort(std::vector<int>& order, const DateKey* keys, ListDirection direction,
+                const CompareNames& compareNames) {
   auto compare = [&](int a, int b) {
     if (keys != nullptr && keys[a] != keys[b]) return keys[a] < keys[b] ? -1 : 1;
-    const int byName = nameKeys[std::size_t(a)].compare(nameKeys[std::size_t(b)]);
+    const int byName = compareNames(a, b);
     return (byName > 0) - (byName < 0);
   };
   const int wanted = direction == ListDirection::LeftToRight ? -1 : 1;
   std::stable_sort(order.begin(), order.end(),
                    [&](int a, int b) { return compare(a, b) == wanted; });
+}
+
+}  // namespace
+
+std::vector<int> StableListOrder(const QString* names, const DateKey* keys, int count,
+                                 ListDirection direction, const QCollator& collator) {
+  std::vector<int> order(std::size_t(std::max(count, 0)));
+  std::iota(order.begin(), order.end(), 0);
+  if (count < 2) return order;
+  if (collator.locale().language() == QLocale::C) {
+    // Qt's C collator (C.UTF-8 and POSIX come out as C) compares code units, with case folded
+    // when it ignores case, but its sort keys are the name's bytes whatever the case setting
+    // says. The C locale names no language, so code-unit order is its locale-aware order: the
+    // keys here are the names as its compare() sees them, folded when case is ignored.
+    const bool fold = collator.caseSensitivity() == Qt::CaseInsensitive;
+    std::vector<QString> nameKeys;
+    nameKeys.reserve(order.size());
+    for (int i = 0; i < count; ++i) nameKeys.push_back(fold ? names[i].toCaseFolded() : names[i]);
+    StableSort(order, keys, direction, [&](int a, int b) {
+      return nameKeys[std::size_t(a)].compare(nameKeys[std::size_t(b)]);
+    });
+    return order;
+  }
+  // ICU's keys follow the case setting.
+  std::vector<QCollatorSortKey> nameKeys;
+  nameKeys.reserve(order.size());
+  for (int i = 0; i < count; ++i) nameKeys.push_back(collator.sortKey(names[i]));
+  StableSort(order, keys, direction, [&](int a, int b) {
+    return nameKeys[std::size_t(a)].compare(nameKeys[std::size_t(b)]);
+  });
   return order;
 }
 

@@ -22,13 +22,15 @@ ListDirection ListDirectionOf(int setting);
 int SettingOf(SortOrder order);
 int SettingOf(ListDirection direction);
 
-// The collator names are ordered with: the user's locale, letter case ignored.
+// The collator names are ordered with: the user's locale, letter case ignored. Under the C
+// locale (C.UTF-8, POSIX), which names no language, that is code-point order.
 QCollator MakeNameCollator();
 
 // The new order of `count` entries as indices into the old order. Ascending compares the key,
 // then the name; descending compares both the other way round. Entries that compare equal keep
 // their old order (the order repeated adjacent swaps of strictly out-of-order entries give).
-// `keys` may be null: then only names are compared.
+// `keys` may be null: then only names are compared. A collator that ignores case orders names
+// without case even when its own keys keep it (Qt's C collator does).
 std::vector<int> StableListOrder(const QString* names, const DateKey* keys, int count,
                                  ListDirection direction, const QCollator& collator);
 

@@ -6,10 +6,16 @@
 #include "imaging/dib/spi_qx_dib.h"
 #include "imaging/errors.h"
 #include "support/camera_jpeg.h"
+#include "support/hostile_jpeg.h"
 #include "support/image_fixtures.h"
 #include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
+
+#include <QFileInfo>
+
+#include <functional>
+#include <string>
 
 namespace kasumori::imaging {
 namespace {
@@ -135,6 +141,71 @@ TEST(DisplayDecoding, ARejectedJpegIsAnErrorReportedOnceNeverAnExit) {
   const QString cut = f.tree.File("cut.jpg", whole.readAll().left(3000));
   EXPECT_TRUE(decoder.DecodeForDisplay(cut, 2, picture, f.report));
   EXPECT_EQ(picture.Width(), 320);
+}
+
+// Three hostile JPEGs, each a few hundred bytes or all padding: over the pixel limit, under
+// it but far too small for its size, and big enough for its size but needing a 768 MiB
+// coefficient buffer (16384 × 16384 at 4:2:0 is 6,291,456 blocks of 128 bytes).
+struct HostileJpegs {
+  explicit HostileJpegs(Fixture& f)
+      : overLimit(f.tree.File("progressive_65000x65000_in_600_bytes.jpg",
+                              JpegDeclaring(65000, 65000, true))),
+        tooShort(f.tree.File("baseline_16384x16384_in_600_bytes.jpg",
+                             JpegDeclaring(16384, 16384, false))),
+        tooShortSize(QFileInfo(tooShort).size()),
+        overMemory(f.tree.File("progressive_16384x16384_padded.jpg",
+                               PaddedTo(JpegDeclaring(16384, 16384, true), 786432))) {}
+  QString overLimit, tooShort;
+  qint64 tooShortSize;
+  QString overMemory;
+};
+
+template <typename Error>
+void ExpectError(const std::function<void()>& work, const std::string& message) {
+  try {
+    work();
+    ADD_FAILURE() << "no error, expected: " << message;
+  } catch (const Error& e) {
+    EXPECT_EQ(std::string(e.what()), message);
+  }
+}
+
+TEST(DisplayDecoding, AHostileJpegIsALoadErrorReportedOnceThatEndsDecoding) {
+  Fixture f;
+  FakePluginHost host(true);
+  PhotoDecoder decoder({}, &host, f.loadFailed);
+  const HostileJpegs files(f);
+  TSPIQxDIB picture;
+  ExpectError<EQxDIBInvalidDIBPara>(
+      [&] { decoder.DecodeForDisplay(files.overLimit, 1, picture, f.report); },
+      "TQxInternalDIB.Create: Image is too large");
+  EXPECT_EQ(f.reports, 1);
+  ExpectError<EJpegError>([&] { decoder.DecodeForDisplay(files.tooShort, 2, picture, f.report); },
+                          "JPEG file of " + std::to_string(files.tooShortSize) +
+                              " bytes is too short for 16384 x 16384 pixels");
+  EXPECT_EQ(f.reports, 2);
+  ExpectError<EJpegError>([&] { decoder.DecodeForDisplay(files.overMemory, 3, picture, f.report); },
+                          "Backing store not supported");
+  EXPECT_EQ(f.reports, 3);
+  EXPECT_EQ(host.calls, 0);  // an error ends decoding: no plug-in is asked after it
+  EXPECT_EQ(picture.Width(), 1);
+}
+
+TEST(ThumbnailDecoding, AHostileJpegRunsTheFailureActionOnceAndEndsTheThumbnail) {
+  Fixture f;
+  FakePluginHost host(true);
+  PhotoDecoder decoder({}, &host, f.loadFailed);
+  const HostileJpegs files(f);
+  int runs = 0;
+  for (const QString& path : {files.overLimit, files.tooShort, files.overMemory}) {
+    TSPIQxDIB thumb;
+    // The quarter scale of each is within every limit; the declared size is not.
+    EXPECT_THROW(decoder.DecodeForThumbnail(path, thumb, {}, f.report), ImagingError)
+        << path.toStdString();
+    EXPECT_EQ(f.reports, ++runs) << path.toStdString();
+    EXPECT_EQ(thumb.Width(), 1) << path.toStdString();
+  }
+  EXPECT_EQ(host.calls, 0);
 }
 
 TEST(DisplayDecoding, OrderOfAttemptsForTiffAndPluginTypes) {

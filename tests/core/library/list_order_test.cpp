@@ -58,8 +58,14 @@ std::vector<Entry> RandomEntries(std::mt19937& random) {
   return entries;
 }
 
-TEST(ListOrder, StableSortGivesExactlyTheAdjacentSwapOrderIncludingTies) {
-  const QCollator collator = ListFixture::EnglishCollator();
+QCollator CaseInsensitiveCCollator() {
+  QCollator collator{QLocale::c()};
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  return collator;
+}
+
+// The stable sort over keys against the adjacent swaps with pairwise collation, 300 lists.
+void ExpectTheAdjacentSwapOrder(const QCollator& collator) {
   std::mt19937 random(20260509);
   for (int round = 0; round < 300; ++round) {
     const std::vector<Entry> scanned = RandomEntries(random);
@@ -84,6 +90,12 @@ TEST(ListOrder, StableSortGivesExactlyTheAdjacentSwapOrderIncludingTies) {
   }
 }
 
+TEST(ListOrder, StableSortGivesExactlyTheAdjacentSwapOrderIncludingTies) {
+  ExpectTheAdjacentSwapOrder(ListFixture::EnglishCollator());
+  // The C collator compares pairs without case but builds its keys with case.
+  ExpectTheAdjacentSwapOrder(CaseInsensitiveCCollator());
+}
+
 void SetModified(const QString& path, const QDateTime& time) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::ReadWrite));
@@ -98,6 +110,60 @@ TEST(ListOrder, NamesIgnoreCaseInBothDirectionsAndTheStartFollowsTheDirection) {
   f.settings.ListDirection = -1;
   EXPECT_EQ(f.Scan(), (QStringList{"c.JPG", "B.jpg", "a.jpg"}));
   EXPECT_EQ(f.list->CurrentIndex, 3);
+}
+
+// Makes `locale` the one QLocale() gives for the length of a scope: the collator the program
+// makes follows QLocale(), so no locale of the machine, nor its environment, is needed.
+class DefaultLocale {
+ public:
+  explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+  ~DefaultLocale() { QLocale::setDefault(saved_); }
+  DefaultLocale(const DefaultLocale&) = delete;
+  DefaultLocale& operator=(const DefaultLocale&) = delete;
+
+ private:
+  QLocale saved_;
+};
+
+QStringList Ordered(const QStringList& names, const QCollator& collator) {
+  QStringList ordered;
+  for (int from : StableListOrder(names.constData(), nullptr, int(names.size()),
+                                  ListDirection::LeftToRight, collator))
+    ordered << names[from];
+  return ordered;
+}
+
+TEST(ListOrder, NamesIgnoreCaseUnderTheCLocaleAsUnderEveryOther) {
+  // The locales a user may start the program in: C.UTF-8 and POSIX come out as Qt's C locale.
+  for (const char* name : {"C", "C.UTF-8", "POSIX", "en_US", "ja_JP"}) {
+    const DefaultLocale locale{QLocale(QString::fromLatin1(name))};
+    ListFixture f;
+    f.controller.SetCollator(MakeNameCollator());
+    for (const char* file : {"e.jpe", "D.JPG", "c.jpg", "B.jpeg", "a.jpg"}) f.tree.File(file);
+    EXPECT_EQ(f.Scan(), (QStringList{"a.jpg", "B.jpeg", "c.jpg", "D.JPG", "e.jpe"})) << name;
+  }
+}
+
+TEST(ListOrder, ACollatorThatKeepsCaseInItsKeysStillOrdersWithoutCase) {
+  // Qt's C collator builds its keys from the bytes whatever its case setting says.
+  QCollator c = CaseInsensitiveCCollator();
+  EXPECT_EQ(Ordered({"B.jpg", "a.jpg", "D.jpg", "c.jpg"}, c),
+            (QStringList{"a.jpg", "B.jpg", "c.jpg", "D.jpg"}));
+  // Names equal but for case keep their scan order, as with any other collator.
+  EXPECT_EQ(Ordered({"IMG.jpg", "img.JPG", "Img.jpg"}, c),
+            (QStringList{"IMG.jpg", "img.JPG", "Img.jpg"}));
+  // A collator asked to keep case apart is left alone.
+  c.setCaseSensitivity(Qt::CaseSensitive);
+  EXPECT_EQ(Ordered({"a.jpg", "B.jpg"}, c), (QStringList{"B.jpg", "a.jpg"}));
+}
+
+TEST(ListOrder, TheCLocaleNamesNoLanguageSoItsOrderIsCodePointsWithCaseFolded) {
+  const DefaultLocale locale{QLocale::c()};
+  EXPECT_EQ(
+      Ordered({QString::fromUtf8("É.jpg"), "f.jpg", "Z.jpg", "e.jpg", "_.jpg", "9.jpg", "10.jpg"},
+              MakeNameCollator()),
+      (QStringList{"10.jpg", "9.jpg", "_.jpg", "e.jpg", "f.jpg", "Z.jpg",
+                   QString::fromUtf8("É.jpg")}));
 }
 
 TEST(ListOrder, EqualFileDatesFallBackToNamesInTheKeysDirection) {

@@ -4,9 +4,13 @@
 #include "imaging/dib/dib_geometry.h"
 #include "imaging/dib/qx_dib.h"
 #include "imaging/errors.h"
+#include "imaging/io/byte_source.h"
 #include "imaging/jpeg/jpeg_source.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <optional>
+#include <string>
 
 namespace kasumori::imaging {
 
@@ -18,6 +22,7 @@ struct JpegDecoder::State {
   jpeg_decompress_struct cinfo{};
   jpeg::ThrowingErrorManager err{};
   jpeg::ByteSourceManager source{};
+  jpeg::ScanLimit scans{};
 };
 
 namespace {
@@ -35,13 +40,40 @@ bool Guarded(jpeg::ThrowingErrorManager& err, j_decompress_ptr cinfo, Step step,
 struct OpenArgs {
   jpeg::ByteSourceManager* manager;
   ByteSource* source;
+  jpeg::ScanLimit* scans;
 };
 
 void OpenStep(j_decompress_ptr cinfo, void* arg) {
   auto* a = static_cast<OpenArgs*>(arg);
   jpeg_create_decompress(cinfo);
   jpeg::InstallSource(cinfo, *a->manager, *a->source);
+  jpeg::InstallScanLimit(cinfo, *a->scans, jpeg_limits::kMaxScans);
   jpeg_read_header(cinfo, TRUE);
+}
+
+// The declared full size, before anything is decoded at any scale: the pixel limit of every
+// buffer, then the least data a complete file of that size holds (see jpeg_limits). The
+// component sizes in blocks are known once jpeg_read_header has reached the first scan.
+void CheckDeclaredSize(const jpeg_decompress_struct& c, std::uint64_t fileBytes) {
+  if (!ImageBytes(c.image_width, c.image_height, 24))
+    throw EQxDIBInvalidDIBPara("TQxInternalDIB.Create: Image is too large");
+  std::uint64_t blocks = 0;
+  for (int i = 0; i < c.num_components; ++i)
+    blocks += std::uint64_t(c.comp_info[i].width_in_blocks) * c.comp_info[i].height_in_blocks;
+  if (blocks > fileBytes * jpeg_limits::kBlocksPerByte)
+    throw EJpegError("JPEG file of " + std::to_string(fileBytes) + " bytes is too short for " +
+                     std::to_string(c.image_width) + " x " + std::to_string(c.image_height) +
+                     " pixels");
+}
+
+// libjpeg's share of one decode's memory (jpeg_limits::kDecodeMemory) beside an output
+// buffer of `outputBytes`. It bounds the whole-picture arrays libjpeg sets up when
+// decompression starts; past it libjpeg would need a backing store, which this build of it
+// refuses with an error.
+long LibraryMemory(std::uint64_t outputBytes) {
+  using namespace jpeg_limits;
+  const std::uint64_t left = outputBytes < kDecodeMemory ? kDecodeMemory - outputBytes : 0;
+  return long(std::max(left, kMinLibraryMemory));
 }
 
 void CalcStep(j_decompress_ptr cinfo, void*) { jpeg_calc_output_dimensions(cinfo); }
@@ -51,9 +83,12 @@ struct RowsArgs {
   std::size_t stride;
 };
 
-void DecodeStep(j_decompress_ptr cinfo, void* arg) {
+// Sets up the whole-picture arrays under the memory cap and, for a progressive file, reads
+// every scan: done before the output buffer exists, so a refused file allocates nothing.
+void StartStep(j_decompress_ptr cinfo, void*) { jpeg_start_decompress(cinfo); }
+
+void RowsStep(j_decompress_ptr cinfo, void* arg) {
   auto* a = static_cast<RowsArgs*>(arg);
-  jpeg_start_decompress(cinfo);
   constexpr JDIMENSION kBatch = 16;  // rows handed to libjpeg per call
   JSAMPROW rows[kBatch];
   while (cinfo->output_scanline < cinfo->output_height) {
@@ -69,8 +104,9 @@ void DecodeStep(j_decompress_ptr cinfo, void* arg) {
 
 JpegDecoder::JpegDecoder(ByteSource& source) : state_(std::make_unique<State>()) {
   state_->cinfo.err = jpeg::InstallErrorManager(state_->err);
-  OpenArgs args{&state_->source, &source};
+  OpenArgs args{&state_->source, &source, &state_->scans};
   if (!Guarded(state_->err, &state_->cinfo, OpenStep, &args)) throw EJpegError(state_->err.message);
+  CheckDeclaredSize(state_->cinfo, source.Size());
 }
 
 JpegDecoder::~JpegDecoder() = default;
@@ -88,11 +124,13 @@ void JpegDecoder::Decode(JpegScale scale, JpegMethod method, TQxDIB& target) {
   c.dct_method = method == JpegMethod::Accurate ? JDCT_ISLOW : JDCT_IFAST;
   c.out_color_space = JCS_EXT_BGR;
   const JpegSize size = ScaledSize(scale);
-  if (!ImageBytes(size.width, size.height, 24))
-    throw EQxDIBInvalidDIBPara("TQxInternalDIB.Create: Image is too large");
+  const std::optional<std::size_t> outputBytes = ImageBytes(size.width, size.height, 24);
+  if (!outputBytes) throw EQxDIBInvalidDIBPara("TQxInternalDIB.Create: Image is too large");
+  c.mem->max_memory_to_use = LibraryMemory(*outputBytes);
+  if (!Guarded(state_->err, &c, StartStep, nullptr)) throw EJpegError(state_->err.message);
   target.Reshape(size.width, size.height, 24);
   RowsArgs rows{target.ScanLine(0), std::size_t(target.Stride())};
-  if (!Guarded(state_->err, &c, DecodeStep, &rows)) throw EJpegError(state_->err.message);
+  if (!Guarded(state_->err, &c, RowsStep, &rows)) throw EJpegError(state_->err.message);
 }
 
 }  // namespace kasumori::imaging

@@ -59,6 +59,19 @@ void SkipInputData(j_decompress_ptr cinfo, long count) {
 
 void TermSource(j_decompress_ptr) {}
 
+// libjpeg calls this before each row of MCUs it reads and each batch of rows it outputs, so a
+// file of many tiny scans is stopped at the first row of the scan past the limit.
+void CheckScanCount(j_common_ptr common) {
+  if (!common->is_decompressor) return;
+  auto* cinfo = reinterpret_cast<j_decompress_ptr>(common);
+  const auto* limit = reinterpret_cast<const ScanLimit*>(common->progress);
+  if (cinfo->input_scan_number <= limit->maxScans) return;
+  auto* manager = reinterpret_cast<ThrowingErrorManager*>(common->err);
+  std::snprintf(manager->message, sizeof manager->message, "JPEG image has more than %d scans",
+                limit->maxScans);
+  std::longjmp(manager->jump, 1);
+}
+
 }  // namespace
 
 jpeg_error_mgr* InstallErrorManager(ThrowingErrorManager& manager) {
@@ -85,6 +98,13 @@ void InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSourc
   manager.pub.bytes_in_buffer = 0;
   manager.pub.next_input_byte = nullptr;
   cinfo->src = &manager.pub;
+}
+
+void InstallScanLimit(j_decompress_ptr cinfo, ScanLimit& limit, int maxScans) {
+  limit.pub = {};
+  limit.pub.progress_monitor = CheckScanCount;
+  limit.maxScans = maxScans;
+  cinfo->progress = &limit.pub;
 }
 
 }  // namespace kasumori::imaging::jpeg

@@ -39,4 +39,13 @@ struct ByteSourceManager {
 
 void InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSource& source);
 
+// Fails the decompression, through the error manager above, once the input reaches scan
+// maxScans + 1. Install after jpeg_create_decompress, which clears the progress hook.
+struct ScanLimit {
+  jpeg_progress_mgr pub;
+  int maxScans;
+};
+
+void InstallScanLimit(j_decompress_ptr cinfo, ScanLimit& limit, int maxScans);
+
 }  // namespace kasumori::imaging::jpeg
