@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux_platform.h"
 #include "platform/utf8_locale.h"
-#include "ui/shell/fonts.h"
-#include "ui/shell/kasumori_style.h"
+#include "ui/common/fonts.h"
+#include "ui/common/kasumori_style.h"
 #include "ui/shell/main_form.h"
 #include "ui/platform/desktop_services.h"
 #include "ui/platform/guarded_application.h"
-#include "ui/shell/widget_dialog_service.h"
+#include "ui/common/widget_dialog_service.h"
 
 using namespace kasumori;
 

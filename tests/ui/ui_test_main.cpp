@@ -4,7 +4,7 @@
 #include "platform/utf8_locale.h"
 #include "support/uncaught_errors.h"
 #include "ui/platform/guarded_application.h"
-#include "ui/shell/fonts.h"
+#include "ui/common/fonts.h"
 
 #include <gtest/gtest.h>
 

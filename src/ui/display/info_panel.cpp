@@ -3,8 +3,8 @@
 
 #include "shell/window_layout.h"
 
-#include "ui/shell/fonts.h"
-#include "ui/shell/kasumori_style.h"
+#include "ui/common/fonts.h"
+#include "ui/common/kasumori_style.h"
 #include "ui/shell/main_panels.h"
 
 #include <QLabel>

@@ -7,10 +7,10 @@
 #include "thumbs/camera_rotation.h"
 #include "thumbfiles/thumbnail_files.h"
 #include "ui/display/info_panel.h"
-#include "ui/shell/kasumori_style.h"
+#include "ui/common/kasumori_style.h"
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/view_image.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/library/folder_form.h"
 
-#include "ui/shell/fonts.h"
-#include "ui/shell/form_text.h"
-#include "ui/shell/kasumori_style.h"
+#include "ui/common/fonts.h"
+#include "ui/common/form_text.h"
+#include "ui/common/kasumori_style.h"
 #include "ui/shell/main_panels.h"
 
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 #include "ui/library/folder_form.h"
 #include "ui/library/photo_drag.h"
 #include "ui/library/tree_icons.h"
-#include "ui/shell/kasumori_style.h"
+#include "ui/common/kasumori_style.h"
 #include "ui/shell/main_panels.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 #include "ui/library/rename_form.h"
 
 #include "library/fileops/photo_commands.h"
-#include "ui/shell/fonts.h"
-#include "ui/shell/form_text.h"
+#include "ui/common/fonts.h"
+#include "ui/common/form_text.h"
 #include "ui/shell/main_panels.h"
 
 #include <QLabel>

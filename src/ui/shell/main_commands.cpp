@@ -16,7 +16,7 @@
 #include "display/name_labels.h"
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/view_image.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/library/rename_form.h"
 #include "ui/thumbs/thumb_strip.h"

@@ -12,7 +12,7 @@
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
 #include "ui/shell/main_panels.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/view_image.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -4,12 +4,12 @@
 #include "config/text_file.h"
 #include "ui/display/main_display.h"
 #include "ui/library/folder_panel_view.h"
-#include "ui/shell/kasumori_style.h"
+#include "ui/common/kasumori_style.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
 #include "ui/shell/size_input_form.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/view_image.h"
 
 #include <QLabel>
 #include <QMenuBar>

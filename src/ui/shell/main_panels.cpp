@@ -2,8 +2,8 @@
 #include "ui/shell/main_panels.h"
 
 #include "ui/display/info_panel.h"
-#include "ui/shell/fonts.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/fonts.h"
+#include "ui/common/view_image.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

@@ -3,6 +3,7 @@
 // layout tables place them.
 #pragma once
 
+#include "ui/common/form_text.h"
 #include "shell/window_layout.h"
 
 #include <QColor>
@@ -19,7 +20,6 @@ namespace kasumori::ui {
 
 class ViewImage;
 
-inline const QColor kPanelGreen(0, 128, 0);
 inline const QColor kStripGrey(128, 128, 128);
 inline const QColor kHeadingYellow(255, 255, 144);
 inline const QColor kSeparatorSilver(192, 192, 192);

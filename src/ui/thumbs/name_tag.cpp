@@ -3,8 +3,8 @@
 
 #include "imaging/dib/qx_dib_canvas.h"
 #include "library/record_names.h"
-#include "ui/shell/fonts.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/fonts.h"
+#include "ui/common/view_image.h"
 
 #include <QLabel>
 #include <QPainter>

@@ -6,8 +6,8 @@
 #include "thumbs/strip_scroll.h"
 #include "thumbfiles/thumbnail_files.h"
 #include "ui/library/photo_drag.h"
-#include "ui/shell/fonts.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/fonts.h"
+#include "ui/common/view_image.h"
 #include "ui/thumbs/wide_thumb_form.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 
 #include "commands/key_map.h"
 #include "thumbs/strip_scroll.h"
-#include "ui/shell/fonts.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/fonts.h"
+#include "ui/common/view_image.h"
 #include "ui/thumbs/thumb_strip.h"
 
 #include <QKeyEvent>

@@ -7,7 +7,7 @@
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/view_image.h"
 #include "ui/thumbs/thumb_strip.h"
 
 #include <QAction>

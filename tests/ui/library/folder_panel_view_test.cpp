@@ -6,7 +6,7 @@
 #include "support/wheel_turn.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/view_image.h"
 #include "ui/thumbs/thumb_strip.h"
 
 #include <QApplication>

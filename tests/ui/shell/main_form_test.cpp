@@ -6,7 +6,7 @@
 #include "support/main_form_fixture.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_panels.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/view_image.h"
 
 #include <QAction>
 #include <QFile>

@@ -5,7 +5,7 @@
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
 #include "ui/shell/main_form.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/view_image.h"
 #include "ui/thumbs/thumb_strip.h"
 
 #include <QMouseEvent>

@@ -5,7 +5,7 @@
 #include "ui/display/main_display.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
-#include "ui/shell/view_image.h"
+#include "ui/common/view_image.h"
 #include "ui/thumbs/wide_thumb_form.h"
 
 #include <QPushButton>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/shell/widget_dialog_service.h"
+#include "ui/common/widget_dialog_service.h"
 
 #include "support/qt_printers.h"
 

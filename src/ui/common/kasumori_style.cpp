@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/shell/kasumori_style.h"
+#include "ui/common/kasumori_style.h"
 
 #include <QApplication>
 #include <QProxyStyle>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/shell/widget_dialog_service.h"
+#include "ui/common/widget_dialog_service.h"
 
-#include "ui/shell/message_form.h"
+#include "ui/common/message_form.h"
 
 #include <QApplication>
 

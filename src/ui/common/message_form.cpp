@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/shell/message_form.h"
+#include "ui/common/message_form.h"
 
 #include "shell/placement.h"
-#include "ui/shell/fonts.h"
+#include "ui/common/fonts.h"
 
 #include <QApplication>
 #include <QEvent>

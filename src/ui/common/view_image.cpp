@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/shell/view_image.h"
+#include "ui/common/view_image.h"
 
 #include "imaging/dib/qx_dib_canvas.h"
 

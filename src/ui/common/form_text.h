@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
+
 class QLabel;
 class QPushButton;
 class QRect;
@@ -8,6 +10,9 @@ class QString;
 class QWidget;
 
 namespace kasumori::ui {
+
+// The green of the main window's panels and of the small forms.
+inline const QColor kPanelGreen(0, 128, 0);
 
 // A white caption of the program's green forms, sized to its text.
 QLabel* WhiteText(QWidget* parent, const QString& text, int left, int top,

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/shell/fonts.h"
+#include "ui/common/fonts.h"
 
 #include <QApplication>
 

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/shell/form_text.h"
+#include "ui/common/form_text.h"
 
-#include "ui/shell/fonts.h"
-#include "ui/shell/main_panels.h"
+#include "ui/common/fonts.h"
 
 #include <QGuiApplication>
 #include <QInputMethod>
