@@ -7,6 +7,7 @@
 #include "imaging/dib/qx_dib.h"
 #include "imaging/errors.h"
 #include "imaging/io/byte_source.h"
+#include "support/expect_error.h"
 #include "support/camera_jpeg.h"
 #include "support/hostile_jpeg.h"
 #include "support/temp_tree.h"
@@ -22,16 +23,6 @@ namespace kasumori::imaging {
 namespace {
 
 using namespace testkit;
-
-template <typename Error>
-void ExpectError(const std::function<void()>& work, const std::string& message) {
-  try {
-    work();
-    ADD_FAILURE() << "no error, expected: " << message;
-  } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), message);
-  }
-}
 
 // Decodes the bytes at a scale into a fresh buffer, through libjpeg's memory source.
 TQxDIB Decoded(const QByteArray& jpeg, JpegScale scale) {

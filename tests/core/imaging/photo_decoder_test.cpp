@@ -5,6 +5,7 @@
 #include "imaging/dib/plugin_host.h"
 #include "imaging/dib/spi_qx_dib.h"
 #include "imaging/errors.h"
+#include "support/expect_error.h"
 #include "support/camera_jpeg.h"
 #include "support/hostile_jpeg.h"
 #include "support/image_fixtures.h"
@@ -159,16 +160,6 @@ struct HostileJpegs {
   qint64 tooShortSize;
   QString overMemory;
 };
-
-template <typename Error>
-void ExpectError(const std::function<void()>& work, const std::string& message) {
-  try {
-    work();
-    ADD_FAILURE() << "no error, expected: " << message;
-  } catch (const Error& e) {
-    EXPECT_EQ(std::string(e.what()), message);
-  }
-}
 
 TEST(DisplayDecoding, AHostileJpegIsALoadErrorReportedOnceThatEndsDecoding) {
   Fixture f;
