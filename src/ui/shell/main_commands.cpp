@@ -5,7 +5,6 @@
 #include "library/fileops/photo_commands.h"
 #include "library/photo_location.h"
 #include "library/record_names.h"
-#include "platform/linux_platform.h"
 #include "commands/key_map.h"
 #include "commands/menu_bindings.h"
 #include "commands/no_photo_notice.h"

@@ -8,7 +8,6 @@
 #include "ui/shell/main_menu.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/library/photo_drag.h"
-#include "ui/platform/desktop_services.h"
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
 #include "ui/shell/main_panels.h"

@@ -2,7 +2,6 @@
 // The main window's commands that hand over to the desktop or only inform.
 #include "shell/about_notice.h"
 #include "shell/file_manager_folder.h"
-#include "ui/platform/desktop_services.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
