@@ -98,7 +98,7 @@ struct ListRig {
     folders.CurrentFolder = folder;
   }
   double TimeScan(int sortOrder) {
-    settings.SortOrder = std::uint8_t(sortOrder);
+    settings.SortOrder = config::SortOrder(sortOrder);
     return bench::MedianMs([this] { controller.ScanFolder(); });
   }
 

@@ -37,7 +37,7 @@ class HeadlessHost final : public display::DisplayHost {
   display::PixelView Target() override { return display::ViewOf(target_); }
   display::PixelView HistogramImage() override { return display::ViewOf(histogram_); }
   void TargetChanged() override {}
-  void RefreshStrip(int) override {}
+  void RefreshStrip(config::Direction) override {}
 
  private:
   imaging::TQxDIB target_;
@@ -74,12 +74,12 @@ int main(int argc, char** argv) {
   bench::Compare(
       "ShowPhoto 6000x4000 into 800x600, high quality, chrome, sharpness 12, "
       "automatic histogram",
-      [&] { display.ShowPhoto(1, 1); }, baseline, 7);
+      [&] { display.ShowPhoto(1); }, baseline, 7);
   settings.QualityMode = 1;
   bench::Compare(
-      "ShowPhoto 6000x4000 into 800x600, fast mode", [&] { display.ShowPhoto(1, 1); }, baseline, 7);
+      "ShowPhoto 6000x4000 into 800x600, fast mode", [&] { display.ShowPhoto(1); }, baseline, 7);
   settings.QualityMode = 0;
-  display.ShowPhoto(1, 1);
+  display.ShowPhoto(1);
   bench::ReportAbsolute("composition alone (decoded photo), high quality",
                         bench::MedianMs([&] { display.Recompose(); }, 9));
   settings.QualityMode = 1;

@@ -19,8 +19,12 @@ struct StringField {
 };
 using IntField = int Settings::*;
 using ByteField = std::uint8_t Settings::*;
+using SortOrderField = SortOrder Settings::*;
+using WindowSizeField = WindowSizeMode Settings::*;
+using DirectionField = ListDirection Settings::*;
 struct Reserved {};
-using Field = std::variant<Reserved, IntField, ByteField, StringField>;
+using Field = std::variant<Reserved, IntField, ByteField, StringField, SortOrderField,
+                           WindowSizeField, DirectionField>;
 
 // The file's layout, line 1 first.
 const std::array<Field, kSettingsLineCount>& Layout() {
@@ -117,6 +121,25 @@ struct LineReader {
   void operator()(StringField field) const {
     settings.*(field.member) = CutToCodePoints(line, field.maxChars);
   }
+  // A byte like the others; a number that names no order is the name order.
+  void operator()(SortOrderField member) const {
+    auto value = ReadInteger(line);
+    if (!value) return;
+    const auto byte = std::uint8_t(*value & 0xFF);
+    settings.*member = byte == 2   ? SortOrder::FileDate
+                       : byte == 3 ? SortOrder::ExifDate
+                                   : SortOrder::FileName;
+  }
+  // Any byte is kept: the layout rules give every number a meaning.
+  void operator()(WindowSizeField member) const {
+    if (auto value = ReadInteger(line)) settings.*member = WindowSizeMode(*value & 0xFF);
+  }
+  // -1 is right to left; any other number is left to right.
+  void operator()(DirectionField member) const {
+    if (auto value = ReadInteger(line)) {
+      settings.*member = *value == -1 ? ListDirection::RightToLeft : ListDirection::LeftToRight;
+    }
+  }
 };
 
 struct LineWriter {
@@ -125,6 +148,10 @@ struct LineWriter {
   QString operator()(IntField member) const { return QString::number(settings.*member); }
   QString operator()(ByteField member) const { return QString::number(settings.*member); }
   QString operator()(StringField field) const { return settings.*(field.member); }
+  template <typename Mode>
+  QString operator()(Mode Settings::*member) const {
+    return QString::number(static_cast<int>(settings.*member));
+  }
 };
 
 }  // namespace

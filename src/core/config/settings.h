@@ -2,6 +2,8 @@
 // The user's settings, held in memory and kept in "Kasumori2-ini.dat": 54 positional lines.
 #pragma once
 
+#include "config/modes.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -15,54 +17,54 @@ inline constexpr char kSettingsFileName[] = "Kasumori2-ini.dat";
 // One field per line of the file; the comments give the line. Fields typed std::uint8_t are
 // held in one byte: a larger number in the file keeps its low eight bits.
 struct Settings {
-  int WindowLeft = 0;                      // 1
-  int WindowTop = 0;                       // 2
-  QString PhotoFolder1;                    // 3
-  QString PhotoFolder2;                    // 4
-  QString PhotoFolder3;                    // 5
-  std::uint8_t SortOrder = 1;              // 6: 1 name, 2 file date, 3 Exif date
-  std::uint8_t WindowSizeMode = 3;         // 7
-  int CustomPhotoWidth = 0;                // 8
-  int CustomPhotoHeight = 0;               // 9
-  QString AppPath1;                        // 11
-  QString AppPath2;                        // 12
-  QString AppPath3;                        // 13
-  std::uint8_t SaveFormat = 1;             // 19
-  std::uint8_t SaveJpegQuality = 8;        // 20
-  std::uint8_t SaveWithExif = 1;           // 21
-  std::uint8_t SaveUpperCaseExt = 0;       // 22
-  QString CameraName1;                     // 23
-  QString CameraName2;                     // 24
-  QString CameraName3;                     // 25
-  QString CameraFolder1;                   // 26
-  QString CameraFolder2;                   // 27
-  QString CameraFolder3;                   // 28
-  std::uint8_t TransferReadOnly = 0;       // 29
-  std::uint8_t TransferMovies = 1;         // 30
-  std::uint8_t TransferToDateFolders = 1;  // 31
-  QString LastCacheCleanMonth = "000000";  // 32: yyyymm
-  int Sharpness = 12;                      // 33
-  int QualityMode = 0;                     // 34
-  int HistogramMode = 0;                   // 35
-  int CommentsShown = 1;                   // 36
-  int CommentStyleDefault = 1;             // 37
-  int Reserved38 = 0;                      // 38: kept as read
-  std::uint8_t SaveComments = 1;           // 39
-  int ListDirection = 1;                   // 40
-  int SlideInterval = 5;                   // 41
-  int SlideCustomInterval = 1;             // 42
-  int SlideRepeat = 0;                     // 43
-  int SlideNextFolder = 1;                 // 44
-  int SlideTransition = 2;                 // 45
-  int SlideStarSpeed = 2;                  // 46
-  int SlidePageDirection = 0;              // 47
-  int SlidePageSpeed = 3;                  // 48
-  int SlideFadeMode = 0;                   // 49
-  int SlideFadeSpeed = 2;                  // 50
-  std::uint8_t SaveZoomWhole = 0;          // 51
-  int PictureEffect = 1;                   // 52
-  std::uint8_t FavouritesSortKey = 1;      // 53
-  int FavouritesSortOrder = 1;             // 54
+  int WindowLeft = 0;                                                        // 1
+  int WindowTop = 0;                                                         // 2
+  QString PhotoFolder1;                                                      // 3
+  QString PhotoFolder2;                                                      // 4
+  QString PhotoFolder3;                                                      // 5
+  config::SortOrder SortOrder = config::SortOrder::FileName;                 // 6
+  config::WindowSizeMode WindowSizeMode = config::WindowSizeMode::Size800;   // 7
+  int CustomPhotoWidth = 0;                                                  // 8
+  int CustomPhotoHeight = 0;                                                 // 9
+  QString AppPath1;                                                          // 11
+  QString AppPath2;                                                          // 12
+  QString AppPath3;                                                          // 13
+  std::uint8_t SaveFormat = 1;                                               // 19
+  std::uint8_t SaveJpegQuality = 8;                                          // 20
+  std::uint8_t SaveWithExif = 1;                                             // 21
+  std::uint8_t SaveUpperCaseExt = 0;                                         // 22
+  QString CameraName1;                                                       // 23
+  QString CameraName2;                                                       // 24
+  QString CameraName3;                                                       // 25
+  QString CameraFolder1;                                                     // 26
+  QString CameraFolder2;                                                     // 27
+  QString CameraFolder3;                                                     // 28
+  std::uint8_t TransferReadOnly = 0;                                         // 29
+  std::uint8_t TransferMovies = 1;                                           // 30
+  std::uint8_t TransferToDateFolders = 1;                                    // 31
+  QString LastCacheCleanMonth = "000000";                                    // 32: yyyymm
+  int Sharpness = 12;                                                        // 33
+  int QualityMode = 0;                                                       // 34
+  int HistogramMode = 0;                                                     // 35
+  int CommentsShown = 1;                                                     // 36
+  int CommentStyleDefault = 1;                                               // 37
+  int Reserved38 = 0;                                                        // 38: kept as read
+  std::uint8_t SaveComments = 1;                                             // 39
+  config::ListDirection ListDirection = config::ListDirection::LeftToRight;  // 40
+  int SlideInterval = 5;                                                     // 41
+  int SlideCustomInterval = 1;                                               // 42
+  int SlideRepeat = 0;                                                       // 43
+  int SlideNextFolder = 1;                                                   // 44
+  int SlideTransition = 2;                                                   // 45
+  int SlideStarSpeed = 2;                                                    // 46
+  int SlidePageDirection = 0;                                                // 47
+  int SlidePageSpeed = 3;                                                    // 48
+  int SlideFadeMode = 0;                                                     // 49
+  int SlideFadeSpeed = 2;                                                    // 50
+  std::uint8_t SaveZoomWhole = 0;                                            // 51
+  int PictureEffect = 1;                                                     // 52
+  std::uint8_t FavouritesSortKey = 1;                                        // 53
+  int FavouritesSortOrder = 1;                                               // 54
 
   QString& PhotoFolder(int slot);
   const QString& PhotoFolder(int slot) const;

@@ -53,7 +53,7 @@ struct NormalComposeResult {
 class NormalCompositor {
  public:
   // ComposeNormal(0): composes the photo into the area paneOrigin, width × height of the
-  // target. (ComposeNormal with a panorama mode is the driver's ShowPhoto(0, ListDirection),
+  // target. (ComposeNormal with a panorama mode is the driver's ShowPhoto(0),
   // which calls this once per pane through ComposePane.)
   NormalComposeResult ComposeNormal(const NormalComposeRequest& request);
 

@@ -2,6 +2,7 @@
 // What the display driver asks of the window it draws into.
 #pragma once
 
+#include "config/modes.h"
 #include "display/compose_labels.h"
 #include "display/name_labels.h"
 #include "display/pixel_view.h"
@@ -27,7 +28,7 @@ class DisplayHost {
   // The target's pixels changed: show them.
   virtual void TargetChanged() = 0;
   // The thumbnail strip around the current position (after a rotation or a new position).
-  virtual void RefreshStrip(int direction) = 0;
+  virtual void RefreshStrip(config::Direction direction) = 0;
 };
 
 }  // namespace kasumori::display

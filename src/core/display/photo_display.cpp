@@ -51,9 +51,9 @@ QString PhotoDisplay::ListPath(int n) const {
   return s_.folders.CurrentFolder + u'/' + s_.list.Name(n);
 }
 
-void PhotoDisplay::ShowPhoto(int n, int d) {
+void PhotoDisplay::ShowPhoto(int n) {
   if (n > s_.list.PhotoCount) return;
-  d = d == -1 ? -1 : 1;
+  const int d = s_.settings.ListDirection == config::ListDirection::RightToLeft ? -1 : 1;
   if (!modes_.SlideshowActive) {
     s_.host.SetBusy(true);
     s_.host.ClearInfoLabels();
@@ -236,7 +236,7 @@ void PhotoDisplay::ComposeShown(int originX, int originY) {
 void PhotoDisplay::Recompose() {
   if (!shown_.Shown() || !sourceIsShown_) return;
   if (modes_.PanoramaMode != 0) {
-    ShowPhoto(0, s_.settings.ListDirection);
+    ShowPhoto(0);
     return;
   }
   s_.host.SetBusy(true);

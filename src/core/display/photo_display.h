@@ -47,8 +47,9 @@ class PhotoDisplay {
  public:
   explicit PhotoDisplay(DisplayServices services);
 
-  // Shows photo n (1..PhotoCount; 0 redraws the panorama panes) with the list direction d.
-  void ShowPhoto(int n, int d);
+  // Shows photo n (1..PhotoCount; 0 redraws the panorama panes); a panorama's panes fill in the
+  // list's direction.
+  void ShowPhoto(int n);
   // Composes the shown photo again from the decoded picture (after a size, mode or quality
   // change); nothing when no photo is shown.
   void Recompose();

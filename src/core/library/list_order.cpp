@@ -11,43 +11,6 @@
 
 namespace kasumori::library {
 
-SortOrder SortOrderOf(int setting) {
-  switch (setting) {
-    case 2:
-      return SortOrder::FileDate;
-    case 3:
-      return SortOrder::ExifDate;
-    default:
-      return SortOrder::FileName;
-  }
-}
-
-ListDirection ListDirectionOf(int setting) {
-  return setting == -1 ? ListDirection::RightToLeft : ListDirection::LeftToRight;
-}
-
-int SettingOf(SortOrder order) {
-  switch (order) {
-    case SortOrder::FileName:
-      return 1;
-    case SortOrder::FileDate:
-      return 2;
-    case SortOrder::ExifDate:
-      return 3;
-  }
-  return 1;
-}
-
-int SettingOf(ListDirection direction) {
-  switch (direction) {
-    case ListDirection::LeftToRight:
-      return 1;
-    case ListDirection::RightToLeft:
-      return -1;
-  }
-  return 1;
-}
-
 QCollator MakeNameCollator() {
   QCollator collator{QLocale()};
   collator.setCaseSensitivity(Qt::CaseInsensitive);

@@ -2,6 +2,7 @@
 // Ordering the photo list: by name, file date-time or Exif date-time, in either direction.
 #pragma once
 
+#include "config/modes.h"
 #include "library/date_keys.h"
 #include "library/photo_list.h"
 
@@ -12,15 +13,8 @@
 
 namespace kasumori::library {
 
-enum class SortOrder { FileName, FileDate, ExifDate };
-enum class ListDirection { LeftToRight, RightToLeft };
-
-// The settings file holds the order as 1, 2, 3 and the direction as 1, -1. Another order
-// number is taken as the name order, another direction as left to right.
-SortOrder SortOrderOf(int setting);
-ListDirection ListDirectionOf(int setting);
-int SettingOf(SortOrder order);
-int SettingOf(ListDirection direction);
+using config::ListDirection;
+using config::SortOrder;
 
 // The collator names are ordered with: the user's locale, letter case ignored. Under the C
 // locale (C.UTF-8, POSIX), which names no language, that is code-point order.

@@ -88,7 +88,7 @@ void PhotoListController::FillList(const std::vector<ListedPhoto>& photos) {
 }
 
 void PhotoListController::OrderList() {
-  const SortOrder order = SortOrderOf(settings_.SortOrder);
+  const SortOrder order = settings_.SortOrder;
   const QHash<QString, QString> names =
       order == SortOrder::ExifDate ? RecordSourceNames() : QHash<QString, QString>();
   const auto lookup = [&names](const QString&, const QString& name) {
@@ -158,15 +158,15 @@ void PhotoListController::RefreshFolder() {
   if (hooks_.refreshStrip) hooks_.refreshStrip();
 }
 
-void PhotoListController::SetSortOrder(int n) {
-  if (!UiReady() || n < 1 || n > 3) return;
-  settings_.SortOrder = std::uint8_t(n);
+void PhotoListController::SetSortOrder(SortOrder order) {
+  if (!UiReady()) return;
+  settings_.SortOrder = order;
   AfterOrderCommand();
 }
 
-void PhotoListController::SetListDirection(int d) {
-  if (!UiReady() || (d != 1 && d != -1)) return;
-  settings_.ListDirection = d;
+void PhotoListController::SetListDirection(ListDirection direction) {
+  if (!UiReady()) return;
+  settings_.ListDirection = direction;
   AfterOrderCommand();
 }
 

@@ -74,8 +74,8 @@ class PhotoListController {
   void RefreshFolder();
   // The commands: n = 1 name, 2 file date-time, 3 Exif date-time; d = 1 or -1. Other values,
   // and any call while the interface is not ready, change nothing.
-  void SetSortOrder(int n);
-  void SetListDirection(int d);
+  void SetSortOrder(SortOrder order);
+  void SetListDirection(ListDirection direction);
 
   // The folder a scan of the current folder has the watcher watch.
   QString WatchedFolder() const;
@@ -89,7 +89,7 @@ class PhotoListController {
   QHash<QString, QString> RecordSourceNames() const;
   void AfterOrderCommand();
   bool UiReady() const { return !hooks_.uiReady || hooks_.uiReady(); }
-  ListDirection Direction() const { return ListDirectionOf(settings_.ListDirection); }
+  ListDirection Direction() const { return settings_.ListDirection; }
 
   PhotoList& list_;
   config::Settings& settings_;

@@ -9,25 +9,25 @@ constexpr int kMaxWidth = 1024;
 constexpr int kMaxHeight = 768;
 }  // namespace
 
-std::optional<LayoutChoice> InitialLayoutChoice(std::uint8_t windowSizeMode) {
+std::optional<LayoutChoice> InitialLayoutChoice(config::WindowSizeMode windowSizeMode) {
+  using enum config::WindowSizeMode;
   switch (windowSizeMode) {
-    case 3:
-    case 7:
+    case Size800:
+    case Custom800:
       return LayoutChoice::For800;
-    case 5:
+    case Custom480:
       return LayoutChoice::For480;
-    case 6:
+    case Custom640:
       return LayoutChoice::For640;
-    case 8:
-    case 9:
+    case Size1024:
+    case Custom1024:
       return LayoutChoice::For1024;
-    case 1:
-    case 2:
-    case 4:
+    case Size480:
+    case Size640:
+    case CustomAutomatic:
       return LayoutChoice::Automatic;
-    default:
-      return std::nullopt;
   }
+  return std::nullopt;
 }
 
 QSize ChoiceArea(LayoutChoice choice) {

@@ -2,6 +2,7 @@
 // The rules of the custom display-size dialog, apart from its widgets.
 #pragma once
 
+#include "config/modes.h"
 #include "platform/dialog_service.h"
 
 #include <QSize>
@@ -14,15 +15,19 @@ namespace kasumori::shell {
 
 // Which layout the user wants for a custom size; the values are the window size modes.
 enum class LayoutChoice : std::uint8_t {
-  Automatic = 4,
-  For480 = 5,
-  For640 = 6,
-  For800 = 7,
-  For1024 = 9,
+  Automatic = std::uint8_t(config::WindowSizeMode::CustomAutomatic),
+  For480 = std::uint8_t(config::WindowSizeMode::Custom480),
+  For640 = std::uint8_t(config::WindowSizeMode::Custom640),
+  For800 = std::uint8_t(config::WindowSizeMode::Custom800),
+  For1024 = std::uint8_t(config::WindowSizeMode::Custom1024),
 };
 
+inline config::WindowSizeMode WindowSizeModeOf(LayoutChoice choice) {
+  return config::WindowSizeMode(choice);
+}
+
 // The radio button checked when the dialog opens; none for modes without a matching one.
-std::optional<LayoutChoice> InitialLayoutChoice(std::uint8_t windowSizeMode);
+std::optional<LayoutChoice> InitialLayoutChoice(config::WindowSizeMode windowSizeMode);
 
 // The largest display area a choice allows; the automatic choice allows the largest layout's.
 QSize ChoiceArea(LayoutChoice choice);

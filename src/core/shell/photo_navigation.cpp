@@ -25,7 +25,8 @@ int ExtraPanes(int panoramaMode) {
 // other panes' worth before it.
 bool CursorPhotoIsShown(const library::PhotoList& list, const NavigationContext& c) {
   int b = list.CurrentIndex;
-  if (c.listDirection == -1) b = std::max(1, b - ExtraPanes(c.panoramaMode));
+  if (c.listDirection == config::ListDirection::RightToLeft)
+    b = std::max(1, b - ExtraPanes(c.panoramaMode));
   if (b < 1 || b > list.PhotoCount) return true;
   return list.Name(b) == c.shownPhotoName;
 }

@@ -2,6 +2,7 @@
 // Next and previous photo: how the strip cursor moves before the photo at it is shown.
 #pragma once
 
+#include "config/modes.h"
 #include "library/photo_list.h"
 
 #include <QString>
@@ -15,7 +16,7 @@ struct NavigationStep {
 
 struct NavigationContext {
   QString shownPhotoName;  // empty when no photo is displayed
-  int listDirection = 1;
+  config::ListDirection listDirection = config::ListDirection::LeftToRight;
   int panoramaMode = 0;  // 0 single, 1 and 2 two photos, 3 four photos
   bool shift = false;    // steps by one photo in panorama modes
 };

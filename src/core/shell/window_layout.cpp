@@ -102,33 +102,35 @@ LayoutKind LayoutForSize(const QSize& display) {
   return LayoutKind::D1024;
 }
 
-DisplayMode DisplayModeFor(std::uint8_t windowSizeMode, int customWidth, int customHeight) {
+DisplayMode DisplayModeFor(config::WindowSizeMode windowSizeMode, int customWidth,
+                           int customHeight) {
+  using enum config::WindowSizeMode;
   const QSize custom(customWidth, customHeight);
   switch (windowSizeMode) {
-    case 1:
+    case Size480:
       return {{480, 360}, LayoutKind::A480, false};
-    case 2:
+    case Size640:
       return {{640, 480}, LayoutKind::B640, false};
-    case 3:
+    case Size800:
       return {{800, 600}, LayoutKind::C800, false};
-    case 8:
+    case Size1024:
       return {{1024, 768}, LayoutKind::D1024, false};
-    case 4:
+    case CustomAutomatic:
       return {custom, LayoutForSize(custom), true};
-    case 5:
+    case Custom480:
       return {custom, LayoutKind::A480, true};
-    case 6:
+    case Custom640:
       return {custom, LayoutKind::B640, true};
-    case 7:
+    case Custom800:
       return {custom, LayoutKind::C800, true};
-    case 9:
+    case Custom1024:
       return {custom, LayoutKind::D1024, true};
-    default:
-      return {custom, LayoutKind::C800, true};
   }
+  return {custom, LayoutKind::C800, true};
 }
 
-QString CustomSizeCaption(std::uint8_t windowSizeMode, int customWidth, int customHeight) {
+QString CustomSizeCaption(config::WindowSizeMode windowSizeMode, int customWidth,
+                          int customHeight) {
   if (!DisplayModeFor(windowSizeMode, customWidth, customHeight).custom) {
     return QStringLiteral("任意の大きさ");
   }
@@ -183,8 +185,8 @@ InfoLabelPlaces PlaceInfoLabels(int w, const InfoLabelContent& c) {
   return p;
 }
 
-int NarabikaeLblLeft(int folderLblPnlWidth, int listDirection) {
-  return folderLblPnlWidth - (listDirection == -1 ? 14 : 13);
+int NarabikaeLblLeft(int folderLblPnlWidth, config::ListDirection direction) {
+  return folderLblPnlWidth - (direction == config::ListDirection::RightToLeft ? 14 : 13);
 }
 
 }  // namespace kasumori::shell

@@ -2,6 +2,8 @@
 // The main window's four layouts and how a window size mode picks the display area and layout.
 #pragma once
 
+#include "config/modes.h"
+
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -40,10 +42,11 @@ struct DisplayMode {
 
 // The display area and layout of a window size mode (1, 2, 3 and 8 standard; 4 automatic,
 // 5, 6, 7 and 9 custom with a fixed layout; anything else custom in the 800 layout).
-DisplayMode DisplayModeFor(std::uint8_t windowSizeMode, int customWidth, int customHeight);
+DisplayMode DisplayModeFor(config::WindowSizeMode windowSizeMode, int customWidth,
+                           int customHeight);
 
 // The caption of the custom-size menu entry.
-QString CustomSizeCaption(std::uint8_t windowSizeMode, int customWidth, int customHeight);
+QString CustomSizeCaption(config::WindowSizeMode windowSizeMode, int customWidth, int customHeight);
 
 // Positions derived from a layout's panels.
 struct DerivedLayout {
@@ -81,6 +84,6 @@ struct InfoLabelPlaces {
 InfoLabelPlaces PlaceInfoLabels(int exifPnlWidth, const InfoLabelContent& content);
 
 // Where the direction letter sits in the folder heading: "Ｌ" at width − 13, "Ｒ" at − 14.
-int NarabikaeLblLeft(int folderLblPnlWidth, int listDirection);
+int NarabikaeLblLeft(int folderLblPnlWidth, config::ListDirection direction);
 
 }  // namespace kasumori::shell

@@ -6,25 +6,30 @@
 namespace kasumori::thumbs {
 
 namespace {
-int RightToLeft(int listDirection) { return listDirection == -1 ? 1 : 0; }
+using config::ListDirection;
+
+// a: 1 for a right-to-left list, else 0.
+int RightToLeft(ListDirection direction) { return direction == ListDirection::RightToLeft ? 1 : 0; }
 
 // The last index the wide window pages to: PhotoCount + a − 42.
-int WideLimit(int photoCount, int listDirection) {
-  return photoCount + RightToLeft(listDirection) - (kLastWideCell - 5);
+int WideLimit(int photoCount, ListDirection direction) {
+  return photoCount + RightToLeft(direction) - (kLastWideCell - 5);
 }
 }  // namespace
 
-int CellPosition(int currentIndex, int cell, int listDirection) {
-  return currentIndex + cell - RightToLeft(listDirection) - 4;
+int CellPosition(int currentIndex, int cell, ListDirection direction) {
+  return currentIndex + cell - RightToLeft(direction) - 4;
 }
 
-int SelectionFrameLeft(int listDirection) { return listDirection == -1 ? 363 : 278; }
+int SelectionFrameLeft(ListDirection direction) {
+  return direction == ListDirection::RightToLeft ? 363 : 278;
+}
 
 std::optional<int> StepForwardOnce(int currentIndex, int photoCount, int step, bool wideWindowShown,
-                                   int listDirection) {
+                                   ListDirection direction) {
   int limit = photoCount;
   if (wideWindowShown && step != 1 && step != kStripCells) {
-    limit = WideLimit(photoCount, listDirection);
+    limit = WideLimit(photoCount, direction);
     if (limit < currentIndex) return std::nullopt;
   }
   if (currentIndex == limit || photoCount < 2) return std::nullopt;
@@ -47,8 +52,8 @@ std::optional<int> GoToEndIndex(int currentIndex, int photoCount) {
   return photoCount;
 }
 
-std::optional<int> WideGoToEndIndex(int currentIndex, int photoCount, int listDirection) {
-  const int limit = WideLimit(photoCount, listDirection);
+std::optional<int> WideGoToEndIndex(int currentIndex, int photoCount, ListDirection direction) {
+  const int limit = WideLimit(photoCount, direction);
   if (currentIndex >= limit || photoCount <= 1) return std::nullopt;
   return limit;
 }

@@ -52,9 +52,9 @@ void MainDisplay::UpdateQualityState() {
   edits_ = display_.Shown().Edits();
 }
 
-void MainDisplay::ShowPhoto(int n, int direction) {
+void MainDisplay::ShowPhoto(int n) {
   p_.list.ShownPhotoIndex = n;
-  display_.ShowPhoto(n, direction);
+  display_.ShowPhoto(n);
   // Commands that change the edits (removing them all) write back through edits_.
   edits_ = display_.Shown().Edits();
 }
@@ -66,7 +66,7 @@ void MainDisplay::NextPhoto(bool shift, bool pointerStays) {
   const shell::NavigationStep step = shell::NextPhoto(p_.list, context);
   if (step.cursorMoved) {
     if (p_.folders.HasSlot()) p_.folders.SlotPositionOfCurrent() = p_.list.CurrentIndex;
-    RefreshStrip(1);
+    RefreshStrip(config::Direction::Forward);
   }
   if (step.show) ShowStepped(pointerStays);
 }
@@ -78,7 +78,7 @@ void MainDisplay::PreviousPhoto(bool shift, bool pointerStays) {
   const shell::NavigationStep step = shell::PreviousPhoto(p_.list, context);
   if (step.cursorMoved) {
     if (p_.folders.HasSlot()) p_.folders.SlotPositionOfCurrent() = p_.list.CurrentIndex;
-    RefreshStrip(-1);
+    RefreshStrip(config::Direction::Backward);
   }
   if (step.show) ShowStepped(pointerStays);
 }
@@ -86,7 +86,7 @@ void MainDisplay::PreviousPhoto(bool shift, bool pointerStays) {
 void MainDisplay::ShowStepped(bool pointerStays) {
   auto show = [this] {
     if (p_.hideNameTag) p_.hideNameTag();
-    ShowPhoto(p_.list.CurrentIndex, p_.settings.ListDirection);
+    ShowPhoto(p_.list.CurrentIndex);
   };
   pointerStays ? show() : WithPointerOnSelection(show);
 }
@@ -126,7 +126,7 @@ void MainDisplay::Rotate(bool right, display::RotateFrom from) {
     }
     p_.thumbnails.MarkNotLoaded(position);
     p_.thumbnails.SetRotation(position, rotation);
-    RefreshStrip(1);
+    RefreshStrip(config::Direction::Forward);
   };
   display::RotateShownPhoto(display_, right, from, p_.folders, p_.dialogs, effects);
 }
@@ -200,7 +200,7 @@ void MainDisplay::TargetChanged() {
   p_.panels.histgramImg->update();
 }
 
-void MainDisplay::RefreshStrip(int direction) {
+void MainDisplay::RefreshStrip(config::Direction direction) {
   if (p_.refreshStrip) p_.refreshStrip(direction);
 }
 

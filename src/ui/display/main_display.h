@@ -35,7 +35,7 @@ struct MainDisplayParts {
   imaging::LoadFailedFlags& loadFailed;
   thumbs::ThumbnailCache& thumbnails;
   std::function<void()> saveSettings;
-  std::function<void(int direction)> refreshStrip;
+  std::function<void(config::Direction direction)> refreshStrip;
   std::function<bool()> uiReady;
   // The strip's name tag goes before a photo is shown.
   std::function<void()> hideNameTag;
@@ -51,7 +51,7 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   display::QualityCommands& Quality();
 
   // Photo commands of the window.
-  void ShowPhoto(int n, int direction);
+  void ShowPhoto(int n);
   // Next and previous photo; the wheel leaves the pointer where it is, keys park it on the
   // strip's selection meanwhile.
   void NextPhoto(bool shift, bool pointerStays = false);
@@ -75,7 +75,7 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   display::PixelView Target() override;
   display::PixelView HistogramImage() override;
   void TargetChanged() override;
-  void RefreshStrip(int direction) override;
+  void RefreshStrip(config::Direction direction) override;
 
   // display::QualityHost
   void SaveSettings() override;

@@ -117,7 +117,7 @@ bool TMainForm::HandleLabelClick(QObject* watched) {
     return true;
   }
   if (watched == panels_->narabikaeLbl) {
-    listController_->SetListDirection(session_.settings().ListDirection == -1 ? 1 : -1);
+    listController_->SetListDirection(config::Reversed(session_.settings().ListDirection));
     return true;
   }
   QualityCommands& quality = display_->Quality();
@@ -150,9 +150,7 @@ bool TMainForm::HandleKey(const QKeyEvent& event) {
   if (!session_.UiReady) return true;
   const commands::KeyChord chord{event.key(), bool(event.modifiers() & Qt::ShiftModifier),
                                  bool(event.modifiers() & Qt::ControlModifier)};
-  const auto direction = session_.settings().ListDirection == -1
-                             ? library::ListDirection::RightToLeft
-                             : library::ListDirection::LeftToRight;
+  const auto direction = session_.settings().ListDirection;
   const auto command = commands::CommandForKey(commands::KeyMapKind::MainWindow, chord, direction);
   if (!command) return false;
   if (!ExplainWithoutPhoto(*command, commands::CommandSource::Key)) {
@@ -284,12 +282,13 @@ void TMainForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TMainForm::RefreshThumbnails(bool all, bool fromMenu) {
-  const thumbs::RefreshContext context{photoList_,
-                                       folderState_,
-                                       model_.Thumbnails(),
-                                       session_.dialogs(),
-                                       [this] { listController_->ScanFolder(); },
-                                       [this] { strip_->RefreshStrip(1, true); }};
+  const thumbs::RefreshContext context{
+      photoList_,
+      folderState_,
+      model_.Thumbnails(),
+      session_.dialogs(),
+      [this] { listController_->ScanFolder(); },
+      [this] { strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update); }};
   if (all) {
     thumbs::RefreshAllThumbnails(context);
     return;
@@ -310,7 +309,7 @@ void TMainForm::RescanKeepingPosition() {
   listController_->ScanFolder();
   library::KeepCurrentIndex(photoList_, oldIndex);
   if (folderState_.HasSlot()) folderState_.SlotPositionOfCurrent() = photoList_.CurrentIndex;
-  strip_->RefreshStrip(1, false);
+  strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Hide);
 }
 
 void TMainForm::RenameShownPhoto() {
@@ -332,8 +331,8 @@ void TMainForm::RenameShownPhoto() {
   const int oldIndex = photoList_.CurrentIndex;
   listController_->ScanFolder();
   library::PlaceRenamedPhoto(photoList_, oldIndex, outcome.newName);
-  strip_->RefreshStrip(1, false);
-  display_->ShowPhoto(photoList_.CurrentIndex, session_.settings().ListDirection);
+  strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Hide);
+  display_->ShowPhoto(photoList_.CurrentIndex);
 }
 
 void TMainForm::MoveDroppedPhoto(const QString& photoPath, const QString& folder,
@@ -379,7 +378,7 @@ void TMainForm::ClearDisplay() {
 void TMainForm::RescanAndShowCurrent() {
   RescanKeepingPosition();
   if (photoList_.CurrentIndex >= 1) {
-    display_->ShowPhoto(photoList_.CurrentIndex, session_.settings().ListDirection);
+    display_->ShowPhoto(photoList_.CurrentIndex);
   }
 }
 
@@ -405,8 +404,8 @@ void TMainForm::ShowPhotoByPath(const QString& path) {
     folderState_.SlotFolder() = folderState_.CurrentFolder;
     folderState_.SlotPositionOfCurrent() = list.CurrentIndex;
   }
-  strip_->RefreshStrip(1, true);
-  display_->ShowPhoto(list.CurrentIndex, session_.settings().ListDirection);
+  strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update);
+  display_->ShowPhoto(list.CurrentIndex);
 }
 
 }  // namespace kasumori::ui

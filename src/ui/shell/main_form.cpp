@@ -85,14 +85,15 @@ void TMainForm::CreatePhotoList() {
   display_ = std::make_unique<MainDisplay>(MainDisplayParts{
       *this, *panels_, *view_, *menu_, photoList_, folderState_, session_.settings(),
       session_.dialogs(), loadFailed_, model_.Thumbnails(), [this] { SaveSettings(); },
-      [this](int direction) { strip_->RefreshStrip(direction, false); },
+      [this](config::Direction direction) {
+        strip_->RefreshStrip(direction, ThumbStrip::Hover::Hide);
+      },
       [this] { return session_.UiReady; }, [this] { strip_->HideNameTag(); },
       [this] { return strip_->SelectionFrameCentre(); }});
   strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
       *panels_->thumbPnl, *panels_->dummyBtn, photoList_, folderState_, session_.settings(),
       model_.Thumbnails(), [this] { return session_.UiReady; },
-      [this](int position) { display_->ShowPhoto(position, session_.settings().ListDirection); },
-      [this] { wide_->Open(); }});
+      [this](int position) { display_->ShowPhoto(position); }, [this] { wide_->Open(); }});
   wide_ = std::make_unique<TWideThumbForm>(WideThumbParts{
       *strip_, *this, *panels_->thumbPnl, photoList_, session_.settings(), model_.Thumbnails(),
       [this] { return session_.UiReady; }, [this](bool shift) { display_->NextPhoto(shift); },
@@ -103,7 +104,9 @@ void TMainForm::CreatePhotoList() {
       [this] { DropInputUntilCaughtUp(); }});
   thumbs::ThumbnailMakerContext makerContext{photoList_, folderState_, session_.settings(),
                                              model_.ThumbnailDecoder(), model_.Thumbnails()};
-  makerContext.redrawStrip = [this] { strip_->RefreshStrip(1, true); };
+  makerContext.redrawStrip = [this] {
+    strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update);
+  };
   makerContext.busyCursor = [](bool busy) {
     busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
   };
@@ -113,7 +116,9 @@ void TMainForm::CreatePhotoList() {
   hooks.watchFolder = [this](const QString& folder) {
     folderView_->Watcher().SetDirectory(folder);
   };
-  hooks.refreshStrip = [this] { strip_->RefreshStrip(1, true); };
+  hooks.refreshStrip = [this] {
+    strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update);
+  };
   hooks.rebuildFolderTree = [this](const QString&) {
     if (!folderState_.HasSlot()) return;
     folderView_->Panel().BuildSlotTree(folderState_.CurrentSlot);
@@ -153,7 +158,7 @@ void TMainForm::CreateFolderPanel() {
       session_.folders(),
       [this] { return session_.UiReady; },
       [this] { SaveSettings(); },
-      [this] { strip_->RefreshStrip(1, true); },
+      [this] { strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update); },
       [this] { strip_->ClearCells(); },
       [this](const QString& photo, const QString& folder, library::DragSource from) {
         MoveDroppedPhoto(photo, folder, from);
@@ -178,10 +183,14 @@ void TMainForm::ConnectCommands() {
   ConnectQualityCommands();
   ConnectDisplayCommands();
   ConnectShellCommands();
-  connect(menu_->size480Menu, &QAction::triggered, this, [this] { ChooseWindowSize(1); });
-  connect(menu_->size640Menu, &QAction::triggered, this, [this] { ChooseWindowSize(2); });
-  connect(menu_->size800Menu, &QAction::triggered, this, [this] { ChooseWindowSize(3); });
-  connect(menu_->size1024Menu, &QAction::triggered, this, [this] { ChooseWindowSize(8); });
+  connect(menu_->size480Menu, &QAction::triggered, this,
+          [this] { ChooseWindowSize(config::WindowSizeMode::Size480); });
+  connect(menu_->size640Menu, &QAction::triggered, this,
+          [this] { ChooseWindowSize(config::WindowSizeMode::Size640); });
+  connect(menu_->size800Menu, &QAction::triggered, this,
+          [this] { ChooseWindowSize(config::WindowSizeMode::Size800); });
+  connect(menu_->size1024Menu, &QAction::triggered, this,
+          [this] { ChooseWindowSize(config::WindowSizeMode::Size1024); });
   connect(menu_->sizeNiniMenu, &QAction::triggered, this, [this] { ChooseCustomSize(); });
   auto order = [this](QAction* action, auto command) {
     connect(action, &QAction::triggered, this, [this, command] {
@@ -189,11 +198,18 @@ void TMainForm::ConnectCommands() {
       command(*listController_);
     });
   };
-  order(menu_->fNameMenu, [](library::PhotoListController& c) { c.SetSortOrder(1); });
-  order(menu_->timeMenu, [](library::PhotoListController& c) { c.SetSortOrder(2); });
-  order(menu_->exifMenu, [](library::PhotoListController& c) { c.SetSortOrder(3); });
-  order(menu_->narabiLeftMenu, [](library::PhotoListController& c) { c.SetListDirection(1); });
-  order(menu_->narabiRightMenu, [](library::PhotoListController& c) { c.SetListDirection(-1); });
+  order(menu_->fNameMenu,
+        [](library::PhotoListController& c) { c.SetSortOrder(config::SortOrder::FileName); });
+  order(menu_->timeMenu,
+        [](library::PhotoListController& c) { c.SetSortOrder(config::SortOrder::FileDate); });
+  order(menu_->exifMenu,
+        [](library::PhotoListController& c) { c.SetSortOrder(config::SortOrder::ExifDate); });
+  order(menu_->narabiLeftMenu, [](library::PhotoListController& c) {
+    c.SetListDirection(config::ListDirection::LeftToRight);
+  });
+  order(menu_->narabiRightMenu, [](library::PhotoListController& c) {
+    c.SetListDirection(config::ListDirection::RightToLeft);
+  });
 }
 
 void TMainForm::CreateClientArea() {
@@ -280,7 +296,7 @@ void TMainForm::OnFirstActivation() {
   folderView_->Panel().BuildSlotTree(1);
   folderView_->ShowTree();
   listController_->ScanFolder();
-  strip_->RefreshStrip(1, true);
+  strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {

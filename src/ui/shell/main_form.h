@@ -59,8 +59,7 @@ class TMainForm final : public QMainWindow {
 
   // Lays the window out for WindowSizeMode.
   void ApplyLayout();
-  // The window-size commands: 1, 2, 3 or 8 for the standard sizes.
-  void ChooseWindowSize(std::uint8_t windowSizeMode);
+  void ChooseWindowSize(config::WindowSizeMode windowSizeMode);
   void ChooseCustomSize();
 
   // Makes the photo's folder current (in the slot that holds it, or as another folder),

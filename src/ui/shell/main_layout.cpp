@@ -85,7 +85,7 @@ void TMainForm::SaveSettings() {
   }
 }
 
-void TMainForm::ChooseWindowSize(std::uint8_t windowSizeMode) {
+void TMainForm::ChooseWindowSize(config::WindowSizeMode windowSizeMode) {
   if (!session_.UiReady) return;
   config::Settings& settings = session_.settings();
   settings.WindowSizeMode = windowSizeMode;
@@ -105,7 +105,7 @@ void TMainForm::ChooseCustomSize() {
                            settings.CustomPhotoHeight);
     return;
   }
-  settings.WindowSizeMode = static_cast<std::uint8_t>(form.ChosenLayout());
+  settings.WindowSizeMode = shell::WindowSizeModeOf(form.ChosenLayout());
   settings.CustomPhotoWidth = form.ChosenWidth();
   settings.CustomPhotoHeight = form.ChosenHeight();
   menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,

@@ -235,29 +235,25 @@ void MainMenu::BuildOrderMenu(QMenuBar* bar) {
       RadioEntry(orderMenu, directions, "NarabiRightMenu", QStringLiteral("右から順に"));
 }
 
-void MainMenu::CheckOrder(int sortOrder, int listDirection) {
-  (sortOrder == 2 ? timeMenu : sortOrder == 3 ? exifMenu : fNameMenu)->setChecked(true);
-  (listDirection == -1 ? narabiRightMenu : narabiLeftMenu)->setChecked(true);
+void MainMenu::CheckOrder(config::SortOrder order, config::ListDirection direction) {
+  using config::SortOrder;
+  (order == SortOrder::FileDate   ? timeMenu
+   : order == SortOrder::ExifDate ? exifMenu
+                                  : fNameMenu)
+      ->setChecked(true);
+  (direction == config::ListDirection::RightToLeft ? narabiRightMenu : narabiLeftMenu)
+      ->setChecked(true);
 }
 
-void MainMenu::CheckWindowSize(std::uint8_t windowSizeMode, int customWidth, int customHeight) {
-  switch (windowSizeMode) {
-    case 1:
-      size480Menu->setChecked(true);
-      break;
-    case 2:
-      size640Menu->setChecked(true);
-      break;
-    case 3:
-      size800Menu->setChecked(true);
-      break;
-    case 8:
-      size1024Menu->setChecked(true);
-      break;
-    default:
-      sizeNiniMenu->setChecked(true);
-      break;
-  }
+void MainMenu::CheckWindowSize(config::WindowSizeMode windowSizeMode, int customWidth,
+                               int customHeight) {
+  using enum config::WindowSizeMode;
+  QAction* entry = windowSizeMode == Size480    ? size480Menu
+                   : windowSizeMode == Size640  ? size640Menu
+                   : windowSizeMode == Size800  ? size800Menu
+                   : windowSizeMode == Size1024 ? size1024Menu
+                                                : sizeNiniMenu;
+  entry->setChecked(true);
   sizeNiniMenu->setText(shell::CustomSizeCaption(windowSizeMode, customWidth, customHeight));
 }
 

@@ -2,6 +2,8 @@
 // The main window's menu bar. Entries carry their names as object names.
 #pragma once
 
+#include "config/modes.h"
+
 #include <cstdint>
 
 class QAction;
@@ -16,9 +18,9 @@ struct MainMenu {
   explicit MainMenu(QMenuBar* bar);
 
   // Checks the size entry of a window size mode (a custom mode checks the custom entry).
-  void CheckWindowSize(std::uint8_t windowSizeMode, int customWidth, int customHeight);
+  void CheckWindowSize(config::WindowSizeMode windowSizeMode, int customWidth, int customHeight);
   // Checks the ordering entries of the settings.
-  void CheckOrder(int sortOrder, int listDirection);
+  void CheckOrder(config::SortOrder order, config::ListDirection direction);
   // Checks the picture-quality and sharpness entries of the settings.
   void CheckQuality(int qualityMode, int pictureEffect, int histogramMode, int sharpness);
 

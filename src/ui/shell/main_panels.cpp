@@ -244,10 +244,10 @@ void MainPanels::Apply(const shell::LayoutTable& t) {
   sideBouPnl->setGeometry(t.sideBouPnl);
 }
 
-void MainPanels::ShowDirection(int listDirection) {
-  narabikaeLbl->setText(listDirection == -1 ? QStringLiteral("Ｒ") : QStringLiteral("Ｌ"));
-  narabikaeLbl->setGeometry(shell::NarabikaeLblLeft(folderLblPnl->width(), listDirection), 4, 13,
-                            14);
+void MainPanels::ShowDirection(config::ListDirection direction) {
+  narabikaeLbl->setText(direction == config::ListDirection::RightToLeft ? QStringLiteral("Ｒ")
+                                                                        : QStringLiteral("Ｌ"));
+  narabikaeLbl->setGeometry(shell::NarabikaeLblLeft(folderLblPnl->width(), direction), 4, 13, 14);
 }
 
 }  // namespace kasumori::ui

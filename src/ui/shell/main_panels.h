@@ -31,8 +31,8 @@ struct MainPanels {
   // Places everything a layout moves, and what follows from it.
   void Apply(const shell::LayoutTable& table);
 
-  // The direction letter of the folder heading for ListDirection 1 or −1.
-  void ShowDirection(int listDirection);
+  // The direction letter of the folder heading.
+  void ShowDirection(config::ListDirection direction);
   // A one-line slot label sits a pixel below its normal top.
   void LowerFolderLabel(int i, bool lowered);
 

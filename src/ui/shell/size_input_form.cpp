@@ -23,8 +23,8 @@ constexpr shell::LayoutChoice kChoiceOrder[5] = {
 }  // namespace
 
 TSizeInputForm::TSizeInputForm(QWidget* owner, platform::DialogService& dialogs,
-                               std::uint8_t windowSizeMode, int customWidth, int customHeight,
-                               std::optional<Reference> reference)
+                               config::WindowSizeMode windowSizeMode, int customWidth,
+                               int customHeight, std::optional<Reference> reference)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       dialogs_(dialogs),
@@ -86,7 +86,7 @@ void TSizeInputForm::BuildSizeFields(int customWidth, int customHeight) {
   connect(hClear, &QPushButton::clicked, this, [this] { Clear(heightEdit_); });
 }
 
-void TSizeInputForm::BuildLayoutChoice(std::uint8_t windowSizeMode) {
+void TSizeInputForm::BuildLayoutChoice(config::WindowSizeMode windowSizeMode) {
   WhiteText(this, QStringLiteral("Kasumori２Windowの大きさ"), 8, 136);
   static const char* const kNames[5] = {"WinAutoBtn", "Win480Btn", "Win640Btn", "Win800Btn",
                                         "Win1024Btn"};

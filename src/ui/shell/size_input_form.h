@@ -26,8 +26,9 @@ class TSizeInputForm final : public QDialog {
     bool zoomMode;
   };
 
-  TSizeInputForm(QWidget* owner, platform::DialogService& dialogs, std::uint8_t windowSizeMode,
-                 int customWidth, int customHeight, std::optional<Reference> reference);
+  TSizeInputForm(QWidget* owner, platform::DialogService& dialogs,
+                 config::WindowSizeMode windowSizeMode, int customWidth, int customHeight,
+                 std::optional<Reference> reference);
 
   int ChosenWidth() const;
   int ChosenHeight() const;
@@ -38,7 +39,7 @@ class TSizeInputForm final : public QDialog {
 
  private:
   void BuildSizeFields(int customWidth, int customHeight);
-  void BuildLayoutChoice(std::uint8_t windowSizeMode);
+  void BuildLayoutChoice(config::WindowSizeMode windowSizeMode);
   void FieldChanged(QLineEdit* field);
   void Clear(QLineEdit* field);
   void Decide();

@@ -111,41 +111,41 @@ void ThumbStrip::RepeatWhileHeld(QPushButton* button, std::function<bool()> step
   repeat_.start();
 }
 
-void ThumbStrip::MoveTo(int index, int direction) {
+void ThumbStrip::MoveTo(int index, config::Direction direction) {
   p_.list.CurrentIndex = index;
   if (p_.folders.HasSlot()) p_.folders.SlotPositionOfCurrent() = index;
-  RefreshStrip(direction, true);
+  RefreshStrip(direction, Hover::Update);
 }
 
 bool ThumbStrip::StepForward(int step) {
   const auto next = thumbs::StepForwardOnce(p_.list.CurrentIndex, p_.list.PhotoCount, step,
                                             WideShown(), p_.settings.ListDirection);
-  if (next) MoveTo(*next, 1);
+  if (next) MoveTo(*next, config::Direction::Forward);
   return next.has_value();
 }
 
 bool ThumbStrip::StepBack(int step) {
   const auto next = thumbs::StepBackOnce(p_.list.CurrentIndex, p_.list.PhotoCount, step);
-  if (next) MoveTo(*next, -1);
+  if (next) MoveTo(*next, config::Direction::Backward);
   return next.has_value();
 }
 
 void ThumbStrip::GoToStart() {
   if (const auto next = thumbs::GoToStartIndex(p_.list.CurrentIndex, p_.list.PhotoCount)) {
-    MoveTo(*next, -1);
+    MoveTo(*next, config::Direction::Backward);
   }
 }
 
 void ThumbStrip::GoToEnd() {
   if (const auto next = thumbs::GoToEndIndex(p_.list.CurrentIndex, p_.list.PhotoCount)) {
-    MoveTo(*next, 1);
+    MoveTo(*next, config::Direction::Forward);
   }
 }
 
 void ThumbStrip::GoToWideEnd() {
   if (const auto next = thumbs::WideGoToEndIndex(p_.list.CurrentIndex, p_.list.PhotoCount,
                                                  p_.settings.ListDirection)) {
-    MoveTo(*next, 1);
+    MoveTo(*next, config::Direction::Forward);
   }
 }
 
@@ -156,8 +156,8 @@ void ThumbStrip::ClearCells() {
   p_.thumbPnl.repaint();
 }
 
-void ThumbStrip::RefreshStrip(int direction, bool hover) {
-  if (!hover) HideNameTag();
+void ThumbStrip::RefreshStrip(config::Direction direction, Hover hover) {
+  if (hover == Hover::Hide) HideNameTag();
   // Every cell is redrawn, so a tag's saved band would paint the old photo over the new one.
   tag_.Forget();
   if (wide_) wide_->ForgetNameTag();
@@ -168,15 +168,16 @@ void ThumbStrip::RefreshStrip(int direction, bool hover) {
   selImg_->lower();
   p_.thumbPnl.repaint();
   if (p_.list.PhotoCount > 0) {
-    if (direction != 1 && wide_) wide_->DrawCells(direction);
+    const bool forward = direction == config::Direction::Forward;
+    if (!forward && wide_) wide_->DrawCells(direction);
     for (int i = 0; i < thumbs::kStripCells; ++i) {
-      DrawCell(direction == 1 ? i + 1 : thumbs::kStripCells - i);
+      DrawCell(forward ? i + 1 : thumbs::kStripCells - i);
     }
-    if (direction == 1 && wide_) wide_->DrawCells(direction);
+    if (forward && wide_) wide_->DrawCells(direction);
   }
   p_.thumbPnl.repaint();
   // The pointer has not moved, so no move event would bring the tag back: ask directly.
-  if (hover) UpdateHover();
+  if (hover == Hover::Update) UpdateHover();
 }
 
 void ThumbStrip::DrawCell(int cell) {
@@ -247,7 +248,8 @@ void ThumbStrip::SelectPosition(int position) {
   const int old = p_.list.CurrentIndex;
   p_.list.CurrentIndex = position;
   if (p_.folders.HasSlot()) p_.folders.SlotPositionOfCurrent() = position;
-  RefreshStrip(position < old ? -1 : 1, false);
+  RefreshStrip(position < old ? config::Direction::Backward : config::Direction::Forward,
+               Hover::Hide);
   p_.showPhoto(position);
   skipNextHover_ = true;
 }

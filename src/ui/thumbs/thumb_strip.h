@@ -51,9 +51,11 @@ class ThumbStrip final : public QObject {
   // state of both windows.
   void AttachWideWindow(TWideThumbForm* wide) { wide_ = wide; }
 
+  // What the name tag does on a redraw: hidden first, or following the pointer afterwards.
+  enum class Hover { Hide, Update };
   // Redraws the cells around CurrentIndex, one by one as their thumbnails arrive, in the
-  // list direction d; with hover the name tag follows the pointer afterwards.
-  void RefreshStrip(int direction, bool hover);
+  // given order.
+  void RefreshStrip(config::Direction direction, Hover hover);
   // Greys every cell without drawing the list: what the strip shows while no folder is listed.
   void ClearCells();
   // The scrolling steps; true when the strip moved.
@@ -95,7 +97,7 @@ class ThumbStrip final : public QObject {
   void TakeTagAway();
   bool WideShown() const;
   int CellOf(QObject* watched) const;
-  void MoveTo(int index, int direction);
+  void MoveTo(int index, config::Direction direction);
   void Select(int cell) {
     SelectPosition(thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection));
   }

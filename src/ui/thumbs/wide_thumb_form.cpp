@@ -99,7 +99,7 @@ void TWideThumbForm::Open() {
   // The window takes the keyboard: its keys are its own, not the main window's.
   raise();
   activateWindow();
-  p_.strip.RefreshStrip(1, true);
+  p_.strip.RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update);
   dummyBtn_->setFocus();
 }
 
@@ -111,7 +111,7 @@ void TWideThumbForm::Close() {
   p_.mainWindow.activateWindow();
 }
 
-void TWideThumbForm::RefreshCells(int direction) {
+void TWideThumbForm::RefreshCells(config::Direction direction) {
   ClearCells();
   DrawCells(direction);
 }
@@ -123,10 +123,11 @@ void TWideThumbForm::ClearCells() {
   panel_->repaint();
 }
 
-void TWideThumbForm::DrawCells(int direction) {
+void TWideThumbForm::DrawCells(config::Direction direction) {
   if (!isVisible()) return;
   for (int i = 0; i < kPage; ++i) {
-    DrawCell(direction == 1 ? thumbs::kFirstWideCell + i : thumbs::kLastWideCell - i);
+    DrawCell(direction == config::Direction::Forward ? thumbs::kFirstWideCell + i
+                                                     : thumbs::kLastWideCell - i);
   }
 }
 
@@ -217,8 +218,7 @@ bool TWideThumbForm::eventFilter(QObject* watched, QEvent* event) {
 
 // Photo and folder steps belong to the main window: the window closes and hands them over.
 bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
-  const auto direction = p_.settings.ListDirection == -1 ? library::ListDirection::RightToLeft
-                                                         : library::ListDirection::LeftToRight;
+  const auto direction = p_.settings.ListDirection;
   const auto command =
       commands::CommandForKey(commands::KeyMapKind::WideThumbs, {key, shift, ctrl}, direction);
   if (!command) return false;

@@ -51,10 +51,10 @@ class TWideThumbForm final : public QWidget {
   void Open();
   void Close();
   // Greys and fills the 39 cells for the current position (only while the window is shown).
-  void RefreshCells(int direction);
+  void RefreshCells(config::Direction direction);
   // The two halves of RefreshCells, for the strip that redraws both windows.
   void ClearCells();
-  void DrawCells(int direction);
+  void DrawCells(config::Direction direction);
   ViewImage* Cell(int cell) const { return cells_[cell - 9]; }
   QLabel* NameTagLabel() const { return tag_->Label(); }
   // The wide cell (9..47) that shows the tag, 0 when none does.

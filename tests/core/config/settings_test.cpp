@@ -52,7 +52,7 @@ TEST(SettingsFile, RewritingAnUnchangedFileKeepsAllButLinesOneTwoAndTen) {
     EXPECT_EQ(rewritten[i], file[i]) << "line " << i + 1;
   }
   EXPECT_EQ(rewritten[9], "");
-  EXPECT_EQ(read.ListDirection, -1);
+  EXPECT_EQ(read.ListDirection, ListDirection::RightToLeft);
   EXPECT_EQ(read.Reserved38, 77);
 }
 
@@ -61,11 +61,17 @@ TEST(SettingsFile, LimitsOnReading) {
   file[22] = QString(29, u'あ') + "xyz";  // 32 characters
   file[31] = "2026121";                   // seven characters
   file[6] = "300";                        // one byte keeps its low bits
+  file[5] = "258";                        // the low byte is 2
+  file[39] = "5";                         // not -1: left to right
   file[23] = QString::fromUcs4(std::u32string(40, U'\U00020BB7').c_str(), 40);  // beyond the BMP
   const Settings read = ParseSettings(file, Settings{});
   EXPECT_EQ(read.CameraName1, QString(29, u'あ') + "x");
   EXPECT_EQ(read.LastCacheCleanMonth, "202612");
-  EXPECT_EQ(read.WindowSizeMode, 300 & 0xFF);
+  EXPECT_EQ(read.WindowSizeMode, WindowSizeMode(300 & 0xFF));
+  EXPECT_EQ(read.SortOrder, SortOrder::FileDate);
+  EXPECT_EQ(read.ListDirection, ListDirection::LeftToRight);
+  file[5] = "7";  // no such order: by name
+  EXPECT_EQ(ParseSettings(file, Settings{}).SortOrder, SortOrder::FileName);
   EXPECT_EQ(read.CameraName2.size(), 60);  // 30 code points, two UTF-16 units each
 }
 
@@ -75,7 +81,7 @@ TEST(SettingsFile, DamagedOrShortFilesTakeDefaults) {
   const Settings shortFile = ParseSettings({"10", "20", "/mine"}, defaults);
   EXPECT_EQ(shortFile.WindowLeft, 10);
   EXPECT_EQ(shortFile.PhotoFolder1, "/mine");
-  EXPECT_EQ(shortFile.WindowSizeMode, 3);
+  EXPECT_EQ(shortFile.WindowSizeMode, WindowSizeMode::Size800);
   EXPECT_EQ(shortFile.PictureEffect, 1);
 
   QStringList letters = DefaultLines();
@@ -85,9 +91,9 @@ TEST(SettingsFile, DamagedOrShortFilesTakeDefaults) {
   letters[40] = "99999999999999";
   letters[0] = "+5";
   const Settings damaged = ParseSettings(letters, defaults);
-  EXPECT_EQ(damaged.WindowSizeMode, 3);
+  EXPECT_EQ(damaged.WindowSizeMode, WindowSizeMode::Size800);
   EXPECT_EQ(damaged.Sharpness, 12);
-  EXPECT_EQ(damaged.ListDirection, 1);
+  EXPECT_EQ(damaged.ListDirection, ListDirection::LeftToRight);
   EXPECT_EQ(damaged.SlideInterval, 5);
   EXPECT_EQ(damaged.WindowLeft, 0);
   EXPECT_EQ(ParseSettings({}, defaults).PhotoFolder1, "/default");

@@ -168,11 +168,11 @@ TEST(ExifOrder, UndatedPhotosComeLastAscendingAndFirstDescending) {
   f.tree.File("edit_x.jpg", CameraJpeg("2025:06:01 00:00:00"));
   f.tree.File("src_jpg.ksm", "record of SRC.jpg");
   f.tree.File("edit_x_jpg.ksm", "record of edit_x.jpg");
-  f.settings.SortOrder = 3;
+  f.settings.SortOrder = SortOrder::ExifDate;
   EXPECT_EQ(f.Scan(), (QStringList{"early.jpg", "edit_x_jpg.ksm", "late.jpg", "jfif.jpg",
                                    "Plain.jpg", "src_jpg.ksm"}));
   EXPECT_EQ(f.list->ExifDateKeys[1].Text(), "20250601000000");
-  f.settings.ListDirection = -1;
+  f.settings.ListDirection = ListDirection::RightToLeft;
   EXPECT_EQ(f.Scan(), (QStringList{"src_jpg.ksm", "Plain.jpg", "jfif.jpg", "late.jpg",
                                    "edit_x_jpg.ksm", "early.jpg"}));
 }

@@ -107,7 +107,7 @@ TEST(ListOrder, NamesIgnoreCaseInBothDirectionsAndTheStartFollowsTheDirection) {
   for (const char* name : {"B.jpg", "a.jpg", "c.JPG"}) f.tree.File(name);
   EXPECT_EQ(f.Scan(), (QStringList{"a.jpg", "B.jpg", "c.JPG"}));
   EXPECT_EQ(f.list->CurrentIndex, 1);
-  f.settings.ListDirection = -1;
+  f.settings.ListDirection = ListDirection::RightToLeft;
   EXPECT_EQ(f.Scan(), (QStringList{"c.JPG", "B.jpg", "a.jpg"}));
   EXPECT_EQ(f.list->CurrentIndex, 3);
 }
@@ -174,11 +174,11 @@ TEST(ListOrder, EqualFileDatesFallBackToNamesInTheKeysDirection) {
   SetModified(f.tree.File("A.jpg"), late);
   SetModified(f.tree.File("c.jpg"), early);
   SetModified(f.tree.File("a2.jpg"), late);
-  f.settings.SortOrder = 2;
+  f.settings.SortOrder = SortOrder::FileDate;
   EXPECT_EQ(f.Scan(), (QStringList{"b.jpg", "c.jpg", "A.jpg", "a2.jpg"}));
   EXPECT_EQ(f.list->FileDateKeys[0].Text(), "20240301080000");
   EXPECT_EQ(f.list->FileDateKeys[3].Text(), "20251231235958");
-  f.settings.ListDirection = -1;
+  f.settings.ListDirection = ListDirection::RightToLeft;
   EXPECT_EQ(f.Scan(), (QStringList{"a2.jpg", "A.jpg", "c.jpg", "b.jpg"}));
   EXPECT_EQ(f.list->FileDateKeys[0].Text(), "20251231235958");
 }

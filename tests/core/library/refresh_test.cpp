@@ -87,8 +87,8 @@ TEST(RefreshFolder, AFolderInsideAnArchiveOnlyRebuildsTheTree) {
 
 TEST(OrderCommands, SaveRescanAndRememberThePosition) {
   SlotFixture f;
-  f.controller.SetListDirection(-1);
-  EXPECT_EQ(f.settings.ListDirection, -1);
+  f.controller.SetListDirection(ListDirection::RightToLeft);
+  EXPECT_EQ(f.settings.ListDirection, ListDirection::RightToLeft);
   EXPECT_EQ(f.Names(), (QStringList{"c.jpg", "b.jpg", "a.jpg"}));
   EXPECT_EQ(f.list->CurrentIndex, 3);
   EXPECT_EQ(f.folders.SlotPosition[0], 3);
@@ -96,21 +96,18 @@ TEST(OrderCommands, SaveRescanAndRememberThePosition) {
   EXPECT_EQ(f.stripRedraws, 1);
   EXPECT_EQ(f.watched, f.settings.PhotoFolder1);  // a slot's whole tree is watched
 
-  f.controller.SetSortOrder(2);
-  EXPECT_EQ(f.settings.SortOrder, 2);
+  f.controller.SetSortOrder(SortOrder::FileDate);
+  EXPECT_EQ(f.settings.SortOrder, SortOrder::FileDate);
   EXPECT_EQ(f.saves, 2);
 }
 
-TEST(OrderCommands, DoNothingWhenNotReadyOrGivenUnknownValues) {
+TEST(OrderCommands, DoNothingWhenNotReady) {
   SlotFixture f;
   f.uiReady = false;
-  f.controller.SetSortOrder(2);
-  f.controller.SetListDirection(-1);
-  f.uiReady = true;
-  f.controller.SetSortOrder(4);
-  f.controller.SetListDirection(0);
-  EXPECT_EQ(f.settings.SortOrder, 1);
-  EXPECT_EQ(f.settings.ListDirection, 1);
+  f.controller.SetSortOrder(SortOrder::FileDate);
+  f.controller.SetListDirection(ListDirection::RightToLeft);
+  EXPECT_EQ(f.settings.SortOrder, SortOrder::FileName);
+  EXPECT_EQ(f.settings.ListDirection, ListDirection::LeftToRight);
   EXPECT_EQ(f.saves, 0);
 }
 

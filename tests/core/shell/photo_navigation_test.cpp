@@ -8,6 +8,9 @@
 namespace kasumori::shell {
 namespace {
 
+constexpr auto kLtr = config::ListDirection::LeftToRight;
+constexpr auto kRtl = config::ListDirection::RightToLeft;
+
 std::unique_ptr<library::PhotoList> ListOf(int count, int current) {
   auto list = std::make_unique<library::PhotoList>();
   for (int i = 1; i <= count; ++i) list->Append(QStringLiteral("P%1.jpg").arg(i), {});
@@ -51,22 +54,22 @@ TEST(Navigation, EndsOfTheListDoNothing) {
 
 TEST(Navigation, PanoramaStepsByItsPanes) {
   auto list = ListOf(10, 1);
-  NextPhoto(*list, {"P1.jpg", 1, 3});
+  NextPhoto(*list, {"P1.jpg", kLtr, 3});
   EXPECT_EQ(list->CurrentIndex, 5) << "four photos: X moves by 4";
-  NextPhoto(*list, {"P5.jpg", 1, 3, true});
+  NextPhoto(*list, {"P5.jpg", kLtr, 3, true});
   EXPECT_EQ(list->CurrentIndex, 6) << "Shift+X moves by 1";
-  NextPhoto(*list, {"P6.jpg", 1, 3});
+  NextPhoto(*list, {"P6.jpg", kLtr, 3});
   EXPECT_EQ(list->CurrentIndex, 10);
-  NextPhoto(*list, {"P10.jpg", 1, 1});
+  NextPhoto(*list, {"P10.jpg", kLtr, 1});
   EXPECT_EQ(list->CurrentIndex, 10);
-  PreviousPhoto(*list, {"P10.jpg", 1, 3});
+  PreviousPhoto(*list, {"P10.jpg", kLtr, 3});
   EXPECT_EQ(list->CurrentIndex, 6);
-  PreviousPhoto(*list, {"P6.jpg", 1, 1});
+  PreviousPhoto(*list, {"P6.jpg", kLtr, 1});
   EXPECT_EQ(list->CurrentIndex, 4);
 
   // Right to left, two photos: the displayed one is the photo before the cursor.
   auto rtl = ListOf(10, 6);
-  NavigationStep step = NextPhoto(*rtl, {"P5.jpg", -1, 2});
+  NavigationStep step = NextPhoto(*rtl, {"P5.jpg", kRtl, 2});
   EXPECT_TRUE(step.cursorMoved);
   EXPECT_EQ(rtl->CurrentIndex, 8);
 }

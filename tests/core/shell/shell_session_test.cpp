@@ -96,7 +96,7 @@ TEST_F(ShellSessionTest, DamagedSettingsStartCleanly) {
   EXPECT_FALSE(session->FirstRun);
   EXPECT_EQ(session->settings().WindowLeft, 1);
   EXPECT_EQ(session->settings().WindowTop, 500 - 350);
-  EXPECT_EQ(session->settings().WindowSizeMode, 3);
+  EXPECT_EQ(session->settings().WindowSizeMode, config::WindowSizeMode::Size800);
   session->Shutdown(QPoint(1, 2));
   EXPECT_EQ(config::ReadTextLines(programFolder + "/Kasumori2-ini.dat")->size(), 54);
 }

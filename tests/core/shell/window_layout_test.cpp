@@ -34,13 +34,14 @@ TEST(WindowSizeModes, DisplayAreaAndLayout) {
       {200, {300, 200}, {300, 200}, LayoutKind::C800},
   };
   for (const Case& c : cases) {
-    const DisplayMode mode = DisplayModeFor(c.mode, c.custom.width(), c.custom.height());
+    const DisplayMode mode =
+        DisplayModeFor(config::WindowSizeMode(c.mode), c.custom.width(), c.custom.height());
     EXPECT_EQ(mode.display, c.display) << int(c.mode);
     EXPECT_EQ(mode.layout, c.layout) << int(c.mode);
   }
-  EXPECT_EQ(CustomSizeCaption(3, 500, 400), "任意の大きさ");
-  EXPECT_EQ(CustomSizeCaption(4, 500, 400), "任意（500x400）");
-  EXPECT_EQ(CustomSizeCaption(42, 500, 400), "任意（500x400）");
+  EXPECT_EQ(CustomSizeCaption(config::WindowSizeMode(3), 500, 400), "任意の大きさ");
+  EXPECT_EQ(CustomSizeCaption(config::WindowSizeMode(4), 500, 400), "任意（500x400）");
+  EXPECT_EQ(CustomSizeCaption(config::WindowSizeMode(42), 500, 400), "任意（500x400）");
 }
 
 TEST(WindowLayouts, TheLargestDisplayAreaFitsItsClientArea) {
@@ -68,8 +69,8 @@ TEST(WindowLayouts, DerivedPositions) {
   const DerivedLayout a = DeriveLayout(LayoutOf(LayoutKind::A480));
   EXPECT_EQ(a.histDaiPnlLeft, 7);
   EXPECT_EQ(a.folderTree, QRect(3, 9, 132, 208));
-  EXPECT_EQ(NarabikaeLblLeft(207, 1), 194);
-  EXPECT_EQ(NarabikaeLblLeft(207, -1), 193);
+  EXPECT_EQ(NarabikaeLblLeft(207, config::ListDirection::LeftToRight), 194);
+  EXPECT_EQ(NarabikaeLblLeft(207, config::ListDirection::RightToLeft), 193);
 }
 
 // The information labels in the wide (211) and narrow (146) panels. Text widths are those of
@@ -170,10 +171,10 @@ TEST(CustomSize, RefusalsAndLayoutChoice) {
   ReportSizeCheck(SizeCheck::Accepted, dialogs);
   EXPECT_EQ(dialogs.Records().size(), 2u);
 
-  EXPECT_EQ(InitialLayoutChoice(3), LayoutChoice::For800);
-  EXPECT_EQ(InitialLayoutChoice(8), LayoutChoice::For1024);
-  EXPECT_EQ(InitialLayoutChoice(2), LayoutChoice::Automatic);
-  EXPECT_FALSE(InitialLayoutChoice(0).has_value());
+  EXPECT_EQ(InitialLayoutChoice(config::WindowSizeMode(3)), LayoutChoice::For800);
+  EXPECT_EQ(InitialLayoutChoice(config::WindowSizeMode(8)), LayoutChoice::For1024);
+  EXPECT_EQ(InitialLayoutChoice(config::WindowSizeMode(2)), LayoutChoice::Automatic);
+  EXPECT_FALSE(InitialLayoutChoice(config::WindowSizeMode(0)).has_value());
 }
 
 TEST(CustomSize, FieldsAndProportions) {

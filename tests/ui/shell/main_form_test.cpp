@@ -178,11 +178,11 @@ TEST_F(OrderMenuTest, DirectionAndKeyReorderTheListAndAreSaved) {
   form->findChild<QAction*>("NarabiRightMenu")->trigger();
   EXPECT_EQ(form->PhotoList().Name(1), "c.jpg");
   EXPECT_EQ(form->Panels().narabikaeLbl->text(), "Ｒ");
-  EXPECT_EQ(form->Session().settings().ListDirection, -1);
+  EXPECT_EQ(form->Session().settings().ListDirection, config::ListDirection::RightToLeft);
   EXPECT_EQ((*config::ReadTextLines(program + "/Kasumori2-ini.dat"))[39], "-1");
 
   form->findChild<QAction*>("TimeMenu")->trigger();
-  EXPECT_EQ(form->Session().settings().SortOrder, 2);
+  EXPECT_EQ(form->Session().settings().SortOrder, config::SortOrder::FileDate);
   EXPECT_EQ((*config::ReadTextLines(program + "/Kasumori2-ini.dat"))[5], "2");
 }
 

@@ -34,7 +34,7 @@ QRect Bounds(TMainForm& form, const char* name) {
 }
 
 struct Expected {
-  std::uint8_t mode;
+  config::WindowSizeMode mode;
   QSize client;
   QRect view, folder, henshu, gashitsu, histgram, exif;
   bool gashitsuShown;
@@ -42,7 +42,7 @@ struct Expected {
 
 TEST_F(LayoutTest, StandardSizeModesFollowTheirTables) {
   const Expected cases[] = {
-      {1,
+      {config::WindowSizeMode::Size480,
        {791, 433},
        {149, 71, 480, 360},
        {1, 72, 146, 359},
@@ -51,7 +51,7 @@ TEST_F(LayoutTest, StandardSizeModesFollowTheirTables) {
        {631, 221, 146, 94},
        {631, 314, 146, 117},
        true},
-      {2,
+      {config::WindowSizeMode::Size640,
        {791, 553},
        {149, 71, 640, 480},
        {1, 72, 146, 270},
@@ -60,7 +60,7 @@ TEST_F(LayoutTest, StandardSizeModesFollowTheirTables) {
        {1, 341, 146, 94},
        {1, 434, 146, 117},
        false},
-      {8,
+      {config::WindowSizeMode::Size1024,
        {1240, 841},
        {214, 71, 1024, 768},
        {1, 72, 211, 558},
@@ -69,7 +69,7 @@ TEST_F(LayoutTest, StandardSizeModesFollowTheirTables) {
        {1, 629, 144, 94},
        {1, 722, 211, 117},
        true},
-      {3,
+      {config::WindowSizeMode::Size800,
        {1016, 673},
        {214, 71, 800, 600},
        {1, 72, 211, 390},
@@ -96,7 +96,7 @@ TEST_F(LayoutTest, StandardSizeModesFollowTheirTables) {
     EXPECT_EQ(Bounds(*form, "ExifPnl"), e.exif);
     EXPECT_EQ(form->Panels().gashitsuModeSLbl->isVisible(), !e.gashitsuShown);
     EXPECT_EQ(config::ReadTextLines(program + "/Kasumori2-ini.dat")->at(6),
-              QString::number(e.mode));
+              QString::number(int(e.mode)));
   }
   // The derived positions of the 800 layout.
   EXPECT_EQ(Bounds(*form, "FolderTree"), QRect(3, 9, 197, 239));
@@ -107,7 +107,7 @@ TEST_F(LayoutTest, StandardSizeModesFollowTheirTables) {
   EXPECT_EQ(form->Panels().explorerBtn->text(), "ﾏｲｺﾝﾋﾟｭｰﾀ");
   EXPECT_EQ(form->Panels().joutaiLbl->text(), "【写真未表示】");
   EXPECT_EQ(form->Panels().koukaLbl->text(), "クローム");
-  form->ChooseWindowSize(2);
+  form->ChooseWindowSize(config::WindowSizeMode::Size640);
   EXPECT_EQ(form->Panels().gashitsuModeSLbl->text(), "Q");
   EXPECT_EQ(form->Panels().explorerBtn->text(), "ﾏｲｺﾝ");
   EXPECT_EQ(form->findChild<QAction*>("Size640Menu")->isChecked(), true);
@@ -156,7 +156,7 @@ TEST_F(LayoutTest, CustomSizesPickTheirLayout) {
 
 TEST_F(LayoutTest, CustomSizeDialogRefusesSizesThatDoNotFit) {
   auto form = Start();
-  form->ChooseWindowSize(3);
+  form->ChooseWindowSize(config::WindowSizeMode::Size800);
   dialogs.Clear();
   ChooseCustom(*form, "1025", "100", "WinAutoBtn");
   ChooseCustom(*form, "100", "31", "WinAutoBtn");
