@@ -11,7 +11,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -31,7 +30,7 @@ FolderPanelView::FolderPanelView(FolderPanelViewParts parts)
                     busy ? QApplication::setOverrideCursor(Qt::WaitCursor)
                          : QApplication::restoreOverrideCursor();
                   },
-                  [](const QString& text) { QMessageBox::warning(nullptr, "Kasumori２", text); }});
+                  [this](const QString& text) { p_.dialogs.Notice({text}); }});
   connect(&watcher_, &library::TDirectoryWatcher::OnChange, this, [this](const QString&) {
     library::HandleFolderChange(p_.folders, [this] { p_.controller.RefreshFolder(); });
   });

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/main_form.h"
 
+#include "library/photo_list_controller.h"
+#include "library/photo_location.h"
+#include "thumbs/thumbnail_maker.h"
+#include "ui/shell/main_commands.h"
+
 #include "shell/placement.h"
 #include "display/dib_views.h"
 #include "display/histogram.h"
@@ -25,6 +30,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <cstdlib>
 
@@ -38,6 +44,10 @@ const QColor kDisplayGrey(128, 128, 128);
 QSize ScreenSize() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen ? screen->geometry().size() : QSize(1024, 768);
+}
+
+void BusyCursor(bool busy) {
+  busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
 }
 
 QIcon MakeIcon() {
@@ -61,9 +71,7 @@ TMainForm::TMainForm(MainFormServices services)
       model_(services.platform, services.executableFolder, services.startupPath),
       session_(model_.Session()),
       photoList_(model_.List()),
-      folderState_(model_.Folders()),
-      extensions_(model_.Extensions()),
-      loadFailed_(model_.LoadFailed()) {
+      folderState_(model_.Folders()) {
   setObjectName(QStringLiteral("TMainForm"));
   setWindowTitle(QStringLiteral("Kasumori２"));
   std::srand(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
@@ -74,50 +82,23 @@ TMainForm::TMainForm(MainFormServices services)
   const QSize outer =
       shell::LayoutOf(shell::LayoutKind::C800).client + QSize(0, menuBar()->sizeHint().height());
   model_.Create(ScreenSize(), outer);
-  CreatePhotoList();
-  ConnectCommands();
+  CreateParts();
+  commands_->Connect(*this);
+  ConnectSizeMenus();
+  panels_->dummyBtn->installEventFilter(this);
   session_.UiReady = true;
 }
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::CreatePhotoList() {
-  display_ = std::make_unique<MainDisplay>(MainDisplayParts{
-      *this, *panels_, *view_, *menu_, photoList_, folderState_, session_.settings(),
-      session_.dialogs(), loadFailed_, model_.Thumbnails(), [this] { SaveSettings(); },
-      [this](config::Direction direction) {
-        strip_->RefreshStrip(direction, ThumbStrip::Hover::Hide);
-      },
-      [this] { return session_.UiReady; }, [this] { strip_->HideNameTag(); },
-      [this] { return strip_->SelectionFrameCentre(); }});
-  strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
-      *panels_->thumbPnl, *panels_->dummyBtn, photoList_, folderState_, session_.settings(),
-      model_.Thumbnails(), [this] { return session_.UiReady; },
-      [this](int position) { display_->ShowPhoto(position); }, [this] { wide_->Open(); }});
-  wide_ = std::make_unique<TWideThumbForm>(WideThumbParts{
-      *strip_, *this, *panels_->thumbPnl, photoList_, session_.settings(), model_.Thumbnails(),
-      [this] { return session_.UiReady; }, [this](bool shift) { display_->NextPhoto(shift); },
-      [this](bool shift) { display_->PreviousPhoto(shift); },
-      [this] { RefreshThumbnails(false, false); },
-      [this] { folderView_->Panel().PreviousFolder(); },
-      [this] { folderView_->Panel().NextFolder(); }, [this] { return dropPiledUpInput_; },
-      [this] { DropInputUntilCaughtUp(); }});
-  thumbs::ThumbnailMakerContext makerContext{photoList_, folderState_, session_.settings(),
-                                             model_.ThumbnailDecoder(), model_.Thumbnails()};
-  makerContext.redrawStrip = [this] {
-    strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update);
-  };
-  makerContext.busyCursor = [](bool busy) {
-    busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
-  };
-  thumbnailMaker_ = std::make_unique<thumbs::ThumbnailMaker>(makerContext);
-  thumbs::ConnectThumbnailMaker(model_.Thumbnails(), *thumbnailMaker_);
+void TMainForm::CreateParts() {
+  const config::Direction forward = config::Direction::Forward;
   library::PhotoListHooks hooks;
   hooks.watchFolder = [this](const QString& folder) {
     folderView_->Watcher().SetDirectory(folder);
   };
-  hooks.refreshStrip = [this] {
-    strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update);
+  hooks.refreshStrip = [this, forward] {
+    strip_->RefreshStrip(forward, ThumbStrip::Hover::Update);
   };
   hooks.rebuildFolderTree = [this](const QString&) {
     if (!folderState_.HasSlot()) return;
@@ -137,13 +118,44 @@ void TMainForm::CreatePhotoList() {
     menu_->CheckOrder(settings.SortOrder, settings.ListDirection);
     panels_->ShowDirection(settings.ListDirection);
   };
-  hooks.setBusyCursor = [](bool busy) {
-    busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
-  };
+  hooks.setBusyCursor = BusyCursor;
   listController_ = std::make_unique<library::PhotoListController>(
-      photoList_, session_.settings(), folderState_, extensions_, session_.dialogs(),
+      photoList_, session_.settings(), folderState_, model_.Extensions(), session_.dialogs(),
       std::move(hooks));
+
+  thumbs::ThumbnailMakerContext makerContext{photoList_, folderState_, session_.settings(),
+                                             model_.ThumbnailDecoder(), model_.Thumbnails()};
+  makerContext.redrawStrip = [this, forward] {
+    strip_->RefreshStrip(forward, ThumbStrip::Hover::Update);
+  };
+  makerContext.busyCursor = BusyCursor;
+  thumbnailMaker_ = std::make_unique<thumbs::ThumbnailMaker>(makerContext);
+  thumbs::ConnectThumbnailMaker(model_.Thumbnails(), *thumbnailMaker_);
+
+  display_ = std::make_unique<MainDisplay>(MainDisplayParts{
+      *this, *panels_, *view_, *menu_, photoList_, folderState_, session_.settings(),
+      session_.dialogs(), model_.LoadFailed(), model_.Thumbnails(), [this] { SaveSettings(); },
+      [this](config::Direction direction) {
+        strip_->RefreshStrip(direction, ThumbStrip::Hover::Hide);
+      },
+      [this] { return session_.UiReady; }, [this] { strip_->HideNameTag(); },
+      [this] { return strip_->SelectionFrameCentre(); }});
+  strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
+      *panels_->thumbPnl, *panels_->dummyBtn, photoList_, folderState_, session_.settings(),
+      model_.Thumbnails(), [this] { return session_.UiReady; },
+      [this](int position) { display_->ShowPhoto(position); }, [this] { wide_->Open(); }});
+  wide_ = std::make_unique<TWideThumbForm>(WideThumbParts{
+      *strip_, *this, *panels_->thumbPnl, photoList_, session_.settings(), model_.Thumbnails(),
+      [this] { return session_.UiReady; }, [this](bool shift) { display_->NextPhoto(shift); },
+      [this](bool shift) { display_->PreviousPhoto(shift); },
+      [this] { commands_->RefreshThumbnails(false, false); },
+      [this] { folderView_->Panel().PreviousFolder(); },
+      [this] { folderView_->Panel().NextFolder(); }, [this] { return dropPiledUpInput_; },
+      [this] { DropInputUntilCaughtUp(); }});
   CreateFolderPanel();
+  commands_ = std::make_unique<MainCommands>(
+      MainCommandParts{*this, model_, *panels_, *menu_, *view_, *display_, *strip_, *folderView_,
+                       *wide_, *listController_});
 }
 
 void TMainForm::CreateFolderPanel() {
@@ -161,7 +173,7 @@ void TMainForm::CreateFolderPanel() {
       [this] { strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update); },
       [this] { strip_->ClearCells(); },
       [this](const QString& photo, const QString& folder, library::DragSource from) {
-        MoveDroppedPhoto(photo, folder, from);
+        commands_->MoveDroppedPhoto(photo, folder, from);
       },
       view_,
       panels_->thumbPnl,
@@ -177,39 +189,6 @@ void TMainForm::CreateFolderPanel() {
       },
       // The favourites keep no photo paths yet.
       {}});
-}
-
-void TMainForm::ConnectCommands() {
-  ConnectQualityCommands();
-  ConnectDisplayCommands();
-  ConnectShellCommands();
-  connect(menu_->size480Menu, &QAction::triggered, this,
-          [this] { ChooseWindowSize(config::WindowSizeMode::Size480); });
-  connect(menu_->size640Menu, &QAction::triggered, this,
-          [this] { ChooseWindowSize(config::WindowSizeMode::Size640); });
-  connect(menu_->size800Menu, &QAction::triggered, this,
-          [this] { ChooseWindowSize(config::WindowSizeMode::Size800); });
-  connect(menu_->size1024Menu, &QAction::triggered, this,
-          [this] { ChooseWindowSize(config::WindowSizeMode::Size1024); });
-  connect(menu_->sizeNiniMenu, &QAction::triggered, this, [this] { ChooseCustomSize(); });
-  auto order = [this](QAction* action, auto command) {
-    connect(action, &QAction::triggered, this, [this, command] {
-      repaint();  // the menu's trace goes before any long work
-      command(*listController_);
-    });
-  };
-  order(menu_->fNameMenu,
-        [](library::PhotoListController& c) { c.SetSortOrder(config::SortOrder::FileName); });
-  order(menu_->timeMenu,
-        [](library::PhotoListController& c) { c.SetSortOrder(config::SortOrder::FileDate); });
-  order(menu_->exifMenu,
-        [](library::PhotoListController& c) { c.SetSortOrder(config::SortOrder::ExifDate); });
-  order(menu_->narabiLeftMenu, [](library::PhotoListController& c) {
-    c.SetListDirection(config::ListDirection::LeftToRight);
-  });
-  order(menu_->narabiRightMenu, [](library::PhotoListController& c) {
-    c.SetListDirection(config::ListDirection::RightToLeft);
-  });
 }
 
 void TMainForm::CreateClientArea() {
@@ -287,7 +266,7 @@ void TMainForm::OnFirstActivation() {
   if (!session_.StartupPath.isEmpty()) {
     const QString path = session_.StartupPath;
     session_.StartupPath.clear();
-    ShowPhotoByPath(path);
+    commands_->ShowPhotoByPath(path);
     return;
   }
   folderState_.CurrentSlot = 1;
@@ -304,7 +283,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove)
     HideNameTagOutsideStrip(*static_cast<QMouseEvent*>(event));
   if (event->type() == QEvent::MouseButtonPress && watched != client_ &&
-      watched != panels_->dummyBtn && HandleLabelClick(watched)) {
+      watched != panels_->dummyBtn && commands_->HandleLabelClick(watched)) {
     return true;
   }
   if (watched == view_ && HandleViewDrag(event)) return true;
@@ -349,11 +328,6 @@ bool TMainForm::HandleViewDrag(QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-  if (slideshowActive_) {
-    slideshowActive_ = false;
-    event->ignore();
-    return;
-  }
   if (!session_.UiReady) {
     event->ignore();
     return;
@@ -362,6 +336,54 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   session_.Shutdown(pos());
   QApplication::restoreOverrideCursor();
   event->accept();
+}
+
+void TMainForm::ShowPhotoByPath(const QString& path) { commands_->ShowPhotoByPath(path); }
+
+// The wheel acts on what is under the pointer: the strip scrolls, the view walks the list.
+void TMainForm::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  // Turns that arrived while the last one was handled are dropped, like held keys.
+  // A sideways turn, or the empty event some touchpads send at the end of a scroll, is no step.
+  if (!session_.UiReady || dropPiledUpInput_ || event->angleDelta().y() == 0) return;
+  DropInputUntilCaughtUp();
+  const QPoint at = client_->mapFromGlobal(event->globalPosition().toPoint());
+  const bool towardsUser = event->angleDelta().y() <= 0;
+  const bool shift = event->modifiers() & Qt::ShiftModifier;
+  if (panels_->thumbPnl->geometry().contains(at)) {
+    strip_->HideNameTag();
+    towardsUser ? strip_->StepForward(1) : strip_->StepBack(1);
+  } else if (view_->geometry().contains(at)) {
+    towardsUser ? display_->NextPhoto(shift, true) : display_->PreviousPhoto(shift, true);
+  } else if (panels_->subFolderPnl->rect().contains(panels_->subFolderPnl->mapFrom(client_, at))) {
+    towardsUser ? folderView_->Panel().NextFolder() : folderView_->Panel().PreviousFolder();
+  }
+}
+
+// A held key must not pile up steps behind a slow display: the auto-repeats that arrived while
+// a step was being handled are dropped, until the event loop has caught up. True when the key
+// is one of the window's; keys that are not go on to the focused control.
+bool TMainForm::DispatchKey(const QKeyEvent& event) {
+  if (event.isAutoRepeat() && dropPiledUpInput_) return true;
+  const commands::KeyChord chord{event.key(), bool(event.modifiers() & Qt::ShiftModifier),
+                                 bool(event.modifiers() & Qt::ControlModifier)};
+  if (session_.UiReady && !commands_->HandleKey(chord)) return false;
+  DropInputUntilCaughtUp();
+  return true;
+}
+
+// The input queued while a step was handled is delivered before this call-back runs.
+void TMainForm::DropInputUntilCaughtUp() {
+  dropPiledUpInput_ = true;
+  QTimer::singleShot(0, this, [this] { dropPiledUpInput_ = false; });
+}
+
+void TMainForm::keyPressEvent(QKeyEvent* event) {
+  if (DispatchKey(*event)) {
+    event->accept();
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
 }
 
 }  // namespace kasumori::ui

@@ -11,9 +11,9 @@
 #include "ui/shell/size_input_form.h"
 #include "ui/common/view_image.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
 
 namespace kasumori::ui {
 
@@ -81,8 +81,20 @@ void TMainForm::SaveSettings() {
   try {
     session_.SaveSettings(pos());
   } catch (const config::TextFileError& error) {
-    QMessageBox::warning(this, windowTitle(), QString::fromStdString(error.what()));
+    session_.dialogs().Notice({QString::fromStdString(error.what())});
   }
+}
+
+void TMainForm::ConnectSizeMenus() {
+  using enum config::WindowSizeMode;
+  const std::pair<QAction*, config::WindowSizeMode> sizes[] = {{menu_->size480Menu, Size480},
+                                                               {menu_->size640Menu, Size640},
+                                                               {menu_->size800Menu, Size800},
+                                                               {menu_->size1024Menu, Size1024}};
+  for (const auto& [entry, mode] : sizes) {
+    connect(entry, &QAction::triggered, this, [this, mode] { ChooseWindowSize(mode); });
+  }
+  connect(menu_->sizeNiniMenu, &QAction::triggered, this, [this] { ChooseCustomSize(); });
 }
 
 void TMainForm::ChooseWindowSize(config::WindowSizeMode windowSizeMode) {

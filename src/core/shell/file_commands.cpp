@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "shell/file_commands.h"
+
+#include "library/fileops/list_after_file_op.h"
+#include "library/record_names.h"
+
+#include <QFileInfo>
+
+namespace kasumori::shell {
+
+FileCommands::FileCommands(AppModel& model, library::PhotoListController& lists,
+                           display::PhotoDisplay& display, PhotoScreen& screen)
+    : model_(model), lists_(lists), display_(display), screen_(screen) {}
+
+library::PhotoPlace FileCommands::ShownPlace() const {
+  const display::ShownPhoto& shown = display_.Shown();
+  const QString root = shown.Slot > 0 ? model_.settings().PhotoFolder(shown.Slot) : QString();
+  return {shown.Folder, shown.Name, shown.Slot, root};
+}
+
+bool FileCommands::PanoramaShown() const { return display_.Modes().PanoramaMode != 0; }
+
+void FileCommands::RescanKeepingPosition() {
+  library::PhotoList& list = model_.List();
+  library::FolderState& folders = model_.Folders();
+  const int oldIndex = list.CurrentIndex;
+  lists_.ScanFolder();
+  library::KeepCurrentIndex(list, oldIndex);
+  if (folders.HasSlot()) folders.SlotPositionOfCurrent() = list.CurrentIndex;
+  screen_.RedrawStrip();
+}
+
+void FileCommands::RescanAndShowCurrent() {
+  RescanKeepingPosition();
+  if (model_.List().CurrentIndex >= 1) screen_.ShowPhoto(model_.List().CurrentIndex);
+}
+
+void FileCommands::DeleteShownPhoto() {
+  screen_.HideNameTag();
+  if (!display_.Shown().Shown()) return;
+  if (library::DeletePhoto(model_.FileOps(), ShownPlace(), PanoramaShown()) !=
+      library::DeleteOutcome::Deleted) {
+    return;
+  }
+  screen_.ClearDisplay();
+  RescanAndShowCurrent();
+}
+
+void FileCommands::RenameShownPhoto() {
+  screen_.HideNameTag();
+  const display::ShownPhoto shown = display_.Shown();
+  if (!shown.Shown()) return;
+  const library::FileOpsContext context = model_.FileOps();
+  const library::PhotoPlace place = ShownPlace();
+  if (!library::CanRenamePhoto(context, place, PanoramaShown())) return;
+  const std::optional<QString> typed = screen_.AskNewName(shown.Name);
+  if (!typed) return;
+  const library::RenameOutcome outcome = library::RenamePhoto(context, place, *typed);
+  if (outcome.kind != library::RenameOutcome::Kind::Renamed) return;
+  display_.Shown().Name = outcome.newName;
+  screen_.ShowNameLabels(display::NameLabelsFor(outcome.newName));
+  // A photo shown from another folder than the listed one leaves the list as it is.
+  if (model_.Folders().CurrentFolder != shown.Folder) return;
+  library::PhotoList& list = model_.List();
+  const int oldIndex = list.CurrentIndex;
+  lists_.ScanFolder();
+  library::PlaceRenamedPhoto(list, oldIndex, outcome.newName);
+  screen_.RedrawStrip();
+  screen_.ShowPhoto(list.CurrentIndex);
+}
+
+void FileCommands::MoveDroppedPhoto(const QString& photoPath, const QString& folder,
+                                    library::DragSource from) {
+  const display::ShownPhoto shown = display_.Shown();
+  const library::FolderState& folders = model_.Folders();
+  const bool fromView = from == library::DragSource::PhotoView;
+  if (!folders.HasSlot() || folders.CurrentFolder.isEmpty() || (fromView && !shown.Shown())) {
+    return;
+  }
+  const QFileInfo file(photoPath);
+  const int slot = folders.CurrentSlot;
+  const QString root = model_.settings().PhotoFolder(slot);
+  // The shown photo's thumbnails are under its own slot; a strip photo's under the current one.
+  const library::PhotoPlace source =
+      fromView ? ShownPlace()
+               : library::PhotoPlace{file.absolutePath(), file.fileName(), slot, root};
+  const library::MoveOutcome outcome =
+      library::MovePhoto(model_.FileOps(), source, library::FolderPlace{folder, slot, root}, from);
+  if (outcome.kind != library::MoveOutcome::Kind::Moved &&
+      outcome.kind != library::MoveOutcome::Kind::Copied) {
+    return;
+  }
+  if (fromView) {
+    // As after a deletion.
+    screen_.ClearDisplay();
+    RescanAndShowCurrent();
+    return;
+  }
+  const bool shownMoved =
+      shown.Shown() && shown.Folder == source.folder &&
+      library::RecordSourceName(shown.Name).compare(outcome.movedName, Qt::CaseInsensitive) == 0;
+  if (shownMoved) screen_.ClearDisplay();
+  RescanKeepingPosition();
+}
+
+}  // namespace kasumori::shell
