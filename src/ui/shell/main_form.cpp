@@ -3,8 +3,9 @@
 
 #include "library/photo_list_controller.h"
 #include "library/photo_location.h"
-#include "thumbs/thumbnail_maker.h"
+#include "ui/shell/input_pacer.h"
 #include "ui/shell/main_commands.h"
+#include "ui/shell/main_parts.h"
 
 #include "shell/placement.h"
 #include "display/dib_views.h"
@@ -46,10 +47,6 @@ QSize ScreenSize() {
   return screen ? screen->geometry().size() : QSize(1024, 768);
 }
 
-void BusyCursor(bool busy) {
-  busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
-}
-
 QIcon MakeIcon() {
   QPixmap pixmap(16, 16);
   pixmap.fill(kWindowGreen);
@@ -82,8 +79,10 @@ TMainForm::TMainForm(MainFormServices services)
   const QSize outer =
       shell::LayoutOf(shell::LayoutKind::C800).client + QSize(0, menuBar()->sizeHint().height());
   model_.Create(ScreenSize(), outer);
-  CreateParts();
-  commands_->Connect(*this);
+  pacer_ = std::make_unique<InputPacer>();
+  parts_ = std::make_unique<MainParts>(MainPartsContext{*this, model_, *panels_, *menu_, *view_,
+                                                        *pacer_, [this] { SaveSettings(); }});
+  parts_->Commands().Connect(*this);
   ConnectSizeMenus();
   panels_->dummyBtn->installEventFilter(this);
   session_.UiReady = true;
@@ -91,105 +90,10 @@ TMainForm::TMainForm(MainFormServices services)
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::CreateParts() {
-  const config::Direction forward = config::Direction::Forward;
-  library::PhotoListHooks hooks;
-  hooks.watchFolder = [this](const QString& folder) {
-    folderView_->Watcher().SetDirectory(folder);
-  };
-  hooks.refreshStrip = [this, forward] {
-    strip_->RefreshStrip(forward, ThumbStrip::Hover::Update);
-  };
-  hooks.rebuildFolderTree = [this](const QString&) {
-    if (!folderState_.HasSlot()) return;
-    folderView_->Panel().BuildSlotTree(folderState_.CurrentSlot);
-    folderView_->ShowTree();
-  };
-  hooks.resetPerPhotoState = [this] { model_.Thumbnails().Reset(); };
-  hooks.shownPhoto = [this]() -> std::optional<library::ShownPhoto> {
-    const display::ShownPhoto& shown = display_->Driver().Shown();
-    if (!shown.Shown()) return std::nullopt;
-    return library::ShownPhoto{shown.Folder, shown.Name};
-  };
-  hooks.uiReady = [this] { return session_.UiReady; };
-  hooks.saveSettings = [this] { SaveSettings(); };
-  hooks.showOrderSettings = [this] {
-    const config::Settings& settings = session_.settings();
-    menu_->CheckOrder(settings.SortOrder, settings.ListDirection);
-    panels_->ShowDirection(settings.ListDirection);
-  };
-  hooks.setBusyCursor = BusyCursor;
-  listController_ = std::make_unique<library::PhotoListController>(
-      photoList_, session_.settings(), folderState_, model_.Extensions(), session_.dialogs(),
-      std::move(hooks));
-
-  thumbs::ThumbnailMakerContext makerContext{photoList_, folderState_, session_.settings(),
-                                             model_.ThumbnailDecoder(), model_.Thumbnails()};
-  makerContext.redrawStrip = [this, forward] {
-    strip_->RefreshStrip(forward, ThumbStrip::Hover::Update);
-  };
-  makerContext.busyCursor = BusyCursor;
-  thumbnailMaker_ = std::make_unique<thumbs::ThumbnailMaker>(makerContext);
-  thumbs::ConnectThumbnailMaker(model_.Thumbnails(), *thumbnailMaker_);
-
-  display_ = std::make_unique<MainDisplay>(MainDisplayParts{
-      *this, *panels_, *view_, *menu_, photoList_, folderState_, session_.settings(),
-      session_.dialogs(), model_.LoadFailed(), model_.Thumbnails(), [this] { SaveSettings(); },
-      [this](config::Direction direction) {
-        strip_->RefreshStrip(direction, ThumbStrip::Hover::Hide);
-      },
-      [this] { return session_.UiReady; }, [this] { strip_->HideNameTag(); },
-      [this] { return strip_->SelectionFrameCentre(); }});
-  strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
-      *panels_->thumbPnl, *panels_->dummyBtn, photoList_, folderState_, session_.settings(),
-      model_.Thumbnails(), [this] { return session_.UiReady; },
-      [this](int position) { display_->ShowPhoto(position); }, [this] { wide_->Open(); }});
-  wide_ = std::make_unique<TWideThumbForm>(WideThumbParts{
-      *strip_, *this, *panels_->thumbPnl, photoList_, session_.settings(), model_.Thumbnails(),
-      [this] { return session_.UiReady; }, [this](bool shift) { display_->NextPhoto(shift); },
-      [this](bool shift) { display_->PreviousPhoto(shift); },
-      [this] { commands_->RefreshThumbnails(false, false); },
-      [this] { folderView_->Panel().PreviousFolder(); },
-      [this] { folderView_->Panel().NextFolder(); }, [this] { return dropPiledUpInput_; },
-      [this] { DropInputUntilCaughtUp(); }});
-  CreateFolderPanel();
-  commands_ = std::make_unique<MainCommands>(
-      MainCommandParts{*this, model_, *panels_, *menu_, *view_, *display_, *strip_, *folderView_,
-                       *wide_, *listController_});
-}
-
-void TMainForm::CreateFolderPanel() {
-  folderView_ = std::make_unique<FolderPanelView>(FolderPanelViewParts{
-      *panels_,
-      session_.settings(),
-      folderState_,
-      photoList_,
-      *listController_,
-      session_.dialogs(),
-      model_.Services().picker,
-      session_.folders(),
-      [this] { return session_.UiReady; },
-      [this] { SaveSettings(); },
-      [this] { strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update); },
-      [this] { strip_->ClearCells(); },
-      [this](const QString& photo, const QString& folder, library::DragSource from) {
-        commands_->MoveDroppedPhoto(photo, folder, from);
-      },
-      view_,
-      panels_->thumbPnl,
-      [this](int slot) {
-        display::ShownPhoto& shown = display_->Driver().Shown();
-        if (shown.Slot == slot) shown.Slot = 0;
-      },
-      [this](const QString& oldPath, const QString& newPath) {
-        display::ShownPhoto& shown = display_->Driver().Shown();
-        if (const auto moved = library::RebasedPath(shown.Folder, oldPath, newPath)) {
-          shown.Folder = *moved;
-        }
-      },
-      // The favourites keep no photo paths yet.
-      {}});
-}
+MainDisplay& TMainForm::Display() { return parts_->Display(); }
+ThumbStrip& TMainForm::Strip() { return parts_->Strip(); }
+FolderPanelView& TMainForm::FolderView() { return parts_->Folders(); }
+TWideThumbForm& TMainForm::WideThumbs() { return parts_->Wide(); }
 
 void TMainForm::CreateClientArea() {
   client_ = new QWidget(this);
@@ -222,7 +126,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   PlaceOnScreen();
   panels_->dummyBtn->setFocus();
   display::DrawHistogramStrip(display::ViewOf(panels_->histgramImg2->Buffer()));
-  display_->Driver().Histogram().ClearHistogram(display_->HistogramImage(), false);
+  Display().Driver().Histogram().ClearHistogram(Display().HistogramImage(), false);
   const config::Settings& settings = session_.settings();
   menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,
                          settings.CustomPhotoHeight);
@@ -248,7 +152,7 @@ void TMainForm::changeEvent(QEvent* event) {
 }
 
 void TMainForm::OnActivated() {
-  if (wide_->isVisible()) wide_->Close();
+  if (WideThumbs().isVisible()) WideThumbs().Close();
   repaint();
   // Setting the pointer where it already is refreshes hover feedback under it.
   QCursor::setPos(QCursor::pos());
@@ -266,24 +170,24 @@ void TMainForm::OnFirstActivation() {
   if (!session_.StartupPath.isEmpty()) {
     const QString path = session_.StartupPath;
     session_.StartupPath.clear();
-    commands_->ShowPhotoByPath(path);
+    parts_->Commands().ShowPhotoByPath(path);
     return;
   }
   folderState_.CurrentSlot = 1;
   folderState_.CurrentFolder = session_.settings().PhotoFolder1;
   folderState_.SlotCurrentFolder[0] = folderState_.CurrentFolder;
-  folderView_->Panel().BuildSlotTree(1);
-  folderView_->ShowTree();
-  listController_->ScanFolder();
-  strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update);
+  FolderView().Panel().BuildSlotTree(1);
+  FolderView().ShowTree();
+  parts_->Lists().ScanFolder();
+  Strip().RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (!panels_ || !display_) return QMainWindow::eventFilter(watched, event);
+  if (!panels_ || !parts_) return QMainWindow::eventFilter(watched, event);
   if (event->type() == QEvent::MouseMove)
     HideNameTagOutsideStrip(*static_cast<QMouseEvent*>(event));
   if (event->type() == QEvent::MouseButtonPress && watched != client_ &&
-      watched != panels_->dummyBtn && commands_->HandleLabelClick(watched)) {
+      watched != panels_->dummyBtn && parts_->Commands().HandleLabelClick(watched)) {
     return true;
   }
   if (watched == view_ && HandleViewDrag(event)) return true;
@@ -303,7 +207,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 // Moves over the strip's cells come here too once the cells pass them on; those keep the tag.
 void TMainForm::HideNameTagOutsideStrip(const QMouseEvent& event) {
   const QPoint at = panels_->thumbPnl->mapFromGlobal(event.globalPosition().toPoint());
-  if (!panels_->thumbPnl->rect().contains(at)) strip_->HideNameTag();
+  if (!panels_->thumbPnl->rect().contains(at)) Strip().HideNameTag();
 }
 
 // The shown photo can be dragged from the view onto the folder tree (not zoomed or in panorama).
@@ -318,8 +222,8 @@ bool TMainForm::HandleViewDrag(QEvent* event) {
       QApplication::startDragDistance()) {
     return false;
   }
-  const display::ShownPhoto& shown = display_->Driver().Shown();
-  const display::DisplayModes& modes = display_->Driver().Modes();
+  const display::ShownPhoto& shown = Display().Driver().Shown();
+  const display::DisplayModes& modes = Display().Driver().Modes();
   if (!session_.UiReady || !shown.Shown() || modes.ZoomMode || modes.PanoramaMode != 0) {
     return false;
   }
@@ -328,6 +232,13 @@ bool TMainForm::HandleViewDrag(QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+  // Closing the window during a slideshow ends the slideshow only.
+  display::DisplayModes& modes = Display().Driver().Modes();
+  if (modes.SlideshowActive) {
+    modes.SlideshowActive = false;
+    event->ignore();
+    return;
+  }
   if (!session_.UiReady) {
     event->ignore();
     return;
@@ -338,25 +249,25 @@ void TMainForm::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void TMainForm::ShowPhotoByPath(const QString& path) { commands_->ShowPhotoByPath(path); }
+void TMainForm::ShowPhotoByPath(const QString& path) { parts_->Commands().ShowPhotoByPath(path); }
 
 // The wheel acts on what is under the pointer: the strip scrolls, the view walks the list.
 void TMainForm::wheelEvent(QWheelEvent* event) {
   event->accept();
   // Turns that arrived while the last one was handled are dropped, like held keys.
   // A sideways turn, or the empty event some touchpads send at the end of a scroll, is no step.
-  if (!session_.UiReady || dropPiledUpInput_ || event->angleDelta().y() == 0) return;
-  DropInputUntilCaughtUp();
+  if (!session_.UiReady || pacer_->Dropping() || event->angleDelta().y() == 0) return;
+  pacer_->DropUntilCaughtUp();
   const QPoint at = client_->mapFromGlobal(event->globalPosition().toPoint());
   const bool towardsUser = event->angleDelta().y() <= 0;
   const bool shift = event->modifiers() & Qt::ShiftModifier;
   if (panels_->thumbPnl->geometry().contains(at)) {
-    strip_->HideNameTag();
-    towardsUser ? strip_->StepForward(1) : strip_->StepBack(1);
+    Strip().HideNameTag();
+    towardsUser ? Strip().StepForward(1) : Strip().StepBack(1);
   } else if (view_->geometry().contains(at)) {
-    towardsUser ? display_->NextPhoto(shift, true) : display_->PreviousPhoto(shift, true);
+    towardsUser ? Display().NextPhoto(shift, true) : Display().PreviousPhoto(shift, true);
   } else if (panels_->subFolderPnl->rect().contains(panels_->subFolderPnl->mapFrom(client_, at))) {
-    towardsUser ? folderView_->Panel().NextFolder() : folderView_->Panel().PreviousFolder();
+    towardsUser ? FolderView().Panel().NextFolder() : FolderView().Panel().PreviousFolder();
   }
 }
 
@@ -364,18 +275,12 @@ void TMainForm::wheelEvent(QWheelEvent* event) {
 // a step was being handled are dropped, until the event loop has caught up. True when the key
 // is one of the window's; keys that are not go on to the focused control.
 bool TMainForm::DispatchKey(const QKeyEvent& event) {
-  if (event.isAutoRepeat() && dropPiledUpInput_) return true;
+  if (event.isAutoRepeat() && pacer_->Dropping()) return true;
   const commands::KeyChord chord{event.key(), bool(event.modifiers() & Qt::ShiftModifier),
                                  bool(event.modifiers() & Qt::ControlModifier)};
-  if (session_.UiReady && !commands_->HandleKey(chord)) return false;
-  DropInputUntilCaughtUp();
+  if (session_.UiReady && !parts_->Commands().HandleKey(chord)) return false;
+  pacer_->DropUntilCaughtUp();
   return true;
-}
-
-// The input queued while a step was handled is delivered before this call-back runs.
-void TMainForm::DropInputUntilCaughtUp() {
-  dropPiledUpInput_ = true;
-  QTimer::singleShot(0, this, [this] { dropPiledUpInput_ = false; });
 }
 
 void TMainForm::keyPressEvent(QKeyEvent* event) {

@@ -16,16 +16,10 @@
 class QKeyEvent;
 class QMouseEvent;
 
-namespace kasumori::library {
-class PhotoListController;
-}
-namespace kasumori::thumbs {
-class ThumbnailMaker;
-}
-
 namespace kasumori::ui {
 
-class MainCommands;
+class InputPacer;
+class MainParts;
 class MainDisplay;
 class ThumbStrip;
 class FolderPanelView;
@@ -56,10 +50,10 @@ class TMainForm final : public QMainWindow {
   QSize DisplaySize() const { return displaySize_; }
   const library::PhotoList& PhotoList() const { return photoList_; }
   const library::FolderState& Folders() const { return folderState_; }
-  MainDisplay& Display() { return *display_; }
-  ThumbStrip& Strip() { return *strip_; }
-  FolderPanelView& FolderView() { return *folderView_; }
-  TWideThumbForm& WideThumbs() { return *wide_; }
+  MainDisplay& Display();
+  ThumbStrip& Strip();
+  FolderPanelView& FolderView();
+  TWideThumbForm& WideThumbs();
 
   // Lays the window out for the window size mode.
   void ApplyLayout();
@@ -77,8 +71,6 @@ class TMainForm final : public QMainWindow {
 
  private:
   void CreateClientArea();
-  void CreateParts();
-  void CreateFolderPanel();
   void ConnectSizeMenus();
   void PlaceOnScreen();
   void OnActivated();
@@ -86,7 +78,6 @@ class TMainForm final : public QMainWindow {
   bool HandleViewDrag(QEvent* event);
   void HideNameTagOutsideStrip(const QMouseEvent& event);
   bool DispatchKey(const QKeyEvent& event);
-  void DropInputUntilCaughtUp();
   void ResetQualityLabels(shell::LayoutKind layout);
   void SaveSettings();
 
@@ -99,18 +90,11 @@ class TMainForm final : public QMainWindow {
   ViewImage* view_ = nullptr;
   std::unique_ptr<MainPanels> panels_;
   std::unique_ptr<MainMenu> menu_;
-  // Made in this order by CreateParts; each may refer to those before it.
-  std::unique_ptr<library::PhotoListController> listController_;
-  std::unique_ptr<thumbs::ThumbnailMaker> thumbnailMaker_;
-  std::unique_ptr<MainDisplay> display_;
-  std::unique_ptr<ThumbStrip> strip_;
-  std::unique_ptr<TWideThumbForm> wide_;
-  std::unique_ptr<FolderPanelView> folderView_;
-  std::unique_ptr<MainCommands> commands_;
+  std::unique_ptr<InputPacer> pacer_;
+  std::unique_ptr<MainParts> parts_;
   QSize displaySize_;
   bool shownOnce_ = false;
   QPoint viewPressAt_;
-  bool dropPiledUpInput_ = false;  // auto-repeats and wheel turns that came during a step
 };
 
 }  // namespace kasumori::ui

@@ -56,8 +56,8 @@ void TMainForm::ApplyLayout() {
 
   panels_->ShowDirection(settings.ListDirection);
   repaint();
-  folderView_->UpdateFolderLabels();
-  display_->LayoutChanged(mode.layout, displaySize_, true);
+  FolderView().UpdateFolderLabels();
+  Display().LayoutChanged(mode.layout, displaySize_, true);
 }
 
 void TMainForm::ResetQualityLabels(shell::LayoutKind layout) {
@@ -110,7 +110,7 @@ void TMainForm::ChooseCustomSize() {
   if (!session_.UiReady) return;
   config::Settings& settings = session_.settings();
   TSizeInputForm form(this, session_.dialogs(), settings.WindowSizeMode, settings.CustomPhotoWidth,
-                      settings.CustomPhotoHeight, SizeReference(display_->Driver()));
+                      settings.CustomPhotoHeight, SizeReference(Display().Driver()));
   if (form.exec() != QDialog::Accepted) {
     // The menu's radio group moved the check; put it back where the mode is.
     menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,

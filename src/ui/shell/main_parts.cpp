@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/shell/main_parts.h"
+
+#include "library/photo_list_controller.h"
+#include "library/photo_location.h"
+#include "thumbs/thumbnail_maker.h"
+#include "ui/display/main_display.h"
+#include "ui/common/view_image.h"
+#include "ui/library/folder_panel_view.h"
+#include "ui/shell/input_pacer.h"
+#include "ui/shell/main_commands.h"
+#include "ui/shell/main_menu.h"
+#include "ui/shell/main_panels.h"
+#include "ui/thumbs/thumb_strip.h"
+#include "ui/thumbs/wide_thumb_form.h"
+
+#include <QApplication>
+#include <QMainWindow>
+
+namespace kasumori::ui {
+
+namespace {
+
+void BusyCursor(bool busy) {
+  busy ? QApplication::setOverrideCursor(Qt::WaitCursor) : QApplication::restoreOverrideCursor();
+}
+
+}  // namespace
+
+MainParts::MainParts(MainPartsContext context) : c_(std::move(context)) {
+  MakeLists();
+  MakeThumbnailMaker();
+  MakeDisplayAndStrips();
+  MakeFolderPanel();
+  commands_ = std::make_unique<MainCommands>(MainCommandParts{c_.window, c_.model, c_.panels,
+                                                              c_.menu, c_.view, *display_, *strip_,
+                                                              *folders_, *wide_, *lists_});
+}
+
+MainParts::~MainParts() = default;
+
+bool MainParts::UiReady() const { return c_.model.Session().UiReady; }
+
+void MainParts::RedrawStrip() {
+  strip_->RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update);
+}
+
+void MainParts::MakeLists() {
+  library::PhotoListHooks hooks;
+  hooks.watchFolder = [this](const QString& folder) { folders_->Watcher().SetDirectory(folder); };
+  hooks.refreshStrip = [this] { RedrawStrip(); };
+  hooks.rebuildFolderTree = [this](const QString&) {
+    const library::FolderState& folders = c_.model.Folders();
+    if (!folders.HasSlot()) return;
+    folders_->Panel().BuildSlotTree(folders.CurrentSlot);
+    folders_->ShowTree();
+  };
+  hooks.resetPerPhotoState = [this] { c_.model.Thumbnails().Reset(); };
+  hooks.shownPhoto = [this]() -> std::optional<library::ShownPhoto> {
+    const display::ShownPhoto& shown = display_->Driver().Shown();
+    if (!shown.Shown()) return std::nullopt;
+    return library::ShownPhoto{shown.Folder, shown.Name};
+  };
+  hooks.uiReady = [this] { return UiReady(); };
+  hooks.saveSettings = c_.saveSettings;
+  hooks.showOrderSettings = [this] {
+    const config::Settings& settings = c_.model.settings();
+    c_.menu.CheckOrder(settings.SortOrder, settings.ListDirection);
+    c_.panels.ShowDirection(settings.ListDirection);
+  };
+  hooks.setBusyCursor = BusyCursor;
+  hooks.slideshowActive = [this] { return display_->Driver().Modes().SlideshowActive; };
+  lists_ = std::make_unique<library::PhotoListController>(
+      c_.model.List(), c_.model.settings(), c_.model.Folders(), c_.model.Extensions(),
+      c_.model.Session().dialogs(), std::move(hooks));
+}
+
+void MainParts::MakeThumbnailMaker() {
+  shell::AppModel& m = c_.model;
+  thumbs::ThumbnailMakerContext context{m.List(), m.Folders(), m.settings(), m.ThumbnailDecoder(),
+                                        m.Thumbnails()};
+  context.redrawStrip = [this] { RedrawStrip(); };
+  context.busyCursor = BusyCursor;
+  thumbnailMaker_ = std::make_unique<thumbs::ThumbnailMaker>(context);
+  thumbs::ConnectThumbnailMaker(m.Thumbnails(), *thumbnailMaker_);
+}
+
+void MainParts::MakeDisplayAndStrips() {
+  shell::AppModel& m = c_.model;
+  display_ = std::make_unique<MainDisplay>(
+      MainDisplayParts{c_.window, c_.panels, c_.view, c_.menu, m.List(), m.Folders(), m.settings(),
+                       m.Session().dialogs(), m.LoadFailed(), m.Thumbnails(), c_.saveSettings,
+                       [this](config::Direction direction) {
+                         strip_->RefreshStrip(direction, ThumbStrip::Hover::Hide);
+                       },
+                       [this] { return UiReady(); }, [this] { strip_->HideNameTag(); },
+                       [this] { return strip_->SelectionFrameCentre(); }});
+  strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
+      *c_.panels.thumbPnl, *c_.panels.dummyBtn, m.List(), m.Folders(), m.settings(), m.Thumbnails(),
+      [this] { return UiReady(); }, [this](int position) { display_->ShowPhoto(position); },
+      [this] { wide_->Open(); }});
+  wide_ = std::make_unique<TWideThumbForm>(WideThumbParts{
+      *strip_, c_.window, *c_.panels.thumbPnl, m.List(), m.settings(), m.Thumbnails(),
+      [this] { return UiReady(); }, [this](bool shift) { display_->NextPhoto(shift); },
+      [this](bool shift) { display_->PreviousPhoto(shift); },
+      [this] { commands_->RefreshThumbnails(false, false); },
+      [this] { folders_->Panel().PreviousFolder(); }, [this] { folders_->Panel().NextFolder(); },
+      [this] { return c_.pacer.Dropping(); }, [this] { c_.pacer.DropUntilCaughtUp(); }});
+}
+
+void MainParts::MakeFolderPanel() {
+  shell::AppModel& m = c_.model;
+  folders_ = std::make_unique<FolderPanelView>(FolderPanelViewParts{
+      c_.panels,
+      m.settings(),
+      m.Folders(),
+      m.List(),
+      *lists_,
+      m.Session().dialogs(),
+      m.Services().picker,
+      m.Session().folders(),
+      [this] { return UiReady(); },
+      c_.saveSettings,
+      [this] { RedrawStrip(); },
+      [this] { strip_->ClearCells(); },
+      [this](const QString& photo, const QString& folder, library::DragSource from) {
+        commands_->MoveDroppedPhoto(photo, folder, from);
+      },
+      &c_.view,
+      c_.panels.thumbPnl,
+      [this](int slot) {
+        display::ShownPhoto& shown = display_->Driver().Shown();
+        if (shown.Slot == slot) shown.Slot = 0;
+      },
+      [this](const QString& oldPath, const QString& newPath) {
+        display::ShownPhoto& shown = display_->Driver().Shown();
+        if (const auto moved = library::RebasedPath(shown.Folder, oldPath, newPath)) {
+          shown.Folder = *moved;
+        }
+      },
+      // The favourites keep no photo paths yet.
+      {}});
+}
+
+}  // namespace kasumori::ui
