@@ -17,8 +17,8 @@
 
 #include "bench_support.h"
 #include "library/photo_list_controller.h"
-#include "platform/scripted_dialog_service.h"
 #include "support/camera_jpeg.h"
+#include "support/scripted_dialog_service.h"
 
 namespace kasumori {
 namespace {

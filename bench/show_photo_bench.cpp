@@ -7,7 +7,7 @@
 #include "display/dib_views.h"
 #include "display/photo_display.h"
 #include "imaging/dib/qx_dib.h"
-#include "platform/scripted_dialog_service.h"
+#include "support/scripted_dialog_service.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 // A main window over a temporary program folder and home, with scripted dialogs.
 #pragma once
 
-#include "platform/scripted_dialog_service.h"
 #include "support/fake_platform.h"
+#include "support/scripted_dialog_service.h"
 #include "support/temp_tree.h"
 
 #include <QCoreApplication>

@@ -5,8 +5,8 @@
 
 #include <QStringList>
 
-#include "platform/scripted_dialog_service.h"
 #include "config/settings.h"
+#include "support/scripted_dialog_service.h"
 
 namespace kasumori::display {
 namespace {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/decode/load_error.h"
 
-#include "platform/scripted_dialog_service.h"
 #include "support/qt_printers.h"
+#include "support/scripted_dialog_service.h"
 
 #include <gtest/gtest.h>
 

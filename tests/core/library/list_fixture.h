@@ -3,7 +3,7 @@
 #pragma once
 
 #include "library/photo_list_controller.h"
-#include "platform/scripted_dialog_service.h"
+#include "support/scripted_dialog_service.h"
 #include "support/temp_tree.h"
 
 #include <QLocale>

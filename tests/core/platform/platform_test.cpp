@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/desktop_entry.h"
 #include "platform/linux_platform.h"
-#include "platform/scripted_dialog_service.h"
 #include "shell/placement.h"
+#include "support/scripted_dialog_service.h"
 #include "support/temp_tree.h"
 
 #include <QFile>

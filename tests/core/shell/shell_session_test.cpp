@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/shell_session.h"
 
-#include "platform/scripted_dialog_service.h"
 #include "config/text_file.h"
 #include "support/fake_platform.h"
+#include "support/scripted_dialog_service.h"
 #include "support/temp_tree.h"
 
 #include <QFileInfo>

@@ -2,8 +2,8 @@
 #include "shell/custom_size.h"
 #include "shell/window_layout.h"
 
-#include "platform/scripted_dialog_service.h"
 #include "support/qt_printers.h"
+#include "support/scripted_dialog_service.h"
 
 #include <gtest/gtest.h>
 

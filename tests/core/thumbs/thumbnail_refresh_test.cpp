@@ -3,7 +3,7 @@
 
 #include "slot_cache_fixture.h"
 
-#include "platform/scripted_dialog_service.h"
+#include "support/scripted_dialog_service.h"
 #include "support/temp_tree.h"
 #include "thumbfiles/thumbnail_files.h"
 

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/common/widget_dialog_service.h"
 
+#include "support/modal_dialog.h"
 #include "support/qt_printers.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 
@@ -32,25 +31,23 @@ struct Seen {
 // does `act` to it (a key press, a click) to close it.
 Seen WhileOpen(const std::function<void()>& open, const std::function<void(QWidget*)>& act) {
   Seen seen;
-  QTimer::singleShot(0, [&] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    ASSERT_NE(dialog, nullptr);
-    seen.client = dialog->size();
-    seen.caption = dialog->windowTitle();
-    seen.position = dialog->pos();
-    seen.outer = dialog->frameGeometry().size();
+  const testkit::WhenModalShown watch([&](QDialog& dialog) {
+    seen.client = dialog.size();
+    seen.caption = dialog.windowTitle();
+    seen.position = dialog.pos();
+    seen.outer = dialog.frameGeometry().size();
     for (int i = 1; i <= 12; ++i) {
-      if (auto* label = dialog->findChild<QLabel*>(QStringLiteral("M%1Lbl").arg(i))) {
+      if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("M%1Lbl").arg(i))) {
         seen.labels << label->text();
       }
     }
-    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-      if (!button->isVisibleTo(dialog)) continue;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+      if (!button->isVisibleTo(&dialog)) continue;
       seen.buttonNames << button->objectName();
       seen.buttons << button->geometry();
     }
-    if (QWidget* focus = dialog->focusWidget()) seen.focused = focus->objectName();
-    act(dialog);
+    if (QWidget* focus = dialog.focusWidget()) seen.focused = focus->objectName();
+    act(&dialog);
   });
   open();
   return seen;

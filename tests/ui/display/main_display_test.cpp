@@ -3,6 +3,7 @@
 
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
+#include "support/modal_dialog.h"
 #include "support/wheel_turn.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/main_form.h"
@@ -19,9 +20,7 @@
 #include <QMimeData>
 #include <QDropEvent>
 #include <QDir>
-#include <QApplication>
 #include <QLineEdit>
-#include <QTimer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -313,12 +312,10 @@ TEST_F(RenameKeyTest, F2RenamesTheShownPhotoThroughItsWindow) {
   QTest::keyClick(form.get(), Qt::Key_X);
   ASSERT_EQ(form->Display().Driver().Shown().Name, "P1.jpg");
   QString caption;
-  QTimer::singleShot(0, [&] {
-    QWidget* window = QApplication::activeModalWidget();
-    ASSERT_NE(window, nullptr);
-    caption = window->windowTitle();
-    window->findChild<QLineEdit*>("NewNameEdit")->setText("Beach");
-    window->findChild<QPushButton*>("KetteiBtn")->click();
+  const testkit::WhenModalShown rename([&](QDialog& window) {
+    caption = window.windowTitle();
+    window.findChild<QLineEdit*>("NewNameEdit")->setText("Beach");
+    window.findChild<QPushButton*>("KetteiBtn")->click();
   });
   QTest::keyClick(form.get(), Qt::Key_F2);
   EXPECT_EQ(caption, "表示中写真のファイル名を変更");

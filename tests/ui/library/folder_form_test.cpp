@@ -4,19 +4,19 @@
 #include "config/text_file.h"
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
+#include "support/modal_dialog.h"
 #include "ui/display/main_display.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
+#include <optional>
 
 namespace kasumori::ui {
 namespace {
@@ -49,18 +49,11 @@ class FolderFormTest : public testkit::MainFormFixture<TMainForm, MainFormServic
   bool InFolderWindow(const QString& node, const std::function<void(QDialog&)>& act) {
     QTreeWidgetItem* item = Item(node);
     if (!item) return false;
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-      auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (!window) return;
-      opened = true;
-      act(*window);
-      if (window->isVisible()) window->reject();
-    });
+    const testkit::WhenModalShown window(act);
     QTreeWidget* view = form->Panels().folderTree;
     QTest::mouseClick(view->viewport(), Qt::RightButton, {}, view->visualItemRect(item).center());
     QCoreApplication::processEvents();
-    return opened;
+    return window.Acted();
   }
 
   static void Type(QDialog& window, const QString& name) {
@@ -203,16 +196,15 @@ TEST_F(FolderFormTest, ANewFolderIsNamedAtOnceInTheShortWindow) {
   QString shortName;
   QSize shortSize;
   bool shortHasDelete = true;
+  std::optional<testkit::WhenModalShown> shortWindow;
   ASSERT_TRUE(InFolderWindow("Other", [&](QDialog& window) {
     // The short window opens once this one has closed.
-    QTimer::singleShot(0, [&] {
-      auto* second = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(second, nullptr);
-      shortName = second->objectName();
-      shortSize = second->size();
-      shortHasDelete = second->findChild<QPushButton*>("DelBtn") != nullptr;
-      EXPECT_EQ(second->findChild<QLineEdit*>("NameEdit")->text(), "新しいフォルダ");
-      Type(*second, "Tokyo");
+    shortWindow.emplace([&](QDialog& second) {
+      shortName = second.objectName();
+      shortSize = second.size();
+      shortHasDelete = second.findChild<QPushButton*>("DelBtn") != nullptr;
+      EXPECT_EQ(second.findChild<QLineEdit*>("NameEdit")->text(), "新しいフォルダ");
+      Type(second, "Tokyo");
     });
     window.findChild<QPushButton*>("MakeBtn")->click();
   }));

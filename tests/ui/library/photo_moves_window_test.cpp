@@ -5,12 +5,12 @@
 // describing files that are no longer where they say.
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
+#include "support/modal_dialog.h"
 #include "ui/display/main_display.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_panels.h"
 
-#include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
@@ -18,7 +18,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <functional>
@@ -110,18 +109,13 @@ class PhotoMovesWindowTest : public testkit::MainFormFixture<TMainForm, MainForm
   // F2 with the name typed into the rename window and "決定" pressed. False when no window
   // opened. A window that stays open (a refused name) is cancelled.
   static bool RenameByF2(TMainForm& form, const QString& typed) {
-    bool opened = false;
-    QTimer::singleShot(0, [&] {
-      auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-      if (window == nullptr) return;
-      opened = true;
-      window->findChild<QLineEdit*>("NewNameEdit")->setText(typed);
-      window->findChild<QPushButton*>("KetteiBtn")->click();
-      if (window->isVisible()) window->reject();
+    const testkit::WhenModalShown window([&](QDialog& window) {
+      window.findChild<QLineEdit*>("NewNameEdit")->setText(typed);
+      window.findChild<QPushButton*>("KetteiBtn")->click();
     });
     QTest::keyClick(&form, Qt::Key_F2);
     QCoreApplication::processEvents();
-    return opened;
+    return window.Acted();
   }
   static bool WaitFor(const std::function<bool()>& done, int milliseconds) {
     QElapsedTimer timer;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/platform/guarded_application.h"
 
+#include "support/modal_dialog.h"
 #include "support/uncaught_errors.h"
 
 #include <QEventLoop>
@@ -49,14 +50,12 @@ TEST_F(GuardedApplicationTest, WithoutAReportTheMessageAppearsInAMessageBox) {
   QString shown;
   QTimer::singleShot(0, [] { throw std::runtime_error("メモリが足りません"); });
   // The message box is modal: read and close it from inside its own loop.
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      shown = box->text();
-      box->accept();
-    }
+  const testkit::WhenModalShown messageBox([&](QDialog& dialog) {
+    auto* box = qobject_cast<QMessageBox*>(&dialog);
+    ASSERT_NE(box, nullptr) << dialog.metaObject()->className();
+    shown = box->text();
+    box->accept();
   });
-  closer.start(10);
   QEventLoop loop;
   QTimer quitWhenShown;
   QObject::connect(&quitWhenShown, &QTimer::timeout, [&] {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/shell/main_form.h"
 
-#include "platform/scripted_dialog_service.h"
 #include "config/text_file.h"
 #include "support/main_form_fixture.h"
+#include "support/scripted_dialog_service.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_panels.h"
 #include "ui/common/view_image.h"

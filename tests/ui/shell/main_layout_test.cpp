@@ -4,6 +4,7 @@
 #include "config/text_file.h"
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
+#include "support/modal_dialog.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_panels.h"
 #include "ui/common/view_image.h"
@@ -18,8 +19,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
-#include <QTimer>
 
 #include <functional>
 
@@ -116,15 +115,13 @@ TEST_F(LayoutTest, StandardSizeModesFollowTheirTables) {
 // Fills the custom-size dialog and presses 決定, then closes whatever is still open.
 void ChooseCustom(TMainForm& form, const QString& width, const QString& height,
                   const char* layoutButton) {
-  QTimer::singleShot(0, [&] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    ASSERT_NE(dialog, nullptr);
-    ASSERT_EQ(dialog->objectName(), "TSizeInputForm");
-    dialog->findChild<QLineEdit*>("WidthEdit")->setText(width);
-    dialog->findChild<QLineEdit*>("HeightEdit")->setText(height);
-    dialog->findChild<QRadioButton*>(layoutButton)->click();
-    dialog->findChild<QPushButton*>("KetteiBtn")->click();
-    if (dialog->isVisible()) dialog->findChild<QPushButton*>("CancelBtn")->click();
+  const testkit::WhenModalShown sizeDialog([&](QDialog& dialog) {
+    ASSERT_EQ(dialog.objectName(), "TSizeInputForm");
+    dialog.findChild<QLineEdit*>("WidthEdit")->setText(width);
+    dialog.findChild<QLineEdit*>("HeightEdit")->setText(height);
+    dialog.findChild<QRadioButton*>(layoutButton)->click();
+    dialog.findChild<QPushButton*>("KetteiBtn")->click();
+    if (dialog.isVisible()) dialog.findChild<QPushButton*>("CancelBtn")->click();
   });
   form.findChild<QAction*>("SizeNiniMenu")->trigger();
 }
@@ -174,19 +171,18 @@ TEST_F(LayoutTest, CustomSizeFieldsBecomeZeroWhenNotANumber) {
   auto form = Start();
   QString width, height, gensun;
   bool keepChecked = true, keepEnabled = true;
-  QTimer::singleShot(0, [&] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    auto* w = dialog->findChild<QLineEdit*>("WidthEdit");
+  const testkit::WhenModalShown sizeDialog([&](QDialog& dialog) {
+    auto* w = dialog.findChild<QLineEdit*>("WidthEdit");
     width = w->text();
-    height = dialog->findChild<QLineEdit*>("HeightEdit")->text();
-    gensun = dialog->findChild<QLabel*>("GensunLbl")->text();
-    keepChecked = dialog->findChild<QCheckBox*>("KeepChk")->isChecked();
-    keepEnabled = dialog->findChild<QCheckBox*>("KeepChk")->isEnabled();
+    height = dialog.findChild<QLineEdit*>("HeightEdit")->text();
+    gensun = dialog.findChild<QLabel*>("GensunLbl")->text();
+    keepChecked = dialog.findChild<QCheckBox*>("KeepChk")->isChecked();
+    keepEnabled = dialog.findChild<QCheckBox*>("KeepChk")->isEnabled();
     w->setText("abc");
     width += "|" + w->text();
-    dialog->findChild<QPushButton*>("HClearBtn")->click();
-    height += "|" + dialog->findChild<QLineEdit*>("HeightEdit")->text();
-    dialog->findChild<QPushButton*>("CancelBtn")->click();
+    dialog.findChild<QPushButton*>("HClearBtn")->click();
+    height += "|" + dialog.findChild<QLineEdit*>("HeightEdit")->text();
+    dialog.findChild<QPushButton*>("CancelBtn")->click();
   });
   form->findChild<QAction*>("SizeNiniMenu")->trigger();
   EXPECT_EQ(width, "800|0") << "an unset width starts at 800";
@@ -262,34 +258,16 @@ void PickMenuEntry(TMainForm& form, const QString& title, const char* entry) {
   ClickEntry(form, OpenMenu(form, title), entry);
 }
 
-// Runs `fill` on the custom-size dialog once it is open and has the keyboard. The mouse events
-// that open it may run the event loop before the dialog is there, so the timer looks again
-// until it is.
-void WhenSizeDialogOpens(std::function<void(QDialog&)> fill, int triesLeft = 1000) {
-  QTimer::singleShot(0, [fill, triesLeft] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog) {
-      if (triesLeft == 0) {
-        ADD_FAILURE() << "the custom-size dialog did not open";
-        return;
-      }
-      WhenSizeDialogOpens(fill, triesLeft - 1);
-      return;
-    }
-    // Whatever the checks find, the dialog closes, or the window's loop would wait on it.
-    const QScopeGuard close([dialog] {
-      if (dialog->isVisible()) dialog->reject();
-    });
-    ASSERT_EQ(dialog->objectName(), "TSizeInputForm");
-    // The window system hands the keyboard over after the dialog shows.
-    ASSERT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
-    fill(*dialog);
-  });
-}
-
-void WithSizeDialog(TMainForm& form, std::function<void(QDialog&)> fill) {
+// Picks the custom size from the menu as the user does and runs `fill` on the dialog once it
+// has the keyboard.
+void WithSizeDialog(TMainForm& form, const std::function<void(QDialog&)>& fill) {
   QMenu* menu = OpenMenu(form, "画面サイズ");
-  WhenSizeDialogOpens(std::move(fill));
+  const testkit::WhenModalShown sizeDialog([&](QDialog& dialog) {
+    ASSERT_EQ(dialog.objectName(), "TSizeInputForm");
+    // The window system hands the keyboard over after the dialog shows.
+    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QApplication::activeWindow() == &dialog; }));
+    fill(dialog);
+  });
   ClickEntry(form, menu, "SizeNiniMenu");
 }
 

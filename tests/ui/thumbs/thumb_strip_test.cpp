@@ -177,7 +177,9 @@ TEST_F(StripTagTest, AScrollUnderTheTagRedrawsTheCellAndTheTag) {
     const bool tagged = *c.tag != '\0';
     EXPECT_EQ(strip.NameTagLabel()->isVisible(), tagged);
     EXPECT_EQ(strip.NameTagCell(), tagged ? 5 : 0);
-    if (tagged) EXPECT_EQ(strip.NameTagLabel()->text(), c.tag);
+    if (tagged) {
+      EXPECT_EQ(strip.NameTagLabel()->text(), c.tag);
+    }
     MoveOver(form->Panels().folderPnl);
     EXPECT_FALSE(strip.NameTagLabel()->isVisible());
     EXPECT_TRUE(BandShowsItsOwnPhoto(strip.Cell(5)))

@@ -168,7 +168,9 @@ TEST_F(WideFormTest, PageButtonsRepeatWhileHeld) {
     for (std::size_t tick = 1; tick < c.steps.size(); ++tick) {
       QMetaObject::invokeMethod(timer, "timeout");
       EXPECT_EQ(form->PhotoList().CurrentIndex, c.steps[tick]) << tick;
-      if (timer->isActive()) EXPECT_EQ(timer->interval(), 100);
+      if (timer->isActive()) {
+        EXPECT_EQ(timer->interval(), 100);
+      }
     }
     QTest::mouseRelease(button, Qt::LeftButton);
     const int held = form->PhotoList().CurrentIndex;

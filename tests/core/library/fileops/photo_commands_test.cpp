@@ -2,7 +2,7 @@
 #include "library/fileops/photo_commands.h"
 
 #include "faulty_file_system.h"
-#include "platform/scripted_dialog_service.h"
+#include "support/scripted_dialog_service.h"
 #include "support/temp_tree.h"
 
 #include <QDir>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "library/folders/folder_panel.h"
-#include "platform/scripted_dialog_service.h"
+#include "support/scripted_dialog_service.h"
 #include "support/temp_tree.h"
 
 #include <QCollator>

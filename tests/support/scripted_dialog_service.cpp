@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/scripted_dialog_service.h"
+#include "support/scripted_dialog_service.h"
 
 #include <algorithm>
 

@@ -10,7 +10,8 @@
 namespace kasumori::platform {
 
 // A dialog service that shows nothing: it records every dialog with the lines it would have
-// shown and answers from a queue the caller fills. Used wherever logic runs without windows.
+// shown and answers from a queue the caller fills. Tests and benchmarks use it wherever logic
+// runs without windows; it lives in the test kit so that the program can never end up with it.
 class ScriptedDialogService final : public DialogService {
  public:
   enum class Kind { Notice, Confirmation, Choice };
