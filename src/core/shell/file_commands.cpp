@@ -9,16 +9,14 @@
 namespace kasumori::shell {
 
 FileCommands::FileCommands(AppModel& model, library::PhotoListController& lists,
-                           display::PhotoDisplay& display, PhotoScreen& screen)
-    : model_(model), lists_(lists), display_(display), screen_(screen) {}
+                           PhotoScreen& screen)
+    : model_(model), lists_(lists), screen_(screen) {}
 
-library::PhotoPlace FileCommands::ShownPlace() const {
-  const display::ShownPhoto& shown = display_.Shown();
+library::PhotoPlace FileCommands::ShownPlace() {
+  const display::ShownPhoto& shown = screen_.Shown();
   const QString root = shown.Slot > 0 ? model_.settings().PhotoFolder(shown.Slot) : QString();
   return {shown.Folder, shown.Name, shown.Slot, root};
 }
-
-bool FileCommands::PanoramaShown() const { return display_.Modes().PanoramaMode != 0; }
 
 void FileCommands::RescanKeepingPosition() {
   library::PhotoList& list = model_.List();
@@ -37,8 +35,8 @@ void FileCommands::RescanAndShowCurrent() {
 
 void FileCommands::DeleteShownPhoto() {
   screen_.HideNameTag();
-  if (!display_.Shown().Shown()) return;
-  if (library::DeletePhoto(model_.FileOps(), ShownPlace(), PanoramaShown()) !=
+  if (!screen_.Shown().Shown()) return;
+  if (library::DeletePhoto(model_.FileOps(), ShownPlace(), screen_.PanoramaShown()) !=
       library::DeleteOutcome::Deleted) {
     return;
   }
@@ -48,16 +46,16 @@ void FileCommands::DeleteShownPhoto() {
 
 void FileCommands::RenameShownPhoto() {
   screen_.HideNameTag();
-  const display::ShownPhoto shown = display_.Shown();
+  const display::ShownPhoto shown = screen_.Shown();
   if (!shown.Shown()) return;
   const library::FileOpsContext context = model_.FileOps();
   const library::PhotoPlace place = ShownPlace();
-  if (!library::CanRenamePhoto(context, place, PanoramaShown())) return;
+  if (!library::CanRenamePhoto(context, place, screen_.PanoramaShown())) return;
   const std::optional<QString> typed = screen_.AskNewName(shown.Name);
   if (!typed) return;
   const library::RenameOutcome outcome = library::RenamePhoto(context, place, *typed);
   if (outcome.kind != library::RenameOutcome::Kind::Renamed) return;
-  display_.Shown().Name = outcome.newName;
+  screen_.Shown().Name = outcome.newName;
   screen_.ShowNameLabels(display::NameLabelsFor(outcome.newName));
   // A photo shown from another folder than the listed one leaves the list as it is.
   if (model_.Folders().CurrentFolder != shown.Folder) return;
@@ -71,7 +69,7 @@ void FileCommands::RenameShownPhoto() {
 
 void FileCommands::MoveDroppedPhoto(const QString& photoPath, const QString& folder,
                                     library::DragSource from) {
-  const display::ShownPhoto shown = display_.Shown();
+  const display::ShownPhoto shown = screen_.Shown();
   const library::FolderState& folders = model_.Folders();
   const bool fromView = from == library::DragSource::PhotoView;
   if (!folders.HasSlot() || folders.CurrentFolder.isEmpty() || (fromView && !shown.Shown())) {

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "display/name_labels.h"
-#include "display/photo_display.h"
+#include "display/shown_photo.h"
 #include "library/fileops/photo_commands.h"
 #include "library/photo_list_controller.h"
 #include "shell/app_model.h"
@@ -20,6 +20,9 @@ namespace kasumori::shell {
 class PhotoScreen {
  public:
   virtual ~PhotoScreen() = default;
+  // The photo on display (its name changes with a rename) and whether a panorama shows it.
+  virtual display::ShownPhoto& Shown() = 0;
+  virtual bool PanoramaShown() const = 0;
   // The shown photo leaves the view: grey, no histogram, nothing remembered as shown.
   virtual void ClearDisplay() = 0;
   // The strip redrawn for CurrentIndex, its name tag hidden.
@@ -33,8 +36,7 @@ class PhotoScreen {
 
 class FileCommands {
  public:
-  FileCommands(AppModel& model, library::PhotoListController& lists, display::PhotoDisplay& display,
-               PhotoScreen& screen);
+  FileCommands(AppModel& model, library::PhotoListController& lists, PhotoScreen& screen);
 
   void DeleteShownPhoto();
   void RenameShownPhoto();
@@ -42,8 +44,7 @@ class FileCommands {
   void MoveDroppedPhoto(const QString& photoPath, const QString& folder, library::DragSource from);
 
  private:
-  library::PhotoPlace ShownPlace() const;
-  bool PanoramaShown() const;
+  library::PhotoPlace ShownPlace();
   // The list read again with the cursor where it was (or at the end of a shorter list).
   void RescanKeepingPosition();
   // ... and the photo now at the cursor shown: what follows a photo leaving the display.
@@ -51,7 +52,6 @@ class FileCommands {
 
   AppModel& model_;
   library::PhotoListController& lists_;
-  display::PhotoDisplay& display_;
   PhotoScreen& screen_;
 };
 

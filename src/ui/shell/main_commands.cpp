@@ -34,8 +34,7 @@ using commands::CommandSource;
 using display::QualityCommands;
 }  // namespace
 
-MainCommands::MainCommands(MainCommandParts parts)
-    : p_(parts), files_(p_.model, p_.lists, p_.display.Driver(), *this) {}
+MainCommands::MainCommands(MainCommandParts parts) : p_(parts), files_(p_.model, p_.lists, *this) {}
 
 bool MainCommands::UiReady() const { return p_.model.Session().UiReady; }
 
@@ -294,6 +293,10 @@ void MainCommands::ShowPhotoByPath(const QString& path) {
   p_.strip.RefreshStrip(config::Direction::Forward, ThumbStrip::Hover::Update);
   p_.display.ShowPhoto(list.CurrentIndex);
 }
+
+display::ShownPhoto& MainCommands::Shown() { return p_.display.Driver().Shown(); }
+
+bool MainCommands::PanoramaShown() const { return p_.display.Driver().Modes().PanoramaMode != 0; }
 
 void MainCommands::ClearDisplay() {
   p_.display.Driver().Forget();

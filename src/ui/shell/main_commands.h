@@ -78,6 +78,8 @@ class MainCommands final : public QObject, private shell::PhotoScreen {
   void OpenFolderInFileManager();
 
   // shell::PhotoScreen
+  display::ShownPhoto& Shown() override;
+  bool PanoramaShown() const override;
   void ClearDisplay() override;
   void RedrawStrip() override;
   void ShowPhoto(int position) override;
