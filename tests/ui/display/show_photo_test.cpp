@@ -1,52 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Showing photos in the main window: the first one, walking the list, the pointer while keys
+// act, turns, picture quality, wide mode, held keys, and the photo keys with nothing shown.
 #include "ui/display/main_display.h"
 
-#include "support/camera_jpeg.h"
-#include "support/main_form_fixture.h"
 #include "support/modal_dialog.h"
 #include "support/wheel_turn.h"
-#include "ui/library/folder_panel_view.h"
-#include "ui/shell/main_form.h"
+#include "ui/display/show_photo_fixture.h"
 #include "ui/shell/main_panels.h"
-#include "ui/common/view_image.h"
 #include "ui/thumbs/thumb_strip.h"
 
 #include <QAction>
-#include <QWheelEvent>
 #include <QMouseEvent>
 #include <QCursor>
-#include <QUrl>
-#include <QTreeWidget>
-#include <QMimeData>
-#include <QDropEvent>
 #include <QDir>
-#include <QLineEdit>
 #include <QCheckBox>
-#include <QLabel>
 #include <QPushButton>
 
 namespace kasumori::ui {
 namespace {
-
-class ShowPhotoTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {
- protected:
-  // Three small photos in the first slot's folder: red, green and blue halves.
-  void SetUp() override {
-    for (int i = 0; i < 3; ++i) {
-      QImage picture(64, 48, QImage::Format_RGB888);
-      picture.fill(QColor(i == 0 ? 200 : 20, i == 1 ? 200 : 20, i == 2 ? 200 : 20));
-      const QByteArray jpeg =
-          testkit::EncodeJpeg(picture, testkit::BuildExifPayload(testkit::CameraExif({})), {95});
-      tree.File(QStringLiteral("home/Pictures/P%1.jpg").arg(i + 1), jpeg);
-    }
-  }
-  QColor ViewPixel(TMainForm& form, int x, int y) {
-    const std::uint8_t* p = form.View()->Buffer().ConstScanLine(y) + 3 * x;
-    return QColor(p[2], p[1], p[0]);
-  }
-  QString Label(TMainForm& form, const char* name) { return form.findChild<QLabel*>(name)->text(); }
-  void Key(TMainForm& form, Qt::Key key) { QTest::keyClick(&form, key); }
-};
 
 TEST_F(ShowPhotoTest, TheCommandLinePhotoIsShownAtTheFirstActivation) {
   auto form = Start(tree.Path("home/Pictures/P2.jpg"));
@@ -270,197 +241,6 @@ TEST_F(NoPhotoKeyTest, PhotoKeysExplainThemselvesWithoutAPhoto) {
     EXPECT_TRUE(dialogs.Text(i).startsWith("『Ｆ２』キーは")) << dialogs.Text(i).toStdString();
   }
   EXPECT_FALSE(QDir(tree.Path("trash")).exists()) << "nothing went to the trash";
-}
-
-}  // namespace
-}  // namespace kasumori::ui
-
-namespace kasumori::ui {
-namespace {
-
-using DeleteKeyTest = ShowPhotoTest;
-
-TEST_F(DeleteKeyTest, DeleteMovesTheShownPhotoToTheTrashAndShowsTheNext) {
-  auto form = Start();
-  QTest::keyClick(form.get(), Qt::Key_X);
-  QTest::keyClick(form.get(), Qt::Key_X);
-  ASSERT_EQ(form->Display().Driver().Shown().Name, "P2.jpg");
-  dialogs.Clear();
-  QTest::keyClick(form.get(), Qt::Key_Delete);  // answered "no"
-  EXPECT_TRUE(tree.Exists("home/Pictures/P2.jpg"));
-  ASSERT_EQ(dialogs.Records().size(), 1u);
-  EXPECT_EQ(dialogs.Records()[0].lines[1], "「P2.jpg」");
-
-  dialogs.Answer(1);
-  QTest::keyClick(form.get(), Qt::Key_Delete);
-  EXPECT_FALSE(tree.Exists("home/Pictures/P2.jpg"));
-  EXPECT_TRUE(tree.Exists("trash/P2.jpg")) << "in the trash, not gone";
-  EXPECT_EQ(form->PhotoList().PhotoCount, 2);
-  EXPECT_EQ(form->Display().Driver().Shown().Name, "P3.jpg") << "the photo now at the cursor";
-}
-
-}  // namespace
-}  // namespace kasumori::ui
-
-namespace kasumori::ui {
-namespace {
-
-using RenameKeyTest = ShowPhotoTest;
-
-TEST_F(RenameKeyTest, F2RenamesTheShownPhotoThroughItsWindow) {
-  auto form = Start();
-  QTest::keyClick(form.get(), Qt::Key_X);
-  ASSERT_EQ(form->Display().Driver().Shown().Name, "P1.jpg");
-  QString caption;
-  const testkit::WhenModalShown rename([&](QDialog& window) {
-    caption = window.windowTitle();
-    window.findChild<QLineEdit*>("NewNameEdit")->setText("Beach");
-    window.findChild<QPushButton*>("KetteiBtn")->click();
-  });
-  QTest::keyClick(form.get(), Qt::Key_F2);
-  EXPECT_EQ(caption, "表示中写真のファイル名を変更");
-  EXPECT_TRUE(tree.Exists("home/Pictures/Beach.jpg")) << "the extension is kept";
-  EXPECT_FALSE(tree.Exists("home/Pictures/P1.jpg"));
-  EXPECT_EQ(form->PhotoList().Name(1), "Beach.jpg");
-  // The cursor stood on the renamed photo and moves one on, so the next photo is shown.
-  EXPECT_EQ(form->PhotoList().CurrentIndex, 2);
-  EXPECT_EQ(form->Display().Driver().Shown().Name, "P2.jpg");
-}
-
-}  // namespace
-}  // namespace kasumori::ui
-
-namespace kasumori::ui {
-namespace {
-
-using MoveShownPhotoTest = ShowPhotoTest;
-
-TEST_F(MoveShownPhotoTest, ThePhotoViewDroppedOnAFolderMovesItAndShowsTheNext) {
-  tree.Folder("home/Pictures/Keep");
-  auto form = Start();
-  QCoreApplication::processEvents();
-  QTest::keyClick(form.get(), Qt::Key_X);
-  ASSERT_EQ(form->Display().Driver().Shown().Name, "P1.jpg");
-  QTreeWidgetItem* keep = form->Panels().folderTree->topLevelItem(0)->child(0);
-  ASSERT_NE(keep, nullptr);
-  form->FolderView().DropPhoto(tree.Path("home/Pictures/P1.jpg"), keep,
-                               library::DragSource::PhotoView);
-  EXPECT_TRUE(tree.Exists("home/Pictures/Keep/P1.jpg"));
-  EXPECT_FALSE(tree.Exists("home/Pictures/P1.jpg"));
-  EXPECT_EQ(form->PhotoList().PhotoCount, 2);
-  EXPECT_EQ(form->Display().Driver().Shown().Name, "P2.jpg") << "the photo now at the cursor";
-}
-
-TEST_F(MoveShownPhotoTest, AFileDraggedInFromAnotherProgramIsRefused) {
-  tree.Folder("home/Pictures/Keep");
-  tree.File("outside/letter.txt", "not a photo");
-  auto form = Start();
-  QCoreApplication::processEvents();
-  QTreeWidget* view = form->Panels().folderTree;
-  const QPoint onKeep = view->visualItemRect(view->topLevelItem(0)->child(0)).center();
-  QMimeData data;
-  data.setUrls({QUrl::fromLocalFile(tree.Path("outside/letter.txt"))});
-  // No drag of this program is running, so the drop has no source widget.
-  QDropEvent drop(QPointF(onKeep), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(view->viewport(), &drop);
-  EXPECT_FALSE(drop.isAccepted());
-  EXPECT_TRUE(tree.Exists("outside/letter.txt"));
-  EXPECT_FALSE(tree.Exists("home/Pictures/Keep/letter.txt"));
-}
-
-}  // namespace
-}  // namespace kasumori::ui
-
-namespace kasumori::ui {
-namespace {
-
-// One photo name in two folders of the first slot: X/A.jpg red, Y/A.jpg blue.
-class NamesakeRotationTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {
- protected:
-  void SetUp() override {
-    for (const char* folder : {"X", "Y"}) {
-      QImage picture(160, 120, QImage::Format_RGB888);
-      picture.fill(folder[0] == 'X' ? QColor(200, 20, 20) : QColor(20, 20, 200));
-      tree.File(QStringLiteral("home/Pictures/%1/A.jpg").arg(folder),
-                testkit::EncodeJpeg(picture, {}, {95}));
-    }
-  }
-  // The strip's centre cell shows the cursor photo; a turned landscape photo leaves black
-  // bands left and right in it.
-  bool CentreCellTurned(TMainForm& form) {
-    const std::uint8_t* left = form.Strip().Cell(4)->Buffer().ConstScanLine(30);
-    return left[0] + left[1] + left[2] == 0;
-  }
-};
-
-TEST_F(NamesakeRotationTest, TurningTheShownPhotoLeavesItsNamesakeInTheListedFolderAlone) {
-  auto form = Start();
-  QTest::keyClick(form.get(), Qt::Key_D);
-  ASSERT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures/X"));
-  QTest::keyClick(form.get(), Qt::Key_X);
-  ASSERT_EQ(form->Display().Driver().Shown().Name, "A.jpg");
-  QTest::keyClick(form.get(), Qt::Key_D);
-  ASSERT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures/Y"));
-  ASSERT_FALSE(CentreCellTurned(*form));
-
-  QTest::keyClick(form.get(), Qt::Key_2);
-  EXPECT_EQ(form->Display().Driver().Shown().Rotation, 1);
-  EXPECT_EQ(tree.Read("program/Thumbnail/01/Pictures/X/A_jpg.dat"), QByteArray("100\r\n1\r\n"));
-  EXPECT_FALSE(tree.Exists("program/Thumbnail/01/Pictures/Y/A_jpg.dat"));
-  EXPECT_FALSE(CentreCellTurned(*form)) << "Y's A.jpg is another photo";
-
-  QTest::keyClick(form.get(), Qt::Key_E);
-  ASSERT_EQ(form->Folders().CurrentFolder, tree.Path("home/Pictures/X"));
-  EXPECT_TRUE(CentreCellTurned(*form)) << "X's A.jpg is the one that turned";
-}
-
-}  // namespace
-}  // namespace kasumori::ui
-
-namespace kasumori::ui {
-namespace {
-
-class CameraTurnTest : public testkit::MainFormFixture<TMainForm, MainFormServices> {
- protected:
-  // A portrait taken with the camera held upright: stored 160 × 120, Orientation 6.
-  void SetUp() override {
-    QImage picture(160, 120, QImage::Format_RGB888);
-    picture.fill(QColor(200, 200, 200));
-    testkit::CameraShot shot;
-    shot.orientation = 6;
-    tree.File("home/Pictures/portrait.jpg",
-              testkit::EncodeJpeg(picture, testkit::BuildExifPayload(testkit::CameraExif(shot))));
-  }
-  QString SizeLbl(TMainForm& form) { return form.findChild<QLabel*>("SizeLbl")->text(); }
-  // The strip's centre cell: a standing picture leaves black columns at its left.
-  bool CellStandsUp(TMainForm& form) {
-    const std::uint8_t* left = form.Strip().Cell(4)->Buffer().ConstScanLine(30);
-    return left[0] + left[1] + left[2] == 0;
-  }
-};
-
-TEST_F(CameraTurnTest, APortraitStandsUpUntilTurnedAndStaysAsTurned) {
-  {
-    auto form = Start();
-    EXPECT_TRUE(CellStandsUp(*form));
-    QTest::keyClick(form.get(), Qt::Key_X);
-    EXPECT_EQ(form->Display().Driver().Shown().Rotation, 1);
-    EXPECT_EQ(SizeLbl(*form), "120x160");
-    EXPECT_FALSE(tree.Exists("program/Thumbnail/01/Pictures/portrait_jpg.dat"));
-
-    QTest::keyClick(form.get(), Qt::Key_1);  // the user wants it lying down
-    EXPECT_EQ(SizeLbl(*form), "160x120");
-    EXPECT_FALSE(CellStandsUp(*form));
-    EXPECT_EQ(tree.Read("program/Thumbnail/01/Pictures/portrait_jpg.dat"),
-              QByteArray("100\r\n0\r\n"));
-  }
-  auto again = Start();
-  EXPECT_FALSE(CellStandsUp(*again)) << "the stored turn wins over the camera's";
-  QTest::keyClick(again.get(), Qt::Key_X);
-  EXPECT_EQ(again->Display().Driver().Shown().Rotation, 0);
-  QTest::keyClick(again.get(), Qt::Key_2);
-  EXPECT_FALSE(tree.Exists("program/Thumbnail/01/Pictures/portrait_jpg.dat"))
-      << "back at the camera's turn, nothing needs storing";
 }
 
 }  // namespace
