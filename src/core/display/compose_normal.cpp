@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "display/effect_tone.h"
 #include "display/resample_fast.h"
 #include "display/resample_high.h"
-#include "display/tone.h"
 
 namespace kasumori::display {
 

@@ -3,65 +3,54 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
-#include "display_reference.h"
-
 namespace kasumori::display {
 namespace {
 
-using testkit::TestColour;
-
-TEST(ToneTest, WorkedExamples) {
-  // Chrome on an unedited photo: C = 280, v = -11, B = -12; grey 128 → rnd(140) - 11 - 12.
-  EXPECT_EQ(FullTone(128, 128, 128, PictureEffect::Chrome, 0, 256), (Bgr{117, 117, 117}));
-  // Red overflow is taken from green and blue.
-  EXPECT_EQ(FullTone(250, 100, 100, PictureEffect::Normal, 20, 256), (Bgr{105, 105, 255}));
-  EXPECT_EQ(FullTone(90, 90, 90, PictureEffect::Sepia, 0, 256), (Bgr{45, 68, 90}));
-  EXPECT_EQ(FullTone(10, 200, 90, PictureEffect::BlackWhite, 0, 256), (Bgr{100, 100, 100}));
-  // The fast tone ignores the effect's changes: chrome's darkening is not applied.
-  EXPECT_EQ(FastTone(128, 128, 128, 0, 256), (Bgr{128, 128, 128}));
-}
-
 TEST(ToneTest, OverflowMovesInRedGreenBlueOrder) {
   // Red's excess is taken from green and blue before green is looked at.
-  EXPECT_EQ(FullTone(200, 200, 200, PictureEffect::Normal, 100, 256), (Bgr{255, 255, 255}));
-  EXPECT_EQ(FullTone(255, 190, 0, PictureEffect::Normal, 45, 256), (Bgr{0, 190, 255}));
-  EXPECT_EQ(FullTone(200, 255, 100, PictureEffect::Normal, 10, 256), (Bgr{100, 255, 200}));
-  EXPECT_EQ(FullTone(0, 0, 250, PictureEffect::Normal, 30, 256), (Bgr{255, 5, 5}));
+  EXPECT_EQ(FastTone(200, 200, 200, 100, 256), (Bgr{255, 255, 255}));
+  EXPECT_EQ(FastTone(255, 190, 0, 45, 256), (Bgr{0, 190, 255}));
+  EXPECT_EQ(FastTone(200, 255, 100, 10, 256), (Bgr{100, 255, 200}));
+  EXPECT_EQ(FastTone(0, 0, 250, 30, 256), (Bgr{255, 5, 5}));
   // Negative channels are cut at 0 only after the overflow has moved.
-  EXPECT_EQ(FullTone(5, 5, 5, PictureEffect::Normal, -50, 256), (Bgr{0, 0, 0}));
+  EXPECT_EQ(FastTone(5, 5, 5, -50, 256), (Bgr{0, 0, 0}));
 }
 
-TEST(ToneTest, ChromeContrastIsCappedAt1024) {
-  // Contrast 1100 + 24 is cut to 1024: u = 0.25, v = trunc(-383.5) = -383, B = -12.
-  const Bgr c = FullTone(200, 100, 0, PictureEffect::Chrome, 0, 1100);
-  const Bgr capped = ToneTable({-12, 1024, PictureEffect::Chrome}).Apply(200, 100, 0);
-  EXPECT_EQ(c, capped);
-  EXPECT_EQ(c, (Bgr{0, 0, 255}));  // red 405 pushes green (5) and blue (-395) below 0
+TEST(ToneTest, FinishesUseTheChannelsAfterBrightnessAndOverflow) {
+  const struct {
+    ToneFinish finish;
+    int brightness;
+    int r, g, b;
+    Bgr want;
+  } cases[] = {
+      {ToneFinish::Colour, 0, 10, 200, 90, {90, 200, 10}},
+      {ToneFinish::Sepia, 0, 90, 90, 90, {45, 68, 90}},
+      {ToneFinish::Sepia, 30, 90, 90, 90, {60, 90, 120}},
+      {ToneFinish::Grey, 0, 10, 200, 90, {100, 100, 100}},
+      // Red 270 gives 15 to green and blue first: the mean of 255, 105, 105.
+      {ToneFinish::Grey, 20, 250, 100, 100, {155, 155, 155}},
+      {ToneFinish::Grey, -50, 5, 5, 5, {0, 0, 0}},
+  };
+  for (const auto& c : cases) {
+    const ToneTable tone({c.brightness, 256, c.finish});
+    EXPECT_EQ(tone.Apply(c.r, c.g, c.b), c.want)
+        << "finish " << int(c.finish) << " brightness " << c.brightness;
+  }
 }
 
-TEST(ToneTest, TablesMatchTheFormulasForEveryEffectAndAdjustment) {
-  std::mt19937 random(7);
-  const int contrasts[] = {256, 0, 1, 100, 255, 257, 300, 511, 1000, 1024, 2000, -40};
-  const int brightnesses[] = {0, 1, -1, 20, -20, 100, -300, 255};
-  for (int effect = 0; effect <= 4; ++effect)
-    for (int contrast : contrasts)
-      for (int brightness : brightnesses) {
-        const ToneTable full(FullToneParams(EffectFromSetting(effect), brightness, contrast));
-        const ToneTable fast(FastToneParams(brightness, contrast));
-        for (int i = 0; i < 300; ++i) {
-          const TestColour in{std::uint8_t(random()), std::uint8_t(random()),
-                              std::uint8_t(random())};
-          const TestColour want = reference::Tone(in, true, effect, brightness, contrast);
-          const Bgr got = full.Apply(in.r, in.g, in.b);
-          ASSERT_EQ((TestColour{got.r, got.g, got.b}), want)
-              << "effect " << effect << " contrast " << contrast << " brightness " << brightness;
-          const TestColour wantFast = reference::Tone(in, false, effect, brightness, contrast);
-          const Bgr gotFast = fast.Apply(in.r, in.g, in.b);
-          ASSERT_EQ((TestColour{gotFast.r, gotFast.g, gotFast.b}), wantFast);
-        }
-      }
+TEST(ToneTest, OnlyTheUnchangedColourFinishIsTheIdentity) {
+  const struct {
+    ToneParams params;
+    bool identity;
+  } cases[] = {
+      {{0, 256, ToneFinish::Colour}, true},   {{1, 256, ToneFinish::Colour}, false},
+      {{-1, 256, ToneFinish::Colour}, false}, {{0, 255, ToneFinish::Colour}, false},
+      {{0, 257, ToneFinish::Colour}, false},  {{0, 256, ToneFinish::Sepia}, false},
+      {{0, 256, ToneFinish::Grey}, false},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ToneTable(c.params).Identity(), c.identity)
+        << c.params.brightness << " " << c.params.contrast << " " << int(c.params.finish);
 }
 
 }  // namespace
