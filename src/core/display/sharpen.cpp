@@ -74,19 +74,6 @@ void SharpenKernel(const ConstPixelView& unsharpened, const PixelView& area, int
               [&](int first, int end) { SharpenRows(unsharpened, area, strength, first, end); });
 }
 
-bool SharpenStageRuns(QualityMode mode, bool renderForThumbnail) {
-  return mode == QualityMode::High || renderForThumbnail;
-}
-
-SharpenTarget SharpenTargetFor(bool renderForSave, bool renderForThumbnail, bool slideshowActive,
-                               bool fullScreenActive) {
-  if (renderForSave) return SharpenTarget::ZoomPicture;
-  if (renderForThumbnail) return SharpenTarget::ThumbnailBuffer;
-  if (slideshowActive) return SharpenTarget::SlideBuffer;
-  if (fullScreenActive) return SharpenTarget::FullImg;
-  return SharpenTarget::ViewImg;
-}
-
 void SharpenStage::Run(const PixelView& area, int strength, int bands) {
   if (strength <= 0 || area.Empty()) return;
   scratch_.Resize(area.width, area.height);

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <exception>
 
-#include "display/quality_types.h"
 #include "imaging/decode/photo_decoder.h"
 #include "imaging/dib/spi_qx_dib.h"
 #include "library/folder_state.h"
@@ -177,12 +176,10 @@ void ThumbnailMaker::Render(const imaging::TQxDIB& decoded, ThumbnailEdits edits
   } else {
     RenderFitted(source, PlanFit(t0, u0), colour, cell);
   }
-  // Thumbnails are sharpened in the fast quality mode too.
-  const auto quality = display::QualityModeFromSetting(context_.settings.QualityMode);
-  if (display::SharpenStageRuns(quality, /*renderForThumbnail=*/true)) {
-    sharpen_.Run(cell, display::EffectiveSharpness(edits.sharpness, context_.settings.Sharpness),
-                 1);
-  }
+  // Thumbnails are sharpened in the fast quality mode too, with the photo's own strength when
+  // it has one and the global one otherwise.
+  const int strength = edits.sharpness != 0 ? edits.sharpness : context_.settings.Sharpness;
+  sharpen_.Run(cell, strength, 1);
 }
 
 bool ThumbnailMaker::Make(const ThumbnailSubject& subject, const QString& storePath,
