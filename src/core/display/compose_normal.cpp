@@ -6,6 +6,7 @@
 #include "display/effect_tone.h"
 #include "display/resample_fast.h"
 #include "display/resample_high.h"
+#include "display/resample_plan.h"
 
 namespace kasumori::display {
 

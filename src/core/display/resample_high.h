@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Box-filter resampling of a photo into the compose buffer, with rotation, and the one-sample
-// variant the fast path uses for rotated photos.
+// variant the fast path uses for rotated photos. The plan says which source pixels each output
+// pixel averages; the kernel only follows it.
 #pragma once
 
-#include "display/compose_geometry.h"
 #include "display/pixel_view.h"
 #include "display/sample_axis.h"
 #include "display/tone.h"
@@ -20,13 +20,6 @@ struct ResamplePlan {
   int outputX = 0;  // where display pixel (0, 0) lands in the output: the margins
   int outputY = 0;
 };
-
-// The box of the high-quality path: the plain box for scales up to 1 and from 2, and the
-// doubled box (each source pixel a 2 × 2 block) between them, all with edge tolerance.
-ResamplePlan PlanHighQuality(const ComposeGeometry& geometry, Rotation rotation, int width,
-                             int height);
-// One sample per display pixel, nothing past the photo's edges: the fast path of turned photos.
-ResamplePlan PlanNearest(const ComposeGeometry& geometry, Rotation rotation, int width, int height);
 
 // Writes every output pixel the plan reaches; the margin bands above and left of it are set
 // black. Averages are sum div count per channel; a pixel with all sums 0 is black, the others
