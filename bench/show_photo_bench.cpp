@@ -4,7 +4,7 @@
 // full-size decode of the same file in the same run; and the composition alone.
 #include "bench_jpeg.h"
 #include "bench_support.h"
-#include "display/dib_views.h"
+#include "pixels/dib_views.h"
 #include "display/photo_display.h"
 #include "imaging/dib/qx_dib.h"
 #include "platform/scripted_dialog_service.h"
@@ -34,8 +34,8 @@ class HeadlessHost final : public display::DisplayHost {
   void ApplyComposeLabels(const display::ComposeLabels&) override {}
   void RepaintNow() override {}
   void HideCommentOverlays() override {}
-  display::PixelView Target() override { return display::ViewOf(target_); }
-  display::PixelView HistogramImage() override { return display::ViewOf(histogram_); }
+  pixels::PixelView Target() override { return pixels::ViewOf(target_); }
+  pixels::PixelView HistogramImage() override { return pixels::ViewOf(histogram_); }
   void TargetChanged() override {}
   void RefreshStrip(int) override {}
 

@@ -11,23 +11,23 @@ constexpr std::int64_t kChromeBrightness = -12;
 constexpr std::int64_t kChromeContrast = 24;
 constexpr std::int64_t kMaxChromeContrast = 1024;
 
-ToneFinish FinishOf(PictureEffect effect) {
+pixels::ToneFinish FinishOf(PictureEffect effect) {
   switch (effect) {
     case PictureEffect::Sepia:
-      return ToneFinish::Sepia;
+      return pixels::ToneFinish::Sepia;
     case PictureEffect::BlackWhite:
-      return ToneFinish::Grey;
+      return pixels::ToneFinish::Grey;
     case PictureEffect::Normal:
     case PictureEffect::Chrome:
       break;
   }
-  return ToneFinish::Colour;
+  return pixels::ToneFinish::Colour;
 }
 
 }  // namespace
 
-ToneParams FullToneParams(PictureEffect effect, int brightness, int contrast) {
-  ToneParams p{brightness, contrast, FinishOf(effect)};
+pixels::ToneParams FullToneParams(PictureEffect effect, int brightness, int contrast) {
+  pixels::ToneParams p{brightness, contrast, FinishOf(effect)};
   if (effect == PictureEffect::Chrome) {
     p.brightness += kChromeBrightness;
     p.contrast = std::min(p.contrast + kChromeContrast, kMaxChromeContrast);
@@ -35,8 +35,8 @@ ToneParams FullToneParams(PictureEffect effect, int brightness, int contrast) {
   return p;
 }
 
-Bgr FullTone(int r, int g, int b, PictureEffect effect, int brightness, int contrast) {
-  return ToneTable(FullToneParams(effect, brightness, contrast)).Apply(r, g, b);
+pixels::Bgr FullTone(int r, int g, int b, PictureEffect effect, int brightness, int contrast) {
+  return pixels::ToneTable(FullToneParams(effect, brightness, contrast)).Apply(r, g, b);
 }
 
 }  // namespace kasumori::display

@@ -4,15 +4,15 @@
 #pragma once
 
 #include "display/quality_types.h"
-#include "display/tone.h"
+#include "pixels/tone.h"
 
 namespace kasumori::display {
 
 // B and C for the high-quality paths: chrome darkens by 12 and adds 24 to the contrast (at
 // most 1024); the other effects use the photo's values as they are.
-ToneParams FullToneParams(PictureEffect effect, int brightness, int contrast);
+pixels::ToneParams FullToneParams(PictureEffect effect, int brightness, int contrast);
 
 // One colour through the full tone; for callers outside the kernels.
-Bgr FullTone(int r, int g, int b, PictureEffect effect, int brightness, int contrast);
+pixels::Bgr FullTone(int r, int g, int b, PictureEffect effect, int brightness, int contrast);
 
 }  // namespace kasumori::display

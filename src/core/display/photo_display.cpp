@@ -3,7 +3,7 @@
 
 #include "library/record_source.h"
 
-#include "display/dib_views.h"
+#include "pixels/dib_views.h"
 #include "imaging/errors.h"
 #include "imaging/exif/exif_reader.h"
 #include "library/record_names.h"
@@ -60,7 +60,7 @@ void PhotoDisplay::ShowPhoto(int n, int d) {
   }
   if (modes_.PanoramaMode != 0) {
     s_.host.HideCommentOverlays();
-    FillBlack(SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
+    pixels::FillBlack(pixels::SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
     if (n > 0) {
       for (ShownPhoto& pane : panes_) pane.Name.clear();
     }
@@ -201,7 +201,7 @@ void PhotoDisplay::ReportLoadError(int n, bool notice) {
     s_.host.SetSizeText(actions.SizeLbl);
   }
   if (actions.FillViewBlack) {
-    FillBlack(SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
+    pixels::FillBlack(pixels::SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
     s_.host.TargetChanged();
     s_.host.RepaintNow();
   }
@@ -209,7 +209,7 @@ void PhotoDisplay::ReportLoadError(int n, bool notice) {
 
 void PhotoDisplay::ComposeShown(int originX, int originY) {
   NormalComposeRequest request;
-  request.source = ConstViewOf(source_);
+  request.source = pixels::ConstViewOf(source_);
   request.target = s_.host.Target();
   request.paneOriginX = originX;
   request.paneOriginY = originY;

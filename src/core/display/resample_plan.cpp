@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "display/sample_axis.h"
+#include "pixels/sample_axis.h"
 
 namespace kasumori::display {
 
@@ -32,23 +32,27 @@ AxisRoles RolesOf(Rotation rotation) {
   return {false, false, false};
 }
 
-ResamplePlan PlanAxes(const ComposeGeometry& g, Rotation rotation, int width, int height,
-                      double step, int samples, int scaleCrop, bool tolerance, bool doubled) {
+pixels::ResamplePlan PlanAxes(const ComposeGeometry& g, Rotation rotation, int width, int height,
+                              double step, int samples, int scaleCrop, bool tolerance,
+                              bool doubled) {
   const AxisRoles roles = RolesOf(rotation);
-  ResamplePlan plan;
+  pixels::ResamplePlan plan;
   plan.outputX = g.scale.MarginX;
   plan.outputY = g.scale.MarginY;
   plan.columnsAreSourceRows = roles.xIsSourceRow;
-  plan.columns = PlanSampleAxis({std::max(width - plan.outputX, 0), step, g.cropX * scaleCrop,
-                                 samples, g.RotatedWidth, roles.xReversed, tolerance, doubled});
-  plan.rows = PlanSampleAxis({std::max(height - plan.outputY, 0), step, g.cropY * scaleCrop,
+  plan.columns =
+      pixels::PlanSampleAxis({std::max(width - plan.outputX, 0), step, g.cropX * scaleCrop, samples,
+                              g.RotatedWidth, roles.xReversed, tolerance, doubled});
+  plan.rows =
+      pixels::PlanSampleAxis({std::max(height - plan.outputY, 0), step, g.cropY * scaleCrop,
                               samples, g.RotatedHeight, roles.yReversed, tolerance, doubled});
   return plan;
 }
 
 }  // namespace
 
-ResamplePlan PlanHighQuality(const ComposeGeometry& g, Rotation rotation, int width, int height) {
+pixels::ResamplePlan PlanHighQuality(const ComposeGeometry& g, Rotation rotation, int width,
+                                     int height) {
   const double f = g.scale.Scale;
   if (f > 1.0 && f < 2.0) {
     // Doubled box: steps of 2f over the doubled frame with ceil(2f) samples (3 or 4).
@@ -58,7 +62,8 @@ ResamplePlan PlanHighQuality(const ComposeGeometry& g, Rotation rotation, int wi
   return PlanAxes(g, rotation, width, height, f, g.boxCount, 1, true, false);
 }
 
-ResamplePlan PlanNearest(const ComposeGeometry& g, Rotation rotation, int width, int height) {
+pixels::ResamplePlan PlanNearest(const ComposeGeometry& g, Rotation rotation, int width,
+                                 int height) {
   return PlanAxes(g, rotation, width, height, g.scale.Scale, 1, 1, false, false);
 }
 

@@ -5,15 +5,16 @@
 
 #include "display/compose_geometry.h"
 #include "display/quality_types.h"
-#include "display/resample_high.h"
+#include "pixels/resample_high.h"
 
 namespace kasumori::display {
 
 // The box of the high-quality path: the plain box for scales up to 1 and from 2, and the
 // doubled box (each source pixel a 2 × 2 block) between them, all with edge tolerance.
-ResamplePlan PlanHighQuality(const ComposeGeometry& geometry, Rotation rotation, int width,
-                             int height);
+pixels::ResamplePlan PlanHighQuality(const ComposeGeometry& geometry, Rotation rotation, int width,
+                                     int height);
 // One sample per display pixel, nothing past the photo's edges: the fast path of turned photos.
-ResamplePlan PlanNearest(const ComposeGeometry& geometry, Rotation rotation, int width, int height);
+pixels::ResamplePlan PlanNearest(const ComposeGeometry& geometry, Rotation rotation, int width,
+                                 int height);
 
 }  // namespace kasumori::display

@@ -45,7 +45,7 @@ class BusyGuard {
   const std::function<void(bool)>& busy_;
 };
 
-display::ConstPixelView ViewOf(const imaging::TQxDIB& picture) {
+pixels::ConstPixelView ViewOf(const imaging::TQxDIB& picture) {
   return {picture.ConstScanLine(0), picture.Width(), picture.Height(), picture.Stride()};
 }
 
@@ -163,8 +163,8 @@ void ThumbnailMaker::Render(const imaging::TQxDIB& decoded, ThumbnailEdits edits
   const RotatedSource source(ViewOf(decoded), edits.rotation);
   const int t0 = source.Width(), u0 = source.Height();
   thumbnail.Reshape(thumbfiles::kThumbWidth, thumbfiles::kThumbHeight, 24);  // new storage: black
-  const display::PixelView cell{thumbnail.ScanLine(0), thumbfiles::kThumbWidth,
-                                thumbfiles::kThumbHeight, thumbnail.Stride()};
+  const pixels::PixelView cell{thumbnail.ScanLine(0), thumbfiles::kThumbWidth,
+                               thumbfiles::kThumbHeight, thumbnail.Stride()};
   const BlockColour colour(edits.brightness, edits.contrast);
   if (edits.zoomed) {
     // The centre is in photo pixels; the decoded picture may be a JPEG reduction of it.

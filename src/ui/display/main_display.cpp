@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/display/main_display.h"
 
-#include "display/dib_views.h"
+#include "pixels/dib_views.h"
 #include "display/quality_labels.h"
 #include "shell/photo_navigation.h"
 #include "thumbs/camera_rotation.h"
@@ -189,10 +189,10 @@ void MainDisplay::ApplyComposeLabels(const display::ComposeLabels& labels) {
 
 void MainDisplay::RepaintNow() { p_.window.repaint(); }
 
-display::PixelView MainDisplay::Target() { return display::ViewOf(p_.view.Buffer()); }
+pixels::PixelView MainDisplay::Target() { return pixels::ViewOf(p_.view.Buffer()); }
 
-display::PixelView MainDisplay::HistogramImage() {
-  return display::ViewOf(p_.panels.histgramImg->Buffer());
+pixels::PixelView MainDisplay::HistogramImage() {
+  return pixels::ViewOf(p_.panels.histgramImg->Buffer());
 }
 
 void MainDisplay::TargetChanged() {
@@ -264,7 +264,7 @@ void MainDisplay::SharpenOnScreen() {
   const QSize size = display_.DisplaySize();
   const display::ShownPhoto& shown = display_.Shown();
   display_.Compositor().SharpenOnScreen(
-      display::SubView(Target(), 0, 0, size.width(), size.height()),
+      pixels::SubView(Target(), 0, 0, size.width(), size.height()),
       display::EffectiveSharpness(shown.Sharpness, p_.settings.Sharpness));
   TargetChanged();
   p_.window.repaint();

@@ -2,7 +2,7 @@
 #include "ui/shell/main_form.h"
 
 #include "shell/placement.h"
-#include "display/dib_views.h"
+#include "pixels/dib_views.h"
 #include "display/histogram.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_menu.h"
@@ -226,7 +226,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   ApplyLayout();
   PlaceOnScreen();
   panels_->dummyBtn->setFocus();
-  display::DrawHistogramStrip(display::ViewOf(panels_->histgramImg2->Buffer()));
+  display::DrawHistogramStrip(pixels::ViewOf(panels_->histgramImg2->Buffer()));
   display_->Driver().Histogram().ClearHistogram(display_->HistogramImage(), false);
   const config::Settings& settings = session_.settings();
   menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/tone.h"
+#include "pixels/tone.h"
 
 #include <cmath>
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 namespace {
 
@@ -35,4 +35,4 @@ Bgr FastTone(int r, int g, int b, int brightness, int contrast) {
   return ToneTable(FastToneParams(brightness, contrast)).Apply(r, g, b);
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/sharpen.h"
+#include "pixels/sharpen.h"
 
 #include <algorithm>
 
-#include "display/row_bands.h"
+#include "pixels/row_bands.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 namespace {
 
@@ -82,4 +82,4 @@ void SharpenStage::Run(const PixelView& area, int strength, int bands) {
   scratch_.Release();
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

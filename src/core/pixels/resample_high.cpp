@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/resample_high.h"
+#include "pixels/resample_high.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 #include <vector>
 
-#include "display/row_bands.h"
-#include "display/row_sum.h"
+#include "pixels/row_bands.h"
+#include "pixels/row_sum.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 namespace {
 
@@ -116,4 +116,4 @@ void Resample(const ConstPixelView& source, const PixelView& output, const Resam
   });
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -7,7 +7,7 @@
 #include <array>
 #include <cstdint>
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 // What becomes of a colour once its channels are toned: it stays as it is, or the mean of its
 // channels gives a sepia or a grey. Which picture effect asks for which is the caller's rule.
@@ -83,4 +83,4 @@ class ToneTable {
 // One colour through the fast tone; for callers outside the kernels.
 Bgr FastTone(int r, int g, int b, int brightness, int contrast);
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

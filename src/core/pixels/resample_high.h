@@ -4,11 +4,11 @@
 // pixel averages; the kernel only follows it.
 #pragma once
 
-#include "display/pixel_view.h"
-#include "display/sample_axis.h"
-#include "display/tone.h"
+#include "pixels/pixel_view.h"
+#include "pixels/sample_axis.h"
+#include "pixels/tone.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 // The resampling of one composition: for display pixel (t, m) the box is every pair of a
 // column sample of `columns` at t and a row sample of `rows` at m. When `columnsAreSourceRows`
@@ -28,4 +28,4 @@ struct ResamplePlan {
 void Resample(const ConstPixelView& source, const PixelView& output, const ResamplePlan& plan,
               const ToneTable& tone, int bands = 1);
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -2,10 +2,10 @@
 // The sharpening stage: deepens the darker side of every edge of a finished picture.
 #pragma once
 
-#include "display/pixel_view.h"
-#include "display/work_picture.h"
+#include "pixels/pixel_view.h"
+#include "pixels/work_picture.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 // How much a pixel is darkened for an edge of height d (d > 0) at strength s; a smaller s
 // sharpens more, and 12 is also the rule for any strength not in the menu.
@@ -33,4 +33,4 @@ class SharpenStage {
   WorkPicture scratch_;
 };
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

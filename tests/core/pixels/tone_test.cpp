@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/tone.h"
+#include "pixels/tone.h"
 
 #include <gtest/gtest.h>
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 namespace {
 
 TEST(ToneTest, OverflowMovesInRedGreenBlueOrder) {
@@ -54,4 +54,4 @@ TEST(ToneTest, OnlyTheUnchangedColourFinishIsTheIdentity) {
 }
 
 }  // namespace
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels
