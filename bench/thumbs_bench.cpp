@@ -50,7 +50,7 @@ struct Library {
   explicit Library(const QString& root)
       : list(std::make_unique<library::PhotoList>()),
         cache(*list, folders, settings, root + "/Thumbnail", loadFailed),
-        decoder({}, nullptr, loadFailed),
+        decoder({}, nullptr),
         maker({*list, folders, settings, decoder, cache}) {
     settings.PhotoFolder1 = root + "/Photos";
     folders.CurrentSlot = 1;

@@ -130,6 +130,7 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
     path = *source;
   }
   if (modes_.PanoramaMode == 0 && !modes_.SlideshowActive) ReadInfo(n, path);
+  // A photo whose file could not even be read is not offered to the decoders as well.
   if (n >= 1 && s_.loadFailed.Get(n)) return false;
   if (!Decode(n, path)) return false;
   source_.SetPixelFormat(imaging::TQxPixelFormat::Bit24);
@@ -157,19 +158,20 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
 }
 
 bool PhotoDisplay::ReadInfo(int n, const QString& path) {
+  imaging::PhotoInfo info;
   try {
-    const imaging::PhotoInfo info = imaging::ReadPhotoInfo(
-        n, path, exif_, [this](int position) { ReportLoadError(position, true); });
-    s_.host.ShowPhotoInfo(info);
-    return true;
+    info = imaging::ReadPhotoInfo(path, exif_);
   } catch (const imaging::ImagingError&) {
-    return false;  // already reported
+    ReportLoadError(n, true);
+    return false;
   }
+  s_.host.ShowPhotoInfo(info);
+  return true;
 }
 
 bool PhotoDisplay::Decode(int n, const QString& path) {
   try {
-    return s_.decoder.DecodeForDisplay(path, n, source_, [this, n] { ReportLoadError(n, true); });
+    return s_.decoder.DecodeForDisplay(path, source_, [this, n] { ReportLoadError(n, true); });
   } catch (const imaging::ImagingError&) {
     return false;  // already reported
   }

@@ -32,7 +32,7 @@ void Paint(QLabel* label, const QColor& colour) {
 
 MainDisplay::MainDisplay(MainDisplayParts parts)
     : p_(std::move(parts)),
-      decoder_({}, nullptr, p_.loadFailed),
+      decoder_({}, nullptr),
       display_({p_.list, p_.folders, p_.settings, p_.dialogs, p_.loadFailed, decoder_, *this,
                 [this](int position) { return p_.thumbnails.Rotation(position); }}),
       quality_(p_.settings, p_.dialogs, *this, qualityState_, edits_) {}
