@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   config::Settings settings;  // chrome, sharpness 12, high quality by default
   settings.HistogramMode = 1;
   platform::ScriptedDialogService dialogs;
-  imaging::LoadFailedFlags loadFailed;
+  library::LoadFailedFlags loadFailed;
   imaging::PhotoDecoder decoder({}, nullptr);
   testkit::HeadlessDisplayHost host;
   display::PhotoDisplay display(

@@ -178,16 +178,15 @@ bool PhotoDisplay::Decode(int n, const QString& path) {
 }
 
 void PhotoDisplay::ReportLoadError(int n, bool notice) {
-  imaging::LoadErrorScene scene;
+  LoadErrorScene scene;
   scene.SlideshowActive = modes_.SlideshowActive;
   scene.FullScreenActive = modes_.FullScreenActive;
   if (n >= 1 && n <= s_.list.PhotoCount) scene.ListName = s_.list.Name(n);
-  const imaging::LoadErrorActions actions =
-      imaging::ShowLoadError(n, notice, scene, s_.loadFailed, s_.dialogs);
+  const LoadErrorActions actions = ShowLoadError(n, notice, scene, s_.loadFailed, s_.dialogs);
   if (n < 1) return;
   if (actions.SuspendWatching) s_.folders.WatchEnabled = false;
   if (actions.ResetShownPhoto) {
-    const imaging::FailedShownPhoto& f = actions.ShownPhoto;
+    const FailedShownPhoto& f = actions.ShownPhoto;
     shown_ = PlainShownPhoto(scene.ListName, s_.folders.CurrentFolder, s_.folders.CurrentSlot, n,
                              f.Rotation);
     shown_.Comment = f.Comment;

@@ -32,7 +32,7 @@ struct MainDisplayParts {
   library::FolderState& folders;
   config::Settings& settings;
   platform::DialogService& dialogs;
-  imaging::LoadFailedFlags& loadFailed;
+  library::LoadFailedFlags& loadFailed;
   thumbs::ThumbnailCache& thumbnails;
   std::function<void()> saveSettings;
   std::function<void(int direction)> refreshStrip;

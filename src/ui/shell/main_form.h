@@ -3,10 +3,10 @@
 
 #include "commands/command.h"
 #include "commands/no_photo_notice.h"
-#include "imaging/decode/load_error.h"
 #include "library/fileops/file_system.h"
 #include "library/fileops/photo_commands.h"
 #include "library/folder_state.h"
+#include "library/load_failed_flags.h"
 #include "library/photo_extensions.h"
 #include "library/photo_list.h"
 #include "library/photo_list_controller.h"
@@ -123,7 +123,7 @@ class TMainForm final : public QMainWindow {
   library::PhotoList& photoList_;
   library::FolderState& folderState_;
   library::PhotoExtensions& extensions_;
-  imaging::LoadFailedFlags& loadFailed_;
+  library::LoadFailedFlags& loadFailed_;
   QWidget* client_ = nullptr;
   ViewImage* view_ = nullptr;
   std::unique_ptr<MainPanels> panels_;

@@ -21,7 +21,7 @@ class PhotoDisplayTest : public ::testing::Test {
   library::FolderState folders;
   config::Settings settings;
   platform::ScriptedDialogService dialogs;
-  imaging::LoadFailedFlags loadFailed;
+  library::LoadFailedFlags loadFailed;
   imaging::PhotoDecoder decoder{{}, nullptr};
   testkit::HeadlessDisplayHost host;
   PhotoDisplay display{

@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "imaging/decode/load_error.h"
+#include "display/load_error.h"
 
 #include "platform/scripted_dialog_service.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>
 
-namespace kasumori::imaging {
+namespace kasumori::display {
 namespace {
 
 TEST(ShowLoadError, MainWindowShowsTheTwoLineNoticeAndBlanksTheView) {
   platform::ScriptedDialogService dialogs;
-  LoadFailedFlags failed;
+  library::LoadFailedFlags failed;
   const LoadErrorActions a = ShowLoadError(3, true, {.ListName = "IMG_0003.JPG"}, failed, dialogs);
   EXPECT_TRUE(failed.Get(3));
   EXPECT_TRUE(a.SuspendWatching);
@@ -30,7 +30,7 @@ TEST(ShowLoadError, MainWindowShowsTheTwoLineNoticeAndBlanksTheView) {
 
 TEST(ShowLoadError, SlideshowFullScreenAndUnlistedPhotos) {
   platform::ScriptedDialogService dialogs;
-  LoadFailedFlags failed;
+  library::LoadFailedFlags failed;
   const LoadErrorActions slide = ShowLoadError(2, true, {.SlideshowActive = true}, failed, dialogs);
   EXPECT_TRUE(slide.FillSlideshowBlack);
   EXPECT_FALSE(slide.ShowFileName);
@@ -47,4 +47,4 @@ TEST(ShowLoadError, SlideshowFullScreenAndUnlistedPhotos) {
 }
 
 }  // namespace
-}  // namespace kasumori::imaging
+}  // namespace kasumori::display

@@ -1,40 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The load-error report: what happens when a photo cannot be decoded. The notice goes
-// through the dialog service; the changes to windows come back as a record the display
-// driver applies, so the rule itself runs without any window.
+// The load-error report: what the display does when a photo cannot be read or decoded. The
+// notice goes through the dialog service; the changes to windows come back as a record the
+// display driver applies, so the rule itself runs without any window.
 #pragma once
 
-#include <QString>
+#include "library/load_failed_flags.h"
 
-#include <vector>
+#include <QString>
 
 namespace kasumori::platform {
 class DialogService;
 }
 
-namespace kasumori::imaging {
+namespace kasumori::display {
 
 inline constexpr char kLoadErrorSizeText[] = "読み込みエラー";
 inline constexpr char kLoadErrorLine1[] = "画像ファイル ";
 inline constexpr char kLoadErrorLine2[] = "は壊れているか、「Kasumori２」で読み込めない形式です。";
-
-// One flag per list position 1..10000, set when decoding that photo failed; the thumbnail
-// strip shows a black thumbnail for it. Reset whenever the photo list is rebuilt; the display
-// driver clears a position before it reads and decodes that photo again.
-class LoadFailedFlags {
- public:
-  static constexpr int kPositions = 10000;
-  LoadFailedFlags() : flags_(kPositions + 1, false) {}
-  bool Get(int position) const { return InRange(position) && flags_[std::size_t(position)]; }
-  void Set(int position, bool failed) {
-    if (InRange(position)) flags_[std::size_t(position)] = failed;
-  }
-  void Reset() { flags_.assign(flags_.size(), false); }
-
- private:
-  static bool InRange(int position) { return position >= 1 && position <= kPositions; }
-  std::vector<bool> flags_;
-};
 
 // The state the display is in while `ShowLoadError` runs.
 struct LoadErrorScene {
@@ -70,6 +52,7 @@ struct LoadErrorActions {
 
 // `ShowLoadError`: marks the position failed and shows the two-line notice when asked to.
 LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& scene,
-                               LoadFailedFlags& loadFailed, platform::DialogService& dialogs);
+                               library::LoadFailedFlags& loadFailed,
+                               platform::DialogService& dialogs);
 
-}  // namespace kasumori::imaging
+}  // namespace kasumori::display

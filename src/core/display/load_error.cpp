@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "imaging/decode/load_error.h"
+#include "display/load_error.h"
 
 #include "platform/dialog_service.h"
 
-namespace kasumori::imaging {
+namespace kasumori::display {
 
 LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& scene,
-                               LoadFailedFlags& loadFailed, platform::DialogService& dialogs) {
+                               library::LoadFailedFlags& loadFailed,
+                               platform::DialogService& dialogs) {
   LoadErrorActions actions;
   if (position < 1) return actions;
   loadFailed.Set(position, true);
@@ -28,4 +29,4 @@ LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& 
   return actions;
 }
 
-}  // namespace kasumori::imaging
+}  // namespace kasumori::display
