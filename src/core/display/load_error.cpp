@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/load_error.h"
 
-#include "platform/dialog_service.h"
-
 namespace kasumori::display {
 
 LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& scene,
-                               library::LoadFailedFlags& loadFailed,
-                               platform::DialogService& dialogs) {
+                               library::LoadFailedFlags& loadFailed) {
   LoadErrorActions actions;
   if (position < 1) return actions;
   loadFailed.Set(position, true);
@@ -23,8 +20,8 @@ LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& 
     return actions;
   }
   if (notice)
-    dialogs.Notice(
-        {QString::fromUtf8(kLoadErrorLine1) + scene.ListName, QString::fromUtf8(kLoadErrorLine2)});
+    actions.Notice = {QString::fromUtf8(kLoadErrorLine1) + scene.ListName,
+                      QString::fromUtf8(kLoadErrorLine2)};
   actions.FillViewBlack = true;
   return actions;
 }

@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The load-error report: what the display does when a photo cannot be read or decoded. The
-// notice goes through the dialog service; the changes to windows come back as a record the
-// display driver applies, so the rule itself runs without any window.
+// notice and the changes to windows come back as a record the display driver applies, so the
+// rule itself runs without any window or dialog.
 #pragma once
 
 #include "library/load_failed_flags.h"
 
 #include <QString>
-
-namespace kasumori::platform {
-class DialogService;
-}
+#include <QStringList>
 
 namespace kasumori::display {
 
@@ -37,7 +34,8 @@ struct FailedShownPhoto {
   int CommentStyle = 0;
 };
 
-// What the display driver does next, in this order.
+// What the display driver does next. The labels are set before the notice is shown, so that
+// the size label already reads the error while the notice waits for the user.
 struct LoadErrorActions {
   bool SuspendWatching = true;      // `WatchEnabled` = 0
   bool ResetShownPhoto = false;     // shown photo = this list entry (`CurrentFolder`, slot, index)
@@ -45,14 +43,14 @@ struct LoadErrorActions {
   bool FillSlideshowBlack = false;  // the slideshow's back buffer over the display area
   bool ShowFileName = false;        // the file-name label for the photo
   QString SizeLbl;                  // "読み込みエラー" when ShowFileName
+  QStringList Notice;               // the notice's lines; none when no notice is shown
   bool FillFullScreenBlack = false;
   // `ViewImg` black over the display area (the pane's rectangle in panorama mode), repainted.
   bool FillViewBlack = false;
 };
 
-// `ShowLoadError`: marks the position failed and shows the two-line notice when asked to.
+// `ShowLoadError`: marks the position failed and asks for the two-line notice when `notice`.
 LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& scene,
-                               library::LoadFailedFlags& loadFailed,
-                               platform::DialogService& dialogs);
+                               library::LoadFailedFlags& loadFailed);
 
 }  // namespace kasumori::display

@@ -182,8 +182,13 @@ void PhotoDisplay::ReportLoadError(int n, bool notice) {
   scene.SlideshowActive = modes_.SlideshowActive;
   scene.FullScreenActive = modes_.FullScreenActive;
   if (n >= 1 && n <= s_.list.PhotoCount) scene.ListName = s_.list.Name(n);
-  const LoadErrorActions actions = ShowLoadError(n, notice, scene, s_.loadFailed, s_.dialogs);
+  const LoadErrorActions actions = ShowLoadError(n, notice, scene, s_.loadFailed);
   if (n < 1) return;
+  if (actions.ShowFileName) {
+    s_.host.ShowNameLabels(NameLabelsFor(scene.ListName));
+    s_.host.SetSizeText(actions.SizeLbl);
+  }
+  if (!actions.Notice.isEmpty()) s_.dialogs.Notice(actions.Notice);
   if (actions.SuspendWatching) s_.folders.WatchEnabled = false;
   if (actions.ResetShownPhoto) {
     const FailedShownPhoto& f = actions.ShownPhoto;
@@ -196,10 +201,6 @@ void PhotoDisplay::ReportLoadError(int n, bool notice) {
     shown_.Effect = f.Effect;
     shown_.CommentStyle = f.CommentStyle;
     exif_.ExifLength = f.ExifLength;
-  }
-  if (actions.ShowFileName) {
-    s_.host.ShowNameLabels(NameLabelsFor(scene.ListName));
-    s_.host.SetSizeText(actions.SizeLbl);
   }
   if (actions.FillViewBlack) {
     pixels::FillBlack(pixels::SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));

@@ -42,8 +42,12 @@ TEST_F(PhotoDisplayTest, APhotoThatFailsIsReportedOnceWhereverItFails) {
     list->Append(c.name, {});
     loadFailed.Reset();
     dialogs.Clear();
+    QString sizeWhileNoticeOpen;
+    dialogs.whenShown = [&](const auto&) { sizeWhileNoticeOpen = host.sizeText; };
     display.ShowPhoto(1, 1);
     ASSERT_EQ(dialogs.Records().size(), 1u);
+    // The labels are set before the notice: no "loading" text behind it.
+    EXPECT_EQ(sizeWhileNoticeOpen, "読み込みエラー");
     EXPECT_EQ(dialogs.Text(0),
               QString("画像ファイル %1\nは壊れているか、「Kasumori２」で読み込めない形式です。")
                   .arg(c.name));
