@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A work buffer the display and thumbnail stages own: 24-bit rows padded to 4 bytes, top-down.
-// Resizing keeps the memory when it is already large enough; Release gives it back and leaves 1
-// × 1.
+// A work buffer of the pixel stages: 24-bit rows padded to 4 bytes, top-down. Resizing keeps
+// the memory when it is already large enough; Release gives it back and leaves 1 × 1.
 #pragma once
 
 #include <cstdint>
