@@ -9,8 +9,8 @@
 
 #include "bench_support.h"
 #include "display/compose_normal.h"
-#include "display/row_bands.h"
-#include "display/work_picture.h"
+#include "pixels/row_bands.h"
+#include "pixels/work_picture.h"
 #include "support/camera_jpeg.h"
 
 namespace kasumori {
@@ -23,8 +23,8 @@ constexpr int kDisplayHeight = 600;
 
 struct Scene {
   QImage source;
-  display::WorkPicture view;
-  display::WorkPicture histogramImage;
+  pixels::WorkPicture view;
+  pixels::WorkPicture histogramImage;
   display::HistogramPanel panel;
   display::NormalCompositor compositor;
 };
@@ -69,9 +69,9 @@ int main(int, char**) {
     bench::ReportAbsolute(std::string(name) + " time", ms);
   };
   run("compose 6000x4000 to 800x600 high quality, chrome, sharpness 12, histogram",
-      display::QualityMode::High, display::kDefaultBands);
+      display::QualityMode::High, pixels::kDefaultBands);
   run("same on one band", display::QualityMode::High, 1);
-  run("compose 6000x4000 to 800x600 fast", display::QualityMode::Fast, display::kDefaultBands);
+  run("compose 6000x4000 to 800x600 fast", display::QualityMode::Fast, pixels::kDefaultBands);
   bench::ReportAbsolute("baseline memcpy of the source", baseline);
   return 0;
 }

@@ -3,7 +3,6 @@
 // a bare libjpeg-turbo decode of the same file, and the load of an 80 × 60 cached thumbnail.
 #include "bench_jpeg.h"
 #include "bench_support.h"
-#include "imaging/decode/load_error.h"
 #include "imaging/decode/photo_decoder.h"
 #include "imaging/dib/spi_qx_dib.h"
 #include "support/camera_jpeg.h"
@@ -32,14 +31,13 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(jpeg));
     return 1;
   }
-  LoadFailedFlags loadFailed;
-  PhotoDecoder decoder({}, nullptr, loadFailed);
+  PhotoDecoder decoder({}, nullptr);
   std::vector<unsigned char> bare;
 
   TSPIQxDIB SourcePicture;
   Compare(
       "display decoding 6000x4000 (ISLOW, full size)",
-      [&] { decoder.DecodeForDisplay(jpeg, 1, SourcePicture, {}); },
+      [&] { decoder.DecodeForDisplay(jpeg, SourcePicture, {}); },
       [&] { BareDecode(jpeg, 1, JDCT_ISLOW, bare); }, 7);
 
   Compare(

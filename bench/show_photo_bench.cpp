@@ -4,10 +4,10 @@
 // full-size decode of the same file in the same run; and the composition alone.
 #include "bench_jpeg.h"
 #include "bench_support.h"
-#include "display/dib_views.h"
 #include "display/photo_display.h"
 #include "imaging/dib/qx_dib.h"
 #include "support/scripted_dialog_service.h"
+#include "support/headless_display_host.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -16,34 +16,7 @@
 #include <memory>
 
 namespace {
-
 using namespace kasumori;
-
-// A window without widgets: the target and the histogram are plain buffers.
-class HeadlessHost final : public display::DisplayHost {
- public:
-  HeadlessHost() {
-    target_.Reshape(800, 600, 24);
-    histogram_.Reshape(128, 50, 24);
-  }
-  void SetBusy(bool) override {}
-  void ClearInfoLabels() override {}
-  void ShowPhotoInfo(const imaging::PhotoInfo&) override {}
-  void ShowNameLabels(const display::NameLabels&) override {}
-  void SetSizeText(const QString&) override {}
-  void ApplyComposeLabels(const display::ComposeLabels&) override {}
-  void RepaintNow() override {}
-  void HideCommentOverlays() override {}
-  display::PixelView Target() override { return display::ViewOf(target_); }
-  display::PixelView HistogramImage() override { return display::ViewOf(histogram_); }
-  void TargetChanged() override {}
-  void RefreshStrip(config::Direction) override {}
-
- private:
-  imaging::TQxDIB target_;
-  imaging::TQxDIB histogram_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -62,9 +35,9 @@ int main(int argc, char** argv) {
   config::Settings settings;  // chrome, sharpness 12, high quality by default
   settings.HistogramMode = 1;
   platform::ScriptedDialogService dialogs;
-  imaging::LoadFailedFlags loadFailed;
-  imaging::PhotoDecoder decoder({}, nullptr, loadFailed);
-  HeadlessHost host;
+  library::LoadFailedFlags loadFailed;
+  imaging::PhotoDecoder decoder({}, nullptr);
+  testkit::HeadlessDisplayHost host;
   display::PhotoDisplay display(
       {*list, folders, settings, dialogs, loadFailed, decoder, host, [](int) { return 0; }});
   display.SetDisplaySize({800, 600});

@@ -17,9 +17,9 @@
 
 #include "bench_jpeg.h"
 #include "bench_support.h"
-#include "imaging/decode/load_error.h"
 #include "imaging/decode/photo_decoder.h"
 #include "library/folder_state.h"
+#include "library/load_failed_flags.h"
 #include "library/photo_list.h"
 #include "config/settings.h"
 #include "support/camera_jpeg.h"
@@ -50,7 +50,7 @@ struct Library {
   explicit Library(const QString& root)
       : list(std::make_unique<library::PhotoList>()),
         cache(*list, folders, settings, root + "/Thumbnail", loadFailed),
-        decoder({}, nullptr, loadFailed),
+        decoder({}, nullptr),
         maker({*list, folders, settings, decoder, cache}) {
     settings.PhotoFolder1 = root + "/Photos";
     folders.CurrentSlot = 1;
@@ -65,7 +65,7 @@ struct Library {
   config::Settings settings;
   library::FolderState folders;
   std::unique_ptr<library::PhotoList> list;
-  imaging::LoadFailedFlags loadFailed;
+  library::LoadFailedFlags loadFailed;
   thumbs::ThumbnailCache cache;
   imaging::PhotoDecoder decoder;
   thumbs::ThumbnailMaker maker;

@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "display/pixel_view.h"
+#include "pixels/pixel_view.h"
 
 namespace kasumori::testkit {
 
@@ -36,8 +36,8 @@ class TestPicture {
   std::uint8_t* Row(int y) { return bytes_.data() + y * stride_; }
   const std::uint8_t* Row(int y) const { return bytes_.data() + y * stride_; }
 
-  display::PixelView View() { return {bytes_.data(), width_, height_, stride_}; }
-  display::ConstPixelView View() const { return {bytes_.data(), width_, height_, stride_}; }
+  pixels::PixelView View() { return {bytes_.data(), width_, height_, stride_}; }
+  pixels::ConstPixelView View() const { return {bytes_.data(), width_, height_, stride_}; }
 
   TestColour At(int x, int y) const {
     const std::uint8_t* p = Row(y) + x * 3;

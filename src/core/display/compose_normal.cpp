@@ -3,21 +3,23 @@
 
 #include <algorithm>
 
-#include "display/resample_fast.h"
-#include "display/resample_high.h"
-#include "display/tone.h"
+#include "display/effect_tone.h"
+#include "pixels/resample_fast.h"
+#include "pixels/resample_high.h"
+#include "display/resample_plan.h"
 
 namespace kasumori::display {
 
 namespace {
 
 // Copies the compose buffer to the area at x, y of the target, cut to the target.
-void CopyToArea(const ConstPixelView& compose, const PixelView& target, int x, int y) {
-  const PixelView area = SubView(target, x, y, compose.width, compose.height);
+void CopyToArea(const pixels::ConstPixelView& compose, const pixels::PixelView& target, int x,
+                int y) {
+  const pixels::PixelView area = pixels::SubView(target, x, y, compose.width, compose.height);
   if (area.Empty()) return;
   const int dx = std::max(x, 0) - x;
   const int dy = std::max(y, 0) - y;
-  CopyPixels(SubView(compose, dx, dy, area.width, area.height), area);
+  pixels::CopyPixels(pixels::SubView(compose, dx, dy, area.width, area.height), area);
 }
 
 }  // namespace
@@ -67,56 +69,58 @@ NormalComposeResult NormalCompositor::ComposeNormal(const NormalComposeRequest& 
 void NormalCompositor::ComposeFast(const NormalComposeRequest& request,
                                    const ComposeGeometry& geometry) {
   const Rotation rotation = RotationFromSetting(request.edits.rotation);
-  const ToneTable tone(FastToneParams(request.edits.brightness, request.edits.contrast));
+  const pixels::ToneTable tone(
+      pixels::FastToneParams(request.edits.brightness, request.edits.contrast));
   if (rotation != Rotation::None) {
     // Turned photos are sampled one source pixel per display pixel, through the buffer.
     compose_.Resize(request.width, request.height);
-    Resample(request.source, compose_.View(),
-             PlanNearest(geometry, rotation, request.width, request.height), tone, 1);
+    pixels::Resample(request.source, compose_.View(),
+                     PlanNearest(geometry, rotation, request.width, request.height), tone, 1);
     CopyToArea(compose_.View(), request.target, request.paneOriginX, request.paneOriginY);
     return;
   }
-  FillBlack(SubView(request.target, request.paneOriginX, request.paneOriginY, request.width,
-                    request.height));
+  pixels::FillBlack(pixels::SubView(request.target, request.paneOriginX, request.paneOriginY,
+                                    request.width, request.height));
   // The whole photo (no crop, also in wide mode) into the area inside the margins. The
   // stretch-then-tone of two work buffers is one pass here: toning after a copy that
   // neither blends nor resizes gives the same pixels.
   const int g = geometry.scale.MarginX;
   const int h = geometry.scale.MarginY;
-  StretchWholePixels(request.source, request.target,
-                     {request.paneOriginX + g, request.paneOriginY + h, request.width - 2 * g,
-                      request.height - 2 * h},
-                     &tone);
+  pixels::StretchWholePixels(request.source, request.target,
+                             {request.paneOriginX + g, request.paneOriginY + h,
+                              request.width - 2 * g, request.height - 2 * h},
+                             &tone);
 }
 
 void NormalCompositor::ComposeHighQuality(const NormalComposeRequest& request,
                                           const ComposeGeometry& geometry) {
   const Rotation rotation = RotationFromSetting(request.edits.rotation);
   const int effect = EffectiveEffect(request.edits.effect, request.pictureEffect);
-  const ToneTable tone(
+  const pixels::ToneTable tone(
       FullToneParams(EffectFromSetting(effect), request.edits.brightness, request.edits.contrast));
   compose_.Resize(request.width, request.height);
-  Resample(request.source, compose_.View(),
-           PlanHighQuality(geometry, rotation, request.width, request.height), tone, request.bands);
+  pixels::Resample(request.source, compose_.View(),
+                   PlanHighQuality(geometry, rotation, request.width, request.height), tone,
+                   request.bands);
   CopyToArea(compose_.View(), request.target, request.paneOriginX, request.paneOriginY);
-  SharpenOnScreen(SubView(request.target, request.paneOriginX, request.paneOriginY, request.width,
-                          request.height),
+  SharpenOnScreen(pixels::SubView(request.target, request.paneOriginX, request.paneOriginY,
+                                  request.width, request.height),
                   EffectiveSharpness(request.edits.sharpness, request.sharpness), request.bands);
 }
 
-void NormalCompositor::SharpenOnScreen(const PixelView& area, int strength, int bands) {
+void NormalCompositor::SharpenOnScreen(const pixels::PixelView& area, int strength, int bands) {
   sharpen_.Run(area, strength, bands);
 }
 
-void NormalCompositor::DrawHistogramOf(HistogramPanel& panel, const PixelView& image,
-                                       const ConstPixelView& view, int width, int height,
+void NormalCompositor::DrawHistogramOf(HistogramPanel& panel, const pixels::PixelView& image,
+                                       const pixels::ConstPixelView& view, int width, int height,
                                        bool zoomMode, QualityMode quality, bool slideshowActive,
                                        bool fullScreenActive, HistogramRegion region) {
   if (fullScreenActive) return;
   if (HistogramNeedsViewCopy(zoomMode, quality, slideshowActive)) {
     compose_.Resize(width, height);
-    FillBlack(compose_.View());
-    CopyPixels(SubView(view, 0, 0, width, height), compose_.View());
+    pixels::FillBlack(compose_.View());
+    pixels::CopyPixels(pixels::SubView(view, 0, 0, width, height), compose_.View());
   }
   panel.DrawHistogram(image, compose_.View(), region, fullScreenActive);
 }

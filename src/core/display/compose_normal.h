@@ -6,18 +6,18 @@
 #include "display/compose_geometry.h"
 #include "display/compose_labels.h"
 #include "display/histogram.h"
-#include "display/pixel_view.h"
+#include "pixels/pixel_view.h"
 #include "display/quality_types.h"
-#include "display/sharpen.h"
-#include "display/work_picture.h"
+#include "pixels/sharpen.h"
+#include "pixels/work_picture.h"
 
 namespace kasumori::display {
 
 // Everything one composition reads. The driver fills it from its display state.
 struct NormalComposeRequest {
-  ConstPixelView source;  // SourcePicture, unrotated, full size
-  PixelView target;       // the display target: SlideBuffer, FullImg or ViewImg
-  int paneOriginX = 0;    // PaneOriginX, PaneOriginY
+  pixels::ConstPixelView source;  // SourcePicture, unrotated, full size
+  pixels::PixelView target;       // the display target: SlideBuffer, FullImg or ViewImg
+  int paneOriginX = 0;            // PaneOriginX, PaneOriginY
   int paneOriginY = 0;
   int width = 0;  // DisplayWidth, DisplayHeight
   int height = 0;
@@ -32,7 +32,7 @@ struct NormalComposeRequest {
   bool fullScreenActive = false;
   // HistgramImg (128 × 50) and its panel; without a panel the histogram step is skipped.
   HistogramPanel* histogram = nullptr;
-  PixelView histogramImage;
+  pixels::PixelView histogramImage;
   int bands = 2;  // row bands of the resampling and the sharpening
 };
 
@@ -60,23 +60,24 @@ class NormalCompositor {
   // The histogram on request (a click on the panel): in zoom and fast modes the visible area
   // of the view is copied into the compose buffer first. `region` comes from
   // HistogramRegionFor.
-  void DrawHistogramOf(HistogramPanel& panel, const PixelView& image, const ConstPixelView& view,
-                       int width, int height, bool zoomMode, QualityMode quality,
-                       bool slideshowActive, bool fullScreenActive, HistogramRegion region);
+  void DrawHistogramOf(HistogramPanel& panel, const pixels::PixelView& image,
+                       const pixels::ConstPixelView& view, int width, int height, bool zoomMode,
+                       QualityMode quality, bool slideshowActive, bool fullScreenActive,
+                       HistogramRegion region);
 
   // The sharpening stage on the picture on screen (after a sharpness change that needs no
   // recomposition): `area` is the target area of the shown picture.
-  void SharpenOnScreen(const PixelView& area, int strength, int bands = 2);
+  void SharpenOnScreen(const pixels::PixelView& area, int strength, int bands = 2);
 
-  WorkPicture& ComposeBuffer() { return compose_; }
-  const SharpenStage& Sharpening() const { return sharpen_; }
+  pixels::WorkPicture& ComposeBuffer() { return compose_; }
+  const pixels::SharpenStage& Sharpening() const { return sharpen_; }
 
  private:
   void ComposeFast(const NormalComposeRequest& request, const ComposeGeometry& geometry);
   void ComposeHighQuality(const NormalComposeRequest& request, const ComposeGeometry& geometry);
 
-  WorkPicture compose_;  // ComposeBuffer: kept at the display size between compositions
-  SharpenStage sharpen_;
+  pixels::WorkPicture compose_;  // ComposeBuffer: kept at the display size between compositions
+  pixels::SharpenStage sharpen_;
 };
 
 // Holds the pane origin at x, y for the duration of one pane's composition and puts it back

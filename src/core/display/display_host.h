@@ -5,7 +5,7 @@
 #include "config/modes.h"
 #include "display/compose_labels.h"
 #include "display/name_labels.h"
-#include "display/pixel_view.h"
+#include "pixels/pixel_view.h"
 #include "imaging/exif/photo_info.h"
 
 namespace kasumori::display {
@@ -23,8 +23,8 @@ class DisplayHost {
   virtual void RepaintNow() = 0;  // the main window, at once
   virtual void HideCommentOverlays() = 0;
   // The display target (ViewImg's buffer) and the histogram image, 24-bit views.
-  virtual PixelView Target() = 0;
-  virtual PixelView HistogramImage() = 0;
+  virtual pixels::PixelView Target() = 0;
+  virtual pixels::PixelView HistogramImage() = 0;
   // The target's pixels changed: show them.
   virtual void TargetChanged() = 0;
   // The thumbnail strip around the current position (after a rotation or a new position).

@@ -14,19 +14,19 @@ constexpr std::uint8_t kStripGrey = 128;
 
 }  // namespace
 
-HistogramCounts CountHistogram(const ConstPixelView& region) {
+HistogramCounts CountHistogram(const pixels::ConstPixelView& region) {
   HistogramCounts counts{};
   if (region.Empty()) return counts;
   for (int y = 0; y < region.height; ++y) {
     const std::uint8_t* p = region.Row(y);
-    const std::uint8_t* end = p + std::ptrdiff_t(region.width) * kBytesPerPixel;
-    for (; p != end; p += kBytesPerPixel) ++counts[std::size_t((p[0] + p[1] + p[2]) / 6)];
+    const std::uint8_t* end = p + std::ptrdiff_t(region.width) * pixels::kBytesPerPixel;
+    for (; p != end; p += pixels::kBytesPerPixel) ++counts[std::size_t((p[0] + p[1] + p[2]) / 6)];
   }
   return counts;
 }
 
-void DrawHistogramColumns(const HistogramCounts& counts, const PixelView& image) {
-  FillBlack(image);
+void DrawHistogramColumns(const HistogramCounts& counts, const pixels::PixelView& image) {
+  pixels::FillBlack(image);
   if (image.Empty()) return;
   std::uint64_t peak = 1;
   for (int i = kScaleFirstBin; i <= kScaleLastBin; ++i) peak = std::max(peak, counts[i]);
@@ -37,18 +37,18 @@ void DrawHistogramColumns(const HistogramCounts& counts, const PixelView& image)
         int(std::min<std::uint64_t>((counts[std::size_t(i)] + step - 1) / step, kHistogramHeight));
     for (int y = std::max(kHistogramHeight - height, 0);
          y < std::min(kHistogramHeight, image.height); ++y)
-      std::memset(image.Row(y) + i * kBytesPerPixel, 255, kBytesPerPixel);
+      std::memset(image.Row(y) + i * pixels::kBytesPerPixel, 255, pixels::kBytesPerPixel);
   }
 }
 
-void DrawHistogramStrip(const PixelView& strip) {
+void DrawHistogramStrip(const pixels::PixelView& strip) {
   if (strip.Empty()) return;
   const int columns = std::min(strip.width, kHistogramWidth);
-  std::memset(strip.Row(0), kStripGrey, std::size_t(columns) * kBytesPerPixel);
+  std::memset(strip.Row(0), kStripGrey, std::size_t(columns) * pixels::kBytesPerPixel);
   for (int y = 1; y < std::min(strip.height, kHistogramStripHeight); ++y) {
     std::uint8_t* row = strip.Row(y);
     for (int i = 0; i < columns; ++i)
-      std::memset(row + i * kBytesPerPixel, i == 0 ? 0 : 2 * i + 1, kBytesPerPixel);
+      std::memset(row + i * pixels::kBytesPerPixel, i == 0 ? 0 : 2 * i + 1, pixels::kBytesPerPixel);
   }
 }
 
@@ -63,20 +63,21 @@ bool HistogramNeedsViewCopy(bool zoomMode, QualityMode mode, bool slideshowActiv
   return (zoomMode || mode == QualityMode::Fast) && !slideshowActive;
 }
 
-void HistogramPanel::ClearHistogram(const PixelView& image, bool fullScreenActive) {
+void HistogramPanel::ClearHistogram(const pixels::PixelView& image, bool fullScreenActive) {
   if (fullScreenActive) return;
-  FillBlack(image);
+  pixels::FillBlack(image);
   shown_ = false;
 }
 
-void HistogramPanel::DrawHistogram(const PixelView& image, const ConstPixelView& composed,
-                                   HistogramRegion region, bool fullScreenActive) {
+void HistogramPanel::DrawHistogram(const pixels::PixelView& image,
+                                   const pixels::ConstPixelView& composed, HistogramRegion region,
+                                   bool fullScreenActive) {
   if (fullScreenActive) return;
   // A region that is empty or lies outside the picture counts nothing.
   const int left = std::max(region.left, 0);
   const int top = std::max(region.top, 0);
-  const ConstPixelView counted =
-      SubView(composed, left, top, composed.width - 2 * left, composed.height - 2 * top);
+  const pixels::ConstPixelView counted =
+      pixels::SubView(composed, left, top, composed.width - 2 * left, composed.height - 2 * top);
   DrawHistogramColumns(CountHistogram(counted), image);
   shown_ = true;
 }

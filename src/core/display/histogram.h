@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "display/pixel_view.h"
+#include "pixels/pixel_view.h"
 #include "display/quality_types.h"
 
 namespace kasumori::display {
@@ -19,13 +19,13 @@ inline constexpr int kHistogramStripHeight = 5;
 using HistogramCounts = std::array<std::uint64_t, kHistogramBins>;
 
 // Bin (blue + green + red) div 6 of every pixel of the region.
-HistogramCounts CountHistogram(const ConstPixelView& region);
+HistogramCounts CountHistogram(const pixels::ConstPixelView& region);
 // Draws the counts into the 128 × 50 picture: black, and column i white from the bottom up to
 // its height. Bins 0, 1, 126 and 127 do not set the scale, so black and white areas do not
 // flatten the rest; their columns are cut at the top.
-void DrawHistogramColumns(const HistogramCounts& counts, const PixelView& image);
+void DrawHistogramColumns(const HistogramCounts& counts, const pixels::PixelView& image);
 // The 128 × 5 strip: a grey line on top, then the grey scale 2i + 1 with a black column 0.
-void DrawHistogramStrip(const PixelView& strip);
+void DrawHistogramStrip(const pixels::PixelView& strip);
 
 // The counted region of the composed picture: the picture without its black bands.
 struct HistogramRegion {
@@ -44,10 +44,10 @@ bool HistogramNeedsViewCopy(bool zoomMode, QualityMode mode, bool slideshowActiv
 // window is open.
 class HistogramPanel {
  public:
-  void ClearHistogram(const PixelView& image, bool fullScreenActive);
+  void ClearHistogram(const pixels::PixelView& image, bool fullScreenActive);
   // Counts columns left .. W - left - 1 and rows top .. H - top - 1 of `composed` (W × H).
-  void DrawHistogram(const PixelView& image, const ConstPixelView& composed, HistogramRegion region,
-                     bool fullScreenActive);
+  void DrawHistogram(const pixels::PixelView& image, const pixels::ConstPixelView& composed,
+                     HistogramRegion region, bool fullScreenActive);
   bool HistogramShown() const { return shown_; }
 
  private:

@@ -3,7 +3,7 @@
 
 #include "library/record_source.h"
 
-#include "display/dib_views.h"
+#include "pixels/dib_views.h"
 #include "imaging/errors.h"
 #include "imaging/exif/exif_reader.h"
 #include "library/record_names.h"
@@ -60,7 +60,7 @@ void PhotoDisplay::ShowPhoto(int n) {
   }
   if (modes_.PanoramaMode != 0) {
     s_.host.HideCommentOverlays();
-    FillBlack(SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
+    pixels::FillBlack(pixels::SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
     if (n > 0) {
       for (ShownPhoto& pane : panes_) pane.Name.clear();
     }
@@ -130,6 +130,7 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
     path = *source;
   }
   if (modes_.PanoramaMode == 0 && !modes_.SlideshowActive) ReadInfo(n, path);
+  // A photo whose file could not even be read is not offered to the decoders as well.
   if (n >= 1 && s_.loadFailed.Get(n)) return false;
   if (!Decode(n, path)) return false;
   source_.SetPixelFormat(imaging::TQxPixelFormat::Bit24);
@@ -157,35 +158,40 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
 }
 
 bool PhotoDisplay::ReadInfo(int n, const QString& path) {
+  imaging::PhotoInfo info;
   try {
-    const imaging::PhotoInfo info = imaging::ReadPhotoInfo(
-        n, path, exif_, [this](int position) { ReportLoadError(position, true); });
-    s_.host.ShowPhotoInfo(info);
-    return true;
+    info = imaging::ReadPhotoInfo(path, exif_);
   } catch (const imaging::ImagingError&) {
-    return false;  // already reported
+    ReportLoadError(n, true);
+    return false;
   }
+  s_.host.ShowPhotoInfo(info);
+  return true;
 }
 
 bool PhotoDisplay::Decode(int n, const QString& path) {
   try {
-    return s_.decoder.DecodeForDisplay(path, n, source_, [this, n] { ReportLoadError(n, true); });
+    return s_.decoder.DecodeForDisplay(path, source_, [this, n] { ReportLoadError(n, true); });
   } catch (const imaging::ImagingError&) {
     return false;  // already reported
   }
 }
 
 void PhotoDisplay::ReportLoadError(int n, bool notice) {
-  imaging::LoadErrorScene scene;
+  LoadErrorScene scene;
   scene.SlideshowActive = modes_.SlideshowActive;
   scene.FullScreenActive = modes_.FullScreenActive;
   if (n >= 1 && n <= s_.list.PhotoCount) scene.ListName = s_.list.Name(n);
-  const imaging::LoadErrorActions actions =
-      imaging::ShowLoadError(n, notice, scene, s_.loadFailed, s_.dialogs);
+  const LoadErrorActions actions = ShowLoadError(n, notice, scene, s_.loadFailed);
   if (n < 1) return;
+  if (actions.ShowFileName) {
+    s_.host.ShowNameLabels(NameLabelsFor(scene.ListName));
+    s_.host.SetSizeText(actions.SizeLbl);
+  }
+  if (!actions.Notice.isEmpty()) s_.dialogs.Notice(actions.Notice);
   if (actions.SuspendWatching) s_.folders.WatchEnabled = false;
   if (actions.ResetShownPhoto) {
-    const imaging::FailedShownPhoto& f = actions.ShownPhoto;
+    const FailedShownPhoto& f = actions.ShownPhoto;
     shown_ = PlainShownPhoto(scene.ListName, s_.folders.CurrentFolder, s_.folders.CurrentSlot, n,
                              f.Rotation);
     shown_.Comment = f.Comment;
@@ -196,12 +202,8 @@ void PhotoDisplay::ReportLoadError(int n, bool notice) {
     shown_.CommentStyle = f.CommentStyle;
     exif_.ExifLength = f.ExifLength;
   }
-  if (actions.ShowFileName) {
-    s_.host.ShowNameLabels(NameLabelsFor(scene.ListName));
-    s_.host.SetSizeText(actions.SizeLbl);
-  }
   if (actions.FillViewBlack) {
-    FillBlack(SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
+    pixels::FillBlack(pixels::SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
     s_.host.TargetChanged();
     s_.host.RepaintNow();
   }
@@ -209,7 +211,7 @@ void PhotoDisplay::ReportLoadError(int n, bool notice) {
 
 void PhotoDisplay::ComposeShown(int originX, int originY) {
   NormalComposeRequest request;
-  request.source = ConstViewOf(source_);
+  request.source = pixels::ConstViewOf(source_);
   request.target = s_.host.Target();
   request.paneOriginX = originX;
   request.paneOriginY = originY;

@@ -7,7 +7,7 @@
 #include "display/display_host.h"
 #include "display/histogram.h"
 #include "display/shown_photo.h"
-#include "imaging/decode/load_error.h"
+#include "display/load_error.h"
 #include "imaging/decode/photo_decoder.h"
 #include "imaging/dib/spi_qx_dib.h"
 #include "imaging/exif/photo_info.h"
@@ -27,7 +27,7 @@ struct DisplayServices {
   library::FolderState& folders;
   config::Settings& settings;
   platform::DialogService& dialogs;
-  imaging::LoadFailedFlags& loadFailed;
+  library::LoadFailedFlags& loadFailed;
   imaging::PhotoDecoder& decoder;
   DisplayHost& host;
   // The rotation of a list position's photo: its sidecar's, or the turn its camera recorded.

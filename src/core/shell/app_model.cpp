@@ -14,8 +14,7 @@ void AppModel::Create(const QSize& screen, const QSize& windowOuter) {
   // The cache's folder is known only once the data folders are resolved.
   thumbnails_ = std::make_unique<thumbs::ThumbnailCache>(
       *list_, folders_, session_.settings(), session_.folders().ThumbnailFolder, loadFailed_);
-  thumbnailDecoder_ =
-      std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr, loadFailed_);
+  thumbnailDecoder_ = std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr);
   for (int slot = 1; slot <= library::kSlotCount; ++slot) {
     folders_.SlotCurrentFolder[std::size_t(slot - 1)] = session_.settings().PhotoFolder(slot);
   }

@@ -3,11 +3,11 @@
 // to its end, made once here and handed to the windows and features by reference.
 #pragma once
 
-#include "imaging/decode/load_error.h"
 #include "imaging/decode/photo_decoder.h"
 #include "library/fileops/file_system.h"
 #include "library/fileops/photo_commands.h"
 #include "library/folder_state.h"
+#include "library/load_failed_flags.h"
 #include "library/photo_extensions.h"
 #include "library/photo_list.h"
 #include "platform/dialog_service.h"
@@ -49,7 +49,7 @@ class AppModel {
   library::PhotoList& List() { return *list_; }
   library::FolderState& Folders() { return folders_; }
   library::PhotoExtensions& Extensions() { return extensions_; }
-  imaging::LoadFailedFlags& LoadFailed() { return loadFailed_; }
+  library::LoadFailedFlags& LoadFailed() { return loadFailed_; }
   // Made by Create.
   thumbs::ThumbnailCache& Thumbnails() { return *thumbnails_; }
   imaging::PhotoDecoder& ThumbnailDecoder() { return *thumbnailDecoder_; }
@@ -62,7 +62,7 @@ class AppModel {
   std::unique_ptr<library::PhotoList> list_;  // 10000 names: kept off the stack
   library::FolderState folders_;
   library::PhotoExtensions extensions_;
-  imaging::LoadFailedFlags loadFailed_;
+  library::LoadFailedFlags loadFailed_;
   library::LocalFileSystem files_;
   // These refer to the members above, so they come after them and go before them.
   std::unique_ptr<thumbs::ThumbnailCache> thumbnails_;

@@ -7,7 +7,7 @@ namespace kasumori::thumbs {
 
 int Nearest(double x) { return int(std::trunc(x + 0.5)); }
 
-RotatedSource::RotatedSource(const display::ConstPixelView& decoded, int rotation)
+RotatedSource::RotatedSource(const pixels::ConstPixelView& decoded, int rotation)
     : decoded_(decoded) {
   switch (rotation) {
     case 1:
@@ -29,7 +29,7 @@ RotatedSource::RotatedSource(const display::ConstPixelView& decoded, int rotatio
 }
 
 std::ptrdiff_t RotatedSource::ColumnOffset(int x) const {
-  constexpr std::ptrdiff_t bpp = display::kBytesPerPixel;
+  constexpr std::ptrdiff_t bpp = pixels::kBytesPerPixel;
   switch (quarterTurns_) {
     case 1:
       return std::ptrdiff_t(decoded_.height - 1 - x) * decoded_.stride;
@@ -43,7 +43,7 @@ std::ptrdiff_t RotatedSource::ColumnOffset(int x) const {
 }
 
 std::ptrdiff_t RotatedSource::RowOffset(int y) const {
-  constexpr std::ptrdiff_t bpp = display::kBytesPerPixel;
+  constexpr std::ptrdiff_t bpp = pixels::kBytesPerPixel;
   switch (quarterTurns_) {
     case 1:
       return std::ptrdiff_t(y) * bpp;
@@ -79,11 +79,11 @@ AxisSamples PlanAxis(const RotatedSource& source, SampleAxis axis, const std::ve
 }
 
 BlockColour::BlockColour(int brightness, int contrast)
-    : tone_(display::FastToneParams(brightness, contrast)),
+    : tone_(pixels::FastToneParams(brightness, contrast)),
       adjusted_(brightness != 0 || contrast != 256) {}
 
-display::Bgr BlockColour::Of(std::int64_t red, std::int64_t green, std::int64_t blue,
-                             std::int64_t k) const {
+pixels::Bgr BlockColour::Of(std::int64_t red, std::int64_t green, std::int64_t blue,
+                            std::int64_t k) const {
   const int r = int(red / k), g = int(green / k), b = int(blue / k);
   if (!adjusted_) return {std::uint8_t(b), std::uint8_t(g), std::uint8_t(r)};
   if (red == 0 && green == 0 && blue == 0) return {0, 0, 0};
@@ -91,7 +91,7 @@ display::Bgr BlockColour::Of(std::int64_t red, std::int64_t green, std::int64_t 
 }
 
 void RenderBlocks(const RotatedSource& source, const AxisSamples& columns, const AxisSamples& rows,
-                  const BlockColour& colour, const display::PixelView& out) {
+                  const BlockColour& colour, const pixels::PixelView& out) {
   const std::uint8_t* data = source.Data();
   const int nx = columns.perBlock, ny = rows.perBlock;
   const std::int64_t k = std::int64_t(nx) * ny;  // black samples count like the others
@@ -112,7 +112,7 @@ void RenderBlocks(const RotatedSource& source, const AxisSamples& columns, const
           sr += p[2];
         }
       }
-      const display::Bgr c = colour.Of(sr, sg, sb, k);
+      const pixels::Bgr c = colour.Of(sr, sg, sb, k);
       target[3 * x] = c.b;
       target[3 * x + 1] = c.g;
       target[3 * x + 2] = c.r;

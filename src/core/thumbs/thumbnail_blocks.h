@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "display/pixel_view.h"
-#include "display/tone.h"
+#include "pixels/pixel_view.h"
+#include "pixels/tone.h"
 
 namespace kasumori::thumbs {
 
@@ -22,7 +22,7 @@ int Nearest(double x);
 // data + ColumnOffset(x) + RowOffset(y).
 class RotatedSource {
  public:
-  RotatedSource(const display::ConstPixelView& decoded, int rotation);
+  RotatedSource(const pixels::ConstPixelView& decoded, int rotation);
 
   int Width() const { return width_; }    // t0
   int Height() const { return height_; }  // u0
@@ -34,7 +34,7 @@ class RotatedSource {
   }
 
  private:
-  display::ConstPixelView decoded_;
+  pixels::ConstPixelView decoded_;
   int quarterTurns_;  // clockwise: 0, 1, 2, 3 (= −1)
   int width_;
   int height_;
@@ -63,16 +63,16 @@ AxisSamples PlanAxis(const RotatedSource& source, SampleAxis axis, const std::ve
 class BlockColour {
  public:
   BlockColour(int brightness, int contrast);
-  display::Bgr Of(std::int64_t red, std::int64_t green, std::int64_t blue, std::int64_t k) const;
+  pixels::Bgr Of(std::int64_t red, std::int64_t green, std::int64_t blue, std::int64_t k) const;
 
  private:
-  display::ToneTable tone_;
+  pixels::ToneTable tone_;
   bool adjusted_;
 };
 
 // out pixel (x, y) = the colour of block (columns.Block(x) × rows.Block(y)) of the source;
 // out must not be wider or higher than the planned blocks.
 void RenderBlocks(const RotatedSource& source, const AxisSamples& columns, const AxisSamples& rows,
-                  const BlockColour& colour, const display::PixelView& out);
+                  const BlockColour& colour, const pixels::PixelView& out);
 
 }  // namespace kasumori::thumbs

@@ -12,7 +12,7 @@ namespace kasumori::thumbs {
 
 ThumbnailCache::ThumbnailCache(const library::PhotoList& list, const library::FolderState& folders,
                                const config::Settings& settings, QString thumbnailFolder,
-                               imaging::LoadFailedFlags& loadFailed)
+                               library::LoadFailedFlags& loadFailed)
     : list_(list),
       folders_(folders),
       settings_(settings),

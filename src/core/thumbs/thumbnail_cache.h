@@ -4,9 +4,9 @@
 // without one, the turn its camera recorded).
 #pragma once
 
-#include "imaging/decode/load_error.h"
 #include "imaging/dib/qx_dib.h"
 #include "library/folder_state.h"
+#include "library/load_failed_flags.h"
 #include "library/photo_list.h"
 #include "config/settings.h"
 
@@ -25,7 +25,7 @@ class ThumbnailCache {
 
   ThumbnailCache(const library::PhotoList& list, const library::FolderState& folders,
                  const config::Settings& settings, QString thumbnailFolder,
-                 imaging::LoadFailedFlags& loadFailed);
+                 library::LoadFailedFlags& loadFailed);
 
   void SetMaker(Maker maker) { maker_ = std::move(maker); }
 
@@ -48,7 +48,7 @@ class ThumbnailCache {
   // (or outside the slots) the turn the photo's camera recorded.
   int Rotation(int position);
   void SetRotation(int position, int rotation);
-  imaging::LoadFailedFlags& LoadFailed() { return loadFailed_; }
+  library::LoadFailedFlags& LoadFailed() { return loadFailed_; }
 
  private:
   static bool InRange(int position) { return position >= 1 && position <= library::kMaxPhotos; }
@@ -62,7 +62,7 @@ class ThumbnailCache {
   const library::FolderState& folders_;
   const config::Settings& settings_;
   QString thumbnailFolder_;
-  imaging::LoadFailedFlags& loadFailed_;
+  library::LoadFailedFlags& loadFailed_;
   Maker maker_;
   std::vector<std::unique_ptr<imaging::TQxDIB>> buffers_;  // created on first use
   std::vector<bool> loaded_;

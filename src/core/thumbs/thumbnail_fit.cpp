@@ -39,7 +39,7 @@ FitPlan PlanFit(int t0, int u0) {
 }
 
 void RenderFitted(const RotatedSource& source, const FitPlan& plan, const BlockColour& colour,
-                  const display::PixelView& cell) {
+                  const pixels::PixelView& cell) {
   // Only the cell pixels from the offset on are written: x + X0 <= 79 and y + Y0 <= 59.
   const int width = thumbfiles::kThumbWidth - plan.offsetX;
   const int height = thumbfiles::kThumbHeight - plan.offsetY;
@@ -48,7 +48,7 @@ void RenderFitted(const RotatedSource& source, const FitPlan& plan, const BlockC
   const AxisSamples rows = PlanAxis(source, SampleAxis::Rows, Origins(height, plan.scale),
                                     plan.step, plan.samples, plan.tolerance);
   RenderBlocks(source, columns, rows, colour,
-               display::SubView(cell, plan.offsetX, plan.offsetY, width, height));
+               pixels::SubView(cell, plan.offsetX, plan.offsetY, width, height));
 }
 
 }  // namespace kasumori::thumbs

@@ -3,7 +3,7 @@
 // average of at most 8 × 8 samples of its block however large the photo is.
 #pragma once
 
-#include "display/pixel_view.h"
+#include "pixels/pixel_view.h"
 #include "thumbs/thumbnail_blocks.h"
 
 namespace kasumori::thumbs {
@@ -24,6 +24,6 @@ FitPlan PlanFit(int t0, int u0);
 // Fills the cell from (offsetX, offsetY) on; the band beyond the picture on the far side gets
 // edge or black samples. The cell must be black already.
 void RenderFitted(const RotatedSource& source, const FitPlan& plan, const BlockColour& colour,
-                  const display::PixelView& cell);
+                  const pixels::PixelView& cell);
 
 }  // namespace kasumori::thumbs

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <exception>
 
-#include "display/quality_types.h"
 #include "imaging/decode/photo_decoder.h"
 #include "imaging/dib/spi_qx_dib.h"
 #include "library/folder_state.h"
@@ -46,7 +45,7 @@ class BusyGuard {
   const std::function<void(bool)>& busy_;
 };
 
-display::ConstPixelView ViewOf(const imaging::TQxDIB& picture) {
+pixels::ConstPixelView ViewOf(const imaging::TQxDIB& picture) {
   return {picture.ConstScanLine(0), picture.Width(), picture.Height(), picture.Stride()};
 }
 
@@ -164,8 +163,8 @@ void ThumbnailMaker::Render(const imaging::TQxDIB& decoded, ThumbnailEdits edits
   const RotatedSource source(ViewOf(decoded), edits.rotation);
   const int t0 = source.Width(), u0 = source.Height();
   thumbnail.Reshape(thumbfiles::kThumbWidth, thumbfiles::kThumbHeight, 24);  // new storage: black
-  const display::PixelView cell{thumbnail.ScanLine(0), thumbfiles::kThumbWidth,
-                                thumbfiles::kThumbHeight, thumbnail.Stride()};
+  const pixels::PixelView cell{thumbnail.ScanLine(0), thumbfiles::kThumbWidth,
+                               thumbfiles::kThumbHeight, thumbnail.Stride()};
   const BlockColour colour(edits.brightness, edits.contrast);
   if (edits.zoomed) {
     // The centre is in photo pixels; the decoded picture may be a JPEG reduction of it.
@@ -177,12 +176,10 @@ void ThumbnailMaker::Render(const imaging::TQxDIB& decoded, ThumbnailEdits edits
   } else {
     RenderFitted(source, PlanFit(t0, u0), colour, cell);
   }
-  // Thumbnails are sharpened in the fast quality mode too.
-  const auto quality = display::QualityModeFromSetting(context_.settings.QualityMode);
-  if (display::SharpenStageRuns(quality, /*renderForThumbnail=*/true)) {
-    sharpen_.Run(cell, display::EffectiveSharpness(edits.sharpness, context_.settings.Sharpness),
-                 1);
-  }
+  // Thumbnails are sharpened in the fast quality mode too, with the photo's own strength when
+  // it has one and the global one otherwise.
+  const int strength = edits.sharpness != 0 ? edits.sharpness : context_.settings.Sharpness;
+  sharpen_.Run(cell, strength, 1);
 }
 
 bool ThumbnailMaker::Make(const ThumbnailSubject& subject, const QString& storePath,

@@ -10,7 +10,7 @@
 #include <functional>
 #include <optional>
 
-#include "display/sharpen.h"
+#include "pixels/sharpen.h"
 #include "imaging/dib/qx_dib.h"
 #include "thumbs/thumbnail_edits.h"
 
@@ -97,7 +97,7 @@ class ThumbnailMaker {
   bool Make(const ThumbnailSubject& subject, const QString& storePath, TemporaryFiles& temporaries);
 
   ThumbnailMakerContext context_;
-  display::SharpenStage sharpen_;
+  pixels::SharpenStage sharpen_;
 };
 
 // Makes `maker` the cache's maker for the current list (CurrentFolder + PhotoNames[position]).

@@ -22,7 +22,7 @@ int ClampInt(double value, int low, int high) {
 
 // V ≥ 1: every window pixel is the average of its m × m block, m = ceil(V).
 void RenderReduced(const RotatedSource& source, const ZoomPlan& plan, const BlockColour& colour,
-                   const display::PixelView& cell) {
+                   const pixels::PixelView& cell) {
   const int m = int(std::ceil(plan.scale));
   const int columns = std::min(thumbfiles::kThumbWidth, plan.width - plan.originX);
   const int rows = std::min(thumbfiles::kThumbHeight, plan.height - plan.originY);
@@ -33,7 +33,7 @@ void RenderReduced(const RotatedSource& source, const ZoomPlan& plan, const Bloc
   const AxisSamples across = PlanAxis(source, SampleAxis::Columns, xs, 1, m, m - 1);
   const AxisSamples down = PlanAxis(source, SampleAxis::Rows, ys, 1, m, m - 1);
   RenderBlocks(source, across, down, colour,
-               display::SubView(cell, plan.destX, plan.destY, columns, rows));
+               pixels::SubView(cell, plan.destX, plan.destY, columns, rows));
 }
 
 // V < 1: the photo doubled (twice for small photos) by averaging each pixel with its diagonal
@@ -47,11 +47,11 @@ class Enlarged {
   int Width() const { return source_.Width() << (twice_ ? 2 : 1); }
   int Height() const { return source_.Height() << (twice_ ? 2 : 1); }
 
-  display::Bgr At(int u, int v) const {
+  pixels::Bgr At(int u, int v) const {
     if (!twice_) return Doubled(u, v);
-    const display::Bgr p = Doubled(u >> 1, v >> 1);
-    const display::Bgr q = Doubled(Toward(u >> 1, u & 1, source_.Width() * 2),
-                                   Toward(v >> 1, v & 1, source_.Height() * 2));
+    const pixels::Bgr p = Doubled(u >> 1, v >> 1);
+    const pixels::Bgr q = Doubled(Toward(u >> 1, u & 1, source_.Width() * 2),
+                                  Toward(v >> 1, v & 1, source_.Height() * 2));
     return {std::uint8_t((p.b + q.b) / 2), std::uint8_t((p.g + q.g) / 2),
             std::uint8_t((p.r + q.r) / 2)};
   }
@@ -62,7 +62,7 @@ class Enlarged {
   }
 
   // The adjustment applies to the two-sample average, once: the second doubling only averages.
-  display::Bgr Doubled(int u, int v) const {
+  pixels::Bgr Doubled(int u, int v) const {
     const int x = u >> 1, y = v >> 1;
     const std::uint8_t* p = source_.Pixel(x, y);
     const std::uint8_t* q =
@@ -76,7 +76,7 @@ class Enlarged {
 };
 
 void RenderEnlarged(const RotatedSource& source, const ZoomPlan& plan, const BlockColour& colour,
-                    const display::PixelView& cell) {
+                    const pixels::PixelView& cell) {
   const std::int64_t pixels = std::int64_t(source.Width()) * source.Height();
   const Enlarged enlarged(source, colour, plan.scale < 0.5 && pixels <= kSmallPhotoPixels);
   const int k = plan.divisor;
@@ -92,7 +92,7 @@ void RenderEnlarged(const RotatedSource& source, const ZoomPlan& plan, const Blo
     for (int x = 0; x + plan.destX < thumbfiles::kThumbWidth; ++x) {
       const std::int64_t fx = rectX + std::int64_t(x) * rectW / thumbfiles::kThumbWidth;
       if (fx >= expectedW) break;
-      const display::Bgr c = enlarged.At(int(fx * enlarged.Width() / expectedW), v);
+      const pixels::Bgr c = enlarged.At(int(fx * enlarged.Width() / expectedW), v);
       std::uint8_t* p = row + 3 * (x + plan.destX);
       p[0] = c.b;
       p[1] = c.g;
@@ -139,7 +139,7 @@ ZoomPlan PlanZoom(int t0, int u0, double z, int cx, int cy) {
 }
 
 void RenderZoomWindow(const RotatedSource& source, const ZoomPlan& plan, const BlockColour& colour,
-                      const display::PixelView& cell) {
+                      const pixels::PixelView& cell) {
   if (plan.width <= 0 || plan.height <= 0) return;
   if (plan.scale >= 1) {
     RenderReduced(source, plan, colour, cell);

@@ -3,7 +3,7 @@
 // magnification, around its zoom centre.
 #pragma once
 
-#include "display/pixel_view.h"
+#include "pixels/pixel_view.h"
 #include "thumbs/thumbnail_blocks.h"
 
 namespace kasumori::thumbs {
@@ -26,6 +26,6 @@ ZoomPlan PlanZoom(int t0, int u0, double z, int cx, int cy);
 
 // Draws the window into the cell, which must be black already.
 void RenderZoomWindow(const RotatedSource& source, const ZoomPlan& plan, const BlockColour& colour,
-                      const display::PixelView& cell);
+                      const pixels::PixelView& cell);
 
 }  // namespace kasumori::thumbs

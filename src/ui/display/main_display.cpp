@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/display/main_display.h"
 
-#include "display/dib_views.h"
+#include "pixels/dib_views.h"
 #include "display/quality_labels.h"
 #include "shell/photo_navigation.h"
 #include "thumbs/camera_rotation.h"
@@ -32,7 +32,7 @@ void Paint(QLabel* label, const QColor& colour) {
 
 MainDisplay::MainDisplay(MainDisplayParts parts)
     : p_(std::move(parts)),
-      decoder_({}, nullptr, p_.loadFailed),
+      decoder_({}, nullptr),
       display_({p_.list, p_.folders, p_.settings, p_.dialogs, p_.loadFailed, decoder_, *this,
                 [this](int position) { return p_.thumbnails.Rotation(position); }}),
       quality_(p_.settings, p_.dialogs, *this, qualityState_, edits_) {}
@@ -189,10 +189,10 @@ void MainDisplay::ApplyComposeLabels(const display::ComposeLabels& labels) {
 
 void MainDisplay::RepaintNow() { p_.window.repaint(); }
 
-display::PixelView MainDisplay::Target() { return display::ViewOf(p_.view.Buffer()); }
+pixels::PixelView MainDisplay::Target() { return pixels::ViewOf(p_.view.Buffer()); }
 
-display::PixelView MainDisplay::HistogramImage() {
-  return display::ViewOf(p_.panels.histgramImg->Buffer());
+pixels::PixelView MainDisplay::HistogramImage() {
+  return pixels::ViewOf(p_.panels.histgramImg->Buffer());
 }
 
 void MainDisplay::TargetChanged() {
@@ -264,7 +264,7 @@ void MainDisplay::SharpenOnScreen() {
   const QSize size = display_.DisplaySize();
   const display::ShownPhoto& shown = display_.Shown();
   display_.Compositor().SharpenOnScreen(
-      display::SubView(Target(), 0, 0, size.width(), size.height()),
+      pixels::SubView(Target(), 0, 0, size.width(), size.height()),
       display::EffectiveSharpness(shown.Sharpness, p_.settings.Sharpness));
   TargetChanged();
   p_.window.repaint();

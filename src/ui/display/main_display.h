@@ -32,7 +32,7 @@ struct MainDisplayParts {
   library::FolderState& folders;
   config::Settings& settings;
   platform::DialogService& dialogs;
-  imaging::LoadFailedFlags& loadFailed;
+  library::LoadFailedFlags& loadFailed;
   thumbs::ThumbnailCache& thumbnails;
   std::function<void()> saveSettings;
   std::function<void(config::Direction direction)> refreshStrip;
@@ -72,8 +72,8 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   void ApplyComposeLabels(const display::ComposeLabels& labels) override;
   void RepaintNow() override;
   void HideCommentOverlays() override {}
-  display::PixelView Target() override;
-  display::PixelView HistogramImage() override;
+  pixels::PixelView Target() override;
+  pixels::PixelView HistogramImage() override;
   void TargetChanged() override;
   void RefreshStrip(config::Direction direction) override;
 

@@ -8,7 +8,7 @@
 #include "ui/shell/main_parts.h"
 
 #include "shell/placement.h"
-#include "display/dib_views.h"
+#include "pixels/dib_views.h"
 #include "display/histogram.h"
 #include "ui/display/main_display.h"
 #include "ui/shell/main_menu.h"
@@ -125,7 +125,7 @@ void TMainForm::showEvent(QShowEvent* event) {
   ApplyLayout();
   PlaceOnScreen();
   panels_->dummyBtn->setFocus();
-  display::DrawHistogramStrip(display::ViewOf(panels_->histgramImg2->Buffer()));
+  display::DrawHistogramStrip(pixels::ViewOf(panels_->histgramImg2->Buffer()));
   Display().Driver().Histogram().ClearHistogram(Display().HistogramImage(), false);
   const config::Settings& settings = session_.settings();
   menu_->CheckWindowSize(settings.WindowSizeMode, settings.CustomPhotoWidth,

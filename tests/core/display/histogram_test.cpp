@@ -67,7 +67,7 @@ TEST(HistogramTest, CountsOnlyThePictureInsideTheBands) {
   panel.DrawHistogram(image.View(), composed.View(), {7, 3}, false);
   EXPECT_TRUE(panel.HistogramShown());
   const auto want = reference::Histogram(composed, 7, 3);
-  const HistogramCounts got = CountHistogram(SubView(composed.View(), 7, 3, 46, 34));
+  const HistogramCounts got = CountHistogram(pixels::SubView(composed.View(), 7, 3, 46, 34));
   for (int i = 0; i < kHistogramBins; ++i) ASSERT_EQ(got[std::size_t(i)], want[std::size_t(i)]);
   TestPicture expected(kHistogramWidth, kHistogramHeight);
   DrawHistogramColumns(got, expected.View());

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/decode/photo_decoder.h"
 
-#include "imaging/decode/load_error.h"
 #include "imaging/dib/plugin_host.h"
 #include "imaging/dib/spi_qx_dib.h"
 #include "imaging/errors.h"
@@ -45,7 +44,6 @@ class FakePluginHost final : public PicturePluginHost {
 
 struct Fixture {
   TempTree tree;
-  LoadFailedFlags loadFailed;
   int reports = 0;
   std::function<void()> report = [this] { ++reports; };
 
@@ -58,7 +56,7 @@ struct Fixture {
 
 TEST(ThumbnailDecoding, ReductionFollowsTheQuarterScaleSize) {
   Fixture f;
-  PhotoDecoder decoder({}, nullptr, f.loadFailed);
+  PhotoDecoder decoder({}, nullptr);
   const struct {
     int width, height, reduction;
   } cases[] = {{1600, 1200, 2}, {3000, 2000, 4}, {1024, 768, 1}};
@@ -87,7 +85,7 @@ TEST(ThumbnailDecoding, ZoomedRecordsScaleTheTarget) {
 TEST(ThumbnailDecoding, AJpgWithoutStartOfImageGoesToThePlugins) {
   Fixture f;
   FakePluginHost host(true);
-  PhotoDecoder decoder({}, &host, f.loadFailed);
+  PhotoDecoder decoder({}, &host);
   const QString path = f.tree.File("fake.jpg", "GIF89a not a jpeg");
   TSPIQxDIB thumb;
   EXPECT_EQ(decoder.DecodeForThumbnail(path, thumb, {}, f.report), 1);
@@ -98,28 +96,28 @@ TEST(ThumbnailDecoding, AJpgWithoutStartOfImageGoesToThePlugins) {
 
 TEST(DisplayDecoding, FullSizeIntoTheSameStorageWhenTheSizeIsUnchanged) {
   Fixture f;
-  PhotoDecoder decoder({}, nullptr, f.loadFailed);
+  PhotoDecoder decoder({}, nullptr);
   TSPIQxDIB picture;
-  ASSERT_TRUE(decoder.DecodeForDisplay(f.Jpeg("a.jpg", 640, 480), 1, picture, f.report));
+  ASSERT_TRUE(decoder.DecodeForDisplay(f.Jpeg("a.jpg", 640, 480), picture, f.report));
   EXPECT_EQ(picture.Width(), 640);
   EXPECT_EQ(picture.Height(), 480);
   const void* storage = picture.StorageId();
-  ASSERT_TRUE(decoder.DecodeForDisplay(f.Jpeg("b.jpeg", 640, 480), 2, picture, f.report));
+  ASSERT_TRUE(decoder.DecodeForDisplay(f.Jpeg("b.jpeg", 640, 480), picture, f.report));
   EXPECT_EQ(picture.StorageId(), storage);
   const TQxDIB kept(picture);  // shared now: the next decode must not write into `kept`
   const std::uint32_t before = kept.Pixels(10, 10);
-  ASSERT_TRUE(decoder.DecodeForDisplay(f.Jpeg("c.jpg", 320, 240), 3, picture, f.report));
+  ASSERT_TRUE(decoder.DecodeForDisplay(f.Jpeg("c.jpg", 320, 240), picture, f.report));
   EXPECT_EQ(kept.Pixels(10, 10), before);
   EXPECT_EQ(f.reports, 0);
 }
 
 TEST(DisplayDecoding, ARejectedJpegIsAnErrorReportedOnceNeverAnExit) {
   Fixture f;
-  PhotoDecoder decoder({}, nullptr, f.loadFailed);
+  PhotoDecoder decoder({}, nullptr);
   QByteArray broken("\xFF\xD8\xFF\xC0\x00\x11\x08\xFF\xFF", 9);
   broken += QByteArray(40, '\x55');
   TSPIQxDIB picture;
-  EXPECT_THROW(decoder.DecodeForDisplay(f.tree.File("broken.jpg", broken), 1, picture, f.report),
+  EXPECT_THROW(decoder.DecodeForDisplay(f.tree.File("broken.jpg", broken), picture, f.report),
                EJpegError);
   EXPECT_EQ(f.reports, 1);
   EXPECT_EQ(picture.Width(), 1);
@@ -132,7 +130,7 @@ TEST(DisplayDecoding, ARejectedJpegIsAnErrorReportedOnceNeverAnExit) {
     huge[sof + at] = char(0xEA);
     huge[sof + at + 1] = char(0x60);
   }
-  EXPECT_THROW(decoder.DecodeForDisplay(f.tree.File("huge.jpg", huge), 1, picture, f.report),
+  EXPECT_THROW(decoder.DecodeForDisplay(f.tree.File("huge.jpg", huge), picture, f.report),
                EQxDIBInvalidDIBPara);
   EXPECT_EQ(f.reports, 2);
 
@@ -140,7 +138,7 @@ TEST(DisplayDecoding, ARejectedJpegIsAnErrorReportedOnceNeverAnExit) {
   QFile whole(f.Jpeg("whole.jpg", 320, 240));
   ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
   const QString cut = f.tree.File("cut.jpg", whole.readAll().left(3000));
-  EXPECT_TRUE(decoder.DecodeForDisplay(cut, 2, picture, f.report));
+  EXPECT_TRUE(decoder.DecodeForDisplay(cut, picture, f.report));
   EXPECT_EQ(picture.Width(), 320);
 }
 
@@ -164,18 +162,18 @@ struct HostileJpegs {
 TEST(DisplayDecoding, AHostileJpegIsALoadErrorReportedOnceThatEndsDecoding) {
   Fixture f;
   FakePluginHost host(true);
-  PhotoDecoder decoder({}, &host, f.loadFailed);
+  PhotoDecoder decoder({}, &host);
   const HostileJpegs files(f);
   TSPIQxDIB picture;
   ExpectError<EQxDIBInvalidDIBPara>(
-      [&] { decoder.DecodeForDisplay(files.overLimit, 1, picture, f.report); },
+      [&] { decoder.DecodeForDisplay(files.overLimit, picture, f.report); },
       "TQxInternalDIB.Create: Image is too large");
   EXPECT_EQ(f.reports, 1);
-  ExpectError<EJpegError>([&] { decoder.DecodeForDisplay(files.tooShort, 2, picture, f.report); },
+  ExpectError<EJpegError>([&] { decoder.DecodeForDisplay(files.tooShort, picture, f.report); },
                           "JPEG file of " + std::to_string(files.tooShortSize) +
                               " bytes is too short for 16384 x 16384 pixels");
   EXPECT_EQ(f.reports, 2);
-  ExpectError<EJpegError>([&] { decoder.DecodeForDisplay(files.overMemory, 3, picture, f.report); },
+  ExpectError<EJpegError>([&] { decoder.DecodeForDisplay(files.overMemory, picture, f.report); },
                           "Backing store not supported");
   EXPECT_EQ(f.reports, 3);
   EXPECT_EQ(host.calls, 0);  // an error ends decoding: no plug-in is asked after it
@@ -185,7 +183,7 @@ TEST(DisplayDecoding, AHostileJpegIsALoadErrorReportedOnceThatEndsDecoding) {
 TEST(ThumbnailDecoding, AHostileJpegRunsTheFailureActionOnceAndEndsTheThumbnail) {
   Fixture f;
   FakePluginHost host(true);
-  PhotoDecoder decoder({}, &host, f.loadFailed);
+  PhotoDecoder decoder({}, &host);
   const HostileJpegs files(f);
   int runs = 0;
   for (const QString& path : {files.overLimit, files.tooShort, files.overMemory}) {
@@ -202,38 +200,34 @@ TEST(ThumbnailDecoding, AHostileJpegRunsTheFailureActionOnceAndEndsTheThumbnail)
 TEST(DisplayDecoding, OrderOfAttemptsForTiffAndPluginTypes) {
   Fixture f;
   FakePluginHost host(false);
-  PhotoDecoder decoder({}, &host, f.loadFailed);
+  PhotoDecoder decoder({}, &host);
   TSPIQxDIB picture;
   const QString lzw = f.tree.File(
       "lzw.tif",
       BuildTiff({.width = 2, .height = 2, .compression = 5, .pixels = QByteArray(12, '\x10')}));
-  EXPECT_FALSE(decoder.DecodeForDisplay(lzw, 1, picture, f.report));
+  EXPECT_FALSE(decoder.DecodeForDisplay(lzw, picture, f.report));
   EXPECT_EQ(f.reports, 1);
   EXPECT_EQ(host.calls, 0);  // not offered to the plug-ins
 
   const QString stripless =
       f.tree.File("nostrips.tif", BuildTiff({.width = 2, .height = 2, .withStrips = false}));
   try {
-    decoder.DecodeForDisplay(stripless, 2, picture, f.report);
+    decoder.DecodeForDisplay(stripless, picture, f.report);
     ADD_FAILURE() << "decoded";
   } catch (const EInvalidGraphic& e) {
     EXPECT_STREQ(e.what(), "Susie Plugins could not decode");
   }
   EXPECT_EQ(f.reports, 3);  // the TIFF step, then the plug-in step
   EXPECT_EQ(host.calls, 1);
-
-  f.loadFailed.Set(5, true);
-  EXPECT_FALSE(decoder.DecodeForDisplay(stripless, 5, picture, f.report));
-  EXPECT_EQ(f.reports, 3);
 }
 
 TEST(DisplayDecoding, PluginFlagsHandJpegsToThePluginsButNotThumbnails) {
   Fixture f;
   FakePluginHost host(true);
-  PhotoDecoder decoder({.PluginHandlesJpg = true}, &host, f.loadFailed);
+  PhotoDecoder decoder({.PluginHandlesJpg = true}, &host);
   const QString path = f.Jpeg("x.jpg", 320, 240);
   TSPIQxDIB picture;
-  ASSERT_TRUE(decoder.DecodeForDisplay(path, 1, picture, f.report));
+  ASSERT_TRUE(decoder.DecodeForDisplay(path, picture, f.report));
   EXPECT_EQ(picture.Width(), 2);
   TSPIQxDIB thumb;
   EXPECT_EQ(decoder.DecodeForThumbnail(path, thumb, {}, f.report), 1);

@@ -29,7 +29,7 @@ class SlotCacheFixture : public ::testing::Test {
   config::Settings settings;
   library::FolderState folders;
   std::unique_ptr<library::PhotoList> list;
-  imaging::LoadFailedFlags loadFailed;
+  library::LoadFailedFlags loadFailed;
   std::unique_ptr<ThumbnailCache> cache;
 };
 

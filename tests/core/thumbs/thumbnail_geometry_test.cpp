@@ -29,14 +29,14 @@ TEST(ThumbnailGeometry, ZoomImageLimits) {
 }
 
 TEST(ThumbnailBlockColour, IntegerAverageContrastAndBlackBlocks) {
-  EXPECT_EQ(BlockColour(0, 256).Of(10, 20, 29, 3), (display::Bgr{9, 6, 3}));
+  EXPECT_EQ(BlockColour(0, 256).Of(10, 20, 29, 3), (pixels::Bgr{9, 6, 3}));
   // Contrast 128: nearest(100 / 2) + nearest(128 / 2) = 114.
-  EXPECT_EQ(BlockColour(0, 128).Of(100, 100, 100, 1), (display::Bgr{114, 114, 114}));
+  EXPECT_EQ(BlockColour(0, 128).Of(100, 100, 100, 1), (pixels::Bgr{114, 114, 114}));
   const BlockColour bright(100, 256);
-  EXPECT_EQ(bright.Of(0, 0, 0, 4), (display::Bgr{0, 0, 0})) << "black stays black";
-  EXPECT_EQ(bright.Of(1, 0, 0, 4), (display::Bgr{100, 100, 100})) << "sums, not averages";
-  EXPECT_EQ(bright.Of(200, 200, 200, 1), (display::Bgr{255, 255, 255}));
-  EXPECT_EQ(BlockColour(-300, 256).Of(50, 50, 50, 1), (display::Bgr{0, 0, 0}));
+  EXPECT_EQ(bright.Of(0, 0, 0, 4), (pixels::Bgr{0, 0, 0})) << "black stays black";
+  EXPECT_EQ(bright.Of(1, 0, 0, 4), (pixels::Bgr{100, 100, 100})) << "sums, not averages";
+  EXPECT_EQ(bright.Of(200, 200, 200, 1), (pixels::Bgr{255, 255, 255}));
+  EXPECT_EQ(BlockColour(-300, 256).Of(50, 50, 50, 1), (pixels::Bgr{0, 0, 0}));
 }
 
 }  // namespace

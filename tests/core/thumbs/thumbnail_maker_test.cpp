@@ -70,7 +70,7 @@ class ThumbnailMakerTest : public SlotCacheFixture {
  protected:
   ThumbnailMakerTest() {
     folders.WatchEnabled = true;
-    decoder = std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr, loadFailed);
+    decoder = std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr);
     maker = std::make_unique<ThumbnailMaker>(ThumbnailMakerContext{
         *list, folders, settings, *decoder, *cache,
         [this](int index) -> std::optional<ThumbnailSubject> {

@@ -2,7 +2,6 @@
 #include "imaging/decode/photo_decoder.h"
 
 #include "imaging/decode/decode_steps.h"
-#include "imaging/decode/load_error.h"
 #include "imaging/dib/spi_qx_dib.h"
 #include "imaging/io/byte_source.h"
 #include "imaging/jpeg/jpeg_format.h"
@@ -63,12 +62,11 @@ JpegScale ThumbnailScale(JpegSize quarter, const ThumbnailZoom& zoom) {
   return JpegScale::Quarter;
 }
 
-PhotoDecoder::PhotoDecoder(PluginFlags flags, PicturePluginHost* host, LoadFailedFlags& loadFailed)
-    : flags_(flags), host_(host), loadFailed_(loadFailed) {}
+PhotoDecoder::PhotoDecoder(PluginFlags flags, PicturePluginHost* host)
+    : flags_(flags), host_(host) {}
 
-bool PhotoDecoder::DecodeForDisplay(const QString& path, int position, TSPIQxDIB& SourcePicture,
+bool PhotoDecoder::DecodeForDisplay(const QString& path, TSPIQxDIB& SourcePicture,
                                     const std::function<void()>& reportFailure) {
-  if (position >= 1 && loadFailed_.Get(position)) return false;
   SourcePicture.SetPluginHost(host_);
   const PhotoType type = PhotoTypeOf(path);
   const bool decoded = RunDecodeSteps(

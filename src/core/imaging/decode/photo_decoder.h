@@ -14,7 +14,6 @@
 
 namespace kasumori::imaging {
 
-class LoadFailedFlags;
 class PicturePluginHost;
 class TSPIQxDIB;
 
@@ -44,14 +43,14 @@ JpegScale ThumbnailScale(JpegSize quarter, const ThumbnailZoom& zoom);
 
 class PhotoDecoder {
  public:
-  // host may be null (no plug-ins); loadFailed must outlive the decoder.
-  PhotoDecoder(PluginFlags flags, PicturePluginHost* host, LoadFailedFlags& loadFailed);
+  // host may be null (no plug-ins).
+  PhotoDecoder(PluginFlags flags, PicturePluginHost* host);
 
   // Fills SourcePicture as a 24-bit buffer at full size; its storage is kept when the size
-  // does not change. reportFailure (the display's `ShowLoadError` with the notice) runs for
-  // every attempt that fails. Returns false when nothing was decoded: the position is marked
-  // failed, or a compressed TIFF ended decoding. A decoder's error is reported, then thrown.
-  bool DecodeForDisplay(const QString& path, int position, TSPIQxDIB& SourcePicture,
+  // does not change. reportFailure (the display's reaction to a load error) runs for every
+  // attempt that fails. Returns false when nothing was decoded: every attempt failed, or a
+  // compressed TIFF ended decoding. A decoder's error is reported, then thrown.
+  bool DecodeForDisplay(const QString& path, TSPIQxDIB& SourcePicture,
                         const std::function<void()>& reportFailure);
 
   // Fills target as a 24-bit buffer and returns the JPEG reduction applied (1, 2 or 4; 1 for
@@ -64,7 +63,6 @@ class PhotoDecoder {
  private:
   PluginFlags flags_;
   PicturePluginHost* host_;
-  LoadFailedFlags& loadFailed_;
 };
 
 }  // namespace kasumori::imaging

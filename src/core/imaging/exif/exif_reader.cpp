@@ -304,14 +304,12 @@ int ReadExifOrientation(const QString& path) {
   }
 }
 
-PhotoInfo ReadPhotoInfo(int position, const QString& path, ExifLayout& layout,
-                        const std::function<void(int position)>& showLoadError) {
+PhotoInfo ReadPhotoInfo(const QString& path, ExifLayout& layout) {
   try {
     FileSource file(path);
     return ReadPhotoInfo(file, path, layout);
   } catch (const ImagingError&) {
     layout.ExifLength = 0;
-    if (showLoadError) showLoadError(position);
     throw;
   }
 }

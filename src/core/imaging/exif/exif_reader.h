@@ -8,7 +8,6 @@
 #include <QString>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 namespace kasumori::imaging {
@@ -38,9 +37,8 @@ using ExifDateTime = std::array<char, 19>;
 // directories lie in.
 std::optional<ExifDateTime> ReadExifDateTimeOriginal(ByteSource& source, const QString& fileName);
 
-// The display driver's entry: opens the file; when it cannot be opened or read,
-// showLoadError(position) runs and the error is thrown on, which ends the display.
-PhotoInfo ReadPhotoInfo(int position, const QString& path, ExifLayout& layout,
-                        const std::function<void(int position)>& showLoadError);
+// The display driver's entry: opens the file; when it cannot be opened or read, the layout is
+// left without Exif (length 0) and the error is thrown.
+PhotoInfo ReadPhotoInfo(const QString& path, ExifLayout& layout);
 
 }  // namespace kasumori::imaging

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A work buffer the display stages own: 24-bit rows padded to 4 bytes, top-down. Resizing
-// keeps the memory when it is already large enough; Release gives it back and leaves 1 × 1.
+// A work buffer of the pixel stages: 24-bit rows padded to 4 bytes, top-down. Resizing keeps
+// the memory when it is already large enough; Release gives it back and leaves 1 × 1.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "display/pixel_view.h"
+#include "pixels/pixel_view.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 class WorkPicture {
  public:
@@ -31,4 +31,4 @@ class WorkPicture {
   std::ptrdiff_t stride_ = 0;
 };
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -3,10 +3,10 @@
 // and columns repeated or dropped, no blending.
 #pragma once
 
-#include "display/pixel_view.h"
-#include "display/tone.h"
+#include "pixels/pixel_view.h"
+#include "pixels/tone.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 struct StretchRect {
   int x = 0;
@@ -27,4 +27,4 @@ inline int StretchIndex(int d, int sourceLength, int length) {
 void StretchWholePixels(const ConstPixelView& source, const PixelView& target,
                         const StretchRect& rect, const ToneTable* tone = nullptr);
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

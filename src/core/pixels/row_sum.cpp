@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/row_sum.h"
+#include "pixels/row_sum.h"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 #include <emmintrin.h>
 #endif
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 namespace {
 
@@ -53,4 +53,4 @@ void SumRows(const std::uint8_t* const* rows, int count, int bytes, std::uint64_
   SumRowsScalar(rows, count, 0, bytes, sums);
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

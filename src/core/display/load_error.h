@@ -1,40 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The load-error report: what happens when a photo cannot be decoded. The notice goes
-// through the dialog service; the changes to windows come back as a record the display
-// driver applies, so the rule itself runs without any window.
+// The load-error report: what the display does when a photo cannot be read or decoded. The
+// notice and the changes to windows come back as a record the display driver applies, so the
+// rule itself runs without any window or dialog.
 #pragma once
 
+#include "library/load_failed_flags.h"
+
 #include <QString>
+#include <QStringList>
 
-#include <vector>
-
-namespace kasumori::platform {
-class DialogService;
-}
-
-namespace kasumori::imaging {
+namespace kasumori::display {
 
 inline constexpr char kLoadErrorSizeText[] = "読み込みエラー";
 inline constexpr char kLoadErrorLine1[] = "画像ファイル ";
 inline constexpr char kLoadErrorLine2[] = "は壊れているか、「Kasumori２」で読み込めない形式です。";
-
-// One flag per list position 1..10000, set when decoding that photo failed; the thumbnail
-// strip shows a black thumbnail for it. Reset whenever the photo list is rebuilt; the display
-// driver clears a position before it reads and decodes that photo again.
-class LoadFailedFlags {
- public:
-  static constexpr int kPositions = 10000;
-  LoadFailedFlags() : flags_(kPositions + 1, false) {}
-  bool Get(int position) const { return InRange(position) && flags_[std::size_t(position)]; }
-  void Set(int position, bool failed) {
-    if (InRange(position)) flags_[std::size_t(position)] = failed;
-  }
-  void Reset() { flags_.assign(flags_.size(), false); }
-
- private:
-  static bool InRange(int position) { return position >= 1 && position <= kPositions; }
-  std::vector<bool> flags_;
-};
 
 // The state the display is in while `ShowLoadError` runs.
 struct LoadErrorScene {
@@ -55,7 +34,8 @@ struct FailedShownPhoto {
   int CommentStyle = 0;
 };
 
-// What the display driver does next, in this order.
+// What the display driver does next. The labels are set before the notice is shown, so that
+// the size label already reads the error while the notice waits for the user.
 struct LoadErrorActions {
   bool SuspendWatching = true;      // `WatchEnabled` = 0
   bool ResetShownPhoto = false;     // shown photo = this list entry (`CurrentFolder`, slot, index)
@@ -63,13 +43,14 @@ struct LoadErrorActions {
   bool FillSlideshowBlack = false;  // the slideshow's back buffer over the display area
   bool ShowFileName = false;        // the file-name label for the photo
   QString SizeLbl;                  // "読み込みエラー" when ShowFileName
+  QStringList Notice;               // the notice's lines; none when no notice is shown
   bool FillFullScreenBlack = false;
   // `ViewImg` black over the display area (the pane's rectangle in panorama mode), repainted.
   bool FillViewBlack = false;
 };
 
-// `ShowLoadError`: marks the position failed and shows the two-line notice when asked to.
+// `ShowLoadError`: marks the position failed and asks for the two-line notice when `notice`.
 LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& scene,
-                               LoadFailedFlags& loadFailed, platform::DialogService& dialogs);
+                               library::LoadFailedFlags& loadFailed);
 
-}  // namespace kasumori::imaging
+}  // namespace kasumori::display

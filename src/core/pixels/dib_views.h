@@ -3,10 +3,10 @@
 // and contiguous, so one pointer and the stride describe it.
 #pragma once
 
-#include "display/pixel_view.h"
+#include "pixels/pixel_view.h"
 #include "imaging/dib/qx_dib.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 // Writing through the view changes the buffer's own pixels (a shared buffer is copied first).
 inline PixelView ViewOf(imaging::TQxDIB& dib) {
@@ -19,4 +19,4 @@ inline ConstPixelView ConstViewOf(const imaging::TQxDIB& dib) {
   return {dib.ConstScanLine(0), dib.Width(), dib.Height(), dib.Stride()};
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -1,37 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/tone.h"
+#include "pixels/tone.h"
 
-#include <algorithm>
 #include <cmath>
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 namespace {
 
 constexpr std::int64_t kUnitContrast = 256;
-constexpr std::int64_t kChromeBrightness = -12;
-constexpr std::int64_t kChromeContrast = 24;
-constexpr std::int64_t kMaxChromeContrast = 1024;
 
 // rnd(x) = x + 0.5 truncated toward zero, also for negative x.
 std::int64_t Rnd(double x) { return std::int64_t(std::trunc(x + 0.5)); }
 
 }  // namespace
 
-ToneParams FullToneParams(PictureEffect effect, int brightness, int contrast) {
-  ToneParams p{brightness, contrast, effect};
-  if (effect == PictureEffect::Chrome) {
-    p.brightness += kChromeBrightness;
-    p.contrast = std::min(p.contrast + kChromeContrast, kMaxChromeContrast);
-  }
-  return p;
-}
-
 ToneParams FastToneParams(int brightness, int contrast) {
-  return {brightness, contrast, PictureEffect::Normal};
+  return {brightness, contrast, ToneFinish::Colour};
 }
 
-ToneTable::ToneTable(const ToneParams& params) : effect_(params.effect) {
+ToneTable::ToneTable(const ToneParams& params) : finish_(params.finish) {
   const bool scaled = params.contrast != kUnitContrast;
   // u is a real divisor and v an integer offset, both from C; C = 0 gives an infinite u and
   // so x / u = 0, which is what the division yields on the reference platform too.
@@ -41,16 +28,11 @@ ToneTable::ToneTable(const ToneParams& params) : effect_(params.effect) {
     const std::int64_t contrasted = scaled ? Rnd(double(x) / u) + v : x;
     channel_[std::size_t(x)] = contrasted + params.brightness;
   }
-  identity_ = !scaled && params.brightness == 0 && effect_ != PictureEffect::Sepia &&
-              effect_ != PictureEffect::BlackWhite;
-}
-
-Bgr FullTone(int r, int g, int b, PictureEffect effect, int brightness, int contrast) {
-  return ToneTable(FullToneParams(effect, brightness, contrast)).Apply(r, g, b);
+  identity_ = !scaled && params.brightness == 0 && finish_ == ToneFinish::Colour;
 }
 
 Bgr FastTone(int r, int g, int b, int brightness, int contrast) {
   return ToneTable(FastToneParams(brightness, contrast)).Apply(r, g, b);
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

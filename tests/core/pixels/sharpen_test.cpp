@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/sharpen.h"
+#include "pixels/sharpen.h"
 
 #include <gtest/gtest.h>
 
-#include "display_reference.h"
+#include "core/display/display_reference.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 namespace {
 
 using testkit::TestColour;
@@ -37,7 +37,7 @@ TEST(SharpenTest, EveryStrengthMatchesTheMaskAndDarkenReference) {
       TestPicture picture(w, h);
       picture.FillRandom(std::uint32_t(strength * 100 + w));
       TestPicture want = picture;
-      reference::Sharpen(want, strength);
+      display::reference::Sharpen(want, strength);
       TestPicture banded = picture;
       SharpenStage stage;
       stage.Run(picture.View(), strength, 1);
@@ -60,7 +60,7 @@ TEST(SharpenTest, OnlyTheAreaIsReadAndWritten) {
   inner.FillRandom(3);
   for (int y = 0; y < 10; ++y)
     for (int x = 0; x < 10; ++x) whole.Set(x + 5, y + 5, inner.At(x, y));
-  reference::Sharpen(inner, 12);
+  display::reference::Sharpen(inner, 12);
   SharpenStage stage;
   stage.Run(SubView(whole.View(), 5, 5, 10, 10), 12);
   for (int y = 0; y < 20; ++y)
@@ -71,4 +71,4 @@ TEST(SharpenTest, OnlyTheAreaIsReadAndWritten) {
 }
 
 }  // namespace
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/sample_axis.h"
+#include "pixels/sample_axis.h"
 
 #include <algorithm>
 #include <cmath>
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 namespace {
 
@@ -58,4 +58,4 @@ SampleAxis PlanSampleAxis(const SampleAxisInput& in) {
   return axis;
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/pixel_view.h"
+#include "pixels/pixel_view.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 namespace {
 
@@ -50,4 +50,4 @@ void FillBlack(const PixelView& view) {
     std::memset(view.Row(y), 0, std::size_t(view.width) * kBytesPerPixel);
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 inline constexpr int kBytesPerPixel = 3;
 
@@ -44,4 +44,4 @@ ConstPixelView SubView(const ConstPixelView& view, int x, int y, int w, int h);
 void CopyPixels(const ConstPixelView& from, const PixelView& to);
 void FillBlack(const PixelView& view);
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/work_picture.h"
+#include "pixels/work_picture.h"
 
 #include <algorithm>
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 void WorkPicture::Resize(int w, int h) {
   width_ = std::max(w, 1);
@@ -17,4 +17,4 @@ void WorkPicture::Release() {
   Resize(1, 1);
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/sharpen.h"
+#include "pixels/sharpen.h"
 
 #include <algorithm>
 
-#include "display/row_bands.h"
+#include "pixels/row_bands.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 namespace {
 
@@ -74,19 +74,6 @@ void SharpenKernel(const ConstPixelView& unsharpened, const PixelView& area, int
               [&](int first, int end) { SharpenRows(unsharpened, area, strength, first, end); });
 }
 
-bool SharpenStageRuns(QualityMode mode, bool renderForThumbnail) {
-  return mode == QualityMode::High || renderForThumbnail;
-}
-
-SharpenTarget SharpenTargetFor(bool renderForSave, bool renderForThumbnail, bool slideshowActive,
-                               bool fullScreenActive) {
-  if (renderForSave) return SharpenTarget::ZoomPicture;
-  if (renderForThumbnail) return SharpenTarget::ThumbnailBuffer;
-  if (slideshowActive) return SharpenTarget::SlideBuffer;
-  if (fullScreenActive) return SharpenTarget::FullImg;
-  return SharpenTarget::ViewImg;
-}
-
 void SharpenStage::Run(const PixelView& area, int strength, int bands) {
   if (strength <= 0 || area.Empty()) return;
   scratch_.Resize(area.width, area.height);
@@ -95,4 +82,4 @@ void SharpenStage::Run(const PixelView& area, int strength, int bands) {
   scratch_.Release();
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

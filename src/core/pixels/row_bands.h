@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 // Two bands use both cores of the machines this is built for; small pictures stay on one.
 inline constexpr int kDefaultBands = 2;
@@ -40,4 +40,4 @@ void RunRowBands(int rows, int bands, const Kernel& kernel) {
   for (auto& helper : helpers) helper.join();
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

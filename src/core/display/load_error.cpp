@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "imaging/decode/load_error.h"
+#include "display/load_error.h"
 
-#include "platform/dialog_service.h"
-
-namespace kasumori::imaging {
+namespace kasumori::display {
 
 LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& scene,
-                               LoadFailedFlags& loadFailed, platform::DialogService& dialogs) {
+                               library::LoadFailedFlags& loadFailed) {
   LoadErrorActions actions;
   if (position < 1) return actions;
   loadFailed.Set(position, true);
@@ -22,10 +20,10 @@ LoadErrorActions ShowLoadError(int position, bool notice, const LoadErrorScene& 
     return actions;
   }
   if (notice)
-    dialogs.Notice(
-        {QString::fromUtf8(kLoadErrorLine1) + scene.ListName, QString::fromUtf8(kLoadErrorLine2)});
+    actions.Notice = {QString::fromUtf8(kLoadErrorLine1) + scene.ListName,
+                      QString::fromUtf8(kLoadErrorLine2)};
   actions.FillViewBlack = true;
   return actions;
 }
 
-}  // namespace kasumori::imaging
+}  // namespace kasumori::display

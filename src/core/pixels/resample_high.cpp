@@ -1,54 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/resample_high.h"
+#include "pixels/resample_high.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <limits>
 #include <vector>
 
-#include "display/row_bands.h"
-#include "display/row_sum.h"
+#include "pixels/row_bands.h"
+#include "pixels/row_sum.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 namespace {
-
-// How each rotated-frame axis reads the source (the rotation table): for a quarter turn the
-// rotated x runs along source rows, and "reversed" means size − position − 1.
-struct AxisRoles {
-  bool xReversed;
-  bool yReversed;
-  bool xIsSourceRow;
-};
-
-AxisRoles RolesOf(Rotation rotation) {
-  switch (rotation) {
-    case Rotation::None:
-      return {false, false, false};
-    case Rotation::Right:
-      return {true, false, true};  // source (Y, RW − X − 1)
-    case Rotation::Half:
-      return {true, true, false};  // source (RW − X − 1, RH − Y − 1)
-    case Rotation::Left:
-      return {false, true, true};  // source (RH − Y − 1, X)
-  }
-  return {false, false, false};
-}
-
-ResamplePlan PlanAxes(const ComposeGeometry& g, Rotation rotation, int width, int height,
-                      double step, int samples, int scaleCrop, bool tolerance, bool doubled) {
-  const AxisRoles roles = RolesOf(rotation);
-  ResamplePlan plan;
-  plan.outputX = g.scale.MarginX;
-  plan.outputY = g.scale.MarginY;
-  plan.columnsAreSourceRows = roles.xIsSourceRow;
-  plan.columns = PlanSampleAxis({std::max(width - plan.outputX, 0), step, g.cropX * scaleCrop,
-                                 samples, g.RotatedWidth, roles.xReversed, tolerance, doubled});
-  plan.rows = PlanSampleAxis({std::max(height - plan.outputY, 0), step, g.cropY * scaleCrop,
-                              samples, g.RotatedHeight, roles.yReversed, tolerance, doubled});
-  return plan;
-}
 
 int MaxCount(const SampleAxis& axis) {
   int most = 0;
@@ -125,20 +88,6 @@ void ResampleRows(const ConstPixelView& src, const PixelView& out, const Resampl
 
 }  // namespace
 
-ResamplePlan PlanHighQuality(const ComposeGeometry& g, Rotation rotation, int width, int height) {
-  const double f = g.scale.Scale;
-  if (f > 1.0 && f < 2.0) {
-    // Doubled box: steps of 2f over the doubled frame with ceil(2f) samples (3 or 4).
-    const double f2 = 2.0 * f;
-    return PlanAxes(g, rotation, width, height, f2, int(std::ceil(f2)), 2, true, true);
-  }
-  return PlanAxes(g, rotation, width, height, f, g.boxCount, 1, true, false);
-}
-
-ResamplePlan PlanNearest(const ComposeGeometry& g, Rotation rotation, int width, int height) {
-  return PlanAxes(g, rotation, width, height, g.scale.Scale, 1, 1, false, false);
-}
-
 void Resample(const ConstPixelView& source, const PixelView& output, const ResamplePlan& plan,
               const ToneTable& tone, int bands) {
   if (output.Empty()) return;
@@ -167,4 +116,4 @@ void Resample(const ConstPixelView& source, const PixelView& output, const Resam
   });
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

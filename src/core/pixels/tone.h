@@ -1,27 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The tone function: contrast and brightness per channel, the overflow moved between the
-// channels, and the sepia and black-and-white effects. Built once per composition as a table
-// of the per-channel part (256 entries) plus the few steps that need all three channels.
+// channels, and a sepia or grey finish. Built once per composition as a table of the
+// per-channel part (256 entries) plus the few steps that need all three channels.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
-#include "display/quality_types.h"
+namespace kasumori::pixels {
 
-namespace kasumori::display {
+// What becomes of a colour once its channels are toned: it stays as it is, or the mean of its
+// channels gives a sepia or a grey. Which picture effect asks for which is the caller's rule.
+enum class ToneFinish { Colour, Sepia, Grey };
 
 // The parameters of one composition. Brightness and contrast are kept 64-bit because they come
 // from edit records and are not limited there; the sums below cannot overflow.
 struct ToneParams {
   std::int64_t brightness = 0;  // B, added to each channel
   std::int64_t contrast = 256;  // C in 1/256
-  PictureEffect effect = PictureEffect::Normal;
+  ToneFinish finish = ToneFinish::Colour;
 };
 
-// B and C for the high-quality paths: chrome darkens by 12 and adds 24 to the contrast (at
-// most 1024); the other effects use the photo's values as they are.
-ToneParams FullToneParams(PictureEffect effect, int brightness, int contrast);
 // The fast paths use the photo's values and no effect.
 ToneParams FastToneParams(int brightness, int contrast);
 
@@ -34,8 +33,8 @@ class ToneTable {
  public:
   explicit ToneTable(const ToneParams& params);
 
-  // True when the function returns every colour unchanged (contrast 256, brightness 0, no
-  // sepia or black and white), so the kernels can skip it.
+  // True when the function returns every colour unchanged (contrast 256, brightness 0, the
+  // colour finish), so the kernels can skip it.
   bool Identity() const { return identity_; }
 
   // Tones one colour; the channels are 0..255 in, 0..255 out.
@@ -50,17 +49,16 @@ class ToneTable {
     const int r8 = R < 0 ? 0 : int(R);
     const int g8 = G < 0 ? 0 : int(G);
     const int b8 = B < 0 ? 0 : int(B);
-    switch (effect_) {
-      case PictureEffect::Sepia: {
+    switch (finish_) {
+      case ToneFinish::Sepia: {
         const int i = (r8 + g8 + b8) / 3;
         return {std::uint8_t(i / 2), std::uint8_t(i - i / 4), std::uint8_t(i)};
       }
-      case PictureEffect::BlackWhite: {
+      case ToneFinish::Grey: {
         const auto i = std::uint8_t((r8 + g8 + b8) / 3);
         return {i, i, i};
       }
-      case PictureEffect::Normal:
-      case PictureEffect::Chrome:
+      case ToneFinish::Colour:
         break;
     }
     return {std::uint8_t(b8), std::uint8_t(g8), std::uint8_t(r8)};
@@ -78,12 +76,11 @@ class ToneTable {
   }
 
   std::array<std::int64_t, 256> channel_{};  // steps 1 and 2: rnd(x / u) + v + B
-  PictureEffect effect_;
+  ToneFinish finish_;
   bool identity_;
 };
 
-// One colour through the full (high-quality) or the fast tone; for callers outside the kernels.
-Bgr FullTone(int r, int g, int b, PictureEffect effect, int brightness, int contrast);
+// One colour through the fast tone; for callers outside the kernels.
 Bgr FastTone(int r, int g, int b, int brightness, int contrast);
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

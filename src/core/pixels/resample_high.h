@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Box-filter resampling of a photo into the compose buffer, with rotation, and the one-sample
-// variant the fast path uses for rotated photos.
+// variant the fast path uses for rotated photos. The plan says which source pixels each output
+// pixel averages; the kernel only follows it.
 #pragma once
 
-#include "display/compose_geometry.h"
-#include "display/pixel_view.h"
-#include "display/sample_axis.h"
-#include "display/tone.h"
+#include "pixels/pixel_view.h"
+#include "pixels/sample_axis.h"
+#include "pixels/tone.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 // The resampling of one composition: for display pixel (t, m) the box is every pair of a
 // column sample of `columns` at t and a row sample of `rows` at m. When `columnsAreSourceRows`
@@ -21,13 +21,6 @@ struct ResamplePlan {
   int outputY = 0;
 };
 
-// The box of the high-quality path: the plain box for scales up to 1 and from 2, and the
-// doubled box (each source pixel a 2 × 2 block) between them, all with edge tolerance.
-ResamplePlan PlanHighQuality(const ComposeGeometry& geometry, Rotation rotation, int width,
-                             int height);
-// One sample per display pixel, nothing past the photo's edges: the fast path of turned photos.
-ResamplePlan PlanNearest(const ComposeGeometry& geometry, Rotation rotation, int width, int height);
-
 // Writes every output pixel the plan reaches; the margin bands above and left of it are set
 // black. Averages are sum div count per channel; a pixel with all sums 0 is black, the others
 // go through `tone` unless it is the identity. Rows run in `bands` parallel bands with the same
@@ -35,4 +28,4 @@ ResamplePlan PlanNearest(const ComposeGeometry& geometry, Rotation rotation, int
 void Resample(const ConstPixelView& source, const PixelView& output, const ResamplePlan& plan,
               const ToneTable& tone, int bands = 1);
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

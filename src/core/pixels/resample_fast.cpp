@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "display/resample_fast.h"
+#include "pixels/resample_fast.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 void StretchWholePixels(const ConstPixelView& source, const PixelView& target,
                         const StretchRect& rect, const ToneTable* tone) {
@@ -46,4 +46,4 @@ void StretchWholePixels(const ConstPixelView& source, const PixelView& target,
   }
 }
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 struct SampleAxisInput {
   int outputCount = 0;  // display pixels along the axis that receive a value
@@ -37,4 +37,4 @@ struct SampleAxis {
 
 SampleAxis PlanSampleAxis(const SampleAxisInput& in);
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -2,11 +2,10 @@
 // The sharpening stage: deepens the darker side of every edge of a finished picture.
 #pragma once
 
-#include "display/pixel_view.h"
-#include "display/quality_types.h"
-#include "display/work_picture.h"
+#include "pixels/pixel_view.h"
+#include "pixels/work_picture.h"
 
-namespace kasumori::display {
+namespace kasumori::pixels {
 
 // How much a pixel is darkened for an edge of height d (d > 0) at strength s; a smaller s
 // sharpens more, and 12 is also the rule for any strength not in the menu.
@@ -17,16 +16,6 @@ int SharpenDarkening(int strength, int d);
 // `bands` bands run in parallel; the result is the same for any number of bands.
 void SharpenKernel(const ConstPixelView& unsharpened, const PixelView& area, int strength,
                    int bands = 1);
-
-// Whether the stage runs at all: only in high-quality mode, or for a thumbnail.
-bool SharpenStageRuns(QualityMode mode, bool renderForThumbnail);
-
-// The picture the stage sharpens: the save rendering, the thumbnail, the slideshow's back
-// buffer, the full-screen picture or the main window's picture, in that precedence. The area
-// is DisplayWidth × DisplayHeight at the pane origin, for the thumbnail at 0, 0.
-enum class SharpenTarget { ZoomPicture, ThumbnailBuffer, SlideBuffer, FullImg, ViewImg };
-SharpenTarget SharpenTargetFor(bool renderForSave, bool renderForThumbnail, bool slideshowActive,
-                               bool fullScreenActive);
 
 // The stage with its work buffer. ScratchBuffer holds the copy the pixels are judged on. The
 // mask and the darkened colours are not kept in buffers of their own: the one pass writes a
@@ -44,4 +33,4 @@ class SharpenStage {
   WorkPicture scratch_;
 };
 
-}  // namespace kasumori::display
+}  // namespace kasumori::pixels

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "display/photo_display.h"
+
+#include "support/scripted_dialog_service.h"
+#include "support/headless_display_host.h"
+#include "support/temp_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace kasumori::display {
+namespace {
+
+class PhotoDisplayTest : public ::testing::Test {
+ protected:
+  PhotoDisplayTest() { folders.CurrentFolder = tree.Path(); }
+
+  testkit::TempTree tree;
+  std::unique_ptr<library::PhotoList> list = std::make_unique<library::PhotoList>();
+  library::FolderState folders;
+  config::Settings settings;
+  platform::ScriptedDialogService dialogs;
+  library::LoadFailedFlags loadFailed;
+  imaging::PhotoDecoder decoder{{}, nullptr};
+  testkit::HeadlessDisplayHost host;
+  PhotoDisplay display{
+      {*list, folders, settings, dialogs, loadFailed, decoder, host, [](int) { return 0; }}};
+};
+
+TEST_F(PhotoDisplayTest, APhotoThatFailsIsReportedOnceWhereverItFails) {
+  // A missing file fails while its information is read and is then not decoded at all; a
+  // file that is no photo fails in the decoders.
+  const struct {
+    const char* name;
+    bool exists;
+  } cases[] = {{"gone.jpg", false}, {"broken.jpg", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.exists) tree.File(c.name, "not a photo");
+    list->Clear();
+    list->Append(c.name, {});
+    loadFailed.Reset();
+    dialogs.Clear();
+    QString sizeWhileNoticeOpen;
+    dialogs.whenShown = [&](const auto&) { sizeWhileNoticeOpen = host.sizeText; };
+    display.ShowPhoto(1);
+    ASSERT_EQ(dialogs.Records().size(), 1u);
+    // The labels are set before the notice: no "loading" text behind it.
+    EXPECT_EQ(sizeWhileNoticeOpen, "読み込みエラー");
+    EXPECT_EQ(dialogs.Text(0),
+              QString("画像ファイル %1\nは壊れているか、「Kasumori２」で読み込めない形式です。")
+                  .arg(c.name));
+    EXPECT_TRUE(loadFailed.Get(1));
+    EXPECT_FALSE(display.SourceIsShown());
+    EXPECT_EQ(host.sizeText, "読み込みエラー");
+  }
+}
+
+}  // namespace
+}  // namespace kasumori::display
