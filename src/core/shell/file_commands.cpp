@@ -63,6 +63,8 @@ void FileCommands::RenameShownPhoto() {
   const int oldIndex = list.CurrentIndex;
   lists_.ScanFolder();
   library::PlaceRenamedPhoto(list, oldIndex, outcome.newName);
+  // The placement may move the cursor one on; the slot returns to where it now stands.
+  if (model_.Folders().HasSlot()) model_.Folders().SlotPositionOfCurrent() = list.CurrentIndex;
   screen_.RedrawStrip();
   screen_.ShowPhoto(list.CurrentIndex);
 }

@@ -161,7 +161,7 @@ TEST(FileCommandsTest, RenameRescansTheListedFolderOnly) {
 
 // Disabled until the rename stores the cursor it moved on in the slot, as the deletion does:
 // switching to another slot and back would bring the cursor back to the renamed photo.
-TEST(FileCommandsTest, DISABLED_RenameLeavesTheSlotRememberingTheCursor) {
+TEST(FileCommandsTest, RenameLeavesTheSlotRememberingTheCursor) {
   Stage s(kThree, 2);
   s.screen.typedName = "bb.jpg";
   s.commands.RenameShownPhoto();
