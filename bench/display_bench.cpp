@@ -36,7 +36,7 @@ display::NormalComposeRequest Request(Scene& scene, display::QualityMode quality
   request.target = scene.view.View();
   request.width = kDisplayWidth;
   request.height = kDisplayHeight;
-  request.pictureEffect = 1;  // chrome
+  request.pictureEffect = display::PictureEffect::Chrome;
   request.sharpness = 12;
   request.quality = quality;
   request.histogramMode = display::HistogramMode::Automatic;

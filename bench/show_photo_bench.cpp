@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
   library::FolderState folders;
   folders.CurrentFolder = work;
   config::Settings settings;  // chrome, sharpness 12, high quality by default
-  settings.HistogramMode = 1;
+  settings.HistogramMode = config::HistogramMode::Automatic;
   platform::ScriptedDialogService dialogs;
   library::LoadFailedFlags loadFailed;
   imaging::PhotoDecoder decoder({}, nullptr);
@@ -48,14 +48,14 @@ int main(int argc, char** argv) {
       "ShowPhoto 6000x4000 into 800x600, high quality, chrome, sharpness 12, "
       "automatic histogram",
       [&] { display.ShowPhoto(1); }, baseline, 7);
-  settings.QualityMode = 1;
+  settings.QualityMode = config::QualityMode::Fast;
   bench::Compare(
       "ShowPhoto 6000x4000 into 800x600, fast mode", [&] { display.ShowPhoto(1); }, baseline, 7);
-  settings.QualityMode = 0;
+  settings.QualityMode = config::QualityMode::High;
   display.ShowPhoto(1);
   bench::ReportAbsolute("composition alone (decoded photo), high quality",
                         bench::MedianMs([&] { display.Recompose(); }, 9));
-  settings.QualityMode = 1;
+  settings.QualityMode = config::QualityMode::Fast;
   bench::ReportAbsolute("composition alone (decoded photo), fast mode",
                         bench::MedianMs([&] { display.Recompose(); }, 9));
   if (!dialogs.Records().empty()) {

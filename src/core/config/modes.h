@@ -26,6 +26,12 @@ enum class WindowSizeMode : std::uint8_t {
   Custom1024 = 9,
 };
 
+enum class QualityMode { High = 0, Fast = 1 };
+
+enum class PictureEffect { Normal = 0, Chrome = 1, Sepia = 2, BlackWhite = 3 };
+
+enum class HistogramMode { OnClick = 0, Automatic = 1 };
+
 // The order in which the strip's cells are drawn and a panorama's panes filled: from the first
 // towards the last, or back from the last.
 enum class Direction { Forward, Backward };

@@ -19,12 +19,50 @@ struct StringField {
 };
 using IntField = int Settings::*;
 using ByteField = std::uint8_t Settings::*;
-using SortOrderField = SortOrder Settings::*;
-using WindowSizeField = WindowSizeMode Settings::*;
-using DirectionField = ListDirection Settings::*;
+// A mode and how a number of the file reads as it; nothing keeps the default.
+template <typename Mode>
+struct ModeField {
+  Mode Settings::*member;
+  std::optional<Mode> (*read)(long long number);
+};
 struct Reserved {};
-using Field = std::variant<Reserved, IntField, ByteField, StringField, SortOrderField,
-                           WindowSizeField, DirectionField>;
+using Field =
+    std::variant<Reserved, IntField, ByteField, StringField, ModeField<SortOrder>,
+                 ModeField<WindowSizeMode>, ModeField<ListDirection>, ModeField<QualityMode>,
+                 ModeField<HistogramMode>, ModeField<PictureEffect>>;
+
+// A byte like the others; a number that names no order is the name order.
+std::optional<SortOrder> ReadSortOrder(long long number) {
+  const auto byte = std::uint8_t(number & 0xFF);
+  return byte == 2 ? SortOrder::FileDate : byte == 3 ? SortOrder::ExifDate : SortOrder::FileName;
+}
+
+// Any byte is kept: the layout rules give every number a meaning.
+std::optional<WindowSizeMode> ReadWindowSizeMode(long long number) {
+  return WindowSizeMode(number & 0xFF);
+}
+
+std::optional<ListDirection> ReadListDirection(long long number) {
+  return number == -1 ? ListDirection::RightToLeft : ListDirection::LeftToRight;
+}
+
+bool IsInt(long long number) { return number >= INT32_MIN && number <= INT32_MAX; }
+
+std::optional<QualityMode> ReadQualityMode(long long number) {
+  if (!IsInt(number)) return std::nullopt;
+  return number == 1 ? QualityMode::Fast : QualityMode::High;
+}
+
+std::optional<HistogramMode> ReadHistogramMode(long long number) {
+  if (!IsInt(number)) return std::nullopt;
+  return number == 1 ? HistogramMode::Automatic : HistogramMode::OnClick;
+}
+
+// A number that names no effect is the normal picture.
+std::optional<PictureEffect> ReadPictureEffect(long long number) {
+  if (!IsInt(number)) return std::nullopt;
+  return number >= 1 && number <= 3 ? PictureEffect(number) : PictureEffect::Normal;
+}
 
 // The file's layout, line 1 first.
 const std::array<Field, kSettingsLineCount>& Layout() {
@@ -34,8 +72,8 @@ const std::array<Field, kSettingsLineCount>& Layout() {
       Field{StringField{&Settings::PhotoFolder1, 0}},
       Field{StringField{&Settings::PhotoFolder2, 0}},
       Field{StringField{&Settings::PhotoFolder3, 0}},
-      Field{&Settings::SortOrder},
-      Field{&Settings::WindowSizeMode},
+      Field{ModeField<SortOrder>{&Settings::SortOrder, ReadSortOrder}},
+      Field{ModeField<WindowSizeMode>{&Settings::WindowSizeMode, ReadWindowSizeMode}},
       Field{&Settings::CustomPhotoWidth},
       Field{&Settings::CustomPhotoHeight},
       Field{Reserved{}},
@@ -62,13 +100,13 @@ const std::array<Field, kSettingsLineCount>& Layout() {
       Field{&Settings::TransferToDateFolders},
       Field{StringField{&Settings::LastCacheCleanMonth, 6}},
       Field{&Settings::Sharpness},
-      Field{&Settings::QualityMode},
-      Field{&Settings::HistogramMode},
+      Field{ModeField<QualityMode>{&Settings::QualityMode, ReadQualityMode}},
+      Field{ModeField<HistogramMode>{&Settings::HistogramMode, ReadHistogramMode}},
       Field{&Settings::CommentsShown},
       Field{&Settings::CommentStyleDefault},
       Field{&Settings::Reserved38},
       Field{&Settings::SaveComments},
-      Field{&Settings::ListDirection},
+      Field{ModeField<ListDirection>{&Settings::ListDirection, ReadListDirection}},
       Field{&Settings::SlideInterval},
       Field{&Settings::SlideCustomInterval},
       Field{&Settings::SlideRepeat},
@@ -80,7 +118,7 @@ const std::array<Field, kSettingsLineCount>& Layout() {
       Field{&Settings::SlideFadeMode},
       Field{&Settings::SlideFadeSpeed},
       Field{&Settings::SaveZoomWhole},
-      Field{&Settings::PictureEffect},
+      Field{ModeField<PictureEffect>{&Settings::PictureEffect, ReadPictureEffect}},
       Field{&Settings::FavouritesSortKey},
       Field{&Settings::FavouritesSortOrder},
   };
@@ -121,24 +159,11 @@ struct LineReader {
   void operator()(StringField field) const {
     settings.*(field.member) = CutToCodePoints(line, field.maxChars);
   }
-  // A byte like the others; a number that names no order is the name order.
-  void operator()(SortOrderField member) const {
-    auto value = ReadInteger(line);
-    if (!value) return;
-    const auto byte = std::uint8_t(*value & 0xFF);
-    settings.*member = byte == 2   ? SortOrder::FileDate
-                       : byte == 3 ? SortOrder::ExifDate
-                                   : SortOrder::FileName;
-  }
-  // Any byte is kept: the layout rules give every number a meaning.
-  void operator()(WindowSizeField member) const {
-    if (auto value = ReadInteger(line)) settings.*member = WindowSizeMode(*value & 0xFF);
-  }
-  // -1 is right to left; any other number is left to right.
-  void operator()(DirectionField member) const {
-    if (auto value = ReadInteger(line)) {
-      settings.*member = *value == -1 ? ListDirection::RightToLeft : ListDirection::LeftToRight;
-    }
+  template <typename Mode>
+  void operator()(ModeField<Mode> field) const {
+    const auto number = ReadInteger(line);
+    if (!number) return;
+    if (const auto mode = field.read(*number)) settings.*(field.member) = *mode;
   }
 };
 
@@ -149,8 +174,8 @@ struct LineWriter {
   QString operator()(ByteField member) const { return QString::number(settings.*member); }
   QString operator()(StringField field) const { return settings.*(field.member); }
   template <typename Mode>
-  QString operator()(Mode Settings::*member) const {
-    return QString::number(static_cast<int>(settings.*member));
+  QString operator()(ModeField<Mode> field) const {
+    return QString::number(static_cast<int>(settings.*(field.member)));
   }
 };
 

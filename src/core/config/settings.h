@@ -44,8 +44,8 @@ struct Settings {
   std::uint8_t TransferToDateFolders = 1;                                    // 31
   QString LastCacheCleanMonth = "000000";                                    // 32: yyyymm
   int Sharpness = 12;                                                        // 33
-  int QualityMode = 0;                                                       // 34
-  int HistogramMode = 0;                                                     // 35
+  config::QualityMode QualityMode = config::QualityMode::High;               // 34
+  config::HistogramMode HistogramMode = config::HistogramMode::OnClick;      // 35
   int CommentsShown = 1;                                                     // 36
   int CommentStyleDefault = 1;                                               // 37
   int Reserved38 = 0;                                                        // 38: kept as read
@@ -62,7 +62,7 @@ struct Settings {
   int SlideFadeMode = 0;                                                     // 49
   int SlideFadeSpeed = 2;                                                    // 50
   std::uint8_t SaveZoomWhole = 0;                                            // 51
-  int PictureEffect = 1;                                                     // 52
+  config::PictureEffect PictureEffect = config::PictureEffect::Chrome;       // 52
   std::uint8_t FavouritesSortKey = 1;                                        // 53
   int FavouritesSortOrder = 1;                                               // 54
 

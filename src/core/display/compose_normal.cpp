@@ -95,9 +95,9 @@ void NormalCompositor::ComposeFast(const NormalComposeRequest& request,
 void NormalCompositor::ComposeHighQuality(const NormalComposeRequest& request,
                                           const ComposeGeometry& geometry) {
   const Rotation rotation = RotationFromSetting(request.edits.rotation);
-  const int effect = EffectiveEffect(request.edits.effect, request.pictureEffect);
+  const PictureEffect effect = EffectiveEffect(request.edits.effect, request.pictureEffect);
   const pixels::ToneTable tone(
-      FullToneParams(EffectFromSetting(effect), request.edits.brightness, request.edits.contrast));
+      FullToneParams(effect, request.edits.brightness, request.edits.contrast));
   compose_.Resize(request.width, request.height);
   pixels::Resample(request.source, compose_.View(),
                    PlanHighQuality(geometry, rotation, request.width, request.height), tone,

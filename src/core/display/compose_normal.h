@@ -21,8 +21,8 @@ struct NormalComposeRequest {
   int paneOriginY = 0;
   int width = 0;  // DisplayWidth, DisplayHeight
   int height = 0;
-  PhotoEdits edits;       // of the shown photo
-  int pictureEffect = 1;  // the global settings
+  PhotoEdits edits;                                     // of the shown photo
+  PictureEffect pictureEffect = PictureEffect::Chrome;  // the global setting
   int sharpness = 12;
   QualityMode quality = QualityMode::High;
   HistogramMode histogramMode = HistogramMode::OnClick;

@@ -220,8 +220,8 @@ void PhotoDisplay::ComposeShown(int originX, int originY) {
   request.edits = shown_.Edits();
   request.pictureEffect = s_.settings.PictureEffect;
   request.sharpness = s_.settings.Sharpness;
-  request.quality = QualityModeFromSetting(s_.settings.QualityMode);
-  request.histogramMode = HistogramModeFromSetting(s_.settings.HistogramMode);
+  request.quality = s_.settings.QualityMode;
+  request.histogramMode = s_.settings.HistogramMode;
   request.wide = modes_.WideMode;
   request.panoramaMode = modes_.PanoramaMode;
   request.slideshowActive = modes_.SlideshowActive;

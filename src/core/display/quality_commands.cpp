@@ -23,10 +23,17 @@ SharpnessRedraw RedrawAfterSharpness(int oldOwnSharpness, int oldGlobalSharpness
   return SharpnessRedraw::SharpenOnScreen;
 }
 
-int NextEffect(int effect) {
-  if (effect == 1) return 2;
-  if (effect == 2 || effect == 3) return 0;
-  return 1;
+PictureEffect NextEffect(PictureEffect effect) {
+  switch (effect) {
+    case PictureEffect::Chrome:
+      return PictureEffect::Sepia;
+    case PictureEffect::Sepia:
+    case PictureEffect::BlackWhite:
+      return PictureEffect::Normal;
+    case PictureEffect::Normal:
+      break;
+  }
+  return PictureEffect::Chrome;
 }
 
 int NextSharpness(int sharpness) {
@@ -51,12 +58,12 @@ void QualityCommands::QualityLabelClick() {
     return;
   }
   if (!state_.uiReady) return;
-  const QualityMode now = QualityModeFromSetting(settings_.QualityMode);
+  const QualityMode now = settings_.QualityMode;
   ApplyQualityMode(now == QualityMode::High ? QualityMode::Fast : QualityMode::High);
 }
 
 void QualityCommands::ApplyQualityMode(QualityMode mode) {
-  settings_.QualityMode = ToSetting(mode);
+  settings_.QualityMode = mode;
   host_.SaveSettings();
   host_.ShowQualitySettings();
   host_.RepaintMainWindow();
@@ -66,13 +73,13 @@ void QualityCommands::ApplyQualityMode(QualityMode mode) {
 }
 
 bool QualityCommands::OfferHighQuality(const QString& subjectLine) {
-  if (QualityModeFromSetting(settings_.QualityMode) != QualityMode::Fast) return true;
+  if (settings_.QualityMode != QualityMode::Fast) return true;
   if (!dialogs_.Confirm({kFastModeLine, subjectLine, kSwitchLine})) return false;
   ApplyQualityMode(QualityMode::High);
   return true;
 }
 
-void QualityCommands::SetEffect(int effect) {
+void QualityCommands::SetEffect(PictureEffect effect) {
   if (!state_.uiReady) return;
   host_.RepaintMainWindow();
   ApplyEffect(effect);
@@ -83,14 +90,14 @@ void QualityCommands::StepEffect() {
   ApplyEffect(NextEffect(settings_.PictureEffect));
 }
 
-void QualityCommands::ApplyEffect(int effect) {
-  int oldGlobal = settings_.PictureEffect;
+void QualityCommands::ApplyEffect(PictureEffect effect) {
+  PictureEffect oldGlobal = settings_.PictureEffect;
   const int oldOwn = shown_.effect;
   settings_.PictureEffect = effect;
   host_.ShowQualitySettings();
   host_.RepaintMainWindow();
   host_.SaveSettings();
-  const bool wasFast = QualityModeFromSetting(settings_.QualityMode) == QualityMode::Fast;
+  const bool wasFast = settings_.QualityMode == QualityMode::Fast;
   if (!OfferHighQuality(QStringLiteral("画質効果の設定は、「高画質モード」で反映されます。")))
     return;
   if (wasFast) oldGlobal = effect;  // the switch to high quality has redrawn the photo
@@ -126,7 +133,7 @@ void QualityCommands::ApplySharpness(int sharpness) {
   host_.ShowQualitySettings();
   host_.RepaintMainWindow();
   host_.SaveSettings();
-  const bool wasFast = QualityModeFromSetting(settings_.QualityMode) == QualityMode::Fast;
+  const bool wasFast = settings_.QualityMode == QualityMode::Fast;
   if (!OfferHighQuality(QStringLiteral("シャープネスの設定は、「高画質モード」で反映されます。")))
     return;
   if (wasFast) oldGlobal = sharpness;
@@ -154,11 +161,11 @@ void QualityCommands::ApplySharpness(int sharpness) {
 void QualityCommands::SetHistogramMode(HistogramMode mode) {
   if (!state_.uiReady) return;
   host_.RepaintMainWindow();
-  settings_.HistogramMode = ToSetting(mode);
+  settings_.HistogramMode = mode;
   host_.ShowQualitySettings();
   host_.SaveSettings();
   if (mode != HistogramMode::Automatic) return;
-  if (QualityModeFromSetting(settings_.QualityMode) == QualityMode::Fast) {
+  if (settings_.QualityMode == QualityMode::Fast) {
     dialogs_.Notice({QStringLiteral("現在、高速モードになっています。"),
                      QStringLiteral("高速モードの際、ヒストグラム表示は"),
                      QStringLiteral("常に手動表示（クリックで表示）になります。")});

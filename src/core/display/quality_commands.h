@@ -58,17 +58,17 @@ SharpnessRedraw RedrawAfterSharpness(int oldOwnSharpness, int oldGlobalSharpness
                                      int globalSharpness, bool photoShown, int panoramaMode);
 
 // The next values of the label clicks and the F12 key.
-int NextEffect(int effect);        // 1 → 2, 2 or 3 → 0, others → 1
-int NextSharpness(int sharpness);  // 4..12 → 0, 16 → 12, others → 16
+PictureEffect NextEffect(PictureEffect effect);  // chrome → sepia → normal → chrome; white → normal
+int NextSharpness(int sharpness);                // 4..12 → 0, 16 → 12, others → 16
 
 class QualityCommands {
  public:
   QualityCommands(config::Settings& settings, platform::DialogService& dialogs, QualityHost& host,
                   const QualityState& state, PhotoEdits& shown);
 
-  void SetQualityMode(QualityMode mode);      // KougashitsuMenu, KousokuMenu
-  void QualityLabelClick();                   // GashitsuModeLbl, GashitsuModeSLbl
-  void SetEffect(int effect);                 // GNormalMenu 0 .. GWhiteBlackMenu 3
+  void SetQualityMode(QualityMode mode);  // KougashitsuMenu, KousokuMenu
+  void QualityLabelClick();               // GashitsuModeLbl, GashitsuModeSLbl
+  void SetEffect(PictureEffect effect);
   void StepEffect();                          // KoukaLbl, F12
   void SetSharpness(int sharpness);           // SPKanariMenu 4 .. SPNashiMenu 0
   void StepSharpness();                       // SharpLbl
@@ -79,7 +79,7 @@ class QualityCommands {
 
  private:
   void ApplyQualityMode(QualityMode mode);
-  void ApplyEffect(int effect);
+  void ApplyEffect(PictureEffect effect);
   void ApplySharpness(int sharpness);
   // The fast-mode question of the effect and sharpness commands; true to go on.
   bool OfferHighQuality(const QString& subjectLine);

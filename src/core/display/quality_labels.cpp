@@ -3,31 +3,28 @@
 
 namespace kasumori::display {
 
-namespace {
-constexpr int kFastMode = 1;
+QString QualityModeText(QualityMode mode) {
+  return mode == QualityMode::Fast ? QStringLiteral("【高速】") : QStringLiteral("【高画質】");
 }
 
-QString QualityModeText(int qualityMode) {
-  return qualityMode == kFastMode ? QStringLiteral("【高速】") : QStringLiteral("【高画質】");
+QString QualityModeLetter(QualityMode mode) {
+  return mode == QualityMode::Fast ? QStringLiteral("S") : QStringLiteral("Q");
 }
 
-QString QualityModeLetter(int qualityMode) {
-  return qualityMode == kFastMode ? QStringLiteral("S") : QStringLiteral("Q");
-}
+int QualityModeLetterLeft(QualityMode mode) { return mode == QualityMode::Fast ? 130 : 129; }
 
-int QualityModeLetterLeft(int qualityMode) { return qualityMode == kFastMode ? 130 : 129; }
-
-QString EffectText(int pictureEffect) {
-  switch (pictureEffect) {
-    case 1:
+QString EffectText(PictureEffect effect) {
+  switch (effect) {
+    case PictureEffect::Chrome:
       return QStringLiteral("クローム");
-    case 2:
+    case PictureEffect::Sepia:
       return QStringLiteral("セピア");
-    case 3:
+    case PictureEffect::BlackWhite:
       return QStringLiteral(" 白黒");
-    default:
-      return QStringLiteral("ノーマル");
+    case PictureEffect::Normal:
+      break;
   }
+  return QStringLiteral("ノーマル");
 }
 
 QString SharpnessText(int sharpness) {
@@ -49,8 +46,8 @@ QString SharpnessText(int sharpness) {
   }
 }
 
-QColor QualityLabelColour(int qualityMode) {
-  return qualityMode == kFastMode ? QColor(128, 128, 128) : QColor(255, 255, 255);
+QColor QualityLabelColour(QualityMode mode) {
+  return mode == QualityMode::Fast ? QColor(128, 128, 128) : QColor(255, 255, 255);
 }
 
 QString SharpnessMenuCaption(int sharpness) {
@@ -72,26 +69,27 @@ QString SharpnessMenuCaption(int sharpness) {
   }
 }
 
-QString EffectMenuCaption(int pictureEffect) {
-  switch (pictureEffect) {
-    case 1:
+QString EffectMenuCaption(PictureEffect effect) {
+  switch (effect) {
+    case PictureEffect::Chrome:
       return QStringLiteral("クロームモード ［Ｆ12］");
-    case 2:
+    case PictureEffect::Sepia:
       return QStringLiteral("セピアモード ［Ｆ12］");
-    case 3:
+    case PictureEffect::BlackWhite:
       return QStringLiteral("白黒モード");
-    default:
-      return QStringLiteral("ノーマルモード ［Ｆ12］");
+    case PictureEffect::Normal:
+      break;
   }
+  return QStringLiteral("ノーマルモード ［Ｆ12］");
 }
 
-QString QualityModeMenuCaption(int qualityMode) {
-  return qualityMode == kFastMode ? QStringLiteral("高速モード") : QStringLiteral("高画質モード");
+QString QualityModeMenuCaption(QualityMode mode) {
+  return mode == QualityMode::Fast ? QStringLiteral("高速モード") : QStringLiteral("高画質モード");
 }
 
-QString HistogramModeMenuCaption(int histogramMode) {
-  return histogramMode == 1 ? QStringLiteral("自動的に表示する")
-                            : QStringLiteral("表示欄をクリックで表示");
+QString HistogramModeMenuCaption(HistogramMode mode) {
+  return mode == HistogramMode::Automatic ? QStringLiteral("自動的に表示する")
+                                          : QStringLiteral("表示欄をクリックで表示");
 }
 
 }  // namespace kasumori::display

@@ -2,23 +2,29 @@
 // The words the picture-quality labels use for the settings.
 #pragma once
 
+#include "config/modes.h"
+
 #include <QColor>
 #include <QString>
 
 namespace kasumori::display {
 
-QString QualityModeText(int qualityMode);    // "【高画質】" / "【高速】"
-QString QualityModeLetter(int qualityMode);  // "Q" / "S"
-int QualityModeLetterLeft(int qualityMode);  // where the letter sits in the histogram heading
-QString EffectText(int pictureEffect);
+using config::HistogramMode;
+using config::PictureEffect;
+using config::QualityMode;
+
+QString QualityModeText(QualityMode mode);    // "【高画質】" / "【高速】"
+QString QualityModeLetter(QualityMode mode);  // "Q" / "S"
+int QualityModeLetterLeft(QualityMode mode);  // where the letter sits in the histogram heading
+QString EffectText(PictureEffect effect);
 QString SharpnessText(int sharpness);
 // KoukaLbl and SharpLbl are white in high-quality mode and grey in fast mode.
-QColor QualityLabelColour(int qualityMode);
+QColor QualityLabelColour(QualityMode mode);
 
 // Menu captions of the radio groups.
 QString SharpnessMenuCaption(int sharpness);  // 4 "かなり強め" .. 16 "弱め", 0 "なし"
-QString EffectMenuCaption(int pictureEffect);
-QString QualityModeMenuCaption(int qualityMode);
-QString HistogramModeMenuCaption(int histogramMode);
+QString EffectMenuCaption(PictureEffect effect);
+QString QualityModeMenuCaption(QualityMode mode);
+QString HistogramModeMenuCaption(HistogramMode mode);
 
 }  // namespace kasumori::display

@@ -3,20 +3,6 @@
 
 namespace kasumori::display {
 
-QualityMode QualityModeFromSetting(int value) {
-  return value == 1 ? QualityMode::Fast : QualityMode::High;
-}
-
-int ToSetting(QualityMode mode) {
-  switch (mode) {
-    case QualityMode::High:
-      return 0;
-    case QualityMode::Fast:
-      return 1;
-  }
-  return 0;
-}
-
 PictureEffect EffectFromSetting(int value) {
   switch (value) {
     case 1:
@@ -28,20 +14,6 @@ PictureEffect EffectFromSetting(int value) {
     default:
       return PictureEffect::Normal;
   }
-}
-
-HistogramMode HistogramModeFromSetting(int value) {
-  return value == 1 ? HistogramMode::Automatic : HistogramMode::OnClick;
-}
-
-int ToSetting(HistogramMode mode) {
-  switch (mode) {
-    case HistogramMode::OnClick:
-      return 0;
-    case HistogramMode::Automatic:
-      return 1;
-  }
-  return 0;
 }
 
 Rotation RotationFromSetting(int value) {

@@ -1,26 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture-quality modes as the code uses them. The settings file and the edit records hold
-// plain integers; they are turned into these at the boundary by the *FromSetting functions.
+// plain integers; the settings codec and the *FromSetting functions turn them into these.
 #pragma once
+
+#include "config/modes.h"
 
 namespace kasumori::display {
 
-enum class QualityMode { High, Fast };                           // setting 0, 1
-enum class PictureEffect { Normal, Chrome, Sepia, BlackWhite };  // 0 (and unknown), 1, 2, 3
-enum class HistogramMode { OnClick, Automatic };                 // setting 0, 1
-enum class Rotation { None, Right, Half, Left };                 // 0, 1, 2, -1
+using config::HistogramMode;
+using config::PictureEffect;
+using config::QualityMode;
+enum class Rotation { None, Right, Half, Left };  // 0, 1, 2, -1
 
-QualityMode QualityModeFromSetting(int value);  // 1 fast, anything else high quality
-int ToSetting(QualityMode mode);
+// An edit record's effect number: 0 (and unknown) normal, 1, 2, 3.
 PictureEffect EffectFromSetting(int value);
-HistogramMode HistogramModeFromSetting(int value);  // 1 automatic, anything else on click
-int ToSetting(HistogramMode mode);
 Rotation RotationFromSetting(int value);  // unknown values turn nothing
 int ToSetting(Rotation rotation);
 
 // The effect that applies to a photo: its own when not 0, else the global one.
-inline int EffectiveEffect(int ownEffect, int globalEffect) {
-  return ownEffect != 0 ? ownEffect : globalEffect;
+inline PictureEffect EffectiveEffect(int ownEffect, PictureEffect globalEffect) {
+  return ownEffect != 0 ? EffectFromSetting(ownEffect) : globalEffect;
 }
 // The sharpening strength that applies: the photo's own when not 0, else the global one.
 // A strength of 0 or below means no sharpening.

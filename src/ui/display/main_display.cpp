@@ -250,8 +250,7 @@ void MainDisplay::DrawHistogram() {
   const bool zoom = display_.Modes().ZoomMode;
   display_.Compositor().DrawHistogramOf(
       display_.Histogram(), HistogramImage(), Target(), size.width(), size.height(), zoom,
-      display::QualityModeFromSetting(p_.settings.QualityMode), display_.Modes().SlideshowActive,
-      display_.Modes().FullScreenActive,
+      p_.settings.QualityMode, display_.Modes().SlideshowActive, display_.Modes().FullScreenActive,
       display::HistogramRegionFor(zoom, 0, 0, last.scale.MarginX, last.scale.MarginY, size.width(),
                                   size.height()));
   TargetChanged();

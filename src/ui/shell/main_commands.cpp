@@ -31,6 +31,7 @@ namespace kasumori::ui {
 namespace {
 using commands::Command;
 using commands::CommandSource;
+using display::PictureEffect;
 using display::QualityCommands;
 }  // namespace
 
@@ -160,7 +161,8 @@ void MainCommands::ConnectQualityMenu() {
         [](QualityCommands& q) { q.SetQualityMode(display::QualityMode::High); });
   route(menu.kousokuMenu, [](QualityCommands& q) { q.SetQualityMode(display::QualityMode::Fast); });
   for (int effect = 0; effect < 4; ++effect) {
-    route(menu.effectMenus[effect], [effect](QualityCommands& q) { q.SetEffect(effect); });
+    route(menu.effectMenus[effect],
+          [effect](QualityCommands& q) { q.SetEffect(PictureEffect(effect)); });
   }
   route(menu.histgramAutoMenu,
         [](QualityCommands& q) { q.SetHistogramMode(display::HistogramMode::Automatic); });

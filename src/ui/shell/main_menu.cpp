@@ -181,10 +181,13 @@ void MainMenu::BuildSharpnessMenu(QMenuBar* bar) {
   spSetsumeiMenu->setObjectName("SPSetsumeiMenu");
 }
 
-void MainMenu::CheckQuality(int qualityMode, int pictureEffect, int histogramMode, int sharpness) {
-  (qualityMode == 1 ? kousokuMenu : kougashitsuMenu)->setChecked(true);
-  effectMenus[pictureEffect >= 1 && pictureEffect <= 3 ? pictureEffect : 0]->setChecked(true);
-  (histogramMode == 1 ? histgramAutoMenu : histgramHandMenu)->setChecked(true);
+void MainMenu::CheckQuality(config::QualityMode quality, config::PictureEffect effect,
+                            config::HistogramMode histogram, int sharpness) {
+  (quality == config::QualityMode::Fast ? kousokuMenu : kougashitsuMenu)->setChecked(true);
+  // The entries are in the effects' order, normal first.
+  effectMenus[static_cast<int>(effect)]->setChecked(true);
+  (histogram == config::HistogramMode::Automatic ? histgramAutoMenu : histgramHandMenu)
+      ->setChecked(true);
   int entry = 6;  // any other value reads as none
   for (int i = 0; i < 7; ++i) {
     if (kSharpnessValues[i] == sharpness) entry = i;

@@ -22,7 +22,8 @@ struct MainMenu {
   // Checks the ordering entries of the settings.
   void CheckOrder(config::SortOrder order, config::ListDirection direction);
   // Checks the picture-quality and sharpness entries of the settings.
-  void CheckQuality(int qualityMode, int pictureEffect, int histogramMode, int sharpness);
+  void CheckQuality(config::QualityMode quality, config::PictureEffect effect,
+                    config::HistogramMode histogram, int sharpness);
 
   QMenu* sizeMenu;
   QAction* size480Menu;

@@ -70,8 +70,17 @@ TEST(SettingsFile, LimitsOnReading) {
   EXPECT_EQ(read.WindowSizeMode, WindowSizeMode(300 & 0xFF));
   EXPECT_EQ(read.SortOrder, SortOrder::FileDate);
   EXPECT_EQ(read.ListDirection, ListDirection::LeftToRight);
-  file[5] = "7";  // no such order: by name
-  EXPECT_EQ(ParseSettings(file, Settings{}).SortOrder, SortOrder::FileName);
+  // Numbers that name no mode read as the first one, and are written back as it.
+  file[5] = "7";
+  file[33] = "7";
+  file[34] = "1";
+  file[51] = "9";
+  const Settings modes = ParseSettings(file, Settings{});
+  EXPECT_EQ(modes.SortOrder, SortOrder::FileName);
+  EXPECT_EQ(modes.QualityMode, QualityMode::High);
+  EXPECT_EQ(modes.HistogramMode, HistogramMode::Automatic);
+  EXPECT_EQ(modes.PictureEffect, PictureEffect::Normal);
+  EXPECT_EQ(FormatSettings(modes)[51], "0");
   EXPECT_EQ(read.CameraName2.size(), 60);  // 30 code points, two UTF-16 units each
 }
 
@@ -82,7 +91,7 @@ TEST(SettingsFile, DamagedOrShortFilesTakeDefaults) {
   EXPECT_EQ(shortFile.WindowLeft, 10);
   EXPECT_EQ(shortFile.PhotoFolder1, "/mine");
   EXPECT_EQ(shortFile.WindowSizeMode, WindowSizeMode::Size800);
-  EXPECT_EQ(shortFile.PictureEffect, 1);
+  EXPECT_EQ(shortFile.PictureEffect, PictureEffect::Chrome);
 
   QStringList letters = DefaultLines();
   letters[6] = "abc";

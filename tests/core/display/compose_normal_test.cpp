@@ -42,7 +42,7 @@ struct Case {
   bool wide = false;
   QualityMode quality = QualityMode::High;
   PhotoEdits edits;
-  int globalEffect = 0;
+  PictureEffect globalEffect = PictureEffect::Normal;
   int sharpness = 0;
   int bands = 1;
 };
@@ -95,7 +95,7 @@ TestPicture Compose(const TestPicture& source, int w, int h, const Case& c,
 
 TestPicture Expected(const TestPicture& source, int w, int h, const Case& c) {
   TestPicture want(w, h);
-  const int effect = EffectiveEffect(c.edits.effect, c.globalEffect);
+  const int effect = int(EffectiveEffect(c.edits.effect, c.globalEffect));
   reference::ComposeArea(source,
                          {w, h, c.rotation, c.wide, c.quality == QualityMode::Fast,
                           c.edits.brightness, c.edits.contrast, effect},
@@ -121,7 +121,7 @@ TEST(ComposeNormalTest, EveryModeMatchesThePlainReference) {
       for (bool wide : {false, true})
         for (QualityMode quality : {QualityMode::High, QualityMode::Fast})
           for (const PhotoEdits& e : edits)
-            for (int globalEffect : {0, 1}) {
+            for (PictureEffect globalEffect : {PictureEffect::Normal, PictureEffect::Chrome}) {
               TestPicture source(sw, sh);
               source.FillRandom(seed++);
               const Case c{rotation, wide, quality, e, globalEffect, 12, 1};
@@ -130,7 +130,7 @@ TEST(ComposeNormalTest, EveryModeMatchesThePlainReference) {
                   << sw << "x" << sh << " rotation " << rotation << " wide " << wide << " fast "
                   << (quality == QualityMode::Fast) << " brightness " << e.brightness
                   << " contrast " << e.contrast << " effect "
-                  << EffectiveEffect(e.effect, globalEffect);
+                  << int(EffectiveEffect(e.effect, globalEffect));
             }
 }
 
@@ -139,7 +139,8 @@ TEST(ComposeNormalTest, EverySharpnessAndEffectOnALargerArea) {
   source.FillRandom(99);
   for (int sharpness : {0, 4, 6, 8, 10, 12, 16})
     for (int effect : {0, 1, 2, 3}) {
-      const Case c{0, false, QualityMode::High, {0, 0, 256, 0, effect}, 0, sharpness, 1};
+      const Case c{
+          0, false, QualityMode::High, {0, 0, 256, 0, effect}, PictureEffect::Normal, sharpness, 1};
       ASSERT_TRUE(Compose(source, 40, 30, c).SamePixels(Expected(source, 40, 30, c)))
           << "sharpness " << sharpness << " effect " << effect;
     }
@@ -151,7 +152,7 @@ TEST(ComposeNormalTest, TwoBandsGiveTheSamePictureAsOne) {
       for (QualityMode quality : {QualityMode::High, QualityMode::Fast}) {
         TestPicture source(sw, sh);
         source.FillRandom(std::uint32_t(sw + rotation));
-        Case c{rotation, false, quality, {0, 10, 280, 0, 0}, 1, 12, 1};
+        Case c{rotation, false, quality, {0, 10, 280, 0, 0}, PictureEffect::Chrome, 12, 1};
         const TestPicture single = Compose(source, 96, 72, c);
         c.bands = 2;
         ASSERT_TRUE(Compose(source, 96, 72, c).SamePixels(single)) << sw << " " << rotation;
@@ -224,7 +225,8 @@ TEST(ComposeNormalTest, HistogramCountsTheUnsharpenedPictureInsideTheBands) {
   HistogramPanel panel;
   TestPicture image(kHistogramWidth, kHistogramHeight);
   NormalComposeResult r;
-  Compose(source, 16, 12, {0, false, QualityMode::High, {}, 1, 12}, &r, &panel, &image);
+  Compose(source, 16, 12, {0, false, QualityMode::High, {}, PictureEffect::Chrome, 12}, &r, &panel,
+          &image);
   EXPECT_EQ(r.histogram, HistogramStep::Drawn);
   EXPECT_TRUE(panel.HistogramShown());
   TestPicture composed(16, 12);

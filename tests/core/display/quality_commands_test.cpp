@@ -47,35 +47,35 @@ class QualityCommandsTest : public ::testing::Test {
 TEST_F(QualityCommandsTest, NothingHappensBeforeTheWindowIsReady) {
   state.uiReady = false;
   commands.SetQualityMode(QualityMode::Fast);
-  commands.SetEffect(2);
+  commands.SetEffect(PictureEffect::Sepia);
   commands.StepSharpness();
   commands.RemoveAllEdits();
   commands.HistogramClick();
   EXPECT_TRUE(host.calls.isEmpty());
-  EXPECT_EQ(settings.QualityMode, 0);
-  EXPECT_EQ(settings.PictureEffect, 1);
+  EXPECT_EQ(settings.QualityMode, QualityMode::High);
+  EXPECT_EQ(settings.PictureEffect, PictureEffect::Chrome);
 }
 
 TEST_F(QualityCommandsTest, QualityModeSavesAndRecomposesTheShownPhoto) {
   commands.SetQualityMode(QualityMode::Fast);
-  EXPECT_EQ(settings.QualityMode, 1);
+  EXPECT_EQ(settings.QualityMode, QualityMode::Fast);
   EXPECT_EQ(host.calls,
             (QStringList{"repaint", "save", "labels", "repaint", "recompose", "comments"}));
   host.calls.clear();
   commands.QualityLabelClick();
-  EXPECT_EQ(settings.QualityMode, 0);
+  EXPECT_EQ(settings.QualityMode, QualityMode::High);
   state.slideshowActive = true;
   host.calls.clear();
   commands.QualityLabelClick();
   EXPECT_EQ(host.calls, QStringList{"stop-slideshow"});
-  EXPECT_EQ(settings.QualityMode, 0);
+  EXPECT_EQ(settings.QualityMode, QualityMode::High);
 }
 
 TEST_F(QualityCommandsTest, EffectInFastModeOffersHighQuality) {
-  settings.QualityMode = 1;
-  commands.SetEffect(2);                 // answered "no"
-  EXPECT_EQ(settings.PictureEffect, 2);  // the global effect stays set
-  EXPECT_EQ(settings.QualityMode, 1);
+  settings.QualityMode = QualityMode::Fast;
+  commands.SetEffect(PictureEffect::Sepia);                 // answered "no"
+  EXPECT_EQ(settings.PictureEffect, PictureEffect::Sepia);  // the global effect stays set
+  EXPECT_EQ(settings.QualityMode, QualityMode::Fast);
   EXPECT_EQ(host.Count("recompose"), 0);
   ASSERT_EQ(dialogs.Records().size(), 1u);
   EXPECT_EQ(
@@ -84,18 +84,18 @@ TEST_F(QualityCommandsTest, EffectInFastModeOffersHighQuality) {
       "「高画質モード」に切り替えます。");
 
   dialogs.Answer(1);
-  commands.SetEffect(3);
-  EXPECT_EQ(settings.QualityMode, 0);
+  commands.SetEffect(PictureEffect::BlackWhite);
+  EXPECT_EQ(settings.QualityMode, QualityMode::High);
   EXPECT_EQ(host.Count("recompose"), 1);  // the mode switch's only: no second redraw
 }
 
 TEST_F(QualityCommandsTest, EffectClearsTheShownPhotosOwnEffectOnRequest) {
   shown.effect = 3;
-  commands.SetEffect(1);  // unchanged global effect, own effect kept ("no")
+  commands.SetEffect(PictureEffect::Chrome);  // unchanged global effect, own effect kept ("no")
   EXPECT_EQ(shown.effect, 3);
   EXPECT_EQ(host.Count("recompose"), 0);
   dialogs.Answer(1);
-  commands.SetEffect(1);
+  commands.SetEffect(PictureEffect::Chrome);
   EXPECT_EQ(shown.effect, 0);
   EXPECT_EQ(host.Count("recompose"), 1);
   EXPECT_TRUE(dialogs.LastText().startsWith("現在表示中の写真は「個別に画質効果が設定」"));
@@ -104,21 +104,20 @@ TEST_F(QualityCommandsTest, EffectClearsTheShownPhotosOwnEffectOnRequest) {
   state.photoShown = false;
   shown.effect = 2;
   dialogs.Clear();
-  commands.SetEffect(0);
+  commands.SetEffect(PictureEffect::Normal);
   EXPECT_TRUE(dialogs.Records().empty());
 }
 
 TEST_F(QualityCommandsTest, StepsOfTheLabelsAndF12) {
-  EXPECT_EQ(NextEffect(1), 2);
-  EXPECT_EQ(NextEffect(2), 0);
-  EXPECT_EQ(NextEffect(3), 0);
-  EXPECT_EQ(NextEffect(0), 1);
-  EXPECT_EQ(NextEffect(9), 1);
+  EXPECT_EQ(NextEffect(PictureEffect::Chrome), PictureEffect::Sepia);
+  EXPECT_EQ(NextEffect(PictureEffect::Sepia), PictureEffect::Normal);
+  EXPECT_EQ(NextEffect(PictureEffect::BlackWhite), PictureEffect::Normal);
+  EXPECT_EQ(NextEffect(PictureEffect::Normal), PictureEffect::Chrome);
   for (int s : {4, 6, 8, 10, 12}) EXPECT_EQ(NextSharpness(s), 0);
   EXPECT_EQ(NextSharpness(16), 12);
   EXPECT_EQ(NextSharpness(0), 16);
   commands.StepEffect();
-  EXPECT_EQ(settings.PictureEffect, 2);
+  EXPECT_EQ(settings.PictureEffect, PictureEffect::Sepia);
   commands.StepSharpness();
   EXPECT_EQ(settings.Sharpness, 0);
 }
@@ -143,10 +142,10 @@ TEST_F(QualityCommandsTest, SharpnessRedrawDecision) {
 }
 
 TEST_F(QualityCommandsTest, SharpnessInFastModeAndWithOwnSharpness) {
-  settings.QualityMode = 1;
+  settings.QualityMode = QualityMode::Fast;
   dialogs.Answer(1);
   commands.SetSharpness(8);
-  EXPECT_EQ(settings.QualityMode, 0);
+  EXPECT_EQ(settings.QualityMode, QualityMode::High);
   EXPECT_EQ(host.Count("recompose"), 1);  // by the switch only
   EXPECT_TRUE(
       dialogs.LastText().contains("シャープネスの設定は、「高画質モード」で反映されます。"));
@@ -159,18 +158,18 @@ TEST_F(QualityCommandsTest, SharpnessInFastModeAndWithOwnSharpness) {
 }
 
 TEST_F(QualityCommandsTest, HistogramModeAndClicks) {
-  settings.QualityMode = 1;
+  settings.QualityMode = QualityMode::Fast;
   commands.SetHistogramMode(HistogramMode::Automatic);
-  EXPECT_EQ(settings.HistogramMode, 1);
+  EXPECT_EQ(settings.HistogramMode, HistogramMode::Automatic);
   EXPECT_EQ(dialogs.LastText(),
             "現在、高速モードになっています。\n高速モードの際、ヒストグラム表示は\n"
             "常に手動表示（クリックで表示）になります。");
   EXPECT_EQ(host.Count("histogram"), 0);
-  settings.QualityMode = 0;
+  settings.QualityMode = QualityMode::High;
   commands.SetHistogramMode(HistogramMode::Automatic);
   EXPECT_EQ(host.Count("histogram"), 1);
   commands.SetHistogramMode(HistogramMode::OnClick);
-  EXPECT_EQ(settings.HistogramMode, 0);
+  EXPECT_EQ(settings.HistogramMode, HistogramMode::OnClick);
 
   commands.HistogramClick();
   EXPECT_EQ(host.Count("histogram"), 2);

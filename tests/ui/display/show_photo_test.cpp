@@ -116,13 +116,13 @@ TEST_F(ShowPhotoTest, QualityCommandsChangeTheSettingsAndLabels) {
   auto form = Start();
   Key(*form, Qt::Key_X);
   form->findChild<QAction*>("KousokuMenu")->trigger();
-  EXPECT_EQ(form->Session().settings().QualityMode, 1);
+  EXPECT_EQ(form->Session().settings().QualityMode, config::QualityMode::Fast);
   EXPECT_EQ(Label(*form, "GashitsuModeLbl"), "【高速】");
   form->findChild<QAction*>("KougashitsuMenu")->trigger();
   EXPECT_EQ(Label(*form, "GashitsuModeLbl"), "【高画質】");
 
   Key(*form, Qt::Key_F12);  // chrome → sepia
-  EXPECT_EQ(form->Session().settings().PictureEffect, 2);
+  EXPECT_EQ(form->Session().settings().PictureEffect, config::PictureEffect::Sepia);
   EXPECT_EQ(Label(*form, "KoukaLbl"), "セピア");
   EXPECT_TRUE(form->findChild<QAction*>("GSepiaMenu")->isChecked());
 
@@ -225,7 +225,8 @@ TEST_F(NoPhotoKeyTest, PhotoKeysExplainThemselvesWithoutAPhoto) {
             "『DEL』キーは、現在表示されている写真を\nごみ箱へ移動するときに使います。");
   EXPECT_EQ(dialogs.Records()[1].lines.size(), 4);
   EXPECT_TRUE(dialogs.Records()[1].lines[3].startsWith(QChar(0x3000))) << "ideographic space";
-  EXPECT_EQ(form->Session().settings().PictureEffect, 1) << "nothing changes without a photo";
+  EXPECT_EQ(form->Session().settings().PictureEffect, config::PictureEffect::Chrome)
+      << "nothing changes without a photo";
 
   // Ctrl changes nothing for these keys, and the pop-up entries explain themselves the same way.
   dialogs.Clear();
