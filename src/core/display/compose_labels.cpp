@@ -23,7 +23,7 @@ QString PanoramaHint() {
 
 ComposeLabels NormalComposeLabels(const ComposeLabelInput& in) {
   ComposeLabels out;
-  const bool panorama = in.panoramaMode != 0;
+  const bool panorama = in.panoramaMode != PanoramaMode::Single;
   if (!in.slideshowActive && !panorama) out.SizeLbl = SizeText(in.rotatedWidth, in.rotatedHeight);
   if (!in.slideshowActive) {
     if (!panorama) {

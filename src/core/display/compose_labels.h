@@ -3,6 +3,8 @@
 // applies the fields that are set and leaves the others as they are.
 #pragma once
 
+#include "display/display_modes.h"
+
 #include <QString>
 #include <optional>
 
@@ -35,7 +37,7 @@ struct ComposeLabelInput {
   int rotatedWidth = 0;
   int rotatedHeight = 0;
   int viewPercent = 100;
-  int panoramaMode = 0;
+  PanoramaMode panoramaMode = PanoramaMode::Single;
   bool paneAtOrigin = true;  // the pane at 0, 0 (always so outside panorama mode)
   bool slideshowActive = false;
   bool fullScreenActive = false;

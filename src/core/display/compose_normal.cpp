@@ -45,7 +45,8 @@ NormalComposeResult NormalCompositor::ComposeNormal(const NormalComposeRequest& 
     }
   }
   if (request.histogram != nullptr) {
-    const bool draw = request.quality == QualityMode::High && request.panoramaMode == 0 &&
+    const bool draw = request.quality == QualityMode::High &&
+                      request.panoramaMode == PanoramaMode::Single &&
                       request.histogramMode == HistogramMode::Automatic;
     if (request.quality == QualityMode::Fast || !request.slideshowActive) {
       if (draw) {

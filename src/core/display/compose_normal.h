@@ -27,7 +27,7 @@ struct NormalComposeRequest {
   QualityMode quality = QualityMode::High;
   HistogramMode histogramMode = HistogramMode::OnClick;
   bool wide = false;  // WideMode
-  int panoramaMode = 0;
+  PanoramaMode panoramaMode = PanoramaMode::Single;
   bool slideshowActive = false;
   bool fullScreenActive = false;
   // HistgramImg (128 × 50) and its panel; without a panel the histogram step is skipped.

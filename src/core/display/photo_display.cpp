@@ -23,18 +23,6 @@ QString ListingExtension(const QString& path) {
   return dot < 0 ? QString() : name.mid(dot).toLower().left(5);
 }
 
-int PaneCountOf(int panoramaMode) {
-  switch (panoramaMode) {
-    case 1:
-    case 2:
-      return 2;
-    case 3:
-      return 4;
-    default:
-      return 1;
-  }
-}
-
 }  // namespace
 
 // The state of one ShowPhoto run.
@@ -58,7 +46,7 @@ void PhotoDisplay::ShowPhoto(int n) {
     s_.host.SetBusy(true);
     s_.host.ClearInfoLabels();
   }
-  if (modes_.PanoramaMode != 0) {
+  if (modes_.Panorama()) {
     s_.host.HideCommentOverlays();
     pixels::FillBlack(pixels::SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
     if (n > 0) {
@@ -67,7 +55,7 @@ void PhotoDisplay::ShowPhoto(int n) {
   }
   const int savedWidth = displayWidth_;
   const int savedHeight = displayHeight_;
-  PaneRun run{1, PaneCountOf(modes_.PanoramaMode)};
+  PaneRun run{1, PaneCount(modes_.PanoramaMode)};
   if (run.paneCount >= 2) displayWidth_ /= 2;
   if (run.paneCount == 4) displayHeight_ /= 2;
   run.firstPane = d == 1 ? 1 : run.paneCount;
@@ -79,7 +67,7 @@ void PhotoDisplay::ShowPhoto(int n) {
     ~Finish() {
       self.displayWidth_ = width;
       self.displayHeight_ = height;
-      if (self.modes_.PanoramaMode != 0) {
+      if (self.modes_.Panorama()) {
         self.shown_ = self.panes_[0];
         self.modes_.ZoomMode = false;
       }
@@ -114,9 +102,8 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   // A path that names no file would be looked for inside a ZIP archive here.
   QString extension = ListingExtension(path);
   if (!modes_.SlideshowActive && k == run.firstPane) {
-    s_.host.ShowNameLabels(modes_.PanoramaMode != 0
-                               ? NameLabels{QString::fromUtf8(kPanoramaName), {}, {}}
-                               : NameLabelsFor(QFileInfo(path).fileName()));
+    s_.host.ShowNameLabels(modes_.Panorama() ? NameLabels{QString::fromUtf8(kPanoramaName), {}, {}}
+                                             : NameLabelsFor(QFileInfo(path).fileName()));
     s_.host.SetSizeText(QString::fromUtf8(kLoadingText));
     s_.host.RepaintNow();
     s_.host.HideCommentOverlays();
@@ -129,7 +116,7 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
     if (!source) return false;
     path = *source;
   }
-  if (modes_.PanoramaMode == 0 && !modes_.SlideshowActive) ReadInfo(n, path);
+  if (!modes_.Panorama() && !modes_.SlideshowActive) ReadInfo(n, path);
   // A photo whose file could not even be read is not offered to the decoders as well.
   if (n >= 1 && s_.loadFailed.Get(n)) return false;
   if (!Decode(n, path)) return false;
@@ -145,10 +132,10 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   }
   modes_.ZoomMode = false;
   // An edit record's own rotation, comment, tone and zoom are read here once records exist.
-  if (modes_.PanoramaMode != 0) {
+  if (modes_.Panorama()) {
     if (n > 0) panes_[std::size_t(k - 1)] = shown_;
     int column = (k - 1) % 2;
-    if (modes_.PanoramaMode == 2) column = 1 - column;
+    if (modes_.PanoramaMode == PanoramaMode::TwoReversed) column = 1 - column;
     const int row = (k - 1) / 2;
     ComposeShown(column * displayWidth_, row * displayHeight_);
   } else {
@@ -237,7 +224,7 @@ void PhotoDisplay::ComposeShown(int originX, int originY) {
 
 void PhotoDisplay::Recompose() {
   if (!shown_.Shown() || !sourceIsShown_) return;
-  if (modes_.PanoramaMode != 0) {
+  if (modes_.Panorama()) {
     ShowPhoto(0);
     return;
   }

@@ -5,6 +5,7 @@
 
 #include "display/compose_normal.h"
 #include "display/display_host.h"
+#include "display/display_modes.h"
 #include "display/histogram.h"
 #include "display/shown_photo.h"
 #include "display/load_error.h"
@@ -32,15 +33,6 @@ struct DisplayServices {
   DisplayHost& host;
   // The rotation of a list position's photo: its sidecar's, or the turn its camera recorded.
   std::function<int(int position)> photoRotation;
-};
-
-// The display modes that last beyond one photo.
-struct DisplayModes {
-  int PanoramaMode = 0;  // 0 single, 1 two, 2 two reversed, 3 four
-  bool ZoomMode = false;
-  bool WideMode = false;
-  bool FullScreenActive = false;
-  bool SlideshowActive = false;
 };
 
 class PhotoDisplay {

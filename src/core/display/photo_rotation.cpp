@@ -58,7 +58,7 @@ bool RotateShownPhoto(PhotoDisplay& display, bool right, RotateFrom from,
     ExplainRotation(right, from, dialogs);
     return false;
   }
-  if (display.Modes().PanoramaMode != 0) {
+  if (display.Modes().Panorama()) {
     dialogs.Notice({QStringLiteral("現在パノラマモードになっていますので"),
                     QStringLiteral("画像の編集はできません。"),
                     QStringLiteral("編集したい写真をダブルクリックしたのち"),

@@ -14,12 +14,12 @@ const QString kSwitchLine = QStringLiteral("「高画質モード」に切り替
 }  // namespace
 
 SharpnessRedraw RedrawAfterSharpness(int oldOwnSharpness, int oldGlobalSharpness, int ownSharpness,
-                                     int globalSharpness, bool photoShown, int panoramaMode) {
+                                     int globalSharpness, bool photoShown, bool panorama) {
   if (!photoShown) return SharpnessRedraw::None;
   if (oldOwnSharpness == ownSharpness && oldGlobalSharpness == globalSharpness)
     return SharpnessRedraw::None;
   const bool wasSharpened = oldOwnSharpness > 0 || (oldOwnSharpness == 0 && oldGlobalSharpness > 0);
-  if (panoramaMode != 0 || wasSharpened) return SharpnessRedraw::Recompose;
+  if (panorama || wasSharpened) return SharpnessRedraw::Recompose;
   return SharpnessRedraw::SharpenOnScreen;
 }
 
@@ -43,8 +43,14 @@ int NextSharpness(int sharpness) {
 }
 
 QualityCommands::QualityCommands(config::Settings& settings, platform::DialogService& dialogs,
-                                 QualityHost& host, const QualityState& state, PhotoEdits& shown)
-    : settings_(settings), dialogs_(dialogs), host_(host), state_(state), shown_(shown) {}
+                                 QualityHost& host, const QualityState& state,
+                                 const DisplayModes& modes, PhotoEdits& shown)
+    : settings_(settings),
+      dialogs_(dialogs),
+      host_(host),
+      state_(state),
+      modes_(modes),
+      shown_(shown) {}
 
 void QualityCommands::SetQualityMode(QualityMode mode) {
   if (!state_.uiReady) return;
@@ -53,7 +59,7 @@ void QualityCommands::SetQualityMode(QualityMode mode) {
 }
 
 void QualityCommands::QualityLabelClick() {
-  if (state_.slideshowActive) {
+  if (modes_.SlideshowActive) {
     host_.StopSlideshow();
     return;
   }
@@ -146,7 +152,7 @@ void QualityCommands::ApplySharpness(int sharpness) {
     shown_.sharpness = 0;
   }
   switch (RedrawAfterSharpness(oldOwn, oldGlobal, shown_.sharpness, settings_.Sharpness,
-                               state_.photoShown, state_.panoramaMode)) {
+                               state_.photoShown, modes_.Panorama())) {
     case SharpnessRedraw::None:
       break;
     case SharpnessRedraw::Recompose:
@@ -172,16 +178,15 @@ void QualityCommands::SetHistogramMode(HistogramMode mode) {
     return;
   }
   // Panorama panes have no histogram: the compose buffer holds only the last pane.
-  if (state_.photoShown && !state_.histogramShown && state_.panoramaMode == 0)
-    host_.DrawHistogram();
+  if (state_.photoShown && !state_.histogramShown && !modes_.Panorama()) host_.DrawHistogram();
 }
 
 void QualityCommands::HistogramClick() {
-  if (state_.slideshowActive) {
+  if (modes_.SlideshowActive) {
     host_.StopSlideshow();
     return;
   }
-  if (state_.uiReady && state_.photoShown && !state_.histogramShown && state_.panoramaMode == 0)
+  if (state_.uiReady && state_.photoShown && !state_.histogramShown && !modes_.Panorama())
     host_.DrawHistogram();
 }
 
@@ -203,7 +208,7 @@ void QualityCommands::RemoveAllEdits() {
     dialogs_.Notice({first, second, third});
     return;
   }
-  if (state_.panoramaMode != 0) {
+  if (modes_.Panorama()) {
     dialogs_.Notice(
         {first, second, third, QStringLiteral("パノラマモード時には、使用できません。")});
     return;

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include "display/display_modes.h"
 #include "display/quality_types.h"
 
 namespace kasumori::config {
@@ -44,8 +45,6 @@ class QualityHost {
 struct QualityState {
   bool uiReady = false;
   bool photoShown = false;  // ShownPhotoName not empty
-  int panoramaMode = 0;
-  bool slideshowActive = false;
   bool histogramShown = false;
 };
 
@@ -55,7 +54,7 @@ enum class SharpnessRedraw { None, Recompose, SharpenOnScreen };
 // composition when the picture on screen may already be sharpened (it cannot be undone) or in
 // panorama mode; otherwise sharpening the picture on screen suffices.
 SharpnessRedraw RedrawAfterSharpness(int oldOwnSharpness, int oldGlobalSharpness, int ownSharpness,
-                                     int globalSharpness, bool photoShown, int panoramaMode);
+                                     int globalSharpness, bool photoShown, bool panorama);
 
 // The next values of the label clicks and the F12 key.
 PictureEffect NextEffect(PictureEffect effect);  // chrome → sepia → normal → chrome; white → normal
@@ -64,7 +63,7 @@ int NextSharpness(int sharpness);                // 4..12 → 0, 16 → 12, othe
 class QualityCommands {
  public:
   QualityCommands(config::Settings& settings, platform::DialogService& dialogs, QualityHost& host,
-                  const QualityState& state, PhotoEdits& shown);
+                  const QualityState& state, const DisplayModes& modes, PhotoEdits& shown);
 
   void SetQualityMode(QualityMode mode);  // KougashitsuMenu, KousokuMenu
   void QualityLabelClick();               // GashitsuModeLbl, GashitsuModeSLbl
@@ -88,6 +87,7 @@ class QualityCommands {
   platform::DialogService& dialogs_;
   QualityHost& host_;
   const QualityState& state_;
+  const DisplayModes& modes_;
   PhotoEdits& shown_;
 };
 

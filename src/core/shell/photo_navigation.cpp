@@ -8,17 +8,7 @@ namespace kasumori::shell {
 namespace {
 
 // Photos beyond the first that one step covers in a panorama mode.
-int ExtraPanes(int panoramaMode) {
-  switch (panoramaMode) {
-    case 1:
-    case 2:
-      return 1;
-    case 3:
-      return 3;
-    default:
-      return 0;
-  }
-}
+int ExtraPanes(display::PanoramaMode mode) { return display::PaneCount(mode) - 1; }
 
 // Whether the photo at the cursor is the one on display. A right-to-left panorama fills its
 // panes backwards from the cursor, so the displayed photo (that of the first pane) lies the

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "config/modes.h"
+#include "display/display_modes.h"
 #include "library/photo_list.h"
 
 #include <QString>
@@ -17,8 +18,8 @@ struct NavigationStep {
 struct NavigationContext {
   QString shownPhotoName;  // empty when no photo is displayed
   config::ListDirection listDirection = config::ListDirection::LeftToRight;
-  int panoramaMode = 0;  // 0 single, 1 and 2 two photos, 3 four photos
-  bool shift = false;    // steps by one photo in panorama modes
+  display::PanoramaMode panoramaMode = display::PanoramaMode::Single;
+  bool shift = false;  // steps by one photo in panorama modes
 };
 
 // Moves CurrentIndex forward when the photo at the cursor is already displayed (or the cursor

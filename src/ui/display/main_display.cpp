@@ -35,7 +35,7 @@ MainDisplay::MainDisplay(MainDisplayParts parts)
       decoder_({}, nullptr),
       display_({p_.list, p_.folders, p_.settings, p_.dialogs, p_.loadFailed, decoder_, *this,
                 [this](int position) { return p_.thumbnails.Rotation(position); }}),
-      quality_(p_.settings, p_.dialogs, *this, qualityState_, edits_) {}
+      quality_(p_.settings, p_.dialogs, *this, qualityState_, display_.Modes(), edits_) {}
 
 display::QualityCommands& MainDisplay::Quality() {
   UpdateQualityState();
@@ -46,8 +46,6 @@ display::QualityCommands& MainDisplay::Quality() {
 void MainDisplay::UpdateQualityState() {
   qualityState_.uiReady = !p_.uiReady || p_.uiReady();
   qualityState_.photoShown = display_.Shown().Shown();
-  qualityState_.panoramaMode = display_.Modes().PanoramaMode;
-  qualityState_.slideshowActive = display_.Modes().SlideshowActive;
   qualityState_.histogramShown = display_.Histogram().HistogramShown();
   edits_ = display_.Shown().Edits();
 }

@@ -298,7 +298,7 @@ void MainCommands::ShowPhotoByPath(const QString& path) {
 
 display::ShownPhoto& MainCommands::Shown() { return p_.display.Driver().Shown(); }
 
-bool MainCommands::PanoramaShown() const { return p_.display.Driver().Modes().PanoramaMode != 0; }
+bool MainCommands::PanoramaShown() const { return p_.display.Driver().Modes().Panorama(); }
 
 void MainCommands::ClearDisplay() {
   p_.display.Driver().Forget();

@@ -224,7 +224,7 @@ bool TMainForm::HandleViewDrag(QEvent* event) {
   }
   const display::ShownPhoto& shown = Display().Driver().Shown();
   const display::DisplayModes& modes = Display().Driver().Modes();
-  if (!session_.UiReady || !shown.Shown() || modes.ZoomMode || modes.PanoramaMode != 0) {
+  if (!session_.UiReady || !shown.Shown() || modes.ZoomMode || modes.Panorama()) {
     return false;
   }
   StartPhotoDrag(view_, shown.Folder + u'/' + shown.Name);

@@ -51,7 +51,8 @@ TEST(ComposeLabelsTest, RatioAndStatusTexts) {
   EXPECT_EQ(RatioHint(53), "現在の表示倍率…「53%」");
   EXPECT_EQ(SizeText(2400, 1600), "2400x1600");
 
-  const ComposeLabels single = NormalComposeLabels({2400, 1600, 33, 0, true, false, false});
+  const ComposeLabels single =
+      NormalComposeLabels({2400, 1600, 33, PanoramaMode::Single, true, false, false});
   EXPECT_EQ(single.SizeLbl, "2400x1600");
   EXPECT_EQ(single.RitsuLbl, " 33%");
   EXPECT_EQ(single.JoutaiLbl, "【通常モード】");
@@ -60,24 +61,28 @@ TEST(ComposeLabelsTest, RatioAndStatusTexts) {
   EXPECT_EQ(single.cursor, ViewCursor::NormalWithDragSymbol);
   EXPECT_EQ(single.repaint, RepaintTarget::MainWindow);
 
-  const ComposeLabels firstPane = NormalComposeLabels({2400, 1600, 33, 3, true, false, false});
+  const ComposeLabels firstPane =
+      NormalComposeLabels({2400, 1600, 33, PanoramaMode::Four, true, false, false});
   EXPECT_EQ(firstPane.SizeLbl, "");
   EXPECT_EQ(firstPane.RitsuLbl, "   %");
   EXPECT_EQ(firstPane.JoutaiLbl, "【パノラマ】");
   EXPECT_EQ(firstPane.ZoomKaijoBtnEnabled, true);
   EXPECT_EQ(firstPane.cursor, ViewCursor::Unchanged);
-  const ComposeLabels otherPane = NormalComposeLabels({2400, 1600, 33, 3, false, false, false});
+  const ComposeLabels otherPane =
+      NormalComposeLabels({2400, 1600, 33, PanoramaMode::Four, false, false, false});
   EXPECT_FALSE(otherPane.RitsuLbl.has_value());
   EXPECT_FALSE(otherPane.JoutaiLbl.has_value());
   EXPECT_EQ(otherPane.SizeLbl, "");
 
-  const ComposeLabels slideshow = NormalComposeLabels({2400, 1600, 33, 0, true, true, false});
+  const ComposeLabels slideshow =
+      NormalComposeLabels({2400, 1600, 33, PanoramaMode::Single, true, true, false});
   EXPECT_EQ(slideshow.Caption, "Kasumori２（スライドショーMode）");
   EXPECT_EQ(slideshow.JoutaiLbl, "【スライドショー】");
   EXPECT_FALSE(slideshow.SizeLbl || slideshow.RitsuLbl || slideshow.ZoomKaijoBtnEnabled);
   EXPECT_EQ(slideshow.repaint, RepaintTarget::None);
 
-  const ComposeLabels full = NormalComposeLabels({2400, 1600, 33, 0, true, false, true});
+  const ComposeLabels full =
+      NormalComposeLabels({2400, 1600, 33, PanoramaMode::Single, true, false, true});
   EXPECT_FALSE(full.Caption || full.JoutaiLbl);
   EXPECT_EQ(full.RitsuLbl, " 33%");
   EXPECT_EQ(full.repaint, RepaintTarget::FullScreenWindow);

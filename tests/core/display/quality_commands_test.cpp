@@ -40,8 +40,9 @@ class QualityCommandsTest : public ::testing::Test {
   ScriptedDialogService dialogs;
   RecordingHost host;
   QualityState state;
+  DisplayModes modes;
   PhotoEdits shown;
-  QualityCommands commands{settings, dialogs, host, state, shown};
+  QualityCommands commands{settings, dialogs, host, state, modes, shown};
 };
 
 TEST_F(QualityCommandsTest, NothingHappensBeforeTheWindowIsReady) {
@@ -64,7 +65,7 @@ TEST_F(QualityCommandsTest, QualityModeSavesAndRecomposesTheShownPhoto) {
   host.calls.clear();
   commands.QualityLabelClick();
   EXPECT_EQ(settings.QualityMode, QualityMode::High);
-  state.slideshowActive = true;
+  modes.SlideshowActive = true;
   host.calls.clear();
   commands.QualityLabelClick();
   EXPECT_EQ(host.calls, QStringList{"stop-slideshow"});
@@ -176,23 +177,23 @@ TEST_F(QualityCommandsTest, HistogramModeAndClicks) {
   state.histogramShown = true;
   commands.HistogramClick();
   state.histogramShown = false;
-  state.panoramaMode = 1;
+  modes.PanoramaMode = PanoramaMode::Two;
   commands.HistogramClick();
   EXPECT_EQ(host.Count("histogram"), 2);
-  state.slideshowActive = true;
+  modes.SlideshowActive = true;
   commands.HistogramClick();
   EXPECT_EQ(host.Count("stop-slideshow"), 1);
 }
 
 TEST_F(QualityCommandsTest, RemovingAllEdits) {
   shown = {2, 30, 300, 8, 3};
-  state.panoramaMode = 2;
+  modes.PanoramaMode = PanoramaMode::TwoReversed;
   commands.RemoveAllEdits();
   EXPECT_EQ(dialogs.LastText(),
             "このメニューは、現在表示されている写真の\n回転情報など全ての編集を解除して\n"
             "表示しなおします。\nパノラマモード時には、使用できません。");
   EXPECT_EQ(shown.rotation, 2);
-  state.panoramaMode = 0;
+  modes.PanoramaMode = PanoramaMode::Single;
   commands.RemoveAllEdits();
   EXPECT_EQ(shown.rotation, 0);
   EXPECT_EQ(shown.brightness, 0);

@@ -54,22 +54,22 @@ TEST(Navigation, EndsOfTheListDoNothing) {
 
 TEST(Navigation, PanoramaStepsByItsPanes) {
   auto list = ListOf(10, 1);
-  NextPhoto(*list, {"P1.jpg", kLtr, 3});
+  NextPhoto(*list, {"P1.jpg", kLtr, display::PanoramaMode::Four});
   EXPECT_EQ(list->CurrentIndex, 5) << "four photos: X moves by 4";
-  NextPhoto(*list, {"P5.jpg", kLtr, 3, true});
+  NextPhoto(*list, {"P5.jpg", kLtr, display::PanoramaMode::Four, true});
   EXPECT_EQ(list->CurrentIndex, 6) << "Shift+X moves by 1";
-  NextPhoto(*list, {"P6.jpg", kLtr, 3});
+  NextPhoto(*list, {"P6.jpg", kLtr, display::PanoramaMode::Four});
   EXPECT_EQ(list->CurrentIndex, 10);
-  NextPhoto(*list, {"P10.jpg", kLtr, 1});
+  NextPhoto(*list, {"P10.jpg", kLtr, display::PanoramaMode::Two});
   EXPECT_EQ(list->CurrentIndex, 10);
-  PreviousPhoto(*list, {"P10.jpg", kLtr, 3});
+  PreviousPhoto(*list, {"P10.jpg", kLtr, display::PanoramaMode::Four});
   EXPECT_EQ(list->CurrentIndex, 6);
-  PreviousPhoto(*list, {"P6.jpg", kLtr, 1});
+  PreviousPhoto(*list, {"P6.jpg", kLtr, display::PanoramaMode::Two});
   EXPECT_EQ(list->CurrentIndex, 4);
 
   // Right to left, two photos: the displayed one is the photo before the cursor.
   auto rtl = ListOf(10, 6);
-  NavigationStep step = NextPhoto(*rtl, {"P5.jpg", kRtl, 2});
+  NavigationStep step = NextPhoto(*rtl, {"P5.jpg", kRtl, display::PanoramaMode::TwoReversed});
   EXPECT_TRUE(step.cursorMoved);
   EXPECT_EQ(rtl->CurrentIndex, 8);
 }
