@@ -37,6 +37,17 @@ enum class Command : std::uint8_t {
   SaveDisplayed,       // the photo as displayed into a new file
   Slideshow,           // a slideshow of the list
   FullScreen,          // the shown photo over the whole screen
+  // Menu entries that choose a setting; the entry's argument is the setting's number.
+  QualityMode,       // high quality (0) or fast (1)
+  Effect,            // normal (0), chrome, sepia, black and white (3)
+  HistogramMode,     // on click (0) or automatic (1)
+  Sharpness,         // the strength, 0 for none
+  ExplainSharpness,  // what the strengths mean
+  SortOrder,         // by name (1), file date (2) or Exif date (3)
+  ListDirection,     // from the left (1) or from the right (-1)
+  WindowSize,        // a standard window size mode (1, 2, 3, 8)
+  CustomSize,        // the custom display size dialog
+  About,             // the program's version
 };
 
 }  // namespace kasumori::commands

@@ -8,21 +8,55 @@ namespace {
 struct MenuBinding {
   const char* entry;
   Command command;
+  int argument = 0;
 };
 
 // The main menu's "編集" entries are also the photo view's pop-up "編集" entries.
 const MenuBinding kMenuBindings[] = {
-    {"DeleteMenu", Command::DeletePhoto},       {"RenameMenu", Command::RenamePhoto},
-    {"ThumbnailMenu", Command::RenewThumbnail}, {"N26", Command::RenewAllThumbnails},
-    {"TurnLeftMenu", Command::RotateLeft},      {"TurnRightMenu", Command::RotateRight},
-    {"WideModeMenu", Command::WideMode},        {"AllKaijoMenu", Command::ClearAllEdits},
+    {"DeleteMenu", Command::DeletePhoto},
+    {"RenameMenu", Command::RenamePhoto},
+    {"ThumbnailMenu", Command::RenewThumbnail},
+    {"N26", Command::RenewAllThumbnails},
+    {"TurnLeftMenu", Command::RotateLeft},
+    {"TurnRightMenu", Command::RotateRight},
+    {"WideModeMenu", Command::WideMode},
+    {"AllKaijoMenu", Command::ClearAllEdits},
+    {"KougashitsuMenu", Command::QualityMode, 0},
+    {"KousokuMenu", Command::QualityMode, 1},
+    {"GNormalMenu", Command::Effect, 0},
+    {"GChromaMenu", Command::Effect, 1},
+    {"GSepiaMenu", Command::Effect, 2},
+    {"GWhiteBlackMenu", Command::Effect, 3},
+    {"HistgramHandMenu", Command::HistogramMode, 0},
+    {"HistgramAutoMenu", Command::HistogramMode, 1},
+    {"SPKanariMenu", Command::Sharpness, 4},
+    {"SPDaibuMenu", Command::Sharpness, 6},
+    {"SPTsuyomeMenu", Command::Sharpness, 8},
+    {"SPYayaMenu", Command::Sharpness, 10},
+    {"SPChuuMenu", Command::Sharpness, 12},
+    {"SPYowameMenu", Command::Sharpness, 16},
+    {"SPNashiMenu", Command::Sharpness, 0},
+    {"SPSetsumeiMenu", Command::ExplainSharpness},
+    {"FNameMenu", Command::SortOrder, 1},
+    {"TimeMenu", Command::SortOrder, 2},
+    {"ExifMenu", Command::SortOrder, 3},
+    {"NarabiLeftMenu", Command::ListDirection, 1},
+    {"NarabiRightMenu", Command::ListDirection, -1},
+    {"Size480Menu", Command::WindowSize, 1},
+    {"Size640Menu", Command::WindowSize, 2},
+    {"Size800Menu", Command::WindowSize, 3},
+    {"Size1024Menu", Command::WindowSize, 8},
+    {"SizeNiniMenu", Command::CustomSize},
+    {"VerMnu", Command::About},
 };
 
 }  // namespace
 
-std::optional<Command> MenuCommand(const QString& entryName) {
+std::optional<MenuEntryCommand> MenuCommand(const QString& entryName) {
   for (const MenuBinding& binding : kMenuBindings) {
-    if (entryName == QLatin1String(binding.entry)) return binding.command;
+    if (entryName == QLatin1String(binding.entry)) {
+      return MenuEntryCommand{binding.command, binding.argument};
+    }
   }
   return std::nullopt;
 }

@@ -10,8 +10,13 @@
 
 namespace kasumori::commands {
 
-// The command of the entry named so (its objectName), or none for entries that choose a
-// setting (quality, sharpness, order, size) or that belong to a window of their own.
-std::optional<Command> MenuCommand(const QString& entryName);
+struct MenuEntryCommand {
+  Command command;
+  int argument = 0;  // the setting an entry of a choice stands for
+};
+
+// The command of the entry named so (its objectName), or none for entries that open a menu or
+// belong to a feature still to come.
+std::optional<MenuEntryCommand> MenuCommand(const QString& entryName);
 
 }  // namespace kasumori::commands

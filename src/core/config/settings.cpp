@@ -31,6 +31,8 @@ using Field =
                  ModeField<WindowSizeMode>, ModeField<ListDirection>, ModeField<QualityMode>,
                  ModeField<HistogramMode>, ModeField<PictureEffect>>;
 
+bool IsInt(long long number) { return number >= INT32_MIN && number <= INT32_MAX; }
+
 // A byte like the others; a number that names no order is the name order.
 std::optional<SortOrder> ReadSortOrder(long long number) {
   const auto byte = std::uint8_t(number & 0xFF);
@@ -43,10 +45,9 @@ std::optional<WindowSizeMode> ReadWindowSizeMode(long long number) {
 }
 
 std::optional<ListDirection> ReadListDirection(long long number) {
+  if (!IsInt(number)) return std::nullopt;
   return number == -1 ? ListDirection::RightToLeft : ListDirection::LeftToRight;
 }
-
-bool IsInt(long long number) { return number >= INT32_MIN && number <= INT32_MAX; }
 
 std::optional<QualityMode> ReadQualityMode(long long number) {
   if (!IsInt(number)) return std::nullopt;

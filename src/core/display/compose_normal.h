@@ -5,6 +5,7 @@
 
 #include "display/compose_geometry.h"
 #include "display/compose_labels.h"
+#include "display/display_modes.h"
 #include "display/histogram.h"
 #include "pixels/pixel_view.h"
 #include "display/quality_types.h"

@@ -41,7 +41,10 @@ QString PhotoDisplay::ListPath(int n) const {
 
 void PhotoDisplay::ShowPhoto(int n) {
   if (n > s_.list.PhotoCount) return;
-  const int d = s_.settings.ListDirection == config::ListDirection::RightToLeft ? -1 : 1;
+  // The panes fill, and the list is read, in the list's drawing order.
+  const bool forward =
+      config::DrawingDirection(s_.settings.ListDirection) == config::Direction::Forward;
+  const int step = forward ? 1 : -1;
   if (!modes_.SlideshowActive) {
     s_.host.SetBusy(true);
     s_.host.ClearInfoLabels();
@@ -58,7 +61,7 @@ void PhotoDisplay::ShowPhoto(int n) {
   PaneRun run{1, PaneCount(modes_.PanoramaMode)};
   if (run.paneCount >= 2) displayWidth_ /= 2;
   if (run.paneCount == 4) displayHeight_ /= 2;
-  run.firstPane = d == 1 ? 1 : run.paneCount;
+  run.firstPane = forward ? 1 : run.paneCount;
 
   // Whatever ends the loop, the display size comes back and the cursor is restored.
   struct Finish {
@@ -79,10 +82,10 @@ void PhotoDisplay::ShowPhoto(int n) {
   for (int k = run.firstPane;;) {
     if (!ShowPane(run, n, k)) break;
     if (n > 0) {
-      n += d;
+      n += step;
       if (n < 1 || n > s_.list.PhotoCount) break;
     }
-    k += d;
+    k += step;
     if (k < 1 || k > run.paneCount) break;
   }
 }

@@ -30,7 +30,7 @@ FolderPanelView::FolderPanelView(FolderPanelViewParts parts)
                     busy ? QApplication::setOverrideCursor(Qt::WaitCursor)
                          : QApplication::restoreOverrideCursor();
                   },
-                  [this](const QString& text) { p_.dialogs.Notice({text}); }});
+                  [this](const QStringList& lines) { p_.dialogs.Notice(lines); }});
   connect(&watcher_, &library::TDirectoryWatcher::OnChange, this, [this](const QString&) {
     library::HandleFolderChange(p_.folders, [this] { p_.controller.RefreshFolder(); });
   });

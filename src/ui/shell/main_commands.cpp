@@ -12,6 +12,7 @@
 #include "ui/display/main_display.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/library/rename_form.h"
+#include "ui/shell/main_form.h"
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
 #include "ui/thumbs/thumb_strip.h"
@@ -21,7 +22,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QFileInfo>
-#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -31,7 +31,6 @@ namespace kasumori::ui {
 namespace {
 using commands::Command;
 using commands::CommandSource;
-using display::PictureEffect;
 using display::QualityCommands;
 }  // namespace
 
@@ -117,13 +116,53 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
     case Command::Slideshow:
     case Command::FullScreen:
       return;
+    case Command::QualityMode:
+    case Command::Effect:
+    case Command::HistogramMode:
+    case Command::Sharpness:
+    case Command::ExplainSharpness:
+    case Command::SortOrder:
+    case Command::ListDirection:
+    case Command::WindowSize:
+    case Command::CustomSize:
+    case Command::About:
+      return RunSettingCommand(command, input.argument);
+  }
+}
+
+// The argument is the setting's number, as the command table gives it.
+void MainCommands::RunSettingCommand(Command command, int argument) {
+  QualityCommands& quality = p_.display.Quality();
+  switch (command) {
+    case Command::QualityMode:
+      return quality.SetQualityMode(argument == 1 ? display::QualityMode::Fast
+                                                  : display::QualityMode::High);
+    case Command::Effect:
+      return quality.SetEffect(display::EffectFromSetting(argument));
+    case Command::HistogramMode:
+      return quality.SetHistogramMode(argument == 1 ? display::HistogramMode::Automatic
+                                                    : display::HistogramMode::OnClick);
+    case Command::Sharpness:
+      return quality.SetSharpness(argument);
+    case Command::ExplainSharpness:
+      return quality.ExplainSharpness();
+    case Command::SortOrder:
+      return p_.lists.SetSortOrder(config::SortOrder(argument));
+    case Command::ListDirection:
+      return p_.lists.SetListDirection(config::ListDirection(argument));
+    case Command::WindowSize:
+      return p_.window.ChooseWindowSize(config::WindowSizeMode(argument));
+    case Command::CustomSize:
+      return p_.window.ChooseCustomSize();
+    case Command::About:
+      return p_.model.Session().dialogs().Notice(shell::AboutNoticeLines());
+    default:
+      return;
   }
 }
 
 void MainCommands::Connect(QObject& filter) {
-  ConnectQualityMenu();
   ConnectNamedEntries();
-  ConnectOrderAndSizeMenus();
   ConnectShellCommands();
   MainPanels& panels = p_.panels;
   for (QWidget* clickable : std::initializer_list<QWidget*>{
@@ -148,65 +187,20 @@ void MainCommands::Connect(QObject& filter) {
   });
 }
 
-void MainCommands::ConnectQualityMenu() {
-  auto route = [this](QAction* action, auto command) {
-    connect(action, &QAction::triggered, this, [this, command] {
-      if (!UiReady()) return;
-      p_.window.repaint();  // the menu's trace goes before any long work
-      command(p_.display.Quality());
-    });
-  };
-  MainMenu& menu = p_.menu;
-  route(menu.kougashitsuMenu,
-        [](QualityCommands& q) { q.SetQualityMode(display::QualityMode::High); });
-  route(menu.kousokuMenu, [](QualityCommands& q) { q.SetQualityMode(display::QualityMode::Fast); });
-  for (int effect = 0; effect < 4; ++effect) {
-    route(menu.effectMenus[effect],
-          [effect](QualityCommands& q) { q.SetEffect(PictureEffect(effect)); });
-  }
-  route(menu.histgramAutoMenu,
-        [](QualityCommands& q) { q.SetHistogramMode(display::HistogramMode::Automatic); });
-  route(menu.histgramHandMenu,
-        [](QualityCommands& q) { q.SetHistogramMode(display::HistogramMode::OnClick); });
-  for (int i = 0; i < 7; ++i) {
-    const int value = MainMenu::kSharpnessValues[i];
-    route(menu.sharpnessMenus[i], [value](QualityCommands& q) { q.SetSharpness(value); });
-  }
-  route(menu.spSetsumeiMenu, [](QualityCommands& q) { q.ExplainSharpness(); });
-}
-
 // Entries that run a command are bound by their names, in the menu bar and the pop-up alike.
 void MainCommands::ConnectNamedEntries() {
   for (QAction* action : p_.window.menuBar()->findChildren<QAction*>()) {
-    const auto command = commands::MenuCommand(action->objectName());
-    if (!command) continue;
+    const auto entry = commands::MenuCommand(action->objectName());
+    if (!entry) continue;
     action->setEnabled(true);
-    connect(action, &QAction::triggered, this, [this, command = *command] {
+    connect(action, &QAction::triggered, this, [this, entry = *entry] {
       if (!UiReady()) return;
-      p_.window.repaint();
-      if (!ExplainWithoutPhoto(command, CommandSource::Menu)) {
-        RunCommand(command, {CommandSource::Menu, false});
+      p_.window.repaint();  // the menu's trace goes before any long work
+      if (!ExplainWithoutPhoto(entry.command, CommandSource::Menu)) {
+        RunCommand(entry.command, {CommandSource::Menu, false, entry.argument});
       }
     });
   }
-}
-
-void MainCommands::ConnectOrderAndSizeMenus() {
-  auto order = [this](QAction* action, auto command) {
-    connect(action, &QAction::triggered, this, [this, command] {
-      p_.window.repaint();  // the menu's trace goes before any long work
-      command(p_.lists);
-    });
-  };
-  using Lists = library::PhotoListController;
-  using config::ListDirection;
-  using config::SortOrder;
-  MainMenu& menu = p_.menu;
-  order(menu.fNameMenu, [](Lists& c) { c.SetSortOrder(SortOrder::FileName); });
-  order(menu.timeMenu, [](Lists& c) { c.SetSortOrder(SortOrder::FileDate); });
-  order(menu.exifMenu, [](Lists& c) { c.SetSortOrder(SortOrder::ExifDate); });
-  order(menu.narabiLeftMenu, [](Lists& c) { c.SetListDirection(ListDirection::LeftToRight); });
-  order(menu.narabiRightMenu, [](Lists& c) { c.SetListDirection(ListDirection::RightToLeft); });
 }
 
 void MainCommands::ConnectShellCommands() {
@@ -216,10 +210,6 @@ void MainCommands::ConnectShellCommands() {
   });
   // The favourites window comes with the favourites.
   p_.panels.okiniBtn->setEnabled(false);
-  connect(p_.menu.verMnu, &QAction::triggered, this, [this] {
-    p_.window.repaint();
-    if (UiReady()) p_.model.Session().dialogs().Notice(shell::AboutNoticeLines());
-  });
 }
 
 void MainCommands::OpenFolderInFileManager() {

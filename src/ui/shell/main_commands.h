@@ -12,8 +12,6 @@
 
 #include <QObject>
 
-class QMainWindow;
-
 namespace kasumori::library {
 class PhotoListController;
 }
@@ -21,6 +19,7 @@ class PhotoListController;
 namespace kasumori::ui {
 
 class MainDisplay;
+class TMainForm;
 class ThumbStrip;
 class FolderPanelView;
 class TWideThumbForm;
@@ -30,7 +29,7 @@ struct MainPanels;
 
 // The window's parts the commands act on; all outlive the router.
 struct MainCommandParts {
-  QMainWindow& window;
+  TMainForm& window;
   shell::AppModel& model;
   MainPanels& panels;
   MainMenu& menu;
@@ -44,7 +43,8 @@ struct MainCommandParts {
 
 struct CommandInput {
   commands::CommandSource source;
-  bool shift;
+  bool shift = false;
+  int argument = 0;  // the setting a menu entry of a choice stands for
 };
 
 class MainCommands final : public QObject, private shell::PhotoScreen {
@@ -53,8 +53,9 @@ class MainCommands final : public QObject, private shell::PhotoScreen {
  public:
   explicit MainCommands(MainCommandParts parts);
 
-  // Binds the menu entries, buttons and the view's pop-up; label clicks reach HandleLabelClick
-  // through the window's event filter, which `filter` is.
+  // Binds the menu and pop-up entries by their names through the command table, the buttons
+  // and the view's pop-up; label clicks reach HandleLabelClick through the window's event
+  // filter, which `filter` is.
   void Connect(QObject& filter);
   // True when the chord is one of the window's keys (it is then handled).
   bool HandleKey(const commands::KeyChord& chord);
@@ -71,9 +72,9 @@ class MainCommands final : public QObject, private shell::PhotoScreen {
   bool UiReady() const;
   // Without a shown photo, a command for it explains itself instead. True when it did.
   bool ExplainWithoutPhoto(commands::Command command, commands::CommandSource source);
-  void ConnectQualityMenu();
+  // The commands that choose a setting or only inform.
+  void RunSettingCommand(commands::Command command, int argument);
   void ConnectNamedEntries();
-  void ConnectOrderAndSizeMenus();
   void ConnectShellCommands();
   void OpenFolderInFileManager();
 

@@ -83,7 +83,6 @@ TMainForm::TMainForm(MainFormServices services)
   parts_ = std::make_unique<MainParts>(MainPartsContext{*this, model_, *panels_, *menu_, *view_,
                                                         *pacer_, [this] { SaveSettings(); }});
   parts_->Commands().Connect(*this);
-  ConnectSizeMenus();
   panels_->dummyBtn->installEventFilter(this);
   session_.UiReady = true;
 }

@@ -71,7 +71,6 @@ class TMainForm final : public QMainWindow {
 
  private:
   void CreateClientArea();
-  void ConnectSizeMenus();
   void PlaceOnScreen();
   void OnActivated();
   void OnFirstActivation();

@@ -81,20 +81,9 @@ void TMainForm::SaveSettings() {
   try {
     session_.SaveSettings(pos());
   } catch (const config::TextFileError& error) {
-    session_.dialogs().Notice({QString::fromStdString(error.what())});
+    // The path and the system's reason each get a line of their own.
+    session_.dialogs().Notice(QString::fromStdString(error.what()).split(QStringLiteral(": ")));
   }
-}
-
-void TMainForm::ConnectSizeMenus() {
-  using enum config::WindowSizeMode;
-  const std::pair<QAction*, config::WindowSizeMode> sizes[] = {{menu_->size480Menu, Size480},
-                                                               {menu_->size640Menu, Size640},
-                                                               {menu_->size800Menu, Size800},
-                                                               {menu_->size1024Menu, Size1024}};
-  for (const auto& [entry, mode] : sizes) {
-    connect(entry, &QAction::triggered, this, [this, mode] { ChooseWindowSize(mode); });
-  }
-  connect(menu_->sizeNiniMenu, &QAction::triggered, this, [this] { ChooseCustomSize(); });
 }
 
 void TMainForm::ChooseWindowSize(config::WindowSizeMode windowSizeMode) {

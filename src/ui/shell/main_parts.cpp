@@ -9,13 +9,13 @@
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/input_pacer.h"
 #include "ui/shell/main_commands.h"
+#include "ui/shell/main_form.h"
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 namespace kasumori::ui {
 

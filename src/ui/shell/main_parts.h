@@ -7,8 +7,6 @@
 #include <functional>
 #include <memory>
 
-class QMainWindow;
-
 namespace kasumori::library {
 class PhotoListController;
 }
@@ -21,6 +19,7 @@ namespace kasumori::ui {
 class InputPacer;
 class MainCommands;
 class MainDisplay;
+class TMainForm;
 class ThumbStrip;
 class FolderPanelView;
 class TWideThumbForm;
@@ -30,7 +29,7 @@ struct MainPanels;
 
 // What the window has made before its features: the model, its panels, menus and view.
 struct MainPartsContext {
-  QMainWindow& window;
+  TMainForm& window;
   shell::AppModel& model;
   MainPanels& panels;
   MainMenu& menu;

@@ -281,6 +281,17 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
     case Command::SaveDisplayed:
     case Command::Slideshow:
     case Command::FullScreen:
+    // Menu entries only.
+    case Command::QualityMode:
+    case Command::Effect:
+    case Command::HistogramMode:
+    case Command::Sharpness:
+    case Command::ExplainSharpness:
+    case Command::SortOrder:
+    case Command::ListDirection:
+    case Command::WindowSize:
+    case Command::CustomSize:
+    case Command::About:
       break;
   }
   return true;

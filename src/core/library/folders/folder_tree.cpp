@@ -138,9 +138,10 @@ void FolderTree::LoadArchiveFolders(FolderNode& node, const ArchiveLocation& loc
   if (IsZipPath(location.archivePath)) entries = archives_->ZipEntryNames(location.archivePath);
   if (!entries) {
     if (hooks_.showMessage) {
-      hooks_.showMessage(QString::fromUtf8(kNotZipLine1) +
-                         QFileInfo(location.archivePath).fileName() +
-                         QString::fromUtf8(kNotZipLine2) + QString::fromUtf8(kNotZipLine3));
+      hooks_.showMessage({QString::fromUtf8(kNotZipLine1) +
+                              QFileInfo(location.archivePath).fileName() +
+                              QString::fromUtf8(kNotZipLine2),
+                          QString::fromUtf8(kNotZipLine3)});
     }
     return;
   }

@@ -42,8 +42,8 @@ inline constexpr char kNotZipLine3[] = "もしくは、ファイルが壊れて�
 struct FolderTreeHooks {
   // The interface marked busy (not ready, wait cursor) or ready again.
   std::function<void(bool busy)> setBusy;
-  // The platform's plain message box with one line.
-  std::function<void(const QString& text)> showMessage;
+  // A notice of the given lines.
+  std::function<void(const QStringList& lines)> showMessage;
 };
 
 class FolderTree {

@@ -17,7 +17,7 @@ struct TreeFixture {
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     tree.SetCollator(collator);
     tree.SetHooks({.setBusy = [this](bool busy) { busyCalls << busy; },
-                   .showMessage = [this](const QString& text) { messages << text; }});
+                   .showMessage = [this](const QStringList& lines) { messages += lines; }});
     root = disk.Folder("root");
   }
 
@@ -129,8 +129,8 @@ TEST(FolderTree, AnArchiveThatDoesNotOpenIsReportedInOneLine) {
   f.tree.SetArchiveLister(&archives);
   f.disk.File("root/broken.zip");
   f.tree.BuildTree(f.root, f.root + "/broken.zip");
-  EXPECT_EQ(f.messages, QStringList{"ファイル「broken.zip」は、ZIP圧縮ファイルではないようです。"
-                                    "もしくは、ファイルが壊れている可能性があります。"});
+  EXPECT_EQ(f.messages, (QStringList{"ファイル「broken.zip」は、ZIP圧縮ファイルではないようです。",
+                                     "もしくは、ファイルが壊れている可能性があります。"}));
   EXPECT_TRUE(f.Child(f.tree.Root(), "broken.zip")->children.empty());
 }
 
