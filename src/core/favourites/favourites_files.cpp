@@ -3,6 +3,8 @@
 
 #include "config/text_file.h"
 
+#include <QFileInfo>
+
 namespace kasumori::favourites {
 
 FavouritesFiles::FavouritesFiles(const QString& programFolder)
@@ -11,7 +13,9 @@ FavouritesFiles::FavouritesFiles(const QString& programFolder)
       pathList(programFolder + u'/' + QLatin1String(kPathListFile)) {}
 
 QStringList ReadListFile(const QString& path) {
-  return config::ReadTextLines(path).value_or(QStringList());
+  if (std::optional<QStringList> lines = config::ReadTextLines(path)) return std::move(*lines);
+  if (!QFileInfo::exists(path)) return {};
+  throw config::TextFileError("Cannot read " + path.toStdString());
 }
 
 // The store itself never leaves the two files with different line counts (see

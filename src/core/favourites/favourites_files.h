@@ -26,11 +26,14 @@ struct FavouritePairs {
   QStringList paths;
 };
 
-// The file's lines; a missing or unreadable file is an empty list. Empty lines are kept: in the
-// paired files dropping one would hand every later key the wrong photo.
+// The file's lines; a missing file is an empty list. A file that is there but cannot be read
+// throws config::TextFileError: taken as empty, the next save would write over the favourites.
+// Empty lines are kept: in the paired files dropping one would hand every later key the wrong
+// photo.
 QStringList ReadListFile(const QString& path);
 
 // Reads the key and path files as pairs, so that both lists always have one line per favourite.
+// Throws as ReadListFile.
 FavouritePairs ReadFavouritePairs(const FavouritesFiles& files);
 
 // One file to replace: the lines it holds now (restored if a later write fails) and its new lines.

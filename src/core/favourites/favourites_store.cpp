@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "favourites/favourites_store.h"
 
+#include "config/text_file.h"
 #include "favourites/favourite_keys.h"
 #include "favourites/favourite_thumbnails.h"
 #include "library/folders/folder_window_rules.h"
@@ -20,10 +21,16 @@ FavouritesStore::FavouritesStore(const config::Settings& settings,
       collator_(library::MakeNameCollator()) {}
 
 void FavouritesStore::Load() {
-  folderList_ = ReadListFile(files_.folderList);
+  read_ = false;
+  folderList_.clear();
+  keyList_.clear();
+  pathList_.clear();
+  QStringList folders = ReadListFile(files_.folderList);
   FavouritePairs pairs = ReadFavouritePairs(files_);
+  folderList_ = std::move(folders);
   keyList_ = std::move(pairs.keys);
   pathList_ = std::move(pairs.paths);
+  read_ = true;
 }
 
 // Okini2.dat goes first. An add that stops after it leaves one path line past the last key,
@@ -31,6 +38,7 @@ void FavouritesStore::Load() {
 // the order alone (either file alone shifts the later lines), so WriteListFiles puts the paths
 // back when the keys cannot be written.
 void FavouritesStore::Commit(Lists next) {
+  if (!read_) throw config::TextFileError("The favourites files were not read");
   std::vector<ListFileChange> changes;
   if (next.paths != pathList_) changes.push_back({files_.pathList, &pathList_, &next.paths});
   if (next.keys != keyList_) changes.push_back({files_.keyList, &keyList_, &next.keys});
@@ -190,13 +198,14 @@ FolderRenameOutcome FavouritesStore::RenameFolder(const QString& folder, const Q
 
 void FavouritesStore::RewritePhotoPaths(const QString& oldPath, const QString& newPath) {
   FavouritePairs pairs = ReadFavouritePairs(files_);
-  keyList_ = std::move(pairs.keys);
-  pathList_ = std::move(pairs.paths);
-  Lists next = Current();
-  for (QString& path : next.paths) {
+  QStringList paths = pairs.paths;
+  // Photo paths are this machine's own: the folder ends where a "/" follows, exactly as typed.
+  for (QString& path : paths) {
     if (const auto moved = library::RebasedPath(path, oldPath, newPath)) path = *moved;
   }
-  Commit(std::move(next));
+  WriteListFiles({{files_.pathList, &pairs.paths, &paths}});
+  keyList_ = std::move(pairs.keys);
+  pathList_ = std::move(paths);
 }
 
 }  // namespace kasumori::favourites

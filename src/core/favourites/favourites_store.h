@@ -31,7 +31,9 @@ class FavouritesStore {
 
   void SetCollator(QCollator collator) { collator_ = std::move(collator); }
 
-  // Reads the three files afresh; a missing file is an empty list.
+  // Reads the three files afresh; a missing file is an empty list. When one is there but cannot
+  // be read, the lists are left empty and every change throws until a Load succeeds, so that
+  // favourites nobody could read are never written over.
   void Load();
 
   // Holds the favourites of `folder` in display order: the first 300 in file order, then
@@ -57,7 +59,8 @@ class FavouritesStore {
   FolderRenameOutcome RenameFolder(const QString& folder, const QString& newName);
 
   // After the folder on disk `oldPath` became `newPath`: the photo paths inside it follow. The
-  // files are read afresh first, as the favourites windows may not have been open this run.
+  // key and path files are read afresh first, as the favourites windows may not have been open
+  // this run; this works whether Load ran or not.
   void RewritePhotoPaths(const QString& oldPath, const QString& newPath);
 
   const QStringList& FolderList() const { return folderList_; }
@@ -94,6 +97,7 @@ class FavouritesStore {
   QStringList keyList_;
   QStringList pathList_;
   LoadedFolder loaded_;
+  bool read_ = false;  // the lists hold what the files held
 };
 
 }  // namespace kasumori::favourites
