@@ -14,8 +14,9 @@
 
 namespace kasumori::favourites {
 
-// The photo folder slot (1..3) whose folder the photo lies in, 0 for none. The test is the one
-// the reference program made: the path begins with the slot's folder, letter case ignored.
+// The photo folder slot (1..3) whose folder the photo lies in, 0 for none: the path begins with
+// the slot's folder, letter case ignored. It is a plain prefix, so ".../Photos2" counts as inside
+// ".../Photos", and removing a favourite there keeps its thumbnail, which errs on keeping files.
 // An empty slot holds nothing.
 int PhotoFolderSlotOf(const QString& photoPath, const config::Settings& settings);
 
