@@ -15,6 +15,9 @@ void AppModel::Create(const QSize& screen, const QSize& windowOuter) {
   thumbnails_ = std::make_unique<thumbs::ThumbnailCache>(
       *list_, folders_, session_.settings(), session_.folders().ThumbnailFolder, loadFailed_);
   thumbnailDecoder_ = std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr);
+  // Its files are read when a favourites window shows them, or by the photo-path rewrite.
+  favourites_ =
+      std::make_unique<favourites::FavouritesStore>(session_.settings(), session_.folders());
   for (int slot = 1; slot <= library::kSlotCount; ++slot) {
     folders_.SlotCurrentFolder[std::size_t(slot - 1)] = session_.settings().PhotoFolder(slot);
   }

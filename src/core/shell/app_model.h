@@ -3,6 +3,7 @@
 // to its end, made once here and handed to the windows and features by reference.
 #pragma once
 
+#include "favourites/favourites_store.h"
 #include "imaging/decode/photo_decoder.h"
 #include "library/fileops/file_system.h"
 #include "library/fileops/photo_commands.h"
@@ -53,6 +54,7 @@ class AppModel {
   // Made by Create.
   thumbs::ThumbnailCache& Thumbnails() { return *thumbnails_; }
   imaging::PhotoDecoder& ThumbnailDecoder() { return *thumbnailDecoder_; }
+  favourites::FavouritesStore& Favourites() { return *favourites_; }
   // What the delete, rename and move commands work with.
   library::FileOpsContext FileOps();
 
@@ -67,6 +69,7 @@ class AppModel {
   // These refer to the members above, so they come after them and go before them.
   std::unique_ptr<thumbs::ThumbnailCache> thumbnails_;
   std::unique_ptr<imaging::PhotoDecoder> thumbnailDecoder_;
+  std::unique_ptr<favourites::FavouritesStore> favourites_;
 };
 
 }  // namespace kasumori::shell

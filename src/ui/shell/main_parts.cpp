@@ -2,6 +2,7 @@
 #include "ui/shell/main_parts.h"
 
 #include "library/photo_list_controller.h"
+#include "config/text_file.h"
 #include "library/photo_location.h"
 #include "thumbs/thumbnail_maker.h"
 #include "ui/display/main_display.h"
@@ -111,23 +112,13 @@ void MainParts::MakeDisplayAndStrips() {
 void MainParts::MakeFolderPanel() {
   shell::AppModel& m = c_.model;
   folders_ = std::make_unique<FolderPanelView>(FolderPanelViewParts{
-      c_.panels,
-      m.settings(),
-      m.Folders(),
-      m.List(),
-      *lists_,
-      m.Session().dialogs(),
-      m.Services().picker,
-      m.Session().folders(),
-      [this] { return UiReady(); },
-      c_.saveSettings,
-      [this] { RedrawStrip(); },
-      [this] { strip_->ClearCells(); },
+      c_.panels, m.settings(), m.Folders(), m.List(), *lists_, m.Session().dialogs(),
+      m.Services().picker, m.Session().folders(), [this] { return UiReady(); }, c_.saveSettings,
+      [this] { RedrawStrip(); }, [this] { strip_->ClearCells(); },
       [this](const QString& photo, const QString& folder, library::DragSource from) {
         commands_->MoveDroppedPhoto(photo, folder, from);
       },
-      &c_.view,
-      c_.panels.thumbPnl,
+      &c_.view, c_.panels.thumbPnl,
       [this](int slot) {
         display::ShownPhoto& shown = display_->Driver().Shown();
         if (shown.Slot == slot) shown.Slot = 0;
@@ -138,8 +129,16 @@ void MainParts::MakeFolderPanel() {
           shown.Folder = *moved;
         }
       },
-      // The favourites keep no photo paths yet.
-      {}});
+      [this](const QString& oldPath, const QString& newPath) {
+        // The folder on disk is renamed already; a favourites file that cannot be written is
+        // reported and left as it was, with the favourites inside pointing at the old path.
+        try {
+          c_.model.Favourites().RewritePhotoPaths(oldPath, newPath);
+        } catch (const config::TextFileError& error) {
+          c_.model.Session().dialogs().Notice(
+              QString::fromStdString(error.what()).split(QStringLiteral(": ")));
+        }
+      }});
 }
 
 }  // namespace kasumori::ui

@@ -126,8 +126,15 @@ TEST_F(FolderFormTest, RenameMovesTheFolderItsThumbnailsAndTheCurrentFolder) {
   const QString cache = program + "/Thumbnail/01/Pictures";
   ASSERT_TRUE(QFileInfo::exists(cache + "/Trip/t_jpg.bmp"));
 
+  // Favourites inside the folder follow it; one in a folder that only begins alike stays.
+  config::WriteTextLines(program + "/Okini.dat", {"t.jpg", "x.jpg"});
+  config::WriteTextLines(program + "/Okini2.dat",
+                         {Pictures("Trip/t.jpg"), Pictures("TripX/x.jpg")});
+
   ASSERT_TRUE(InFolderWindow("Trip", [&](QDialog& window) { Type(window, "旅行"); }));
   EXPECT_TRUE(dialogs.Records().empty()) << dialogs.LastText().toStdString();
+  EXPECT_EQ(config::ReadTextLines(program + "/Okini2.dat"),
+            (QStringList{Pictures("旅行/t.jpg"), Pictures("TripX/x.jpg")}));
   EXPECT_TRUE(tree.Exists("home/Pictures/旅行/t.jpg"));
   EXPECT_FALSE(tree.Exists("home/Pictures/Trip"));
   EXPECT_EQ(form->Folders().CurrentFolder, Pictures("旅行"));
