@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the demo photo folder: camera-like JPEGs of a few sizes, landscape and portrait, each
 // with an Exif segment first, and a portrait stored lying down with the Orientation a camera
-// writes for it. Files already there are kept, so running it again is cheap.
+// writes for it. Files already there are kept, so running it again is cheap. Given a program
+// folder too, it files a few of the photos as favourites there, unless favourites exist already.
+#include "config/data_folders.h"
+#include "config/settings.h"
+#include "favourites/favourites_store.h"
 #include "support/camera_jpeg.h"
 
 #include <QDir>
@@ -53,11 +57,26 @@ bool WriteDemoPhoto(const QString& path, const DemoPhoto& photo,
   return file.open(QIODevice::WriteOnly) && file.write(jpeg) == jpeg.size();
 }
 
+// Two favourites at the top and one in a favourites folder, named as the add dialog names them.
+void AddDemoFavourites(const QString& programFolder, const QString& photoFolder) {
+  if (QFileInfo::exists(programFolder + "/Okini.dat")) return;
+  kasumori::config::Settings settings;
+  kasumori::config::DataFolders folders;
+  folders.ProgramFolder = programFolder;
+  folders.ThumbnailFolder = programFolder + "/Thumbnail";
+  kasumori::favourites::FavouritesStore store(settings, folders);
+  store.Load();
+  store.CreateFolder(QString(), QStringLiteral("旅行"));
+  store.Add(QString(), "DSC00001.jpg", photoFolder + "/DSC00001.jpg");
+  store.Add(QString(), "DSC00003.jpg", photoFolder + "/DSC00003.jpg");
+  store.Add(QStringLiteral("旅行"), QStringLiteral("海の夕日.jpg"), photoFolder + "/DSC00006.jpg");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+  if (argc != 2 && argc != 3) {
+    std::fprintf(stderr, "usage: %s FOLDER [PROGRAM_FOLDER]\n", argv[0]);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -86,6 +105,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  if (argc == 3) AddDemoFavourites(QString::fromLocal8Bit(argv[2]), folder);
   std::printf("demo photos in %s\n", qPrintable(folder));
   return 0;
 }
