@@ -21,16 +21,27 @@ int PhotoFolderSlotOf(const QString& photoPath, const config::Settings& settings
   return 0;
 }
 
+namespace {
+
+// Names and folder parts are free text (a hand-edited file, or ".." typed as a folder name):
+// a "/" must not open a sub-folder, nor "." or ".." leave the thumbnail folder. Full-width
+// forms keep them readable.
+QString PathPart(const QString& text) {
+  QString part = QString(text).replace(u'/', QChar(0xFF0F));
+  if (part == u"." || part == u"..") part.replace(u'.', QChar(0xFF0E));
+  return part;
+}
+
+}  // namespace
+
 QString OwnThumbnailPath(const QString& thumbnailFolder, const QString& favouritesFolder,
                          const QString& name) {
   QString folder = thumbnailFolder + QStringLiteral("/OK");
   if (!favouritesFolder.isEmpty()) {
-    folder += u'/' + QString(favouritesFolder).replace(kKeySeparator, u'/');
+    for (const QString& part : favouritesFolder.split(kKeySeparator))
+      folder += u'/' + PathPart(part);
   }
-  // A favourite's name is free text and may hold a "/", which must not open a sub-folder here;
-  // the full-width slash keeps the file name readable.
-  const QString fileName = QString(name).replace(u'/', QChar(0xFF0F));
-  return folder + u'/' + thumbfiles::ThumbnailFileName(fileName);
+  return folder + u'/' + thumbfiles::ThumbnailFileName(PathPart(name));
 }
 
 FavouriteThumbnails::FavouriteThumbnails(const config::Settings& settings, QString thumbnailFolder,

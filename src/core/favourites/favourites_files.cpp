@@ -2,6 +2,7 @@
 #include "favourites/favourites_files.h"
 
 #include "config/text_file.h"
+#include "favourites/favourite_keys.h"
 
 #include <QFileInfo>
 
@@ -13,42 +14,59 @@ FavouritesFiles::FavouritesFiles(const QString& programFolder)
       pathList(programFolder + u'/' + QLatin1String(kPathListFile)) {}
 
 QStringList ReadListFile(const QString& path) {
+  const QFileInfo file(path);
+  if (file.exists() && file.size() > kMaxListFileBytes) {
+    throw config::TextFileError("Too large to be a favourites file: " + path.toStdString());
+  }
   if (std::optional<QStringList> lines = config::ReadTextLines(path)) return std::move(*lines);
-  if (!QFileInfo::exists(path)) return {};
+  if (!file.exists()) return {};
   throw config::TextFileError("Cannot read " + path.toStdString());
 }
 
-// The store itself never leaves the two files with different line counts (see
-// FavouritesStore::Commit), but a crash or a hand-edited file can. Lines are paired by index,
-// since that is all the files say about which path goes with which key. A key without a path
-// line stays a favourite, with an empty photo path: it shows as a missing photo and the user can
-// still see it and remove it, where dropping it would lose it silently. A path without a key
-// names no favourite anyone could reach, so it is dropped; the next save writes the files equal
-// again.
+// The two files can only be replaced one after the other, so a crash or a full disk can stop a
+// save between them. The store orders its steps so that each state in between says what it is:
+// - an add writes the paths first: one path more than keys, at the end, is an add that did not
+//   happen, and is dropped;
+// - a removal first empties the removed keys' lines (both files still pair up, and a pair with
+//   an empty key is no favourite), then writes the paths without those lines, then the keys
+//   without them: keys longer than paths by exactly their empty lines are that middle state.
+// Anything else (a hand-edited file) pairs by index; a key without a path line stays a
+// favourite with no photo, shown black and removable, where dropping it would lose it silently.
 FavouritePairs ReadFavouritePairs(const FavouritesFiles& files) {
   FavouritePairs pairs{ReadListFile(files.keyList), ReadListFile(files.pathList)};
-  const qsizetype keyCount = pairs.keys.size();
-  if (pairs.paths.size() > keyCount) pairs.paths.resize(keyCount);
-  while (pairs.paths.size() < keyCount) pairs.paths.append(QString());
+  QStringList& keys = pairs.keys;
+  QStringList& paths = pairs.paths;
+  const qsizetype emptyKeys = keys.count(QString());
+  const bool evenCounts = keys.size() == paths.size();
+  if (keys.size() == paths.size() + emptyKeys && emptyKeys > 0) {
+    keys.removeAll(QString());
+    pairs.repaired = true;
+    return pairs;
+  }
+  if (paths.size() > keys.size()) paths.resize(keys.size());
+  while (paths.size() < keys.size()) paths.append(QString());
+  for (qsizetype i = keys.size(); i-- > 0;) {
+    if (!keys[i].isEmpty()) continue;
+    keys.removeAt(i);
+    paths.removeAt(i);
+  }
+  pairs.repaired = emptyKeys > 0 || !evenCounts;
   return pairs;
 }
 
-void WriteListFiles(const std::vector<ListFileChange>& changes) {
-  for (std::size_t i = 0; i < changes.size(); ++i) {
-    try {
-      config::WriteTextLines(changes[i].path, *changes[i].after);
-    } catch (const config::TextFileError&) {
-      // Newest first, so that a put-back that fails too leaves the earliest files changed: the
-      // callers order their files so that an earlier file alone does the least harm.
-      for (std::size_t k = i; k-- > 0;) {
-        try {
-          config::WriteTextLines(changes[k].path, *changes[k].before);
-        } catch (const config::TextFileError&) {
-        }
-      }
-      throw;
-    }
+bool AddMissingFolders(QStringList& folders, const QStringList& keys) {
+  bool added = false;
+  for (const QString& key : keys) {
+    const QString folder = FolderOfKey(key);
+    if (folder.isEmpty() || folders.contains(folder)) continue;
+    folders.insert(DepthInsertionIndex(folders, folder), folder);
+    added = true;
   }
+  return added;
+}
+
+void WriteListFiles(const std::vector<ListFileWrite>& steps) {
+  for (const ListFileWrite& step : steps) config::WriteTextLines(step.path, step.lines);
 }
 
 }  // namespace kasumori::favourites

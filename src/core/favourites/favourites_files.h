@@ -24,28 +24,35 @@ struct FavouritesFiles {
 struct FavouritePairs {
   QStringList keys;
   QStringList paths;
+  bool repaired = false;  // the files did not pair up as they were; the next save evens them
 };
 
-// The file's lines; a missing file is an empty list. A file that is there but cannot be read
-// throws config::TextFileError: taken as empty, the next save would write over the favourites.
-// Empty lines are kept: in the paired files dropping one would hand every later key the wrong
-// photo.
+// A favourites file larger than this is refused rather than read: no list the program writes
+// comes near it, and reading one would hold several copies of it in memory.
+inline constexpr qint64 kMaxListFileBytes = 64 * 1024 * 1024;
+
+// The file's lines; a missing file is an empty list. A file that is there but cannot be read,
+// or is too large, throws config::TextFileError: taken as empty, the next save would write over
+// the favourites.
 QStringList ReadListFile(const QString& path);
 
-// Reads the key and path files as pairs, so that both lists always have one line per favourite.
-// Throws as ReadListFile.
+// Pairs the key and path files line by line, repairing what an interrupted save leaves (see the
+// .cpp). Throws as ReadListFile.
 FavouritePairs ReadFavouritePairs(const FavouritesFiles& files);
 
-// One file to replace: the lines it holds now (restored if a later write fails) and its new lines.
-struct ListFileChange {
+// The folders the keys name that have no line of their own get one, in depth order, so that no
+// favourite is out of reach of the tree. True when a line was added.
+bool AddMissingFolders(QStringList& folders, const QStringList& keys);
+
+// One step of a save: a file and all its new lines.
+struct ListFileWrite {
   QString path;
-  const QStringList* before;
-  const QStringList* after;
+  QStringList lines;
 };
 
-// Writes the files in the given order. When one cannot be written, the ones already written get
-// their old lines back (as far as that is still possible) and the config::TextFileError of the
-// failed write is thrown, so a caller never keeps a change only some of its files hold.
-void WriteListFiles(const std::vector<ListFileChange>& changes);
+// Writes the steps in order, each through a temporary file and a rename; the first that fails
+// throws its config::TextFileError and the later ones are not written. The callers order their
+// steps so that every state between two of them reads back as a whole store.
+void WriteListFiles(const std::vector<ListFileWrite>& steps);
 
 }  // namespace kasumori::favourites

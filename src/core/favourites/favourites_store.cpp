@@ -27,25 +27,53 @@ void FavouritesStore::Load() {
   pathList_.clear();
   QStringList folders = ReadListFile(files_.folderList);
   FavouritePairs pairs = ReadFavouritePairs(files_);
+  repaired_ = AddMissingFolders(folders, pairs.keys) || pairs.repaired;
   folderList_ = std::move(folders);
   keyList_ = std::move(pairs.keys);
   pathList_ = std::move(pairs.paths);
   read_ = true;
 }
 
-// Okini2.dat goes first. An add that stops after it leaves one path line past the last key,
-// which reading drops, so the favourite is simply not added. A removal cannot be made safe by
-// the order alone (either file alone shifts the later lines), so WriteListFiles puts the paths
-// back when the keys cannot be written.
-void FavouritesStore::Commit(Lists next) {
-  if (!read_) throw config::TextFileError("The favourites files were not read");
-  std::vector<ListFileChange> changes;
-  if (next.paths != pathList_) changes.push_back({files_.pathList, &pathList_, &next.paths});
-  if (next.keys != keyList_) changes.push_back({files_.keyList, &keyList_, &next.keys});
-  if (next.folders != folderList_) {
-    changes.push_back({files_.folderList, &folderList_, &next.folders});
+namespace {
+
+// Names and paths are lines of their files: a line break would split one favourite into two
+// and hand every later key the wrong photo.
+void RefuseLineBreaks(std::initializer_list<QString> texts) {
+  for (const QString& text : texts) {
+    if (text.contains(u'\n') || text.contains(u'\r')) {
+      throw config::TextFileError("A favourite's name or photo path cannot hold a line break");
+    }
   }
-  WriteListFiles(changes);
+}
+
+}  // namespace
+
+// The paths go before the keys and the folders: ReadFavouritePairs explains which states in
+// between it reads back whole. Folders and keys in between are evened by AddMissingFolders.
+void FavouritesStore::Commit(Lists next, const QStringList* emptiedKeys) {
+  if (!read_) throw config::TextFileError("The favourites files were not read");
+  std::vector<ListFileWrite> steps;
+  if (repaired_) {
+    // What was read is what the lists hold, pair for pair, before anything is changed.
+    steps.push_back({files_.pathList, pathList_});
+    steps.push_back({files_.keyList, keyList_});
+    steps.push_back({files_.folderList, folderList_});
+  }
+  if (emptiedKeys) steps.push_back({files_.keyList, *emptiedKeys});
+  if (next.paths != pathList_) steps.push_back({files_.pathList, next.paths});
+  if (next.keys != keyList_ || emptiedKeys) steps.push_back({files_.keyList, next.keys});
+  if (next.folders != folderList_) steps.push_back({files_.folderList, next.folders});
+  try {
+    WriteListFiles(steps);
+  } catch (const config::TextFileError&) {
+    try {
+      Load();
+    } catch (const config::TextFileError&) {
+      // Left unread: every change refuses until the files can be read again.
+    }
+    throw;
+  }
+  repaired_ = false;
   folderList_ = std::move(next.folders);
   keyList_ = std::move(next.keys);
   pathList_ = std::move(next.paths);
@@ -67,6 +95,7 @@ FolderLoadOutcome FavouritesStore::LoadFolder(const QString& folder) {
 
 AddOutcome FavouritesStore::Add(const QString& folder, const QString& name,
                                 const QString& photoPath) {
+  RefuseLineBreaks({folder, name, photoPath});
   const QString key = JoinKey(folder, name);
   if (keyList_.contains(key)) return AddOutcome::NameExists;
   Lists next = Current();
@@ -84,6 +113,7 @@ void FavouritesStore::DeleteOwnThumbnail(const QString& photoPath, const QString
 
 FolderLoadOutcome FavouritesStore::RemoveSelected() {
   Lists next = Current();
+  QStringList emptied = keyList_;
   struct Removed {
     QString photoPath;
     QString name;
@@ -92,14 +122,17 @@ FolderLoadOutcome FavouritesStore::RemoveSelected() {
   for (int number = 1; number <= loaded_.Count; ++number) {
     const FavouriteEntry& entry = *loaded_.Entry(number);
     if (!entry.Selected) continue;
-    const qsizetype line = next.keys.indexOf(JoinKey(loaded_.Path, entry.Name));
+    const QString key = JoinKey(loaded_.Path, entry.Name);
+    const qsizetype line = next.keys.indexOf(key);
     if (line >= 0) {
+      emptied[keyList_.indexOf(key)].clear();
       next.keys.removeAt(line);
       next.paths.removeAt(line);
     }
     removed.push_back({entry.PhotoPath, entry.Name});
   }
-  Commit(std::move(next));
+  if (removed.empty()) return LoadFolder(loaded_.Path);
+  Commit(std::move(next), &emptied);
   // Only once the files no longer name them: a failed save keeps the favourites, and with them
   // the thumbnails they would otherwise have to make again.
   for (const Removed& entry : removed) DeleteOwnThumbnail(entry.photoPath, entry.name);
@@ -109,6 +142,7 @@ FolderLoadOutcome FavouritesStore::RemoveSelected() {
 RenameOutcome FavouritesStore::Rename(int number, const QString& newName) {
   const FavouriteEntry* entry = loaded_.Entry(number);
   if (entry == nullptr || newName.isEmpty()) return RenameOutcome::Unchanged;
+  RefuseLineBreaks({newName});
   const QString oldKey = JoinKey(loaded_.Path, entry->Name);
   const QString newKey = JoinKey(loaded_.Path, newName);
   if (newKey == oldKey) return RenameOutcome::Unchanged;
@@ -141,6 +175,7 @@ MoveOutcome FavouritesStore::Move(int number, const QString& target) {
 // An empty name would write a folder line that is empty or ends in "\", which no tree can show.
 FolderCreateOutcome FavouritesStore::CreateFolder(const QString& parent, const QString& name) {
   if (name.isEmpty()) return FolderCreateOutcome::EmptyName;
+  RefuseLineBreaks({name});
   const QString path = JoinKey(parent, name);
   if (folderList_.contains(path)) return FolderCreateOutcome::Exists;
   Lists next = Current();
@@ -183,6 +218,7 @@ void RebaseLines(QStringList& lines, const QString& from, const QString& to) {
 
 FolderRenameOutcome FavouritesStore::RenameFolder(const QString& folder, const QString& newName) {
   if (folder.isEmpty() || newName.isEmpty()) return FolderRenameOutcome::Unchanged;
+  RefuseLineBreaks({newName});
   const QString renamed = RenamedFolderPath(folder, newName);
   if (renamed == folder) return FolderRenameOutcome::Unchanged;
   if (folderList_.contains(renamed)) return FolderRenameOutcome::Exists;
@@ -197,15 +233,13 @@ FolderRenameOutcome FavouritesStore::RenameFolder(const QString& folder, const Q
 }
 
 void FavouritesStore::RewritePhotoPaths(const QString& oldPath, const QString& newPath) {
-  FavouritePairs pairs = ReadFavouritePairs(files_);
-  QStringList paths = pairs.paths;
+  Load();
+  Lists next = Current();
   // Photo paths are this machine's own: the folder ends where a "/" follows, exactly as typed.
-  for (QString& path : paths) {
+  for (QString& path : next.paths) {
     if (const auto moved = library::RebasedPath(path, oldPath, newPath)) path = *moved;
   }
-  WriteListFiles({{files_.pathList, &pairs.paths, &paths}});
-  keyList_ = std::move(pairs.keys);
-  pathList_ = std::move(paths);
+  if (next.paths != pathList_) Commit(std::move(next));
 }
 
 }  // namespace kasumori::favourites

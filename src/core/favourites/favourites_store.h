@@ -83,8 +83,10 @@ class FavouritesStore {
     QStringList paths;
   };
   Lists Current() const { return {folderList_, keyList_, pathList_}; }
-  // Writes the lists that differ from the current ones and only then takes them as current.
-  void Commit(Lists next);
+  // Writes the lists that differ from the current ones and only then takes them as current. A
+  // removal passes the key list with the removed lines emptied, written first. When a write
+  // fails, the lists are read back from the files, so memory holds what they hold.
+  void Commit(Lists next, const QStringList* emptiedKeys = nullptr);
   // Whether some line of KeyList belongs to `folder`.
   bool HoldsFavourites(const QString& folder) const;
   void DeleteOwnThumbnail(const QString& photoPath, const QString& name) const;
@@ -97,7 +99,8 @@ class FavouritesStore {
   QStringList keyList_;
   QStringList pathList_;
   LoadedFolder loaded_;
-  bool read_ = false;  // the lists hold what the files held
+  bool read_ = false;      // the lists hold what the files held
+  bool repaired_ = false;  // ... after a repair the files themselves still lack
 };
 
 }  // namespace kasumori::favourites

@@ -59,6 +59,9 @@ TEST(FavouriteThumbnailFiles, OwnThumbnailsAreFiledByFavouritesFolderAndName) {
       {"Travel", "memo", "T/OK/Travel/memo_.bmp"},
       {"Travel", "a.b.jpg", "T/OK/Travel/a.b_jpg.bmp"},
       {"Travel", "1/2.jpg", QString::fromUtf8("T/OK/Travel/1／2_jpg.bmp")},
+      // Typed or hand-edited parts never lead out of the favourites' thumbnail folder.
+      {"..\\..", "x.jpg", QString::fromUtf8("T/OK/．．/．．/x_jpg.bmp")},
+      {"a/b", "x.jpg", QString::fromUtf8("T/OK/a／b/x_jpg.bmp")},
   };
   for (const Case& c : cases) EXPECT_EQ(OwnThumbnailPath("T", c.folder, c.name), c.path);
 }
