@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The lines the favourites window asks and tells about the selected favourites.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kasumori::favourites {
+
+// The operations on the selected favourites of the page.
+enum class SelectionOperation { Remove, Rename, RenewThumbnails };
+
+// The confirmation before removing: one favourite by its name on two lines, several by their
+// number on one. Nothing when none is selected.
+QStringList RemoveConfirmationLines(const QStringList& selectedNames);
+
+// A count as the window's sentences write it: a single digit full width, so that it sits in the
+// Japanese text like the characters around it; 10 and more in ordinary digits.
+QString CountText(int n);
+
+// What the pop-up menu tells when its operation finds nothing selected on the page; the keys
+// tell nothing.
+QStringList NothingSelectedHint(SelectionOperation operation);
+
+}  // namespace kasumori::favourites
