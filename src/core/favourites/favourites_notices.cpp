@@ -38,4 +38,41 @@ QStringList NothingSelectedHint(SelectionOperation operation) {
   return lines;
 }
 
+QStringList MissingPhotoLines(const QString& photoPath) {
+  const QString fileName = photoPath.mid(photoPath.lastIndexOf(u'/') + 1);
+  return {QStringLiteral("クリックした写真のファイル"),
+          QStringLiteral("「") + fileName + QStringLiteral("」"),
+          QStringLiteral("が見つかりません。")};
+}
+
+QStringList MoveRefusalLines(MoveOutcome outcome) {
+  switch (outcome) {
+    case MoveOutcome::Moved:
+      return {};
+    case MoveOutcome::SameFolder:
+      return {QStringLiteral("移動元と移動先のフォルダが同じです。")};
+    case MoveOutcome::NameExists:
+      return {QStringLiteral("移動先に、すでに同名のお気に入りが存在"),
+              QStringLiteral("していますので、移動できませんでした。")};
+  }
+  return {};
+}
+
+QStringList RenameRefusalLines(RenameOutcome outcome) {
+  switch (outcome) {
+    case RenameOutcome::Renamed:
+    case RenameOutcome::Unchanged:
+      return {};
+    case RenameOutcome::NameExists:
+      return {QStringLiteral("入力されたお気に入り名は、すでに存在"),
+              QStringLiteral("していますので、変更できませんでした。")};
+  }
+  return {};
+}
+
+QStringList MoreThan300Lines() {
+  return {QStringLiteral("フォルダ内に300枚以上の写真があります。"),
+          QStringLiteral("300枚まで読み込めます。")};
+}
+
 }  // namespace kasumori::favourites

@@ -55,5 +55,30 @@ TEST(FavouritesNotices, HintsShareTheirOpeningAndDifferInLength) {
   }
 }
 
+TEST(FavouritesNotices, MissingPhotoIsNamedByItsFileName) {
+  struct Case {
+    QString path, nameLine;
+  };
+  const Case cases[] = {
+      {"/home/u/photos/2004/IMG_0012.JPG", "「IMG_0012.JPG」"},
+      {"IMG_0012.JPG", "「IMG_0012.JPG」"},
+      {"", "「」"},  // a favourite whose path line was lost
+  };
+  for (const Case& c : cases) {
+    const QStringList lines = MissingPhotoLines(c.path);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[1], c.nameLine);
+  }
+}
+
+TEST(FavouritesNotices, OnlyRefusalsAreTold) {
+  EXPECT_TRUE(MoveRefusalLines(MoveOutcome::Moved).isEmpty());
+  EXPECT_EQ(MoveRefusalLines(MoveOutcome::SameFolder).size(), 1);
+  EXPECT_EQ(MoveRefusalLines(MoveOutcome::NameExists).size(), 2);
+  EXPECT_TRUE(RenameRefusalLines(RenameOutcome::Renamed).isEmpty());
+  EXPECT_TRUE(RenameRefusalLines(RenameOutcome::Unchanged).isEmpty());
+  EXPECT_EQ(RenameRefusalLines(RenameOutcome::NameExists).size(), 2);
+}
+
 }  // namespace
 }  // namespace kasumori::favourites
