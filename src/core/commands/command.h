@@ -8,6 +8,8 @@
 
 namespace kasumori::commands {
 
+// The favourites window pages its cells with the strip steps (a row where the strip steps one
+// photo), and its delete, rename and renew act on the selected favourites of the page.
 enum class Command : std::uint8_t {
   NextPhoto,           // with Shift: one photo, also in panorama
   PreviousPhoto,       // with Shift: one photo
@@ -37,6 +39,7 @@ enum class Command : std::uint8_t {
   SaveDisplayed,       // the photo as displayed into a new file
   Slideshow,           // a slideshow of the list
   FullScreen,          // the shown photo over the whole screen
+  SelectPage,          // every favourite on the page selected, or none when all were
   // Menu entries that choose a setting; the entry's argument is the setting's number.
   QualityMode,       // high quality (0) or fast (1)
   Effect,            // normal (0), chrome, sepia, black and white (3)

@@ -35,44 +35,53 @@ const KeyBinding kPhotoStepKeys[] = {
     {Qt::Key_Up, Free, Free, C::PreviousPhoto, When::RightToLeft},
 };
 
-// The strip and the folder steps, the same in both windows.
+// The strip and the folder steps, the same in every window; the favourites window pages with
+// them. A is each window's own, since the favourites window keeps Ctrl+A for selecting.
 const KeyBinding kStripKeys[] = {
-    {Qt::Key_A, Any, Any, C::StripBack8},          {Qt::Key_Left, Held, Free, C::StripBack8},
-    {Qt::Key_S, Any, Any, C::StripForward8},       {Qt::Key_Right, Held, Free, C::StripForward8},
-    {Qt::Key_E, Any, Any, C::PreviousFolder},      {Qt::Key_Up, Held, Any, C::PreviousFolder},
-    {Qt::Key_Up, Any, Held, C::PreviousFolder},    {Qt::Key_Down, Held, Any, C::NextFolder},
-    {Qt::Key_Down, Any, Held, C::NextFolder},      {Qt::Key_F, Any, Any, C::StripBack1},
-    {Qt::Key_Left, Free, Free, C::StripBack1},     {Qt::Key_G, Any, Any, C::StripForward1},
-    {Qt::Key_Right, Free, Free, C::StripForward1}, {Qt::Key_Q, Any, Any, C::StripStart},
-    {Qt::Key_Left, Any, Held, C::StripStart},      {Qt::Key_W, Any, Any, C::StripEnd},
+    {Qt::Key_Left, Held, Free, C::StripBack8},
+    {Qt::Key_S, Any, Any, C::StripForward8},
+    {Qt::Key_Right, Held, Free, C::StripForward8},
+    {Qt::Key_E, Any, Any, C::PreviousFolder},
+    {Qt::Key_Up, Held, Any, C::PreviousFolder},
+    {Qt::Key_Up, Any, Held, C::PreviousFolder},
+    {Qt::Key_Down, Held, Any, C::NextFolder},
+    {Qt::Key_Down, Any, Held, C::NextFolder},
+    {Qt::Key_F, Any, Any, C::StripBack1},
+    {Qt::Key_Left, Free, Free, C::StripBack1},
+    {Qt::Key_G, Any, Any, C::StripForward1},
+    {Qt::Key_Right, Free, Free, C::StripForward1},
+    {Qt::Key_Q, Any, Any, C::StripStart},
+    {Qt::Key_Left, Any, Held, C::StripStart},
+    {Qt::Key_W, Any, Any, C::StripEnd},
     {Qt::Key_Right, Any, Held, C::StripEnd},
 };
 
 const KeyBinding kMainWindowKeys[] = {
-    {Qt::Key_M, Any, Any, C::WideMode},
-    {Qt::Key_D, Any, Free, C::NextFolder},
-    {Qt::Key_D, Any, Held, C::AddFavourite},
-    {Qt::Key_C, Any, Any, C::OpenWideThumbs},
-    {Qt::Key_Down, Free, Free, C::OpenWideThumbs},
-    {Qt::Key_1, Any, Any, C::RotateLeft},
-    {Qt::Key_2, Any, Any, C::RotateRight},
-    {Qt::Key_B, Any, Held, C::FavouritesWindow},
-    {Qt::Key_N, Any, Any, C::NormalDisplay},
-    {Qt::Key_Delete, Any, Any, C::DeletePhoto},
-    {Qt::Key_F1, Any, Any, C::KeyboardHelp},
-    {Qt::Key_F2, Any, Any, C::RenamePhoto},
-    {Qt::Key_F5, Any, Any, C::RenewThumbnail},
-    {Qt::Key_F6, Any, Any, C::SaveDisplayed},
-    {Qt::Key_F9, Any, Any, C::Slideshow},
-    {Qt::Key_F11, Any, Any, C::FullScreen},
-    {Qt::Key_F12, Any, Any, C::StepEffect},
+    {Qt::Key_A, Any, Any, C::StripBack8},        {Qt::Key_M, Any, Any, C::WideMode},
+    {Qt::Key_D, Any, Free, C::NextFolder},       {Qt::Key_D, Any, Held, C::AddFavourite},
+    {Qt::Key_C, Any, Any, C::OpenWideThumbs},    {Qt::Key_Down, Free, Free, C::OpenWideThumbs},
+    {Qt::Key_1, Any, Any, C::RotateLeft},        {Qt::Key_2, Any, Any, C::RotateRight},
+    {Qt::Key_B, Any, Held, C::FavouritesWindow}, {Qt::Key_N, Any, Any, C::NormalDisplay},
+    {Qt::Key_Delete, Any, Any, C::DeletePhoto},  {Qt::Key_F1, Any, Any, C::KeyboardHelp},
+    {Qt::Key_F2, Any, Any, C::RenamePhoto},      {Qt::Key_F5, Any, Any, C::RenewThumbnail},
+    {Qt::Key_F6, Any, Any, C::SaveDisplayed},    {Qt::Key_F9, Any, Any, C::Slideshow},
+    {Qt::Key_F11, Any, Any, C::FullScreen},      {Qt::Key_F12, Any, Any, C::StepEffect},
 };
 
 // The wide window closes itself before a photo or folder step; Ctrl+D is a folder step there.
 const KeyBinding kWideThumbsKeys[] = {
-    {Qt::Key_D, Any, Any, C::NextFolder},       {Qt::Key_C, Any, Any, C::CloseWindow},
-    {Qt::Key_Escape, Any, Any, C::CloseWindow}, {Qt::Key_Down, Free, Free, C::CloseWindow},
-    {Qt::Key_F1, Any, Any, C::KeyboardHelp},    {Qt::Key_F5, Any, Any, C::RenewThumbnail},
+    {Qt::Key_A, Any, Any, C::StripBack8},       {Qt::Key_D, Any, Any, C::NextFolder},
+    {Qt::Key_C, Any, Any, C::CloseWindow},      {Qt::Key_Escape, Any, Any, C::CloseWindow},
+    {Qt::Key_Down, Free, Free, C::CloseWindow}, {Qt::Key_F1, Any, Any, C::KeyboardHelp},
+    {Qt::Key_F5, Any, Any, C::RenewThumbnail},
+};
+
+// No photo steps here: the keys that step photos elsewhere page the favourites or do nothing.
+const KeyBinding kFavouritesKeys[] = {
+    {Qt::Key_A, Any, Held, C::SelectPage},  {Qt::Key_A, Any, Free, C::StripBack8},
+    {Qt::Key_D, Any, Any, C::NextFolder},   {Qt::Key_Escape, Any, Any, C::CloseWindow},
+    {Qt::Key_B, Any, Held, C::CloseWindow}, {Qt::Key_Delete, Any, Any, C::DeletePhoto},
+    {Qt::Key_F2, Any, Any, C::RenamePhoto}, {Qt::Key_F5, Any, Any, C::RenewThumbnail},
 };
 
 bool Fits(Mod rule, bool held) {
@@ -105,6 +114,19 @@ std::span<const KeyBinding> OwnKeysOf(KeyMapKind window) {
       return kMainWindowKeys;
     case KeyMapKind::WideThumbs:
       return kWideThumbsKeys;
+    case KeyMapKind::Favourites:
+      return kFavouritesKeys;
+  }
+  return {};
+}
+
+std::span<const KeyBinding> PhotoStepKeysOf(KeyMapKind window) {
+  switch (window) {
+    case KeyMapKind::MainWindow:
+    case KeyMapKind::WideThumbs:
+      return kPhotoStepKeys;
+    case KeyMapKind::Favourites:
+      return {};
   }
   return {};
 }
@@ -114,8 +136,7 @@ std::span<const KeyBinding> OwnKeysOf(KeyMapKind window) {
 std::optional<Command> CommandForKey(KeyMapKind window, const KeyChord& chord,
                                      library::ListDirection direction) {
   for (std::span<const KeyBinding> lines :
-       {std::span<const KeyBinding>(kPhotoStepKeys), std::span<const KeyBinding>(kStripKeys),
-        OwnKeysOf(window)}) {
+       {PhotoStepKeysOf(window), std::span<const KeyBinding>(kStripKeys), OwnKeysOf(window)}) {
     for (const KeyBinding& line : lines) {
       if (line.key == chord.key && Fits(line.shift, chord.shift) && Fits(line.ctrl, chord.ctrl) &&
           Fits(line.when, direction)) {

@@ -115,6 +115,7 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
     case Command::SaveDisplayed:
     case Command::Slideshow:
     case Command::FullScreen:
+    case Command::SelectPage:
       return;
     case Command::QualityMode:
     case Command::Effect:

@@ -281,6 +281,7 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
     case Command::SaveDisplayed:
     case Command::Slideshow:
     case Command::FullScreen:
+    case Command::SelectPage:
     // Menu entries only.
     case Command::QualityMode:
     case Command::Effect:

@@ -13,6 +13,7 @@ constexpr auto L2R = ListDirection::LeftToRight;
 constexpr auto R2L = ListDirection::RightToLeft;
 constexpr auto Main = KeyMapKind::MainWindow;
 constexpr auto Wide = KeyMapKind::WideThumbs;
+constexpr auto Fav = KeyMapKind::Favourites;
 
 struct Case {
   KeyMapKind window;
@@ -52,6 +53,26 @@ TEST(KeyMap, ModifiersDirectionAndWindowDecide) {
       {Wide, {Qt::Key_1}, L2R, std::nullopt},  // no photo commands but the steps
       {Wide, {Qt::Key_M}, L2R, std::nullopt},
       {Wide, {Qt::Key_F5}, L2R, Command::RenewThumbnail},
+      {Main, {Qt::Key_A, false, true}, L2R, Command::StripBack8},
+      {Fav, {Qt::Key_A, false, true}, L2R, Command::SelectPage},
+      {Fav, {Qt::Key_A, true, true}, L2R, Command::SelectPage},
+      {Fav, {Qt::Key_A, true}, L2R, Command::StripBack8},
+      {Fav, {Qt::Key_Left, true}, L2R, Command::StripBack8},
+      {Fav, {Qt::Key_Right, true, true}, L2R, Command::StripEnd},
+      {Fav, {Qt::Key_Right}, L2R, Command::StripForward1},
+      {Fav, {Qt::Key_S, true, true}, L2R, Command::StripForward8},
+      {Fav, {Qt::Key_Up, false, true}, L2R, Command::PreviousFolder},
+      {Fav, {Qt::Key_D, false, true}, L2R, Command::NextFolder},
+      {Fav, {Qt::Key_Up}, L2R, std::nullopt},  // no photo steps, no wide window
+      {Fav, {Qt::Key_Down}, R2L, std::nullopt},
+      {Fav, {Qt::Key_X}, L2R, std::nullopt},
+      {Fav, {Qt::Key_B}, L2R, std::nullopt},
+      {Fav, {Qt::Key_B, false, true}, L2R, Command::CloseWindow},
+      {Fav, {Qt::Key_Escape, true}, L2R, Command::CloseWindow},
+      {Fav, {Qt::Key_Delete}, L2R, Command::DeletePhoto},
+      {Fav, {Qt::Key_F2}, L2R, Command::RenamePhoto},
+      {Fav, {Qt::Key_F5}, L2R, Command::RenewThumbnail},
+      {Fav, {Qt::Key_Return}, L2R, std::nullopt},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(CommandForKey(c.window, c.chord, c.direction), c.expected)
