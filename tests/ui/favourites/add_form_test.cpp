@@ -3,6 +3,8 @@
 #include "favourites/add_favourite.h"
 #include "ui/favourites/favourite_add_fixture.h"
 
+#include "support/wheel_turn.h"
+
 #include <QAction>
 
 namespace kasumori::ui {
@@ -61,6 +63,41 @@ TEST_F(FavouriteAddWindowTest, TheMenuEntryFilesThePhotoInTheClickedFolderUnderI
   EXPECT_EQ(Keys(), QStringList{"旅行\\P1.jpg"});
   EXPECT_EQ(form->Model().Favourites().AddDialogFolder, "旅行");
   EXPECT_EQ(form->Model().Favourites().CurrentFavouritesFolder, "旅行");
+}
+
+TEST_F(FavouriteAddWindowTest, ArrowsAndTheWheelWalkTheFoldersAndTabNeverMovesTheFocus) {
+  WriteFolders({"B", "A"});
+  auto form = OpenOnPhoto();
+  const testkit::WhenModalShown add([&](QDialog& dialog) {
+    ClickFolder(dialog, "お気に入り");
+    QWidget* kettei = dialog.findChild<QWidget*>("KetteiBtn");
+    ASSERT_EQ(Focus(), kettei);
+    Press(Qt::Key_Down);
+    EXPECT_EQ(CurrentFolderText(dialog), "A");
+    Press(Qt::Key_Down);
+    EXPECT_EQ(CurrentFolderText(dialog), "B");
+    Press(Qt::Key_Down);
+    EXPECT_EQ(CurrentFolderText(dialog), "お気に入り") << "past the last folder is the root";
+    Press(Qt::Key_Up);
+    EXPECT_EQ(CurrentFolderText(dialog), "お気に入り") << "nothing comes before the root";
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Focus(), kettei);
+    auto* view = dialog.findChild<QTreeWidget*>("OAFolderTree");
+    testkit::TurnWheel(view->viewport(), view->viewport(), -120);
+    EXPECT_EQ(CurrentFolderText(dialog), "A");
+    QWidget* panel = dialog.findChild<QWidget*>("FolderPnl");
+    testkit::TurnWheel(panel, panel, -120);
+    EXPECT_EQ(CurrentFolderText(dialog), "B");
+    testkit::TurnWheel(panel, panel, 120);
+    EXPECT_EQ(CurrentFolderText(dialog), "A");
+    // Enter takes the focus back to the name, where the next Enter decides.
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Focus(), dialog.findChild<QWidget*>("NameEdit"));
+    Press(Qt::Key_Return);
+  });
+  QTest::keyClick(form.get(), Qt::Key_D, Qt::ControlModifier);
+  EXPECT_EQ(Keys(), QStringList{"A\\P1.jpg"});
 }
 
 TEST_F(FavouriteAddWindowTest, TheSamePhotoTwiceUnderOneNameIsRefusedAndTheDialogStaysOpen) {
