@@ -48,6 +48,8 @@ const MenuBinding kMenuBindings[] = {
     {"Size1024Menu", Command::WindowSize, 8},
     {"SizeNiniMenu", Command::CustomSize},
     {"VerMnu", Command::About},
+    {"OkiniAddMenu", Command::AddFavourite},
+    {"OkiniAddMenuP", Command::AddFavourite},
 };
 
 }  // namespace

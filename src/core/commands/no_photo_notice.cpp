@@ -12,7 +12,8 @@ using Lines = std::initializer_list<const char*>;
 struct Explanation {
   Command command;
   Lines key;
-  Lines menu;  // empty: as the key
+  Lines menu;              // empty: as the key
+  bool keySilent = false;  // the key does nothing without a photo, only the menu explains
 };
 
 const Explanation kExplanations[] = {
@@ -40,6 +41,10 @@ const Explanation kExplanations[] = {
       "（画面いっぱい表示のまま、『Z』『X』などの", "　キーも使えます。『ESC』キーで戻ります）"},
      {"このメニューは、現在表示されている写真を", "画面いっぱいに表示するときに使います。",
       "（画面いっぱい表示のまま、『Z』『X』などの", "　キーも使えます。『ESC』キーで戻ります）"}},
+    {Command::AddFavourite,
+     {},
+     {"このメニューは、現在表示されている写真を", "「お気に入り」に追加したいときに使います。"},
+     true},
     {Command::StepEffect,
      {"『Ｆ12』キーは、写真の画質効果モードを", "切り替えるときに使います。"},
      {}},
@@ -56,6 +61,7 @@ QStringList ToList(Lines lines) {
 QStringList NoPhotoNotice(Command command, CommandSource source) {
   for (const Explanation& e : kExplanations) {
     if (e.command != command) continue;
+    if (e.keySilent && source == CommandSource::Key) return {};
     const bool ownMenuText = source == CommandSource::Menu && e.menu.size() > 0;
     return ToList(ownMenuText ? e.menu : e.key);
   }

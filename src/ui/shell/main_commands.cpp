@@ -10,6 +10,7 @@
 #include "thumbs/thumbnail_refresh.h"
 #include "ui/common/view_image.h"
 #include "ui/display/main_display.h"
+#include "ui/favourites/favourite_add_view.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/library/rename_form.h"
 #include "ui/shell/main_form.h"
@@ -106,10 +107,11 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
       return RefreshThumbnails(true, true);
     case Command::ClearAllEdits:
       return p_.display.Quality().RemoveAllEdits();
+    case Command::AddFavourite:
+      return p_.favouriteAdd.Run();
     // Not in this window, or still to come.
     case Command::CloseWindow:
     case Command::NormalDisplay:
-    case Command::AddFavourite:
     case Command::FavouritesWindow:
     case Command::KeyboardHelp:
     case Command::SaveDisplayed:

@@ -18,6 +18,7 @@ class PhotoListController;
 
 namespace kasumori::ui {
 
+class FavouriteAddView;
 class MainDisplay;
 class TMainForm;
 class ThumbStrip;
@@ -39,6 +40,7 @@ struct MainCommandParts {
   FolderPanelView& folders;
   TWideThumbForm& wide;
   library::PhotoListController& lists;
+  FavouriteAddView& favouriteAdd;
 };
 
 struct CommandInput {

@@ -45,6 +45,7 @@ class TMainForm final : public QMainWindow {
   ~TMainForm() override;
 
   shell::ShellSession& Session() { return session_; }
+  shell::AppModel& Model() { return model_; }
   ViewImage* View() const { return view_; }
   MainPanels& Panels() { return *panels_; }
   QSize DisplaySize() const { return displaySize_; }

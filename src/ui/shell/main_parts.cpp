@@ -6,6 +6,7 @@
 #include "library/photo_location.h"
 #include "thumbs/thumbnail_maker.h"
 #include "ui/display/main_display.h"
+#include "ui/favourites/favourite_add_view.h"
 #include "ui/common/view_image.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/input_pacer.h"
@@ -33,9 +34,10 @@ MainParts::MainParts(MainPartsContext context) : c_(std::move(context)) {
   MakeThumbnailMaker();
   MakeDisplayAndStrips();
   MakeFolderPanel();
-  commands_ = std::make_unique<MainCommands>(MainCommandParts{c_.window, c_.model, c_.panels,
-                                                              c_.menu, c_.view, *display_, *strip_,
-                                                              *folders_, *wide_, *lists_});
+  MakeFavourites();
+  commands_ = std::make_unique<MainCommands>(
+      MainCommandParts{c_.window, c_.model, c_.panels, c_.menu, c_.view, *display_, *strip_,
+                       *folders_, *wide_, *lists_, *favouriteAdd_});
 }
 
 MainParts::~MainParts() = default;
@@ -139,6 +141,13 @@ void MainParts::MakeFolderPanel() {
               QString::fromStdString(error.what()).split(QStringLiteral(": ")));
         }
       }});
+}
+
+void MainParts::MakeFavourites() {
+  favouriteAdd_ = std::make_unique<FavouriteAddView>(FavouriteAddDeps{
+      c_.window, c_.model,
+      [this]() -> const display::ShownPhoto& { return display_->Driver().Shown(); },
+      [this] { return display_->Driver().Modes().Panorama(); }});
 }
 
 }  // namespace kasumori::ui

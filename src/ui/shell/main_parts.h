@@ -16,6 +16,7 @@ class ThumbnailMaker;
 
 namespace kasumori::ui {
 
+class FavouriteAddView;
 class InputPacer;
 class MainCommands;
 class MainDisplay;
@@ -57,6 +58,7 @@ class MainParts {
   void MakeThumbnailMaker();
   void MakeDisplayAndStrips();
   void MakeFolderPanel();
+  void MakeFavourites();
   bool UiReady() const;
   void RedrawStrip();
 
@@ -69,6 +71,7 @@ class MainParts {
   std::unique_ptr<ThumbStrip> strip_;
   std::unique_ptr<TWideThumbForm> wide_;
   std::unique_ptr<FolderPanelView> folders_;
+  std::unique_ptr<FavouriteAddView> favouriteAdd_;
   std::unique_ptr<MainCommands> commands_;
 };
 

@@ -29,5 +29,12 @@ TEST(NoPhotoNotice, CommandsThatWorkOnTheListSayNothing) {
   }
 }
 
+TEST(NoPhotoNotice, TheAddMenuExplainsItselfAndCtrlDSaysNothing) {
+  EXPECT_EQ(NoPhotoNotice(Command::AddFavourite, CommandSource::Menu),
+            (QStringList{"このメニューは、現在表示されている写真を",
+                         "「お気に入り」に追加したいときに使います。"}));
+  EXPECT_TRUE(NoPhotoNotice(Command::AddFavourite, CommandSource::Key).isEmpty());
+}
+
 }  // namespace
 }  // namespace kasumori::commands

@@ -63,6 +63,13 @@ QPoint FolderWindowPosition(QPoint pointer, QSize window, const QRect& screen,
   return at;
 }
 
+bool HasForbiddenCharacter(const QString& name) {
+  for (const QChar c : QString::fromUtf8(kForbiddenNameCharacters)) {
+    if (name.contains(c)) return true;
+  }
+  return false;
+}
+
 QString ForbiddenCharactersLine() {
   return QStringLiteral("フォルダ名に「") + QString::fromUtf8(kForbiddenNameCharacters) +
          QStringLiteral("」の文字は使用できません。");
@@ -94,11 +101,9 @@ bool RenameInPlace(const QString& from, const QString& to) {
 FolderRenameOutcome RenameFolder(FolderPanel& panel, const QString& folder,
                                  const QString& typedName, const FolderRenameHooks& hooks) {
   platform::DialogService& dialogs = panel.Dialogs();
-  for (const QChar c : QString::fromUtf8(kForbiddenNameCharacters)) {
-    if (typedName.contains(c)) {
-      dialogs.Notice({ForbiddenCharactersLine()});
-      return FolderRenameOutcome::BadName;
-    }
+  if (HasForbiddenCharacter(typedName)) {
+    dialogs.Notice({ForbiddenCharactersLine()});
+    return FolderRenameOutcome::BadName;
   }
   const QString parent = ParentOf(folder);
   const QString newPath = JoinPath(parent, typedName);

@@ -53,6 +53,8 @@ enum class FolderRenameOutcome {
   Renamed,    // the window closes
 };
 
+// Whether a folder name holds one of the characters no folder name may have.
+bool HasForbiddenCharacter(const QString& name);
 // The notice line for a name with a forbidden character.
 QString ForbiddenCharactersLine();
 // Renames the folder to the typed name within its parent, then brings the slots, the current
