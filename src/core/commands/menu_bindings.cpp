@@ -50,6 +50,7 @@ const MenuBinding kMenuBindings[] = {
     {"VerMnu", Command::About},
     {"OkiniAddMenu", Command::AddFavourite},
     {"OkiniAddMenuP", Command::AddFavourite},
+    {"OkiniOpenMenu", Command::FavouritesWindow},
 };
 
 }  // namespace
