@@ -8,6 +8,7 @@
 #include "ui/display/main_display.h"
 #include "ui/favourites/favourite_add_view.h"
 #include "ui/common/view_image.h"
+#include "ui/export/photo_save_view.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/input_pacer.h"
 #include "ui/shell/main_commands.h"
@@ -35,9 +36,10 @@ MainParts::MainParts(MainPartsContext context) : c_(std::move(context)) {
   MakeDisplayAndStrips();
   MakeFolderPanel();
   MakeFavourites();
+  MakeExport();
   commands_ = std::make_unique<MainCommands>(
       MainCommandParts{c_.window, c_.model, c_.panels, c_.menu, c_.view, *display_, *strip_,
-                       *folders_, *wide_, *lists_, *favouriteAdd_});
+                       *folders_, *wide_, *lists_, *favouriteAdd_, *photoSave_});
 }
 
 MainParts::~MainParts() = default;
@@ -148,6 +150,11 @@ void MainParts::MakeFavourites() {
       c_.window, c_.model,
       [this]() -> const display::ShownPhoto& { return display_->Driver().Shown(); },
       [this] { return display_->Driver().Modes().Panorama(); }});
+}
+
+void MainParts::MakeExport() {
+  photoSave_ = std::make_unique<PhotoSaveView>(
+      PhotoSaveDeps{c_.window, c_.model, *display_, c_.saveSettings});
 }
 
 }  // namespace kasumori::ui
