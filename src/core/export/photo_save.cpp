@@ -77,7 +77,10 @@ QRect PhotoSave::ChooseArea(const SaveAreaPlan& plan) {
 
 std::optional<QString> PhotoSave::ChooseTarget(const SaveScene& scene, const SaveOptions& options,
                                                bool wholeZoom) {
-  const QString start = lastFolder_ + u'/' + ProposedSaveName(scene.name, options);
+  // A desktop without a desktop folder (or a folder since removed) would leave the dialog
+  // wherever the process happens to run: beside the photo is the nearer guess.
+  const QString folder = QFileInfo(lastFolder_).isDir() ? lastFolder_ : scene.folder;
+  const QString start = folder + u'/' + ProposedSaveName(scene.name, options);
   return d_.picker.PickSaveFile(SaveDialogTitle(options, wholeZoom), start, Filter(options),
                                 DefaultExtension(options));
 }

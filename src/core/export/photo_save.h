@@ -44,7 +44,8 @@ struct SaveHooks {
 
 class PhotoSave {
  public:
-  // `firstFolder` is where the first save dialog of the run opens (the desktop).
+  // `firstFolder` is where the first save dialog of the run opens (the desktop); while it is
+  // not a folder, the dialog opens in the photo's.
   PhotoSave(SaveDeps deps, QString firstFolder) : d_(deps), lastFolder_(std::move(firstFolder)) {}
 
   // The photo is shown; the no-photo notice is the command table's.

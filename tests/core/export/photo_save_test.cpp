@@ -119,6 +119,14 @@ TEST_F(PhotoSaveCommand, AFileThatCannotBeWrittenIsReported) {
   EXPECT_EQ(events.last(), "idle");
 }
 
+TEST_F(PhotoSaveCommand, WithoutTheDesktopFolderTheDialogOpensBesideThePhoto) {
+  PhotoSave noDesktop{{settings, dialogs, picker}, tree.Path("no-desktop")};
+  scene.area.marginX = 0;
+  noDesktop.Run(scene, hooks);
+  ASSERT_EQ(picker.saveRequests.size(), 1u);
+  EXPECT_EQ(picker.saveRequests[0].start, tree.Path("photos/IMG_0012_s.bmp"));
+}
+
 TEST(ExifSourcePath, AnEditRecordGivesItsPhoto) {
   TempTree tree;
   const QString folder = tree.Folder("p");
