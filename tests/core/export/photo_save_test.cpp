@@ -5,9 +5,12 @@
 #include "pixels/dib_views.h"
 #include "support/camera_jpeg.h"
 #include "support/fake_platform.h"
+#include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/scripted_dialog_service.h"
 #include "support/temp_tree.h"
+
+#include <QDir>
 
 #include <gtest/gtest.h>
 
@@ -110,12 +113,19 @@ TEST_F(PhotoSaveCommand, CancelledOptionsAskNothingFurther) {
   EXPECT_TRUE(picker.saveRequests.empty());
 }
 
-TEST_F(PhotoSaveCommand, AFileThatCannotBeWrittenIsReported) {
+TEST_F(PhotoSaveCommand, ASaveOntoAFullDiskLeavesNoFileAndSaysSo) {
   scene.area.marginX = 0;
-  picker.answers << tree.Path("gone/x_s.bmp");
-  save.Run(scene, hooks);
-  ASSERT_EQ(dialogs.Records().size(), 1u);
-  EXPECT_TRUE(dialogs.Text(0).startsWith("写真を保存できませんでした。\nx_s.bmp\n"));
+  picker.answers << tree.Path("out/x_s.bmp") << tree.Path("gone/x_s.bmp");
+  tree.Folder("out");
+  {
+    const testkit::FileSizeLimit full(64 * 1024);  // the BMP needs 1.4 MB
+    save.Run(scene, hooks);
+  }
+  save.Run(scene, hooks);  // a folder removed meanwhile
+  ASSERT_EQ(dialogs.Records().size(), 2u);
+  for (std::size_t i : {0u, 1u})
+    EXPECT_TRUE(dialogs.Text(i).startsWith("写真を保存できませんでした。\nx_s.bmp\n")) << i;
+  EXPECT_TRUE(QDir(tree.Path("out")).isEmpty(QDir::Files | QDir::Hidden));
   EXPECT_EQ(events.last(), "idle");
 }
 

@@ -7,6 +7,7 @@
 #include "imaging/jpeg/jpeg_decoder.h"
 #include "pixels/dib_views.h"
 #include "support/camera_jpeg.h"
+#include "support/file_size_limit.h"
 #include "support/qt_printers.h"
 #include "support/temp_tree.h"
 
@@ -15,9 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstdlib>
 
 namespace kasumori::exporting {
@@ -158,22 +156,14 @@ TEST(ExifHead, ASegmentTooLargeToCarryOrCutShortIsLeftOut) {
 }
 
 // A file-size limit stands in for a full disk: the write fails part way.
-TEST(SavedPhoto, AFailedWriteLeavesTheTargetAsItWasAndNoTemporaryFile) {
+TEST(SavedPhoto, AFailedWriteLeavesTheEarlierFileAsItWasAndNoTemporaryFile) {
   TempTree tree;
   tree.File("out/old_s.bmp", "the earlier save");
   const imaging::TQxDIB picture = Picture(200, 200);  // 120 KB as BMP
-  std::signal(SIGXFSZ, SIG_IGN);
-  rlimit before{};
-  getrlimit(RLIMIT_FSIZE, &before);
-  rlimit limit = before;
-  limit.rlim_cur = 16 * 1024;
-  setrlimit(RLIMIT_FSIZE, &limit);
-  const auto replaced = WriteSavedPhoto({picture, kBmp, {}, {}, tree.Path("out/old_s.bmp")});
-  const auto created = WriteSavedPhoto({picture, kBmp, {}, {}, tree.Path("out/new_s.bmp")});
-  setrlimit(RLIMIT_FSIZE, &before);
-  std::signal(SIGXFSZ, SIG_DFL);
-  EXPECT_NE(replaced, std::nullopt);
-  EXPECT_NE(created, std::nullopt);
+  {
+    const FileSizeLimit full(16 * 1024);
+    EXPECT_NE(WriteSavedPhoto({picture, kBmp, {}, {}, tree.Path("out/old_s.bmp")}), std::nullopt);
+  }
   EXPECT_EQ(tree.Read("out/old_s.bmp"), "the earlier save");
   EXPECT_EQ(QDir(tree.Path("out")).entryList(QDir::Files | QDir::Hidden),
             QStringList({"old_s.bmp"}));
