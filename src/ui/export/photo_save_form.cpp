@@ -85,7 +85,6 @@ void TPhotoSaveForm::BuildJpegRow() {
     gashitsuLbl_->setText(exporting::QualityStepText(step));
     gashitsuLbl_->adjustSize();
   });
-  connect(jpegQBar_, &QSlider::sliderReleased, this, &TPhotoSaveForm::FocusKettei);
 }
 
 void TPhotoSaveForm::BuildBmpRow() {
@@ -136,9 +135,11 @@ SaveOptions TPhotoSaveForm::Options() const {
 void TPhotoSaveForm::FocusKettei() { ketteiBtn_->setFocus(); }
 
 bool TPhotoSaveForm::eventFilter(QObject* watched, QEvent* event) {
-  // The bar keeps the focus only while the mouse drags it; its value stays as dragged.
+  // The bar never keeps the focus: a click or a drag sets its value and leaves "決定" focused.
   if (watched == jpegQBar_) {
-    if (event->type() == QEvent::FocusIn) FocusKettei();
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::MouseButtonRelease) {
+      FocusKettei();
+    }
     return false;
   }
   if (event->type() != QEvent::MouseButtonPress) return false;

@@ -32,7 +32,12 @@ TEST(PhotoSaveForm, StartsFromTheOptionsAndLabelsActOnTheirControls) {
   EXPECT_EQ(form.size(), QSize(340, 126));
   EXPECT_TRUE(Child<QRadioButton>(form, "BmpBtn")->isChecked());
   EXPECT_EQ(Child<QLabel>(form, "GashitsuLbl")->text(), "画質３→");
-  Child<QSlider>(form, "JpegQBar")->setValue(10);
+  // A click beside the handle steps the bar once and leaves the focus on "決定".
+  auto* bar = Child<QSlider>(form, "JpegQBar");
+  QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 3, bar->height() / 2));
+  EXPECT_EQ(bar->value(), 4);
+  EXPECT_EQ(form.focusWidget(), Child<QWidget>(form, "KetteiBtn"));
+  bar->setValue(10);
   EXPECT_EQ(Child<QLabel>(form, "GashitsuLbl")->text(), "画質10→");
   QTest::mousePress(Child<QLabel>(form, "JpegLbl"), Qt::LeftButton);
   QTest::mousePress(Child<QLabel>(form, "ExifLbl"), Qt::LeftButton);
