@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
   const pixels::ConstPixelView screen = host.Target();
   auto save = [&] {
     const imaging::TQxDIB picture = exporting::CapturePicture(screen, area);
-    if (exporting::WriteSavedPhoto({picture, options, jpeg, display.Exif(), target})) {
+    if (exporting::WriteSavedPhoto({picture, options, jpeg, target})) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(target));
     }
   };

@@ -90,8 +90,7 @@ void PhotoSave::Write(const SaveScene& scene, const SaveOptions& options, const 
   std::optional<QString> failure;
   try {
     const imaging::TQxDIB picture = CapturePicture(hooks.screen(), area);
-    failure = WriteSavedPhoto(
-        {picture, options, ExifSourcePath(scene.folder, scene.name), scene.exif, target});
+    failure = WriteSavedPhoto({picture, options, ExifSourcePath(scene.folder, scene.name), target});
   } catch (const imaging::ImagingError& error) {
     failure = QString::fromStdString(error.what());
   }

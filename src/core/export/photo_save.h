@@ -6,7 +6,6 @@
 #include "config/settings.h"
 #include "export/save_area.h"
 #include "export/save_options.h"
-#include "imaging/exif/photo_info.h"
 #include "pixels/pixel_view.h"
 #include "platform/dialog_service.h"
 #include "platform/platform_services.h"
@@ -21,7 +20,6 @@ namespace kasumori::exporting {
 struct SaveScene {
   QString folder;  // the shown photo's folder and listed name (an edit record's own name)
   QString name;
-  imaging::ExifLayout exif;  // as the Exif reader left it for the shown photo
   SaveAreaInput area;
 };
 

@@ -5,6 +5,7 @@
 #include "export/jpeg_encoder.h"
 #include "export/photo_file.h"
 #include "imaging/errors.h"
+#include "imaging/exif/exif_reader.h"
 #include "imaging/io/byte_source.h"
 #include "imaging/jpeg/jpeg_format.h"
 #include "pixels/dib_views.h"
@@ -16,14 +17,19 @@ namespace {
 // The start-of-image marker the encoder writes; the head brings its own.
 constexpr std::size_t kEncoderSoiBytes = 2;
 
+// The segment's entries are found again in the file as it is now rather than taken from the
+// display: a panorama shows no photo's Exif, and the file may have changed since it was shown.
 std::vector<std::uint8_t> HeadFor(const SaveJob& job) {
-  const int width = job.picture.Width();
-  const int height = job.picture.Height();
-  if (!job.options.withExif || job.exif.ExifLength == 0) {
-    return {imaging::jpeg::kMarkerPrefix, imaging::jpeg::kStartOfImage};
-  }
+  const std::vector<std::uint8_t> plain{imaging::jpeg::kMarkerPrefix, imaging::jpeg::kStartOfImage};
+  if (!job.options.withExif || job.photoPath.isEmpty()) return plain;
   imaging::FileSource photo(job.photoPath);  // throws EReadError when it cannot be opened
-  return ExifHead(photo, job.exif, width, height);
+  imaging::ExifLayout layout;
+  try {
+    imaging::ReadPhotoInfo(photo, job.photoPath, layout);
+  } catch (const imaging::EExifReadError&) {
+    return plain;  // a segment whose directories run out of the file is not copied
+  }
+  return ExifHead(photo, layout, job.picture.Width(), job.picture.Height());
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 
 #include "export/save_options.h"
 #include "imaging/dib/qx_dib.h"
-#include "imaging/exif/photo_info.h"
 #include "pixels/pixel_view.h"
 
 #include <QRect>
@@ -22,7 +21,6 @@ struct SaveJob {
   const imaging::TQxDIB& picture;
   SaveOptions options;
   QString photoPath;  // the shown photo's own file: its Exif segment goes into a JPEG
-  imaging::ExifLayout exif;
   QString target;
 };
 

@@ -35,7 +35,6 @@ exporting::SaveScene PhotoSaveView::Scene() {
   exporting::SaveScene scene;
   scene.folder = shown.Folder;
   scene.name = shown.Name;
-  scene.exif = driver.Exif();
   // Zoom mode ends with every composition until the zoom compositor exists: no zoomed size.
   scene.area = {driver.DisplaySize(),
                 driver.Modes().ZoomMode,

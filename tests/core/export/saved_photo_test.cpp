@@ -2,7 +2,6 @@
 #include "export/saved_photo.h"
 
 #include "export/exif_head.h"
-#include "imaging/exif/exif_reader.h"
 #include "imaging/io/byte_source.h"
 #include "imaging/jpeg/jpeg_decoder.h"
 #include "pixels/dib_views.h"
@@ -67,11 +66,9 @@ TEST(SavedPhoto, CarriesTheExifWithAnUprightOrientationAndTheSavedSize) {
   for (const bool bigEndian : {false, true}) {
     TempTree tree;
     const QString photo = WriteCameraShot(tree, bigEndian);
-    imaging::ExifLayout layout;
-    imaging::ReadPhotoInfo(photo, layout);
     const imaging::TQxDIB picture = Picture(300, 400);
     const QString target = tree.Path("IMG_0012_s.jpg");
-    ASSERT_EQ(WriteSavedPhoto({picture, kJpeg, photo, layout, target}), std::nullopt);
+    ASSERT_EQ(WriteSavedPhoto({picture, kJpeg, photo, target}), std::nullopt);
     EXPECT_EQ(ExifToolValues(target, {"Orientation", "ExifImageWidth", "ExifImageHeight", "Make",
                                       "FNumber", "ImageWidth", "ImageHeight"}),
               QStringList({"1", "300", "400", "KASUMORI", "2.8", "300", "400"}))
@@ -90,10 +87,8 @@ TEST(SavedPhoto, WithoutAnExifSegmentStartsWithTheEncodersOwnSegments) {
   const imaging::TQxDIB picture = Picture(32, 24);
   for (const auto& [source, options] : {std::pair{sources[0], kJpeg}, std::pair{sources[1], kJpeg},
                                         std::pair{sources[2], withoutExif}}) {
-    imaging::ExifLayout layout;
-    imaging::ReadPhotoInfo(source, layout);
     const QString target = tree.Path("out.jpg");
-    ASSERT_EQ(WriteSavedPhoto({picture, options, source, layout, target}), std::nullopt);
+    ASSERT_EQ(WriteSavedPhoto({picture, options, source, target}), std::nullopt);
     // FF D8 and then libjpeg's JFIF header, with no second start-of-image.
     EXPECT_TRUE(tree.Read("out.jpg").startsWith(QByteArray("\xFF\xD8\xFF\xE0\x00\x10JFIF", 10)))
         << source.toStdString();
@@ -104,7 +99,7 @@ TEST(SavedPhoto, BmpIsTheCapturedPictureExactly) {
   TempTree tree;
   imaging::TQxDIB screen = Picture(80, 60);
   const imaging::TQxDIB picture = CapturePicture(pixels::ConstViewOf(screen), QRect(10, 5, 61, 50));
-  ASSERT_EQ(WriteSavedPhoto({picture, kBmp, {}, {}, tree.Path("a_s.bmp")}), std::nullopt);
+  ASSERT_EQ(WriteSavedPhoto({picture, kBmp, {}, tree.Path("a_s.bmp")}), std::nullopt);
   imaging::TQxDIB saved;
   saved.LoadFromFile(tree.Path("a_s.bmp"));
   ASSERT_EQ(saved.Width(), 61);
@@ -124,7 +119,7 @@ int Luma(std::uint32_t bgr) {  // 0x00BBGGRR, weighted as JPEG's Y
 TEST(SavedPhoto, JpegDecodesToThePictureWithinJpegsOwnError) {
   TempTree tree;
   const imaging::TQxDIB picture = Picture(120, 90);
-  ASSERT_EQ(WriteSavedPhoto({picture, kJpeg, {}, {}, tree.Path("a_s.jpg")}), std::nullopt);
+  ASSERT_EQ(WriteSavedPhoto({picture, kJpeg, {}, tree.Path("a_s.jpg")}), std::nullopt);
   const imaging::TQxDIB decoded = Decode(tree.Path("a_s.jpg"));
   ASSERT_EQ(decoded.Width(), 120);
   ASSERT_EQ(decoded.Height(), 90);
@@ -162,7 +157,7 @@ TEST(SavedPhoto, AFailedWriteLeavesTheEarlierFileAsItWasAndNoTemporaryFile) {
   const imaging::TQxDIB picture = Picture(200, 200);  // 120 KB as BMP
   {
     const FileSizeLimit full(16 * 1024);
-    EXPECT_NE(WriteSavedPhoto({picture, kBmp, {}, {}, tree.Path("out/old_s.bmp")}), std::nullopt);
+    EXPECT_NE(WriteSavedPhoto({picture, kBmp, {}, tree.Path("out/old_s.bmp")}), std::nullopt);
   }
   EXPECT_EQ(tree.Read("out/old_s.bmp"), "the earlier save");
   EXPECT_EQ(QDir(tree.Path("out")).entryList(QDir::Files | QDir::Hidden),
