@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -44,6 +45,34 @@ inline void BareDecode(const QString& path, int scaleDenom, J_DCT_METHOD method,
   jpeg_finish_decompress(&cinfo);
   jpeg_destroy_decompress(&cinfo);
   std::fclose(file);
+}
+
+// The plain library encode the save is measured against: memory destination, default error
+// handling and settings beside the quality, blue-green-red rows read in place.
+inline void BareEncode(const unsigned char* rows, int width, int height, std::size_t stride,
+                       int quality, std::vector<unsigned char>& out) {
+  jpeg_compress_struct cinfo{};
+  jpeg_error_mgr err{};
+  cinfo.err = jpeg_std_error(&err);
+  jpeg_create_compress(&cinfo);
+  unsigned char* buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &buffer, &size);
+  cinfo.image_width = JDIMENSION(width);
+  cinfo.image_height = JDIMENSION(height);
+  cinfo.input_components = 3;
+  cinfo.in_color_space = JCS_EXT_BGR;
+  jpeg_set_defaults(&cinfo);
+  jpeg_set_quality(&cinfo, quality, TRUE);
+  jpeg_start_compress(&cinfo, TRUE);
+  while (cinfo.next_scanline < cinfo.image_height) {
+    JSAMPROW row = const_cast<JSAMPROW>(rows + stride * cinfo.next_scanline);
+    jpeg_write_scanlines(&cinfo, &row, 1);
+  }
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  out.assign(buffer, buffer + size);
+  std::free(buffer);
 }
 
 inline double Median(std::vector<double> v) {

@@ -21,6 +21,7 @@ const MenuBinding kMenuBindings[] = {
     {"TurnRightMenu", Command::RotateRight},
     {"WideModeMenu", Command::WideMode},
     {"AllKaijoMenu", Command::ClearAllEdits},
+    {"HenshuSaveMenu", Command::SaveDisplayed},
     {"KougashitsuMenu", Command::QualityMode, 0},
     {"KousokuMenu", Command::QualityMode, 1},
     {"GNormalMenu", Command::Effect, 0},

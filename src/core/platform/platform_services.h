@@ -35,8 +35,11 @@ class PickerService {
   virtual std::optional<QString> PickFolder(const QString& title, const QString& start) = 0;
   virtual std::optional<QString> PickOpenFile(const QString& title, const QString& start,
                                               const QString& filter) = 0;
+  // Asks before replacing an existing file; a name typed without an extension gets
+  // `defaultSuffix`.
   virtual std::optional<QString> PickSaveFile(const QString& title, const QString& start,
-                                              const QString& filter) = 0;
+                                              const QString& filter,
+                                              const QString& defaultSuffix) = 0;
 };
 
 // The user's special folders. An empty string means the desktop has no such folder.

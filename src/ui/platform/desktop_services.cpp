@@ -38,9 +38,17 @@ std::optional<QString> FileDialogPickers::PickOpenFile(const QString& title, con
   return Chosen(QFileDialog::getOpenFileName(owner_, title, start, filter));
 }
 
+// The dialog object rather than the static call: only it takes a default suffix. It asks
+// before replacing a file, and offers only folders that exist.
 std::optional<QString> FileDialogPickers::PickSaveFile(const QString& title, const QString& start,
-                                                       const QString& filter) {
-  return Chosen(QFileDialog::getSaveFileName(owner_, title, start, filter));
+                                                       const QString& filter,
+                                                       const QString& defaultSuffix) {
+  QFileDialog dialog(owner_, title, start, filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return Chosen(dialog.selectedFiles().first());
 }
 
 }  // namespace kasumori::ui

@@ -21,7 +21,7 @@ class FileDialogPickers final : public platform::PickerService {
   std::optional<QString> PickOpenFile(const QString& title, const QString& start,
                                       const QString& filter) override;
   std::optional<QString> PickSaveFile(const QString& title, const QString& start,
-                                      const QString& filter) override;
+                                      const QString& filter, const QString& defaultSuffix) override;
 
  private:
   QWidget* owner_ = nullptr;

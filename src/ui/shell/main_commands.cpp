@@ -10,6 +10,7 @@
 #include "thumbs/thumbnail_refresh.h"
 #include "ui/common/view_image.h"
 #include "ui/display/main_display.h"
+#include "ui/export/photo_save_view.h"
 #include "ui/favourites/favourites_view.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/library/rename_form.h"
@@ -111,11 +112,12 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
       return p_.favourites.Add();
     case Command::FavouritesWindow:
       return p_.favourites.OpenWindow();
+    case Command::SaveDisplayed:
+      return p_.photoSave.Run();
     // Not in this window, or still to come.
     case Command::CloseWindow:
     case Command::NormalDisplay:
     case Command::KeyboardHelp:
-    case Command::SaveDisplayed:
     case Command::Slideshow:
     case Command::FullScreen:
     case Command::SelectPage:
@@ -216,6 +218,14 @@ void MainCommands::ConnectShellCommands() {
     p_.panels.dummyBtn->setFocus();
     if (UiReady()) RunCommand(commands::Command::FavouritesWindow, {CommandSource::Menu});
   });
+  connect(p_.panels.saveBtn, &QPushButton::clicked, this, &MainCommands::SaveButtonClick);
+}
+
+// The button explains itself without a photo in the menu entry's words.
+void MainCommands::SaveButtonClick() {
+  p_.panels.dummyBtn->setFocus();
+  if (!UiReady() || ExplainWithoutPhoto(Command::SaveDisplayed, CommandSource::Menu)) return;
+  RunCommand(Command::SaveDisplayed, {CommandSource::Menu});
 }
 
 void MainCommands::OpenFolderInFileManager() {

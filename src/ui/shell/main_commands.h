@@ -20,6 +20,7 @@ namespace kasumori::ui {
 
 class FavouritesView;
 class MainDisplay;
+class PhotoSaveView;
 class TMainForm;
 class ThumbStrip;
 class FolderPanelView;
@@ -41,6 +42,7 @@ struct MainCommandParts {
   TWideThumbForm& wide;
   library::PhotoListController& lists;
   FavouritesView& favourites;
+  PhotoSaveView& photoSave;
 };
 
 struct CommandInput {
@@ -79,6 +81,7 @@ class MainCommands final : public QObject, private shell::PhotoScreen {
   void ConnectNamedEntries();
   void ConnectShellCommands();
   void OpenFolderInFileManager();
+  void SaveButtonClick();
 
   // shell::PhotoScreen
   display::ShownPhoto& Shown() override;

@@ -134,7 +134,6 @@ void MainMenu::BuildHenshuMenu(QMenuBar* bar) {
   allKaijoMenu = entry("AllKaijoMenu", QStringLiteral("全ての編集を解除"));
   saveShownMenu =
       entry("HenshuSaveMenu", QStringLiteral("表示されている状態でJPEG,BMP保存 ［Ｆ6］"));
-  saveShownMenu->setEnabled(false);
 }
 
 void MainMenu::BuildQualityMenu(QMenuBar* bar) {

@@ -58,7 +58,7 @@ struct MainMenu {
   QAction* wideModeMenu;
   QAction* panoramaOffMenu;  // comes with the panorama display
   QAction* allKaijoMenu;
-  QAction* saveShownMenu;  // comes with saving
+  QAction* saveShownMenu;
 
   QMenu* commandMenu;
   QAction* allThumbnailMenu;

@@ -8,6 +8,7 @@
 #include "ui/display/main_display.h"
 #include "ui/favourites/favourites_view.h"
 #include "ui/common/view_image.h"
+#include "ui/export/photo_save_view.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/input_pacer.h"
 #include "ui/shell/main_commands.h"
@@ -35,9 +36,10 @@ MainParts::MainParts(MainPartsContext context) : c_(std::move(context)) {
   MakeDisplayAndStrips();
   MakeFolderPanel();
   MakeFavourites();
+  MakeExport();
   commands_ = std::make_unique<MainCommands>(
       MainCommandParts{c_.window, c_.model, c_.panels, c_.menu, c_.view, *display_, *strip_,
-                       *folders_, *wide_, *lists_, *favourites_});
+                       *folders_, *wide_, *lists_, *favourites_, *photoSave_});
 }
 
 MainParts::~MainParts() = default;
@@ -150,6 +152,11 @@ void MainParts::MakeFavourites() {
       [this]() -> const display::ShownPhoto& { return display_->Driver().Shown(); },
       [this] { return display_->Driver().Modes().Panorama(); },
       [this](const QString& path) { commands_->ShowPhotoByPath(path); }});
+}
+
+void MainParts::MakeExport() {
+  photoSave_ = std::make_unique<PhotoSaveView>(
+      PhotoSaveDeps{c_.window, c_.model, *display_, c_.saveSettings});
 }
 
 }  // namespace kasumori::ui

@@ -20,6 +20,7 @@ class FavouritesView;
 class InputPacer;
 class MainCommands;
 class MainDisplay;
+class PhotoSaveView;
 class TMainForm;
 class ThumbStrip;
 class FolderPanelView;
@@ -59,6 +60,7 @@ class MainParts {
   void MakeDisplayAndStrips();
   void MakeFolderPanel();
   void MakeFavourites();
+  void MakeExport();
   bool UiReady() const;
   void RedrawStrip();
 
@@ -72,6 +74,7 @@ class MainParts {
   std::unique_ptr<TWideThumbForm> wide_;
   std::unique_ptr<FolderPanelView> folders_;
   std::unique_ptr<FavouritesView> favourites_;
+  std::unique_ptr<PhotoSaveView> photoSave_;
   std::unique_ptr<MainCommands> commands_;
 };
 

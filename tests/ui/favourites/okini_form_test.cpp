@@ -159,5 +159,30 @@ TEST_F(OkiniFormTest, ClickingAFavouriteShowsItsPhotoOrSaysThatItIsGone) {
   EXPECT_EQ(ShownName(*form), "P1.jpg");
 }
 
+TEST_F(OkiniFormTest, F2RenamesAndF5RenewsTheSelectedFavourite) {
+  Photo("P1.jpg", 1);
+  tree.File("program/Okini.dat", "P1.jpg\r\n");
+  tree.File("program/Okini2.dat", (Pictures("P1.jpg") + "\r\n").toUtf8());
+  auto form = OpenSmall();
+  const testkit::WhenModalShown favourites([&](QDialog& dialog) {
+    const QRgb before = CellPixel(dialog, 1);
+    QTest::mouseClick(Cell(dialog, 1), Qt::RightButton);
+    // The photo is replaced under the same name: F5 shows the new picture at once.
+    Photo("P1.jpg", 7);
+    Press(Qt::Key_F5);
+    EXPECT_NE(CellPixel(dialog, 1), before);
+    const testkit::WhenModalShown rename([&](QDialog& renameForm) {
+      EXPECT_EQ(renameForm.windowTitle(), "お気に入り写真の「お気に入り名」を変更");
+      Press(Qt::Key_A, Qt::ControlModifier);
+      Type("朝");
+      Press(Qt::Key_Return);
+    });
+    Press(Qt::Key_F2);
+    Press(Qt::Key_Escape);
+  });
+  QTest::keyClick(form.get(), Qt::Key_B, Qt::ControlModifier);
+  EXPECT_EQ(Keys(), QStringList{"朝"});
+}
+
 }  // namespace
 }  // namespace kasumori::ui

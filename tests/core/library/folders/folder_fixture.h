@@ -28,7 +28,8 @@ class QueuedPicker final : public platform::PickerService {
   std::optional<QString> PickOpenFile(const QString&, const QString&, const QString&) override {
     return std::nullopt;
   }
-  std::optional<QString> PickSaveFile(const QString&, const QString&, const QString&) override {
+  std::optional<QString> PickSaveFile(const QString&, const QString&, const QString&,
+                                      const QString&) override {
     return std::nullopt;
   }
 

@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "export/photo_save.h"
+
+#include "export/saved_photo.h"
+#include "imaging/errors.h"
+#include "library/record_names.h"
+#include "library/record_source.h"
+
+#include <QFileInfo>
+
+namespace kasumori::exporting {
+
+namespace {
+
+QString Filter(const SaveOptions& options) {
+  return options.format == SaveFormat::Bmp ? QStringLiteral("BMP (*.bmp)")
+                                           : QStringLiteral("JPEG (*.jpg *.jpeg)");
+}
+
+// Puts the fast mode back, and the pointer, however the command ends.
+struct Restore {
+  const SaveHooks& hooks;
+  bool quality = false;
+  bool busy = false;
+  ~Restore() {
+    if (busy) hooks.setBusy(false);
+    if (quality) hooks.redrawInQuality(config::QualityMode::Fast);
+  }
+};
+
+}  // namespace
+
+QString ExifSourcePath(const QString& folder, const QString& name) {
+  const QString path = folder + u'/' + name;
+  if (!library::IsRecordName(name)) return path;
+  return library::RecordSourcePath(path).value_or(path);
+}
+
+void PhotoSave::Run(const SaveScene& scene, const SaveHooks& hooks) {
+  SaveOptions options;
+  if (!ChooseOptions(options, hooks)) return;
+  Restore restore{hooks};
+  if (d_.settings.QualityMode == config::QualityMode::Fast &&
+      d_.dialogs.Confirm({QStringLiteral("現在、写真が「高速モード」で表示されています。"),
+                          QStringLiteral("「高画質モード」で表示してから保存しますか？")})) {
+    hooks.setBusy(true);
+    hooks.redrawInQuality(config::QualityMode::High);
+    hooks.setBusy(false);
+    restore.quality = true;
+  }
+  const SaveAreaPlan plan = PlanSaveArea(scene.area);
+  const QRect area = ChooseArea(plan);
+  const std::optional<QString> target = ChooseTarget(scene, options, plan.wholeZoom);
+  if (!target) return;
+  lastFolder_ = QFileInfo(*target).absolutePath();
+  hooks.setBusy(true);
+  restore.busy = true;
+  Write(scene, options, area, *target, hooks);
+}
+
+bool PhotoSave::ChooseOptions(SaveOptions& options, const SaveHooks& hooks) {
+  if (NormaliseSaveFormat(d_.settings)) hooks.saveSettings();
+  options = SaveOptionsFrom(d_.settings);
+  if (!hooks.askOptions(options)) return false;
+  StoreSaveOptions(options, d_.settings);
+  hooks.saveSettings();
+  return true;
+}
+
+QRect PhotoSave::ChooseArea(const SaveAreaPlan& plan) {
+  if (!plan.askAboutBars) return plan.withBars;
+  const bool cut = d_.dialogs.Confirm(
+      {QStringLiteral("画像に非表示部分（縦横比の関係でできた黒い部分）"),
+       QStringLiteral("があります。"), QStringLiteral("この部分をカットして保存しますか？")});
+  return cut ? plan.withoutBars : plan.withBars;
+}
+
+std::optional<QString> PhotoSave::ChooseTarget(const SaveScene& scene, const SaveOptions& options,
+                                               bool wholeZoom) {
+  // A desktop without a desktop folder (or a folder since removed) would leave the dialog
+  // wherever the process happens to run: beside the photo is the nearer guess.
+  const QString folder = QFileInfo(lastFolder_).isDir() ? lastFolder_ : scene.folder;
+  const QString start = folder + u'/' + ProposedSaveName(scene.name, options);
+  return d_.picker.PickSaveFile(SaveDialogTitle(options, wholeZoom), start, Filter(options),
+                                DefaultExtension(options));
+}
+
+void PhotoSave::Write(const SaveScene& scene, const SaveOptions& options, const QRect& area,
+                      const QString& target, const SaveHooks& hooks) {
+  std::optional<QString> failure;
+  try {
+    const imaging::TQxDIB picture = CapturePicture(hooks.screen(), area);
+    failure = WriteSavedPhoto({picture, options, ExifSourcePath(scene.folder, scene.name), target});
+  } catch (const imaging::ImagingError& error) {
+    failure = QString::fromStdString(error.what());
+  }
+  if (!failure) return;
+  d_.dialogs.Notice(
+      {QStringLiteral("写真を保存できませんでした。"), QFileInfo(target).fileName(), *failure});
+}
+
+}  // namespace kasumori::exporting
