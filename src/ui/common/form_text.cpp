@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/common/form_text.h"
 
+#include "shell/placement.h"
 #include "ui/common/fonts.h"
 
 #include <QGuiApplication>
 #include <QInputMethod>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 namespace kasumori::ui {
 
@@ -29,6 +31,27 @@ QPushButton* FormButton(QWidget* parent, const char* objectName, const QString& 
   button->setFont(ProportionalGothic(12));
   button->setGeometry(bounds);
   return button;
+}
+
+QWidget* ColourPanel(QWidget* parent, const char* objectName, const QColor& colour,
+                     const QRect& bounds) {
+  auto* panel = new QWidget(parent);
+  panel->setObjectName(QLatin1String(objectName));
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, colour);
+  panel->setPalette(palette);
+  panel->setAutoFillBackground(true);
+  panel->setGeometry(bounds);
+  return panel;
+}
+
+void PlaceOnScreen(QWidget& dialog, const QWidget* owner) {
+  const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect frame = dialog.frameGeometry();
+  const QSize outer = frame.isValid() ? frame.size() : dialog.size();
+  const QRect ownerRect = owner ? owner->window()->frameGeometry() : screen->geometry();
+  dialog.move(shell::PlaceDialog(ownerRect, outer, screen->geometry().size()));
 }
 
 void PaintFormGreen(QWidget* form) {

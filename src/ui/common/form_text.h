@@ -22,6 +22,14 @@ QLabel* WhiteText(QWidget* parent, const QString& text, int left, int top,
 QPushButton* FormButton(QWidget* parent, const char* objectName, const QString& text,
                         const QRect& bounds);
 
+// A plain panel filled with one colour, at `bounds` in its parent.
+QWidget* ColourPanel(QWidget* parent, const char* objectName, const QColor& colour,
+                     const QRect& bounds);
+
+// Centres a dialog on `owner` (the main window when there is none) and keeps it on the owner's
+// screen.
+void PlaceOnScreen(QWidget& dialog, const QWidget* owner);
+
 // Gives a form the program's green background.
 void PaintFormGreen(QWidget* form);
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/export/photo_save_form.h"
 
-#include "shell/placement.h"
 #include "ui/common/fonts.h"
 #include "ui/common/form_text.h"
 
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSlider>
 
 namespace kasumori::ui {
@@ -153,13 +151,7 @@ bool TPhotoSaveForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TPhotoSaveForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  const QWidget* owner = parentWidget();
-  const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const QRect frame = frameGeometry();
-  const QSize outer = frame.isValid() ? frame.size() : size();
-  const QRect ownerRect = owner ? owner->window()->frameGeometry() : screen->geometry();
-  move(shell::PlaceDialog(ownerRect, outer, screen->geometry().size()));
+  PlaceOnScreen(*this, parentWidget());
 }
 
 }  // namespace kasumori::ui

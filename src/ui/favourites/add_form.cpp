@@ -22,17 +22,6 @@ constexpr int kClientWidth = 209;
 
 bool IsEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
-QWidget* PlainPanel(QWidget* parent, const char* name, const QColor& colour, const QRect& at) {
-  auto* panel = new QWidget(parent);
-  panel->setObjectName(QLatin1String(name));
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, colour);
-  panel->setPalette(palette);
-  panel->setAutoFillBackground(true);
-  panel->setGeometry(at);
-  return panel;
-}
-
 }  // namespace
 
 TOkiniAddForm::TOkiniAddForm(QWidget* owner, AddFormParts parts, favourites::FavouritesGrid grid,
@@ -58,8 +47,8 @@ TOkiniAddForm::TOkiniAddForm(QWidget* owner, AddFormParts parts, favourites::Fav
 
 void TOkiniAddForm::BuildControls(int clientHeight, QWidget& mainWindow) {
   const int panelHeight = clientHeight - 55;
-  folderPnl_ = PlainPanel(this, "FolderPnl", QColor(192, 192, 192), {3, 2, 203, panelHeight});
-  PlainPanel(folderPnl_, "SubFolderUePnl", Qt::white, {3, 3, 197, 6});
+  folderPnl_ = ColourPanel(this, "FolderPnl", QColor(192, 192, 192), {3, 2, 203, panelHeight});
+  ColourPanel(folderPnl_, "SubFolderUePnl", Qt::white, {3, 3, 197, 6});
   auto* tree = new QTreeWidget(folderPnl_);
   tree->setObjectName("OAFolderTree");
   tree->setGeometry(3, 9, 197, panelHeight - 12);
@@ -131,6 +120,7 @@ bool TOkiniAddForm::HandleKey(const QKeyEvent& key) {
     return true;
   }
   if (nameEdit_->hasFocus()) {
+    if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return true;
     if (!IsEnter(key.key())) return false;
     Decide();
     return true;

@@ -3,14 +3,12 @@
 
 #include "favourites/add_favourite.h"
 #include "library/folders/folder_window_rules.h"
-#include "shell/placement.h"
 #include "ui/common/fonts.h"
 #include "ui/common/form_text.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace kasumori::ui {
 
@@ -53,13 +51,7 @@ void TMakeFolderForm::Make() {
 void TMakeFolderForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   const QWidget* owner = QApplication::activeWindow();
-  if (owner == nullptr || owner == this) owner = parentWidget();
-  const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
-  const QRect frame = frameGeometry();
-  const QSize outer = frame.isValid() ? frame.size() : size();
-  const QRect ownerRect = owner ? owner->window()->frameGeometry() : screen->geometry();
-  move(shell::PlaceDialog(ownerRect, outer, screen->geometry().size()));
+  PlaceOnScreen(*this, owner == nullptr || owner == this ? parentWidget() : owner);
 }
 
 void TMakeFolderForm::done(int result) {

@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 
 #include <cstring>
+#include <utility>
 
 namespace kasumori::ui {
 
@@ -27,16 +28,6 @@ namespace {
 
 const QColor kCellGrey(128, 128, 128);
 const QColor kFrameOrange(255, 176, 0);
-
-QWidget* PlainPanel(QWidget* parent, const char* name, const QColor& colour) {
-  auto* panel = new QWidget(parent);
-  panel->setObjectName(QLatin1String(name));
-  QPalette palette = panel->palette();
-  palette.setColor(QPalette::Window, colour);
-  panel->setPalette(palette);
-  panel->setAutoFillBackground(true);
-  return panel;
-}
 
 QPushButton* SmallButton(QWidget* parent, const char* name, const QString& text, int fontPx,
                          bool bold = false) {
@@ -73,8 +64,8 @@ void TOkiniForm::BuildControls() {
   dummyBtn_->setObjectName("DummyBtn");
   dummyBtn_->setGeometry(0, 0, 0, 0);
   dummyBtn_->installEventFilter(this);
-  folderPnl_ = PlainPanel(this, "FolderPnl", QColor(192, 192, 192));
-  folderUePnl_ = PlainPanel(folderPnl_, "FolderUePnl", Qt::white);
+  folderPnl_ = ColourPanel(this, "FolderPnl", QColor(192, 192, 192), {});
+  folderUePnl_ = ColourPanel(folderPnl_, "FolderUePnl", Qt::white, {});
   tree_ = new QTreeWidget(folderPnl_);
   tree_->setObjectName("OFolderTree");
   pane_ = new FavouritesFolderPane(
@@ -93,12 +84,12 @@ void TOkiniForm::BuildControls() {
 }
 
 void TOkiniForm::BuildThumbPanel() {
-  thumbPnl_ = PlainPanel(this, "OkiniThumbPnl", QColor(160, 160, 160));
+  thumbPnl_ = ColourPanel(this, "OkiniThumbPnl", QColor(160, 160, 160), {});
   thumbPnl_->installEventFilter(this);
   thumbPnl_->setMouseTracking(true);
   for (int i = 0; i < favourites::kMaxCells; ++i) {
     const QString number = QString::number(i + 1);
-    frames_[i] = PlainPanel(thumbPnl_, "", kFrameOrange);
+    frames_[i] = ColourPanel(thumbPnl_, "", kFrameOrange, {});
     frames_[i]->setObjectName(QStringLiteral("OkiniFrame") + number);
     cells_[i] = new ViewImage(thumbPnl_, "");
     cells_[i]->setObjectName(QStringLiteral("OkiniImg") + number);
@@ -178,34 +169,52 @@ int TOkiniForm::Open(const favourites::FavouritesGrid& grid) {
     ReportWriteFailure(error);
     return QDialog::Rejected;
   }
+  EndDrag();
   pane_->Rebuild();
-  LoadFolder();
+  const favourites::FolderLoadOutcome outcome = p_.store.LoadFolder(pane_->Folder());
+  page_->ShowFromStart();
   if (!p_.store.HighlightKey.isEmpty()) page_->Highlight(p_.store.Folder(), p_.store.HighlightKey);
   show();
   Redraw(favourites::PageChange::CellsForward);
   QApplication::restoreOverrideCursor();
   p_.uiReady = true;
+  if (outcome == favourites::FolderLoadOutcome::MoreThan300) {
+    p_.dialogs.Notice(favourites::MoreThan300Lines());
+  }
   dummyBtn_->setFocus();
   RefreshHover();
   return exec();
 }
 
-void TOkiniForm::LoadFolder() {
-  page_->ShowFromStart();
-  if (p_.store.LoadFolder(pane_->Folder()) == favourites::FolderLoadOutcome::MoreThan300) {
-    p_.dialogs.Notice(favourites::MoreThan300Lines());
-  }
+void TOkiniForm::FolderChanged() {
+  const bool wasReady = std::exchange(p_.uiReady, false);
+  const favourites::FolderLoadOutcome outcome = p_.store.LoadFolder(pane_->Folder());
+  p_.uiReady = wasReady;
+  ShowLoaded(outcome);
 }
 
-void TOkiniForm::FolderChanged() {
-  LoadFolder();
-  Redraw(favourites::PageChange::CellsForward);
+void TOkiniForm::ShowLoaded(favourites::FolderLoadOutcome outcome) {
+  page_->ShowFromStart();
+  {
+    // Input waits while the cells fill one by one.
+    const bool wasReady = std::exchange(p_.uiReady, false);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Redraw(favourites::PageChange::CellsForward);
+    QApplication::restoreOverrideCursor();
+    p_.uiReady = wasReady;
+  }
+  if (outcome == favourites::FolderLoadOutcome::MoreThan300) {
+    p_.dialogs.Notice(favourites::MoreThan300Lines());
+  }
+  RefreshHover();
 }
 
 void TOkiniForm::Redraw(favourites::PageChange change) {
   using favourites::PageChange;
   if (change == PageChange::None) return;
   if (change == PageChange::Frames) return ShowFrames();
+  // A drag belongs to the entry that was pressed, which the new page may not show.
+  EndDrag();
   nameTag_->Forget();
   hoveredCell_ = 0;
   for (int c = 1; c <= grid_.Cells(); ++c) {

@@ -63,8 +63,11 @@ class TOkiniForm final : public QDialog {
   void BuildThumbPanel();
   void BuildPopup();
   void LayOut();
-  void LoadFolder();
   void FolderChanged();
+  // After the store loaded the folder again: from its first entry, with the notice of a folder
+  // that holds more than it can.
+  void ShowLoaded(favourites::FolderLoadOutcome outcome);
+  void EndDrag();
 
   // Drawing and paging.
   void Redraw(favourites::PageChange change);
@@ -82,7 +85,7 @@ class TOkiniForm final : public QDialog {
   int CellOf(const QObject* watched) const;
   void Press(int cell, QPoint global);
   void Release(QPoint global);
-  void RightPress(int cell, QPoint global);
+  void RightPress(int cell, bool onPicture, QPoint global);
 
   // What the favourites themselves go through.
   void OpenFavourite(int cell);

@@ -69,7 +69,7 @@ void TOkiniForm::DropOnFolder(int cell, int node) {
     ReportWriteFailure(error);
     return;
   }
-  Redraw(favourites::PageChange::CellsForward);
+  ShowLoaded(p_.store.Folder().Outcome);
 }
 
 void TOkiniForm::RunOperation(favourites::SelectionOperation operation, bool fromMenu) {
@@ -98,10 +98,7 @@ void TOkiniForm::RemoveSelected(const std::vector<int>& numbers) {
   QStringList names;
   for (int number : numbers) names << p_.store.Folder().Entry(number)->Name;
   if (!p_.dialogs.Confirm(favourites::RemoveConfirmationLines(names))) return;
-  if (p_.store.RemoveSelected() == favourites::FolderLoadOutcome::MoreThan300) {
-    p_.dialogs.Notice(favourites::MoreThan300Lines());
-  }
-  Redraw(favourites::PageChange::CellsForward);
+  ShowLoaded(p_.store.RemoveSelected());
 }
 
 void TOkiniForm::RenameSelected(const std::vector<int>& numbers) {

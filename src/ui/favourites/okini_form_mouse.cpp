@@ -59,10 +59,14 @@ bool TOkiniForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool TOkiniForm::HandleWheel(QObject* watched, const QWheelEvent& wheel) {
-  const bool thumbSide =
-      watched == thumbPnl_ || CellOf(watched) > 0 || qobject_cast<QPushButton*>(watched) != nullptr;
-  // The folder side's wheel is the tree pane's.
-  if (!thumbSide) return watched != folderPnl_ && watched != tree_->viewport();
+  // The folder side's wheel is the tree pane's; it reaches the panel from the strip above the
+  // tree too.
+  if (watched == folderPnl_ || watched == folderUePnl_ || watched == tree_->viewport()) {
+    return false;
+  }
+  const auto* widget = qobject_cast<const QWidget*>(watched);
+  const bool thumbSide = widget == thumbPnl_ || (widget && widget->parentWidget() == thumbPnl_);
+  if (!thumbSide) return true;
   const int delta = wheel.angleDelta().y();
   if (delta < 0) Move(favourites::PageMove::RowForward);
   if (delta > 0) Move(favourites::PageMove::RowBack);
@@ -94,7 +98,12 @@ bool TOkiniForm::HandleThumbMouse(QObject* watched, QEvent& event) {
     return true;
   }
   if (mouse.button() == Qt::LeftButton && cell > 0) Press(cell, global);
-  if (mouse.button() == Qt::RightButton) RightPress(cell, global);
+  if (mouse.button() == Qt::RightButton) {
+    // A frame lies behind its cell: a press that reaches it missed the picture.
+    const bool onPicture =
+        watched == nameTag_->Label() || (cell > 0 && Contains(*cells_[cell - 1], global));
+    RightPress(cell, onPicture, global);
+  }
   return true;
 }
 
@@ -104,10 +113,17 @@ void TOkiniForm::Press(int cell, QPoint) {
   dragging_ = true;
 }
 
-void TOkiniForm::Release(QPoint global) {
+void TOkiniForm::EndDrag() {
+  if (pressedCell_ > 0) cells_[pressedCell_ - 1]->setCursor(Qt::PointingHandCursor);
+  nameTag_->Label()->setCursor(Qt::PointingHandCursor);
   dragging_ = false;
+  pressedCell_ = 0;
+}
+
+void TOkiniForm::Release(QPoint global) {
   const int cell = pressedCell_;
-  cells_[cell - 1]->setCursor(Qt::PointingHandCursor);
+  EndDrag();
+  if (cell <= 0) return;
   if (Contains(*cells_[cell - 1], global) || Contains(*nameTag_->Label(), global)) {
     return OpenFavourite(cell);
   }
@@ -117,13 +133,12 @@ void TOkiniForm::Release(QPoint global) {
   }
 }
 
-void TOkiniForm::RightPress(int cell, QPoint global) {
-  // A frame lies behind its cell: a press that reaches it missed the picture.
-  const bool onPicture = cell > 0 && Contains(*cells_[cell - 1], global);
+void TOkiniForm::RightPress(int cell, bool onPicture, QPoint global) {
   if (onPicture && page_->EntryInCell(p_.store.Folder(), cell) != nullptr) {
     Redraw(page_->ToggleCell(p_.store.Folder(), cell));
     return;
   }
+  EndDrag();
   popup_->exec(global);
 }
 

@@ -77,6 +77,13 @@ TEST_F(OkiniFormTest, TheLastPageLeavesItsLastCellEmptyAndCtrlASelectsOnlyThePag
       EXPECT_TRUE(Selected(*form).isEmpty());
       Press(Qt::Key_A, Qt::ControlModifier);
       EXPECT_EQ(Selected(*form), Names(1, 35));
+      // Removing the last page shows what is left from its first favourite.
+      Press(Qt::Key_W);
+      Press(Qt::Key_A, Qt::ControlModifier);
+      dialogs.Answer(1);
+      Press(Qt::Key_Delete);
+      EXPECT_EQ(Keys(), Names(1, c.lastPageFirst - 1));
+      EXPECT_EQ(CellPixel(dialog, 1), qRgb(0, 0, 0));
       Press(Qt::Key_B, Qt::ControlModifier);
       EXPECT_FALSE(dialog.isVisible());
     });
