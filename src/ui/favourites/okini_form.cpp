@@ -265,6 +265,8 @@ void TOkiniForm::keyPressEvent(QKeyEvent* event) {
 }
 
 void TOkiniForm::HandleKey(const QKeyEvent& key) {
+  if (key.isAutoRepeat() && pacer_.Dropping()) return;
+  pacer_.DropUntilCaughtUp();
   const commands::KeyChord chord{key.key(), key.modifiers().testFlag(Qt::ShiftModifier),
                                  key.modifiers().testFlag(Qt::ControlModifier)};
   const auto command = commands::CommandForKey(commands::KeyMapKind::Favourites, chord,

@@ -7,6 +7,7 @@
 #include "favourites/favourites_page.h"
 #include "favourites/favourites_store.h"
 #include "platform/dialog_service.h"
+#include "ui/shell/input_pacer.h"
 
 #include <QDialog>
 
@@ -101,6 +102,8 @@ class TOkiniForm final : public QDialog {
   favourites::FavouritesGrid grid_;
   std::unique_ptr<favourites::FavouritesPage> page_;
   QString photoToOpen_;
+  // Held keys and wheel turns that arrive while a step redraws are dropped.
+  InputPacer pacer_;
   int pressedCell_ = 0;
   bool dragging_ = false;
   int hoveredCell_ = 0;

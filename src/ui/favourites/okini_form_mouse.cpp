@@ -66,7 +66,8 @@ bool TOkiniForm::HandleWheel(QObject* watched, const QWheelEvent& wheel) {
   }
   const auto* widget = qobject_cast<const QWidget*>(watched);
   const bool thumbSide = widget == thumbPnl_ || (widget && widget->parentWidget() == thumbPnl_);
-  if (!thumbSide) return true;
+  if (!thumbSide || pacer_.Dropping()) return true;
+  pacer_.DropUntilCaughtUp();
   const int delta = wheel.angleDelta().y();
   if (delta < 0) Move(favourites::PageMove::RowForward);
   if (delta > 0) Move(favourites::PageMove::RowBack);
