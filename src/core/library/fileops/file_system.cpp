@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -58,6 +59,19 @@ class Descriptor {
   int fd_;
 };
 
+// Reads until the block is full or the file ends; the count read, or -1 on an error.
+ssize_t ReadFull(int fd, char* data, std::size_t size) {
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t got = ::read(fd, data + done, size - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return -1;
+    if (got == 0) break;
+    done += std::size_t(got);
+  }
+  return ssize_t(done);
+}
+
 bool WriteAll(int fd, const char* data, std::size_t size) {
   while (size > 0) {
     const ssize_t written = ::write(fd, data, size);
@@ -98,6 +112,34 @@ std::optional<qint64> LocalFileSystem::FreeSpace(const QString& folder) const {
   return qint64(st.f_bavail) * qint64(st.f_frsize);
 }
 
+std::optional<std::time_t> LocalFileSystem::LastWrite(const QString& path) const {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0) return std::nullopt;
+  return st.st_mtim.tv_sec;
+}
+
+// The owner's write bit, not access(): root may write anything, yet a protected photo is
+// still one the camera's owner asked to keep.
+bool LocalFileSystem::IsReadOnly(const QString& path) const {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0) return false;
+  return (st.st_mode & S_IWUSR) == 0;
+}
+
+bool LocalFileSystem::SameContents(const QString& a, const QString& b) const {
+  Descriptor first(::open(QFile::encodeName(a).constData(), O_RDONLY | O_CLOEXEC));
+  Descriptor second(::open(QFile::encodeName(b).constData(), O_RDONLY | O_CLOEXEC));
+  if (first.get() < 0 || second.get() < 0) return false;
+  std::vector<char> left(kCopyBlock);
+  std::vector<char> right(kCopyBlock);
+  for (;;) {
+    const ssize_t got = ReadFull(first.get(), left.data(), left.size());
+    if (got < 0 || ReadFull(second.get(), right.data(), right.size()) != got) return false;
+    if (std::memcmp(left.data(), right.data(), std::size_t(got)) != 0) return false;
+    if (got == 0) return true;
+  }
+}
+
 FsStatus LocalFileSystem::Rename(const QString& from, const QString& to) {
   const QByteArray source = QFile::encodeName(from);
   const QByteArray target = QFile::encodeName(to);
@@ -113,7 +155,7 @@ FsStatus LocalFileSystem::Rename(const QString& from, const QString& to) {
   return StatusOf(errno);
 }
 
-FsStatus LocalFileSystem::Copy(const QString& from, const QString& to) {
+FsStatus LocalFileSystem::Copy(const QString& from, const QString& to, Flush flush) {
   Descriptor in(::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC));
   if (in.get() < 0) return StatusOf(errno);
   struct stat source {};
@@ -136,8 +178,8 @@ FsStatus LocalFileSystem::Copy(const QString& from, const QString& to) {
   const struct timespec times[2] = {source.st_atim, source.st_mtim};
   ::futimens(out.get(), times);
   ::fchmod(out.get(), source.st_mode & 07777);
-  // The source goes once the copy is in place, so the copy must really be on the disk.
-  if (::fsync(out.get()) != 0) return StatusOf(errno);
+  // A source that goes once the copy is in place needs the copy really on the disk.
+  if (flush == Flush::ToDisk && ::fsync(out.get()) != 0) return StatusOf(errno);
   if (!out.Close()) return StatusOf(errno);
   return FsStatus::Ok;
 }
@@ -156,6 +198,11 @@ bool LocalFileSystem::MakeWritable(const QString& path) {
 
 bool LocalFileSystem::RemoveFolderIfEmpty(const QString& path) {
   return ::rmdir(QFile::encodeName(path).constData()) == 0;
+}
+
+bool LocalFileSystem::MakeFolder(const QString& path) {
+  if (::mkdir(QFile::encodeName(path).constData(), 0755) == 0) return true;
+  return errno == EEXIST && IsFolder(path);
 }
 
 }  // namespace kasumori::library

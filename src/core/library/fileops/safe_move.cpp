@@ -25,26 +25,12 @@ QString FolderOf(const QString& path) { return path.left(path.lastIndexOf(u'/'))
 // Copies `from` to the temporary name, checks it, and renames it to `to`. On any failure the
 // temporary file is removed and `to` is untouched.
 MoveResult PlaceCopy(FileSystem& fs, const QString& from, const QString& to) {
-  const std::optional<qint64> size = fs.Size(from);
-  if (!size) return MoveResult::SourceMissing;
-  if (const auto free = fs.FreeSpace(FolderOf(to)); free && *free < *size) {
-    return MoveResult::NoSpace;
-  }
-  const QString temporary = TemporaryCopyName(fs, to);
-  const FsStatus copied = fs.Copy(from, temporary);
-  if (copied != FsStatus::Ok) {
-    fs.Remove(temporary);
-    return FailureOf(copied);
-  }
-  // A short copy (a device that dropped bytes without an error) must not replace the source.
-  if (fs.Size(temporary) != size) {
-    fs.Remove(temporary);
-    return MoveResult::Failed;
-  }
-  fs.MakeWritable(temporary);
-  const FsStatus placed = fs.Rename(temporary, to);
+  const CheckedCopy copy = CopyChecked(fs, from, to, Flush::ToDisk);
+  if (!copy.Ok()) return copy.failure;
+  fs.MakeWritable(copy.temporary);
+  const FsStatus placed = fs.Rename(copy.temporary, to);
   if (placed != FsStatus::Ok) {
-    fs.Remove(temporary);
+    fs.Remove(copy.temporary);
     // The temporary name exists, so "missing" here can only mean the folder went away.
     return placed == FsStatus::Missing ? MoveResult::Failed : FailureOf(placed);
   }
@@ -52,6 +38,27 @@ MoveResult PlaceCopy(FileSystem& fs, const QString& from, const QString& to) {
 }
 
 }  // namespace
+
+CheckedCopy CopyChecked(FileSystem& fs, const QString& from, const QString& to, Flush flush) {
+  const std::optional<qint64> size = fs.Size(from);
+  if (!size) return {{}, MoveResult::SourceMissing};
+  if (const auto free = fs.FreeSpace(FolderOf(to)); free && *free < *size) {
+    return {{}, MoveResult::NoSpace};
+  }
+  const QString temporary = TemporaryCopyName(fs, to);
+  const FsStatus copied = fs.Copy(from, temporary, flush);
+  if (copied != FsStatus::Ok) {
+    fs.Remove(temporary);
+    return {{}, FailureOf(copied)};
+  }
+  // A short or altered copy (a device that dropped bytes without an error) must not take the
+  // photo's place: it is compared with the source byte for byte.
+  if (fs.Size(temporary) != size || !fs.SameContents(from, temporary)) {
+    fs.Remove(temporary);
+    return {{}, MoveResult::Failed};
+  }
+  return {temporary, MoveResult::Moved};
+}
 
 QString TemporaryCopyName(const FileSystem& fs, const QString& to) {
   const qsizetype slash = to.lastIndexOf(u'/');
