@@ -50,6 +50,14 @@ const MenuBinding kMenuBindings[] = {
     {"VerMnu", Command::About},
     {"OkiniAddMenu", Command::AddFavourite},
     {"OkiniAddMenuP", Command::AddFavourite},
+    {"TensouDtoPCMenu1", Command::TransferFromCamera, 1},
+    {"TensouDtoPCMenu2", Command::TransferFromCamera, 2},
+    {"TensouDtoPCMenu3", Command::TransferFromCamera, 3},
+    {"TensouPCtoDMenu1", Command::TransferToCamera, 1},
+    {"TensouPCtoDMenu2", Command::TransferToCamera, 2},
+    {"TensouPCtoDMenu3", Command::TransferToCamera, 3},
+    {"TensouSetteiMenu", Command::TransferSettings},
+    {"MakeFolderMenu", Command::SortIntoDateFolders},
 };
 
 }  // namespace

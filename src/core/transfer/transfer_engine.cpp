@@ -150,6 +150,7 @@ bool TransferEngine::AskOverwrite(const QString& name) {
   dialogs.Choice(3) = QStringLiteral("全ていいえ");
   dialogs.Choice(4) = QStringLiteral("全て上書き");
   const int lines = job_.mode == TransferMode::ToCamera ? 3 : 4;
+  if (hooks_.busyCursor) hooks_.busyCursor(false);
   const int answer = dialogs.AskChoice(std::uint8_t(lines), 4);
   if (hooks_.busyCursor) hooks_.busyCursor(true);
   if (hooks_.changed) hooks_.changed();

@@ -82,4 +82,13 @@ QString NameFromFolder(const QString& folder) {
   return library::LeftCodePoints(last.isEmpty() ? trimmed : last, kCameraNameLength);
 }
 
+CameraSlot NormalisedCamera(const QString& nameField, const QString& folderField) {
+  const QString folder = folderField == QStringView(kNoCameraFolder) ? QString() : folderField;
+  QString name = nameField == QStringView(kNoCameraName)
+                     ? QString()
+                     : library::LeftCodePoints(nameField, kCameraNameLength);
+  if (name.isEmpty() && !folder.isEmpty()) name = NameFromFolder(folder);
+  return {name, folder};
+}
+
 }  // namespace kasumori::transfer

@@ -42,6 +42,14 @@ struct TransferCaptions {
 // "◎" when the slot has a name and its folder exists, else "×".
 TransferCaptions CaptionsOf(const config::Settings& settings, int slot, bool folderExists);
 
+// What the settings dialog's fields show for an empty name or folder.
+inline constexpr char16_t kNoCameraName[] = u"（カメラ名未設定）";
+inline constexpr char16_t kNoCameraFolder[] = u"（フォルダ未設定）";
+
+// A row of the settings dialog as it is stored: the placeholders count as empty, the name is
+// cut to 30 characters, and a folder without a name lends it its own.
+CameraSlot NormalisedCamera(const QString& nameField, const QString& folderField);
+
 // The name a camera gets from its folder: the last path part, or the path itself for a root,
 // cut to 30 characters.
 QString NameFromFolder(const QString& folder);

@@ -24,6 +24,7 @@ class TMainForm;
 class ThumbStrip;
 class FolderPanelView;
 class TWideThumbForm;
+class TransferView;
 class ViewImage;
 struct MainMenu;
 struct MainPanels;
@@ -41,6 +42,7 @@ struct MainCommandParts {
   TWideThumbForm& wide;
   library::PhotoListController& lists;
   FavouriteAddView& favouriteAdd;
+  TransferView& transfer;
 };
 
 struct CommandInput {
@@ -69,6 +71,8 @@ class MainCommands final : public QObject, private shell::PhotoScreen {
   // Makes the photo's folder current (in the slot that holds it, or as another folder), lists
   // it and shows the photo.
   void ShowPhotoByPath(const QString& path);
+  // Empties the photo view and forgets the shown photo, leaving the list as it is.
+  void ClearShownPhoto() { ClearDisplay(); }
 
  private:
   bool UiReady() const;

@@ -16,6 +16,7 @@
 #include "ui/shell/main_panels.h"
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
+#include "ui/transfer/transfer_view.h"
 
 #include <QApplication>
 
@@ -35,9 +36,10 @@ MainParts::MainParts(MainPartsContext context) : c_(std::move(context)) {
   MakeDisplayAndStrips();
   MakeFolderPanel();
   MakeFavourites();
+  MakeTransfer();
   commands_ = std::make_unique<MainCommands>(
       MainCommandParts{c_.window, c_.model, c_.panels, c_.menu, c_.view, *display_, *strip_,
-                       *folders_, *wide_, *lists_, *favouriteAdd_});
+                       *folders_, *wide_, *lists_, *favouriteAdd_, *transfer_});
 }
 
 MainParts::~MainParts() = default;
@@ -148,6 +150,12 @@ void MainParts::MakeFavourites() {
       c_.window, c_.model,
       [this]() -> const display::ShownPhoto& { return display_->Driver().Shown(); },
       [this] { return display_->Driver().Modes().Panorama(); }});
+}
+
+void MainParts::MakeTransfer() {
+  transfer_ = std::make_unique<TransferView>(
+      TransferViewDeps{c_.window, c_.model, c_.menu, *lists_, *folders_, *strip_, *display_,
+                       [this] { commands_->ClearShownPhoto(); }, c_.saveSettings});
 }
 
 }  // namespace kasumori::ui

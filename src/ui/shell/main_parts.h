@@ -24,6 +24,7 @@ class TMainForm;
 class ThumbStrip;
 class FolderPanelView;
 class TWideThumbForm;
+class TransferView;
 class ViewImage;
 struct MainMenu;
 struct MainPanels;
@@ -59,6 +60,7 @@ class MainParts {
   void MakeDisplayAndStrips();
   void MakeFolderPanel();
   void MakeFavourites();
+  void MakeTransfer();
   bool UiReady() const;
   void RedrawStrip();
 
@@ -72,6 +74,7 @@ class MainParts {
   std::unique_ptr<TWideThumbForm> wide_;
   std::unique_ptr<FolderPanelView> folders_;
   std::unique_ptr<FavouriteAddView> favouriteAdd_;
+  std::unique_ptr<TransferView> transfer_;
   std::unique_ptr<MainCommands> commands_;
 };
 

@@ -42,6 +42,22 @@ TEST(TransferTextsTest, ACameraIsNamedAfterItsFolderCutToThirtyCharacters) {
   EXPECT_EQ(NameFromFolder("/x/" + QString(40, u'写')), QString(30, u'写'));
 }
 
+TEST(TransferTextsTest, SettingsRowsTreatPlaceholdersAsEmptyAndNameAFolderlessCamera) {
+  const struct {
+    QString name, folder, storedName, storedFolder;
+  } cases[] = {
+      {"（カメラ名未設定）", "（フォルダ未設定）", "", ""},
+      {"（カメラ名未設定）", "/media/card/DCIM", "DCIM", "/media/card/DCIM"},
+      {"", "/media/card/DCIM", "DCIM", "/media/card/DCIM"},
+      {QString(31, u'x'), "（フォルダ未設定）", QString(30, u'x'), ""},
+  };
+  for (const auto& c : cases) {
+    const CameraSlot stored = NormalisedCamera(c.name, c.folder);
+    EXPECT_EQ(stored.name, c.storedName);
+    EXPECT_EQ(stored.folder, c.storedFolder);
+  }
+}
+
 TEST(TransferTextsTest, DateFoldersAreTwoDigitYearAndMonthDay) {
   const std::time_t june28 = QDateTime(QDate(2004, 6, 28), QTime(23, 59)).toSecsSinceEpoch();
   EXPECT_EQ(DateFolderName(june28), "04-0628");
