@@ -21,7 +21,7 @@ TTensou2Form::TTensou2Form(QWidget* owner, const library::FileOpsContext& files,
   PaintFormGreen(this);
   maisuLbl_ = WhiteText(this, QString(), 12, 8, "MaisuLbl");
   maisuLbl_->setFont(ProportionalGothic(15));
-  maisuLbl_->setFixedWidth(340);
+  maisuLbl_->setFixedSize(340, 20);
   progressBar_ = new QProgressBar(this);
   progressBar_->setObjectName("ProgressBar");
   progressBar_->setRange(0, 100);

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <tuple>
+
 namespace kasumori::ui {
 namespace {
 
@@ -56,8 +58,12 @@ TTensouForm::TTensouForm(QWidget* owner, transfer::TransferMode mode, const QStr
       fromCamera ? camera : u'「' + Fitted(selectedFolder, kLabelWidth - 47, bold) + u'」';
   const QString to =
       fromCamera ? u'「' + Fitted(selectedFolder, kLabelWidth - 34, bold) + u'」' : camera;
-  WhiteText(this, from + QStringLiteral("から"), 8, 6, "TensouLbl1")->setFont(bold);
-  WhiteText(this, to + QStringLiteral("へ"), 8, 26, "TensouLbl2")->setFont(bold);
+  for (const auto& [text, top, name] : {std::tuple{from + QStringLiteral("から"), 6, "TensouLbl1"},
+                                        std::tuple{to + QStringLiteral("へ"), 26, "TensouLbl2"}}) {
+    QLabel* label = WhiteText(this, text, 8, top, name);
+    label->setFont(bold);
+    label->adjustSize();
+  }
   WhiteText(this, QStringLiteral("全ての写真の転送を開始します。"), 8, 50, "TensouLbl3");
   readOnlyChk_ = Option("ReadOnlyChk", "ReadOnlyLbl",
                         QStringLiteral("カメラでロック（読込専用）してある写真は転送しない"), 70,
