@@ -116,12 +116,15 @@ void TransferEngine::HandleFile(const QString& name) {
   library::FileSystem& fs = d_.files.files;
   const QString source = job_.sourceFolder + u'/' + name;
   if (!job_.options.readOnlyToo && fs.IsReadOnly(source)) return;
-  const QString target = TargetFolderFor(source) + u'/' + name;
+  const QString folder = TargetFolderFor(source);
+  const QString target = folder + u'/' + name;
   if (SameFile(source, target)) return;
-  const bool replace = fs.Exists(target);
-  if (replace && !AskOverwrite(name)) return;
-  const bool placed = job_.mode == TransferMode::SortByDate ? MoveInto(source, target, replace)
-                                                            : CopyInto(source, target, replace);
+  // Only a file is offered for replacing; a folder of that name makes the copy fail.
+  const QString occupant = Occupant(folder, name);
+  const QString replaced = fs.IsFile(occupant) ? occupant : QString();
+  if (!replaced.isEmpty() && !AskOverwrite(name)) return;
+  const bool placed = job_.mode == TransferMode::SortByDate ? MoveInto(source, target, replaced)
+                                                            : CopyInto(source, target, replaced);
   if (!placed) return;
   ++handled_;
   library::NoteOwnChange(d_.files.folders, FolderOf(target));
@@ -136,6 +139,17 @@ QString TransferEngine::TargetFolderFor(const QString& source) {
   const QString folder = job_.targetFolder + u'/' + DateFolderName(fs.LastWrite(source));
   fs.MakeFolder(folder);
   return folder;
+}
+
+// The file that holds the name in the folder, in any letter case: two photos whose names
+// differ only in case would share their edit records and cached thumbnails.
+QString TransferEngine::Occupant(const QString& folder, const QString& name) const {
+  const library::FileSystem& fs = d_.files.files;
+  if (fs.Exists(folder + u'/' + name)) return folder + u'/' + name;
+  for (const QString& listed : fs.FileNames(folder)) {
+    if (listed.compare(name, Qt::CaseInsensitive) == 0) return folder + u'/' + listed;
+  }
+  return {};
 }
 
 bool TransferEngine::AskOverwrite(const QString& name) {
@@ -161,7 +175,8 @@ bool TransferEngine::AskOverwrite(const QString& name) {
 
 // The old target goes to the trash only once its replacement is whole beside it, so a full
 // disk leaves the old file where it was.
-bool TransferEngine::CopyInto(const QString& source, const QString& target, bool replace) {
+bool TransferEngine::CopyInto(const QString& source, const QString& target,
+                              const QString& replaced) {
   library::FileSystem& fs = d_.files.files;
   // The source stays where it is: the copy need not be forced onto the disk file by file.
   const library::CheckedCopy copy =
@@ -170,7 +185,7 @@ bool TransferEngine::CopyInto(const QString& source, const QString& target, bool
     Fail(true);
     return false;
   }
-  if (replace && !TrashOldTarget(target)) {
+  if (!replaced.isEmpty() && !TrashOldTarget(replaced)) {
     fs.Remove(copy.temporary);
     return false;
   }
@@ -184,8 +199,9 @@ bool TransferEngine::CopyInto(const QString& source, const QString& target, bool
 
 // Sorting moves the photo with its cached thumbnail and its edit records. The photo leaves
 // its folder by a rename, or by a checked copy that is on the disk before the source goes.
-bool TransferEngine::MoveInto(const QString& source, const QString& target, bool replace) {
-  if (replace && !TrashOldTarget(target)) return false;
+bool TransferEngine::MoveInto(const QString& source, const QString& target,
+                              const QString& replaced) {
+  if (!replaced.isEmpty() && !TrashOldTarget(replaced)) return false;
   const library::FileOpsContext& c = d_.files;
   const library::MoveResult moved =
       library::MoveFileWithCache(c, job_.cache, source, job_.cache, target, false);
@@ -199,8 +215,8 @@ bool TransferEngine::MoveInto(const QString& source, const QString& target, bool
   return true;
 }
 
-bool TransferEngine::TrashOldTarget(const QString& target) {
-  if (d_.files.trash.MoveToTrash(target) && !d_.files.files.Exists(target)) return true;
+bool TransferEngine::TrashOldTarget(const QString& occupant) {
+  if (d_.files.trash.MoveToTrash(occupant) && !d_.files.files.Exists(occupant)) return true;
   Fail(false);
   return false;
 }

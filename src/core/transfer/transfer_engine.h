@@ -100,9 +100,10 @@ class TransferEngine {
   QString TargetFolderFor(const QString& source);
   bool UsesDateFolders() const;
   bool AskOverwrite(const QString& name);
-  bool CopyInto(const QString& source, const QString& target, bool replace);
-  bool MoveInto(const QString& source, const QString& target, bool replace);
-  bool TrashOldTarget(const QString& target);
+  QString Occupant(const QString& folder, const QString& name) const;
+  bool CopyInto(const QString& source, const QString& target, const QString& replaced);
+  bool MoveInto(const QString& source, const QString& target, const QString& replaced);
+  bool TrashOldTarget(const QString& occupant);
   void Fail(bool copyFailed);
   void Record(const QString& target, const QString& name);
   void Finish();
