@@ -127,6 +127,9 @@ void TransferEngine::HandleFile(const QString& name) {
                                                             : CopyInto(source, target, replaced);
   if (!placed) return;
   ++handled_;
+  if (auto listed = taken_.find(folder); listed != taken_.end()) {
+    listed->insert(name.toCaseFolded(), name);
+  }
   library::NoteOwnChange(d_.files.folders, FolderOf(target));
   library::NoteOwnChange(d_.files.folders, job_.sourceFolder);
   if (job_.mode != TransferMode::ToCamera) Record(target, name);
@@ -143,13 +146,20 @@ QString TransferEngine::TargetFolderFor(const QString& source) {
 
 // The file that holds the name in the folder, in any letter case: two photos whose names
 // differ only in case would share their edit records and cached thumbnails.
-QString TransferEngine::Occupant(const QString& folder, const QString& name) const {
+// Each target folder is listed once per run, not once per file: a large photo folder would
+// otherwise be read again for every photo copied into it.
+QString TransferEngine::Occupant(const QString& folder, const QString& name) {
   const library::FileSystem& fs = d_.files.files;
   if (fs.Exists(folder + u'/' + name)) return folder + u'/' + name;
-  for (const QString& listed : fs.FileNames(folder)) {
-    if (listed.compare(name, Qt::CaseInsensitive) == 0) return folder + u'/' + listed;
+  auto listed = taken_.find(folder);
+  if (listed == taken_.end()) {
+    QHash<QString, QString> names;
+    for (const QString& file : fs.FileNames(folder)) names.insert(file.toCaseFolded(), file);
+    listed = taken_.insert(folder, names);
   }
-  return {};
+  const QString found = listed->value(name.toCaseFolded());
+  if (found.isEmpty() || !fs.Exists(folder + u'/' + found)) return {};
+  return folder + u'/' + found;
 }
 
 bool TransferEngine::AskOverwrite(const QString& name) {
@@ -181,8 +191,10 @@ bool TransferEngine::CopyInto(const QString& source, const QString& target,
   // The source stays where it is: the copy need not be forced onto the disk file by file.
   const library::CheckedCopy copy =
       library::CopyChecked(fs, source, target, library::Flush::Lazily);
+  // A source gone since the listing (or a name the file system cannot give back) is passed
+  // over: it says nothing about the destination, so the other photos still come.
   if (!copy.Ok()) {
-    Fail(true);
+    if (copy.failure != library::MoveResult::SourceMissing) Fail(true);
     return false;
   }
   if (!replaced.isEmpty() && !TrashOldTarget(replaced)) {

@@ -15,6 +15,7 @@
 #include "platform/platform_services.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -100,7 +101,7 @@ class TransferEngine {
   QString TargetFolderFor(const QString& source);
   bool UsesDateFolders() const;
   bool AskOverwrite(const QString& name);
-  QString Occupant(const QString& folder, const QString& name) const;
+  QString Occupant(const QString& folder, const QString& name);
   bool CopyInto(const QString& source, const QString& target, const QString& replaced);
   bool MoveInto(const QString& source, const QString& target, const QString& replaced);
   bool TrashOldTarget(const QString& occupant);
@@ -124,6 +125,7 @@ class TransferEngine {
   Overwrite overwrite_ = Overwrite::Ask;
   QString countText_;
   std::optional<PictureToShow> picture_;
+  QHash<QString, QHash<QString, QString>> taken_;  // folder → case-folded name → file name
 };
 
 }  // namespace kasumori::transfer

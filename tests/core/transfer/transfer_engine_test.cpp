@@ -121,8 +121,9 @@ TEST_F(TransferTest, ACameraFolderThatIsTheSelectedFolderCopiesNothingOntoItself
 }
 
 TEST_F(TransferTest, CardNamesOddNamesAndLongExtensionsAllArriveButFoldersDoNot) {
-  const QStringList names = {"IMG_0001.JPG", "img_0001.jpg",  "DSC 1(1).jpeg", "写真.TIFF",
-                             ".hidden.jpg",  "MVI_0003.MPEG", "P1000.bmp"};
+  const QStringList names = {
+      "IMG_0001.JPG", "img_0001.jpg",  "DSC 1(1).jpeg", "写真.TIFF",
+      ".hidden.jpg",  "MVI_0003.MPEG", "P1000.bmp",     QString(82, u'長') + ".JPG"};
   for (const QString& name : names) Photo("card/" + name, kJune28);
   tree.Folder("card/NOT_A_PHOTO.JPG");
   tree.File("card/notes.txt");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/fileops/safe_move.h"
 
+#include <QFile>
+
 namespace kasumori::library {
 namespace {
 
@@ -21,6 +23,9 @@ MoveResult FailureOf(FsStatus status) {
 }
 
 QString FolderOf(const QString& path) { return path.left(path.lastIndexOf(u'/')); }
+
+// 255 bytes less the dot, ".part" and room for a counter.
+constexpr qsizetype kLongestTemporaryStem = 240;
 
 // Copies `from` to the temporary name, checks it, and renames it to `to`. On any failure the
 // temporary file is removed and `to` is untouched.
@@ -62,7 +67,12 @@ CheckedCopy CopyChecked(FileSystem& fs, const QString& from, const QString& to, 
 
 QString TemporaryCopyName(const FileSystem& fs, const QString& to) {
   const qsizetype slash = to.lastIndexOf(u'/');
-  const QString base = to.left(slash + 1) + u'.' + to.mid(slash + 1) + QStringLiteral(".part");
+  // A name is at most 255 bytes on disk: a long photo name is cut (at a whole character) so
+  // that the dot, the suffix and a counter still fit.
+  QString stem = to.mid(slash + 1);
+  while (QFile::encodeName(stem).size() > kLongestTemporaryStem) stem.chop(1);
+  if (!stem.isEmpty() && stem.back().isHighSurrogate()) stem.chop(1);
+  const QString base = to.left(slash + 1) + u'.' + stem + QStringLiteral(".part");
   QString name = base;
   for (int n = 1; fs.Exists(name); ++n) name = base + QString::number(n);
   return name;
