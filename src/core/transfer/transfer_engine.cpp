@@ -188,7 +188,8 @@ bool TransferEngine::AskOverwrite(const QString& name) {
 bool TransferEngine::CopyInto(const QString& source, const QString& target,
                               const QString& replaced) {
   library::FileSystem& fs = d_.files.files;
-  // The source stays where it is: the copy need not be forced onto the disk file by file.
+  // The source stays where it is: the copy need not be forced onto the disk file by file
+  // (Finish flushes the run as a whole).
   const library::CheckedCopy copy =
       library::CopyChecked(fs, source, target, library::Flush::Lazily);
   // A source gone since the listing (or a name the file system cannot give back) is passed
@@ -256,6 +257,11 @@ void TransferEngine::Finish() {
   d_.captionTimer.Stop();
   if (!running_) return;
   running_ = false;
+  // Copies are not forced onto the disk one by one; the whole run is, before the window goes,
+  // so that a card can be taken out (or wiped in the camera) as soon as it closes.
+  if (handled_ > 0 && job_.mode != TransferMode::SortByDate) {
+    d_.files.files.FlushFileSystem(job_.targetFolder);
+  }
   if (hooks_.busyCursor) hooks_.busyCursor(false);
   if (hooks_.finished) hooks_.finished();
 }

@@ -56,6 +56,8 @@ class FileSystem {
   virtual bool RemoveFolderIfEmpty(const QString& path) = 0;
   // Makes one folder level; true when a folder is there afterwards.
   virtual bool MakeFolder(const QString& path) = 0;
+  // Writes everything pending on the folder's file system to the disk; false on an error.
+  virtual bool FlushFileSystem(const QString& folder) = 0;
 };
 
 // The real thing: POSIX calls on the local file systems.
@@ -76,6 +78,7 @@ class LocalFileSystem : public FileSystem {
   bool MakeWritable(const QString& path) override;
   bool RemoveFolderIfEmpty(const QString& path) override;
   bool MakeFolder(const QString& path) override;
+  bool FlushFileSystem(const QString& folder) override;
 };
 
 }  // namespace kasumori::library
