@@ -50,6 +50,7 @@ const MenuBinding kMenuBindings[] = {
     {"VerMnu", Command::About},
     {"OkiniAddMenu", Command::AddFavourite},
     {"OkiniAddMenuP", Command::AddFavourite},
+    {"OkiniOpenMenu", Command::FavouritesWindow},
     {"TensouDtoPCMenu1", Command::TransferFromCamera, 1},
     {"TensouDtoPCMenu2", Command::TransferFromCamera, 2},
     {"TensouDtoPCMenu3", Command::TransferFromCamera, 3},

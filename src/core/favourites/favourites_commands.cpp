@@ -21,9 +21,9 @@ std::optional<FavouritesRequest> RequestOf(commands::Command command) {
     case Command::SelectPage:
       return SelectPageToggle{};
     case Command::PreviousFolder:
-      return FolderStep::Previous;
+      return FolderWalk::Previous;
     case Command::NextFolder:
-      return FolderStep::Next;
+      return FolderWalk::Next;
     case Command::CloseWindow:
       return CloseFavourites{};
     case Command::DeletePhoto:

@@ -11,7 +11,7 @@
 
 namespace kasumori::favourites {
 
-enum class FolderStep { Previous, Next };
+enum class FolderWalk { Previous, Next };
 struct SelectPageToggle {
   friend bool operator==(SelectPageToggle, SelectPageToggle) = default;
 };
@@ -22,7 +22,7 @@ struct CloseFavourites {
 // A page move or selection the page carries out itself, a folder step for the tree, closing,
 // or an operation on the selected favourites (from a key, so no hint when none is selected).
 using FavouritesRequest =
-    std::variant<PageMove, SelectPageToggle, FolderStep, CloseFavourites, SelectionOperation>;
+    std::variant<PageMove, SelectPageToggle, FolderWalk, CloseFavourites, SelectionOperation>;
 
 // None for the commands the favourites window does not know.
 std::optional<FavouritesRequest> RequestOf(commands::Command command);

@@ -25,6 +25,10 @@ bool DialogService::Confirm(std::initializer_list<QString> lines) {
   return AskConfirmation(WriteLines(*this, lines)) == 1;
 }
 
+bool DialogService::Confirm(const QStringList& lines) {
+  return AskConfirmation(WriteLines(*this, lines)) == 1;
+}
+
 QStringList DialogService::VisibleLines(int n, int windowLines) const {
   QStringList shown;
   for (int i = 1; i <= windowLines; ++i) shown << (i <= n ? Line(i) : QString());

@@ -36,6 +36,7 @@ class DialogService {
   void Notice(const QStringList& lines);
   // Writes the given texts to lines 1.. and asks them; true for yes.
   bool Confirm(std::initializer_list<QString> lines);
+  bool Confirm(const QStringList& lines);
 
   std::array<QString, kMaxLines> MessageLines;
   std::array<QString, kMaxChoices> ChoiceCaptions;

@@ -5,16 +5,14 @@
 #include "favourites/add_favourite.h"
 #include "ui/common/fonts.h"
 #include "ui/common/form_text.h"
-#include "ui/favourites/folder_tree_view.h"
-#include "ui/favourites/make_folder_form.h"
+#include "ui/common/input_events.h"
+#include "ui/favourites/folder_pane.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
-#include <QWheelEvent>
 
 namespace kasumori::ui {
 
@@ -37,13 +35,13 @@ QWidget* PlainPanel(QWidget* parent, const char* name, const QColor& colour, con
 
 }  // namespace
 
-TOkiniAddForm::TOkiniAddForm(QWidget* owner, favourites::FavouritesStore& store,
-                             platform::DialogService& dialogs, favourites::FavouritesGrid grid,
+TOkiniAddForm::TOkiniAddForm(QWidget* owner, AddFormParts parts, favourites::FavouritesGrid grid,
                              Photo photo)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      store_(store),
-      dialogs_(dialogs),
+      store_(parts.store),
+      dialogs_(parts.dialogs),
+      uiReady_(parts.uiReady),
       photo_(std::move(photo)) {
   setObjectName("TOkiniAddForm");
   setWindowTitle(QStringLiteral("お気に入りへの追加"));
@@ -51,33 +49,30 @@ TOkiniAddForm::TOkiniAddForm(QWidget* owner, favourites::FavouritesStore& store,
   setFixedSize(kClientWidth, clientHeight);
   setFont(ProportionalGothic(12));
   PaintFormGreen(this);
-  BuildControls(clientHeight);
+  BuildControls(clientHeight, *owner);
   nameEdit_->setText(photo_.name);
   store_.AddDialogFolder = store_.CurrentFavouritesFolder;
-  RebuildTree();
+  pane_->Rebuild();
   nameEdit_->setFocus();
 }
 
-void TOkiniAddForm::BuildControls(int clientHeight) {
+void TOkiniAddForm::BuildControls(int clientHeight, QWidget& mainWindow) {
   const int panelHeight = clientHeight - 55;
   folderPnl_ = PlainPanel(this, "FolderPnl", QColor(192, 192, 192), {3, 2, 203, panelHeight});
   PlainPanel(folderPnl_, "SubFolderUePnl", Qt::white, {3, 3, 197, 6});
-  treeView_ = new QTreeWidget(folderPnl_);
-  treeView_->setObjectName("OAFolderTree");
-  treeView_->setGeometry(3, 9, 197, panelHeight - 12);
-  StyleFolderTree(*treeView_);
-  // The tree never keeps the focus: the keys that walk it belong to the window.
-  treeView_->setFocusPolicy(Qt::NoFocus);
-  connect(treeView_, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* item) { SelectNode(NodeOfItem(item)); });
-  connect(treeView_, &QTreeWidget::itemPressed, this, [this] { ketteiBtn_->setFocus(); });
-  folderPnl_->installEventFilter(this);
-  treeView_->viewport()->installEventFilter(this);
+  auto* tree = new QTreeWidget(folderPnl_);
+  tree->setObjectName("OAFolderTree");
+  tree->setGeometry(3, 9, 197, panelHeight - 12);
+  pane_ = new FavouritesFolderPane(
+      {*this, mainWindow, store_, dialogs_, &favourites::FavouritesStore::AddDialogFolder,
+       favourites::FolderMenuOwner::AddDialog, uiReady_, nullptr},
+      *folderPnl_, *tree);
+  connect(tree, &QTreeWidget::itemPressed, this, [this] { ketteiBtn_->setFocus(); });
 
   QPushButton* make =
       FormButton(this, "MakeBtn", QStringLiteral("フォルダ作成"), {135, clientHeight - 51, 71, 22});
   make->setFont(ProportionalGothic(11));
-  connect(make, &QPushButton::clicked, this, &TOkiniAddForm::MakeFolder);
+  connect(make, &QPushButton::clicked, pane_, &FavouritesFolderPane::MakeFolder);
   QLabel* nameLbl =
       WhiteText(this, QStringLiteral("お気に入り写真名"), 4, clientHeight - 37, "NameLbl");
   nameLbl->setFont(ProportionalGothic(12, true));
@@ -101,19 +96,6 @@ void TOkiniAddForm::BuildControls(int clientHeight) {
   }
 }
 
-void TOkiniAddForm::RebuildTree() {
-  const QCollator order{QLocale()};
-  tree_ = favourites::BuildFolderTree(store_.FolderList(), store_.AddDialogFolder, order);
-  items_ = ShowFolderTree(*treeView_, tree_);
-  store_.AddDialogFolder = tree_.nodes[tree_.current].path;
-}
-
-void TOkiniAddForm::SelectNode(int node) {
-  if (node < 0) return;
-  tree_.current = node;
-  store_.AddDialogFolder = tree_.nodes[node].path;
-}
-
 void TOkiniAddForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   const QWidget* owner = parentWidget();
@@ -125,20 +107,20 @@ void TOkiniAddForm::showEvent(QShowEvent* event) {
 }
 
 bool TOkiniAddForm::eventFilter(QObject* watched, QEvent* event) {
+  if (IsUserInput(*event) && !uiReady_) return true;
   if (event->type() == QEvent::KeyPress && HandleKey(static_cast<QKeyEvent&>(*event))) {
-    return true;
-  }
-  if (event->type() == QEvent::Wheel &&
-      (watched == folderPnl_ || watched == treeView_->viewport())) {
-    const int delta = static_cast<QWheelEvent*>(event)->angleDelta().y();
-    if (delta < 0) StepTo(favourites::NextFolder(tree_, tree_.current));
-    if (delta > 0) StepTo(favourites::PreviousFolder(tree_, tree_.current));
     return true;
   }
   return QDialog::eventFilter(watched, event);
 }
 
+bool TOkiniAddForm::event(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) repaint();
+  return QDialog::event(event);
+}
+
 void TOkiniAddForm::keyPressEvent(QKeyEvent* event) {
+  if (!uiReady_) return;
   if (!HandleKey(*event)) QDialog::keyPressEvent(event);
 }
 
@@ -153,16 +135,15 @@ bool TOkiniAddForm::HandleKey(const QKeyEvent& key) {
     Decide();
     return true;
   }
-  std::optional<favourites::FolderStep> step;
   switch (key.key()) {
     case Qt::Key_E:
     case Qt::Key_Up:
-      step = favourites::PreviousFolder(tree_, tree_.current);
-      break;
+      pane_->Previous();
+      return true;
     case Qt::Key_D:
     case Qt::Key_Down:
-      step = favourites::NextFolder(tree_, tree_.current);
-      break;
+      pane_->Next();
+      return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
       nameEdit_->setFocus();
@@ -175,14 +156,6 @@ bool TOkiniAddForm::HandleKey(const QKeyEvent& key) {
     default:
       return false;
   }
-  StepTo(step);
-  return true;
-}
-
-void TOkiniAddForm::StepTo(const std::optional<favourites::FolderStep>& step) {
-  if (!step) return;
-  for (int node : step->collapse) items_[node]->setExpanded(false);
-  treeView_->setCurrentItem(items_[step->node]);
 }
 
 void TOkiniAddForm::Decide() {
@@ -201,31 +174,6 @@ void TOkiniAddForm::Decide() {
     ReportWriteFailure(error);
   }
   nameEdit_->setFocus();
-}
-
-// Asks again after a name that exists, until one is made or the user gives up.
-void TOkiniAddForm::MakeFolder() {
-  for (;;) {
-    TMakeFolderForm form(this, dialogs_);
-    if (form.exec() != QDialog::Accepted) return;
-    const QString path = favourites::NewFolderPath(store_.AddDialogFolder, form.FolderName());
-    if (store_.FolderList().contains(path)) {
-      dialogs_.Notice(favourites::FolderExistsNotice());
-      continue;
-    }
-    try {
-      if (store_.CreateFolder(store_.AddDialogFolder, form.FolderName()) !=
-          favourites::FolderCreateOutcome::Created) {
-        return;
-      }
-    } catch (const config::TextFileError& error) {
-      ReportWriteFailure(error);
-      return;
-    }
-    store_.AddDialogFolder = path;
-    RebuildTree();
-    return;
-  }
 }
 
 void TOkiniAddForm::ReportWriteFailure(const std::exception& error) {

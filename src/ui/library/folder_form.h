@@ -1,24 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "library/folders/folder_window_rules.h"
-
 #include <QDialog>
+
+#include <functional>
 
 class QLineEdit;
 
 namespace kasumori::ui {
 
-struct FolderFormParts {
-  library::FolderPanel& panel;
-  library::FolderRenameHooks renameHooks;
-  QString folder;    // the folder chosen in the tree
-  QString pathLine;  // the folder as one shortened line
-  // The short form renames only: it has no delete and new-folder buttons.
-  bool shortForm = false;
+// What the window's buttons do; each answers whether the window closes. The photo folder tree
+// and the favourites folder tree give their own.
+struct FolderFormActions {
+  std::function<bool(const QString& typedName)> rename;
+  std::function<bool()> remove;
+  std::function<bool()> makeFolder;
 };
 
-// The small window a right click in the folder tree opens: it renames the folder, deletes it
+enum class FolderFormKind {
+  Full,
+  Short,  // renames only: no delete and new-folder buttons
+  Root,   // a root that keeps its name: only the new-folder button works
+};
+
+struct FolderFormParts {
+  QString folder;    // the folder chosen in the tree, as the tooltip gives it
+  QString pathLine;  // the folder as one shortened line
+  QString name;      // what the name field starts with
+  FolderFormKind kind = FolderFormKind::Full;
+  FolderFormActions actions;
+};
+
+// The small window a right click in a folder tree opens: it renames the folder, deletes it
 // when empty, or makes a new folder inside it.
 class TFolderForm final : public QDialog {
   Q_OBJECT
@@ -26,19 +39,13 @@ class TFolderForm final : public QDialog {
  public:
   TFolderForm(QWidget* owner, FolderFormParts parts);
 
-  // The folder the new-folder button made, when the window closed for it; empty otherwise.
-  const QString& MadeFolder() const { return made_; }
-
   void done(int result) override;
 
  private:
   void Rename();
-  void Delete();
-  void MakeFolder();
 
   FolderFormParts p_;
   QLineEdit* nameEdit_;
-  QString made_;
 };
 
 }  // namespace kasumori::ui

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -199,7 +200,22 @@ void FolderPanelView::OpenFolderWindow(const QString& folder, QPoint pointer, bo
   const QString line = library::OneLinePath(
       folder, p_.panels.folderPnl->width() - library::kLabelWidthMargin,
       [&metrics](const QString& text) { return metrics.horizontalAdvance(text); }, Friendly());
-  TFolderForm form(owner, {panel_, RenameHooks(), folder, line, shortForm});
+  QString made;
+  FolderFormActions actions;
+  actions.rename = [this, folder](const QString& typedName) {
+    using library::FolderRenameOutcome;
+    const auto outcome = library::RenameFolder(panel_, folder, typedName, RenameHooks());
+    return outcome == FolderRenameOutcome::Renamed || outcome == FolderRenameOutcome::Unchanged;
+  };
+  // The folder is gone once deleted: nothing is left for the window to work on.
+  actions.remove = [this, folder] { return library::DeleteEmptyFolder(panel_, folder); };
+  actions.makeFolder = [this, folder, &made] {
+    made = library::MakeNewFolder(panel_, folder).value_or(QString());
+    return !made.isEmpty();
+  };
+  TFolderForm form(owner,
+                   {folder, line, QFileInfo(folder).fileName(),
+                    shortForm ? FolderFormKind::Short : FolderFormKind::Full, std::move(actions)});
   const QScreen* screen = owner->screen();
   form.move(library::FolderWindowPosition(pointer, form.size(), screen->availableGeometry(),
                                           owner->frameGeometry()));
@@ -207,7 +223,7 @@ void FolderPanelView::OpenFolderWindow(const QString& folder, QPoint pointer, bo
   ShowTree();
   p_.panels.dummyBtn->setFocus();
   // A new folder is named at once, in the short window.
-  if (!form.MadeFolder().isEmpty()) OpenFolderWindow(form.MadeFolder(), pointer, true);
+  if (!made.isEmpty()) OpenFolderWindow(made, pointer, true);
 }
 
 void FolderPanelView::UpdateFolderLabels() {

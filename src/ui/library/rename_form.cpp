@@ -12,18 +12,29 @@
 
 namespace kasumori::ui {
 
-TRenameForm::TRenameForm(QWidget* owner, platform::DialogService& dialogs, const QString& oldName)
+RenameFormTexts PhotoRenameTexts() {
+  return {QStringLiteral("表示中写真のファイル名を変更"), QStringLiteral("元のファイル名"),
+          QStringLiteral("新しいファイル名"), true};
+}
+
+RenameFormTexts FavouriteRenameTexts() {
+  return {QStringLiteral("お気に入り写真の「お気に入り名」を変更"),
+          QStringLiteral("元のお気に入り名"), QStringLiteral("新しいお気に入り名"), false};
+}
+
+TRenameForm::TRenameForm(QWidget* owner, platform::DialogService& dialogs, const QString& oldName,
+                         const RenameFormTexts& texts)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       dialogs_(dialogs) {
   setObjectName("TRenameForm");
-  setWindowTitle(QStringLiteral("表示中写真のファイル名を変更"));
+  setWindowTitle(texts.caption);
   setFixedSize(284, 113);
   PaintFormGreen(this);
-  WhiteText(this, QStringLiteral("元のファイル名"), 8, 6);
+  WhiteText(this, texts.oldLabel, 8, 6);
   WhiteText(this, oldName, 16, 22)->setObjectName("OldNameLbl");
-  WhiteText(this, QStringLiteral("新しいファイル名"), 8, 40);
-  WhiteText(this, QStringLiteral("（拡張子は省略できます）"), 110, 40);
+  WhiteText(this, texts.newLabel, 8, 40);
+  if (texts.extensionHint) WhiteText(this, QStringLiteral("（拡張子は省略できます）"), 110, 40);
   edit_ = new QLineEdit(oldName, this);
   edit_->setObjectName("NewNameEdit");
   edit_->setGeometry(8, 56, 210, 20);

@@ -10,7 +10,7 @@
 #include "thumbs/thumbnail_refresh.h"
 #include "ui/common/view_image.h"
 #include "ui/display/main_display.h"
-#include "ui/favourites/favourite_add_view.h"
+#include "ui/favourites/favourites_view.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/library/rename_form.h"
 #include "ui/shell/main_form.h"
@@ -109,7 +109,9 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
     case Command::ClearAllEdits:
       return p_.display.Quality().RemoveAllEdits();
     case Command::AddFavourite:
-      return p_.favouriteAdd.Run();
+      return p_.favourites.Add();
+    case Command::FavouritesWindow:
+      return p_.favourites.OpenWindow();
     case Command::TransferSettings:
       p_.transfer.EditCameras();
       return;
@@ -122,7 +124,6 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
     // Not in this window, or still to come.
     case Command::CloseWindow:
     case Command::NormalDisplay:
-    case Command::FavouritesWindow:
     case Command::KeyboardHelp:
     case Command::SaveDisplayed:
     case Command::Slideshow:
@@ -221,8 +222,10 @@ void MainCommands::ConnectShellCommands() {
     p_.panels.dummyBtn->setFocus();
     OpenFolderInFileManager();
   });
-  // The favourites window comes with the favourites.
-  p_.panels.okiniBtn->setEnabled(false);
+  connect(p_.panels.okiniBtn, &QPushButton::clicked, this, [this] {
+    p_.panels.dummyBtn->setFocus();
+    if (UiReady()) RunCommand(commands::Command::FavouritesWindow, {CommandSource::Menu});
+  });
 }
 
 void MainCommands::OpenFolderInFileManager() {

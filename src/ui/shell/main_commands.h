@@ -18,7 +18,7 @@ class PhotoListController;
 
 namespace kasumori::ui {
 
-class FavouriteAddView;
+class FavouritesView;
 class MainDisplay;
 class TMainForm;
 class ThumbStrip;
@@ -41,7 +41,7 @@ struct MainCommandParts {
   FolderPanelView& folders;
   TWideThumbForm& wide;
   library::PhotoListController& lists;
-  FavouriteAddView& favouriteAdd;
+  FavouritesView& favourites;
   TransferView& transfer;
 };
 

@@ -6,7 +6,7 @@
 #include "library/photo_location.h"
 #include "thumbs/thumbnail_maker.h"
 #include "ui/display/main_display.h"
-#include "ui/favourites/favourite_add_view.h"
+#include "ui/favourites/favourites_view.h"
 #include "ui/common/view_image.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/shell/input_pacer.h"
@@ -39,7 +39,7 @@ MainParts::MainParts(MainPartsContext context) : c_(std::move(context)) {
   MakeTransfer();
   commands_ = std::make_unique<MainCommands>(
       MainCommandParts{c_.window, c_.model, c_.panels, c_.menu, c_.view, *display_, *strip_,
-                       *folders_, *wide_, *lists_, *favouriteAdd_, *transfer_});
+                       *folders_, *wide_, *lists_, *favourites_, *transfer_});
 }
 
 MainParts::~MainParts() = default;
@@ -84,6 +84,7 @@ void MainParts::MakeThumbnailMaker() {
   shell::AppModel& m = c_.model;
   thumbs::ThumbnailMakerContext context{m.List(), m.Folders(), m.settings(), m.ThumbnailDecoder(),
                                         m.Thumbnails()};
+  context.favourites = favourites::FavouriteSubjectsOf(m.Favourites().Folder());
   context.redrawStrip = [this] { RedrawStrip(); };
   context.busyCursor = BusyCursor;
   thumbnailMaker_ = std::make_unique<thumbs::ThumbnailMaker>(context);
@@ -146,10 +147,11 @@ void MainParts::MakeFolderPanel() {
 }
 
 void MainParts::MakeFavourites() {
-  favouriteAdd_ = std::make_unique<FavouriteAddView>(FavouriteAddDeps{
-      c_.window, c_.model,
+  favourites_ = std::make_unique<FavouritesView>(FavouritesViewDeps{
+      c_.window, c_.model, *thumbnailMaker_,
       [this]() -> const display::ShownPhoto& { return display_->Driver().Shown(); },
-      [this] { return display_->Driver().Modes().Panorama(); }});
+      [this] { return display_->Driver().Modes().Panorama(); },
+      [this](const QString& path) { commands_->ShowPhotoByPath(path); }});
 }
 
 void MainParts::MakeTransfer() {

@@ -16,7 +16,7 @@ class ThumbnailMaker;
 
 namespace kasumori::ui {
 
-class FavouriteAddView;
+class FavouritesView;
 class InputPacer;
 class MainCommands;
 class MainDisplay;
@@ -73,7 +73,7 @@ class MainParts {
   std::unique_ptr<ThumbStrip> strip_;
   std::unique_ptr<TWideThumbForm> wide_;
   std::unique_ptr<FolderPanelView> folders_;
-  std::unique_ptr<FavouriteAddView> favouriteAdd_;
+  std::unique_ptr<FavouritesView> favourites_;
   std::unique_ptr<TransferView> transfer_;
   std::unique_ptr<MainCommands> commands_;
 };

@@ -45,8 +45,8 @@ QString TypeLabel(const QString& name) {
 
 }  // namespace
 
-NameTag::NameTag(QWidget* parent) : label_(new QLabel(parent)) {
-  label_->setObjectName("NameImg");
+NameTag::NameTag(QWidget* parent, const char* objectName) : label_(new QLabel(parent)) {
+  label_->setObjectName(QLatin1String(objectName));
   label_->setFont(TagFont(false));
   label_->setStyleSheet(
       QStringLiteral("background: #FFFFD0; color: black; border: 1px solid black;"
@@ -56,8 +56,12 @@ NameTag::NameTag(QWidget* parent) : label_(new QLabel(parent)) {
 }
 
 void NameTag::Show(ViewImage& cell, const QString& name, int minLeft) {
+  ShowTexts(cell, WithoutExtension(library::RecordSourceName(name)), TypeLabel(name), minLeft, 76);
+}
+
+void NameTag::ShowTexts(ViewImage& cell, const QString& text, const QString& type, int minLeft,
+                        int typeRight) {
   Hide();
-  const QString text = WithoutExtension(library::RecordSourceName(name));
   label_->setText(text);
   const int width =
       std::max(QFontMetrics(label_->font()).horizontalAdvance(text) + 5, kMinTagWidth);
@@ -66,11 +70,10 @@ void NameTag::Show(ViewImage& cell, const QString& name, int minLeft) {
   label_->raise();
 
   savedBand_ = cell.Buffer().ToImage().copy(0, kBandTop, cell.width(), kBandHeight);
-  const QString type = TypeLabel(name);
   const int a = 6 * int(type.size());
   {
     imaging::TQxDIBCanvas canvas(cell.Buffer());
-    canvas.FillRect(QRect(QPoint(75 - a, kBandTop), QPoint(76, kBandTop + kBandHeight - 1)),
+    canvas.FillRect(QRect(QPoint(75 - a, kBandTop), QPoint(typeRight, kBandTop + kBandHeight - 1)),
                     kTagBackground);
     QPainter& painter = canvas.Painter();
     painter.setFont(TagFont(true));

@@ -18,7 +18,7 @@ TEST(FavouritesCommands, StripStepsPageAndPhotoCommandsActOnTheSelection) {
       {Command::StripForward1, PageMove::RowForward},
       {Command::StripEnd, PageMove::LastPage},
       {Command::SelectPage, SelectPageToggle{}},
-      {Command::PreviousFolder, FolderStep::Previous},
+      {Command::PreviousFolder, FolderWalk::Previous},
       {Command::CloseWindow, CloseFavourites{}},
       {Command::DeletePhoto, SelectionOperation::Remove},
       {Command::RenewThumbnail, SelectionOperation::RenewThumbnails},

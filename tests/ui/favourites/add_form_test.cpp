@@ -43,6 +43,9 @@ TEST_F(FavouriteAddWindowTest, ATypedNameAndEnterFileThePhotoAtTheRoot) {
   EXPECT_EQ(Keys(), QStringList{"海の写真"});
   EXPECT_EQ(Paths(), QStringList{Pictures("P1.jpg")});
   EXPECT_EQ(form->Model().Favourites().CurrentFavouritesFolder, "");
+  // The favourites window followed, on the new favourite.
+  EXPECT_EQ(favouritesWindowsClosed, 1);
+  EXPECT_EQ(form->Model().Favourites().HighlightKey, "海の写真");
 }
 
 TEST_F(FavouriteAddWindowTest, TheMenuEntryFilesThePhotoInTheClickedFolderUnderItsOwnName) {

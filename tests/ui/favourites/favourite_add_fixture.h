@@ -7,12 +7,29 @@
 #include "ui/library/photo_moves_fixture.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QTreeWidget>
 
 namespace kasumori::ui {
 
 class FavouriteAddWindowTest : public PhotoMovesWindowTest {
  protected:
+  // An add opens the favourites window on the new favourite; tests of the add dialog close it
+  // at once and count it.
+  void SetUp() override {
+    PhotoMovesWindowTest::SetUp();
+    QObject::connect(&closer_, &QTimer::timeout, [this] {
+      auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (closeFavouritesWindow && modal && modal->objectName() == "TOkiniForm") {
+        ++favouritesWindowsClosed;
+        modal->reject();
+      }
+    });
+    closer_.start(5);
+  }
+  bool closeFavouritesWindow = true;
+  int favouritesWindowsClosed = 0;
+
   QStringList Keys() const { return favourites::ReadListFile(program + "/Okini.dat"); }
   QStringList Paths() const { return favourites::ReadListFile(program + "/Okini2.dat"); }
   QStringList FolderLines() const { return favourites::ReadListFile(program + "/OkiniF.dat"); }
@@ -75,6 +92,9 @@ class FavouriteAddWindowTest : public PhotoMovesWindowTest {
     auto* view = dialog.findChild<QTreeWidget*>("OAFolderTree");
     return view && view->currentItem() ? view->currentItem()->text(0) : QString();
   }
+
+ private:
+  QTimer closer_;
 };
 
 }  // namespace kasumori::ui

@@ -206,8 +206,7 @@ TEST_F(FolderButtonsTest, TheFileManagerOpensTheCurrentFolderAndTheDesktopWithou
   ASSERT_TRUE(form->Folders().CurrentFolder.isEmpty());
   QTest::mouseClick(form->Panels().explorerBtn, Qt::LeftButton);
   EXPECT_EQ(shellOpen.opened.value(1), tree.Path("home/Desktop"));
-  // The favourites window is not there yet.
-  EXPECT_FALSE(form->Panels().okiniBtn->isEnabled());
+  EXPECT_TRUE(form->Panels().okiniBtn->isEnabled());
 }
 
 TEST_F(FolderButtonsTest, TheVersionEntryShowsTheAboutNotice) {
