@@ -1,32 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A full disk for the length of a scope: the process may write files of at most `bytes`, and a
-// write past that fails with EFBIG instead of raising SIGXFSZ.
+// A full disk without mounting anything: files written by this process may not grow past the
+// limit while the guard lives.
 #pragma once
 
-#include <sys/resource.h>
-
 #include <csignal>
+#include <sys/resource.h>
 
 namespace kasumori::testkit {
 
 class FileSizeLimit {
  public:
   explicit FileSizeLimit(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &before_);
-    rlimit limit = before_;
-    limit.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &limit);
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    // Past the limit a write fails with EFBIG instead of killing the process.
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    const struct rlimit limit = {bytes, saved_.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
   }
   ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &before_);
-    std::signal(SIGXFSZ, SIG_DFL);
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
   }
   FileSizeLimit(const FileSizeLimit&) = delete;
   FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
  private:
-  rlimit before_{};
+  struct rlimit saved_ {};
+  void (*previous_)(int) = nullptr;
 };
 
 }  // namespace kasumori::testkit

@@ -51,6 +51,11 @@ enum class Command : std::uint8_t {
   WindowSize,        // a standard window size mode (1, 2, 3, 8)
   CustomSize,        // the custom display size dialog
   About,             // the program's version
+  // Camera transfer and date sorting; a transfer item's argument is its camera slot 1..3.
+  TransferSettings,     // the camera slots' names and folders
+  TransferFromCamera,   // the camera's photos into the selected folder
+  TransferToCamera,     // the selected folder's photos onto the camera
+  SortIntoDateFolders,  // the current folder's photos into one folder per file date
 };
 
 }  // namespace kasumori::commands

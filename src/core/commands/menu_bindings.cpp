@@ -52,6 +52,14 @@ const MenuBinding kMenuBindings[] = {
     {"OkiniAddMenu", Command::AddFavourite},
     {"OkiniAddMenuP", Command::AddFavourite},
     {"OkiniOpenMenu", Command::FavouritesWindow},
+    {"TensouDtoPCMenu1", Command::TransferFromCamera, 1},
+    {"TensouDtoPCMenu2", Command::TransferFromCamera, 2},
+    {"TensouDtoPCMenu3", Command::TransferFromCamera, 3},
+    {"TensouPCtoDMenu1", Command::TransferToCamera, 1},
+    {"TensouPCtoDMenu2", Command::TransferToCamera, 2},
+    {"TensouPCtoDMenu3", Command::TransferToCamera, 3},
+    {"TensouSetteiMenu", Command::TransferSettings},
+    {"MakeFolderMenu", Command::SortIntoDateFolders},
 };
 
 }  // namespace

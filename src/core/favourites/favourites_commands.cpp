@@ -58,6 +58,10 @@ std::optional<FavouritesRequest> RequestOf(commands::Command command) {
     case Command::WindowSize:
     case Command::CustomSize:
     case Command::About:
+    case Command::TransferSettings:
+    case Command::TransferFromCamera:
+    case Command::TransferToCamera:
+    case Command::SortIntoDateFolders:
       return std::nullopt;
   }
   return std::nullopt;

@@ -4,6 +4,8 @@
 
 #include "platform/platform_services.h"
 
+#include <QTimer>
+
 namespace kasumori::platform {
 
 class XdgSpecialFolders final : public SpecialFolders {
@@ -43,6 +45,19 @@ class FlockInstanceMarker final : public SingleInstanceMarker {
 class SystemClock final : public Clock {
  public:
   QDate Today() const override { return QDate::currentDate(); }
+};
+
+class QtTicker final : public Ticker {
+ public:
+  void Start(int intervalMs, std::function<void()> tick) override {
+    timer_.disconnect();
+    QObject::connect(&timer_, &QTimer::timeout, std::move(tick));
+    timer_.start(intervalMs);
+  }
+  void Stop() override { timer_.stop(); }
+
+ private:
+  QTimer timer_;
 };
 
 }  // namespace kasumori::platform

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace kasumori::platform {
@@ -70,6 +71,16 @@ class Clock {
  public:
   virtual ~Clock() = default;
   virtual QDate Today() const = 0;
+};
+
+// A repeating timer of the event loop. Work paced by a timer (the transfer's one file per tick)
+// takes one as a service, so that a test steps it by hand instead of waiting.
+class Ticker {
+ public:
+  virtual ~Ticker() = default;
+  // Calls `tick` every `intervalMs` until Stop; a running timer starts over.
+  virtual void Start(int intervalMs, std::function<void()> tick) = 0;
+  virtual void Stop() = 0;
 };
 
 }  // namespace kasumori::platform

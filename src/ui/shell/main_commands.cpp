@@ -19,6 +19,7 @@
 #include "ui/shell/main_panels.h"
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
+#include "ui/transfer/transfer_view.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -114,6 +115,15 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
       return p_.favourites.OpenWindow();
     case Command::SaveDisplayed:
       return p_.photoSave.Run();
+    case Command::TransferSettings:
+      p_.transfer.EditCameras();
+      return;
+    case Command::TransferFromCamera:
+      return p_.transfer.Transfer(transfer::TransferMode::FromCamera, input.argument);
+    case Command::TransferToCamera:
+      return p_.transfer.Transfer(transfer::TransferMode::ToCamera, input.argument);
+    case Command::SortIntoDateFolders:
+      return p_.transfer.SortIntoDateFolders();
     // Not in this window, or still to come.
     case Command::CloseWindow:
     case Command::NormalDisplay:

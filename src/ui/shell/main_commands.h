@@ -25,6 +25,7 @@ class TMainForm;
 class ThumbStrip;
 class FolderPanelView;
 class TWideThumbForm;
+class TransferView;
 class ViewImage;
 struct MainMenu;
 struct MainPanels;
@@ -43,6 +44,7 @@ struct MainCommandParts {
   library::PhotoListController& lists;
   FavouritesView& favourites;
   PhotoSaveView& photoSave;
+  TransferView& transfer;
 };
 
 struct CommandInput {
@@ -71,6 +73,8 @@ class MainCommands final : public QObject, private shell::PhotoScreen {
   // Makes the photo's folder current (in the slot that holds it, or as another folder), lists
   // it and shows the photo.
   void ShowPhotoByPath(const QString& path);
+  // Empties the photo view and forgets the shown photo, leaving the list as it is.
+  void ClearShownPhoto() { ClearDisplay(); }
 
  private:
   bool UiReady() const;

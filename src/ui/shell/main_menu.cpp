@@ -63,9 +63,23 @@ void MainMenu::BuildOkiniMenu(QMenuBar* bar) {
 }
 
 void MainMenu::BuildLaterMenus(QMenuBar* bar) {
-  QMenu* tensou = bar->addMenu(QStringLiteral("デジカメ転送"));
-  tensou->setObjectName("TensouMenu");
-  Pending(tensou, "TensouSetteiMenu", QStringLiteral("（設定）"));
+  tensouMenu = bar->addMenu(QStringLiteral("デジカメ転送"));
+  tensouMenu->setObjectName("TensouMenu");
+  // The captions come from the camera settings each time the menu opens.
+  auto item = [this](const QString& name) {
+    QAction* action = tensouMenu->addAction(QString());
+    action->setObjectName(name);
+    return action;
+  };
+  for (int slot = 1; slot <= 3; ++slot) {
+    tensouDtoPCMenu[slot - 1] = item(QStringLiteral("TensouDtoPCMenu%1").arg(slot));
+  }
+  tensouMenu->addSeparator();
+  for (int slot = 1; slot <= 3; ++slot) {
+    tensouPCtoDMenu[slot - 1] = item(QStringLiteral("TensouPCtoDMenu%1").arg(slot));
+  }
+  tensouMenu->addSeparator();
+  item(QStringLiteral("TensouSetteiMenu"))->setText(QStringLiteral("（設定）"));
   QMenu* settings = bar->addMenu(QStringLiteral("設定"));
   settings->setObjectName("SetteiMenu");
   Pending(settings, "SusieMenu", QStringLiteral("Susieプラグイン"));

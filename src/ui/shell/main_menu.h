@@ -63,6 +63,10 @@ struct MainMenu {
   QMenu* commandMenu;
   QAction* allThumbnailMenu;
 
+  QMenu* tensouMenu;
+  QAction* tensouDtoPCMenu[3];  // from camera 1..3 into the selected folder
+  QAction* tensouPCtoDMenu[3];  // from the selected folder onto camera 1..3
+
   QAction* verMnu;
 
   // The photo view's pop-up menu.

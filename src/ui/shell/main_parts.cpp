@@ -17,6 +17,7 @@
 #include "ui/shell/main_panels.h"
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
+#include "ui/transfer/transfer_view.h"
 
 #include <QApplication>
 
@@ -37,9 +38,10 @@ MainParts::MainParts(MainPartsContext context) : c_(std::move(context)) {
   MakeFolderPanel();
   MakeFavourites();
   MakeExport();
+  MakeTransfer();
   commands_ = std::make_unique<MainCommands>(
       MainCommandParts{c_.window, c_.model, c_.panels, c_.menu, c_.view, *display_, *strip_,
-                       *folders_, *wide_, *lists_, *favourites_, *photoSave_});
+                       *folders_, *wide_, *lists_, *favourites_, *photoSave_, *transfer_});
 }
 
 MainParts::~MainParts() = default;
@@ -157,6 +159,12 @@ void MainParts::MakeFavourites() {
 void MainParts::MakeExport() {
   photoSave_ = std::make_unique<PhotoSaveView>(
       PhotoSaveDeps{c_.window, c_.model, *display_, c_.saveSettings});
+}
+
+void MainParts::MakeTransfer() {
+  transfer_ = std::make_unique<TransferView>(
+      TransferViewDeps{c_.window, c_.model, c_.menu, *lists_, *folders_, *strip_, *display_,
+                       [this] { commands_->ClearShownPhoto(); }, c_.saveSettings});
 }
 
 }  // namespace kasumori::ui

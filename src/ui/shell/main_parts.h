@@ -25,6 +25,7 @@ class TMainForm;
 class ThumbStrip;
 class FolderPanelView;
 class TWideThumbForm;
+class TransferView;
 class ViewImage;
 struct MainMenu;
 struct MainPanels;
@@ -61,6 +62,7 @@ class MainParts {
   void MakeFolderPanel();
   void MakeFavourites();
   void MakeExport();
+  void MakeTransfer();
   bool UiReady() const;
   void RedrawStrip();
 
@@ -75,6 +77,7 @@ class MainParts {
   std::unique_ptr<FolderPanelView> folders_;
   std::unique_ptr<FavouritesView> favourites_;
   std::unique_ptr<PhotoSaveView> photoSave_;
+  std::unique_ptr<TransferView> transfer_;
   std::unique_ptr<MainCommands> commands_;
 };
 

@@ -293,6 +293,10 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
     case Command::WindowSize:
     case Command::CustomSize:
     case Command::About:
+    case Command::TransferSettings:
+    case Command::TransferFromCamera:
+    case Command::TransferToCamera:
+    case Command::SortIntoDateFolders:
       break;
   }
   return true;

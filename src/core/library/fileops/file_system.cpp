@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -18,6 +19,7 @@ namespace kasumori::library {
 namespace {
 
 constexpr std::size_t kCopyBlock = 1 << 20;
+constexpr std::size_t kKernelCopyChunk = 16 << 20;
 
 FsStatus StatusOf(int error) {
   switch (error) {
@@ -58,6 +60,19 @@ class Descriptor {
   int fd_;
 };
 
+// Reads until the block is full or the file ends; the count read, or -1 on an error.
+ssize_t ReadFull(int fd, char* data, std::size_t size) {
+  std::size_t done = 0;
+  while (done < size) {
+    const ssize_t got = ::read(fd, data + done, size - done);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return -1;
+    if (got == 0) break;
+    done += std::size_t(got);
+  }
+  return ssize_t(done);
+}
+
 bool WriteAll(int fd, const char* data, std::size_t size) {
   while (size > 0) {
     const ssize_t written = ::write(fd, data, size);
@@ -69,6 +84,43 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     size -= std::size_t(written);
   }
   return true;
+}
+
+// Copies from the current offsets to the end. The kernel copies by itself where it can, without
+// a pass through this process's memory; between file systems that do not allow that, the
+// bytes are read and written.
+FsStatus CopyContents(int in, int out) {
+  bool inKernel = true;
+  std::vector<char> block;
+  for (;;) {
+    if (inKernel) {
+      const ssize_t done = ::copy_file_range(in, nullptr, out, nullptr, kKernelCopyChunk, 0);
+      if (done > 0) continue;
+      if (done == 0) return FsStatus::Ok;
+      if (errno == EINTR) continue;
+      if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
+        return StatusOf(errno);
+      }
+      inKernel = false;
+      block.resize(kCopyBlock);
+    }
+    const ssize_t got = ::read(in, block.data(), block.size());
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return StatusOf(errno);
+    if (got == 0) return FsStatus::Ok;
+    if (!WriteAll(out, block.data(), std::size_t(got))) return StatusOf(errno);
+  }
+}
+
+bool SameBytesRead(int first, int second) {
+  std::vector<char> left(kCopyBlock);
+  std::vector<char> right(kCopyBlock);
+  for (;;) {
+    const ssize_t got = ReadFull(first, left.data(), left.size());
+    if (got < 0 || ReadFull(second, right.data(), right.size()) != got) return false;
+    if (std::memcmp(left.data(), right.data(), std::size_t(got)) != 0) return false;
+    if (got == 0) return true;
+  }
 }
 
 }  // namespace
@@ -98,6 +150,34 @@ std::optional<qint64> LocalFileSystem::FreeSpace(const QString& folder) const {
   return qint64(st.f_bavail) * qint64(st.f_frsize);
 }
 
+std::optional<std::time_t> LocalFileSystem::LastWrite(const QString& path) const {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0) return std::nullopt;
+  return st.st_mtim.tv_sec;
+}
+
+// The owner's write bit, not access(): root may write anything, yet a protected photo is
+// still one the camera's owner asked to keep.
+bool LocalFileSystem::IsReadOnly(const QString& path) const {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0) return false;
+  return (st.st_mode & S_IWUSR) == 0;
+}
+
+bool LocalFileSystem::SameContents(const QString& a, const QString& b) const {
+  Descriptor first(::open(QFile::encodeName(a).constData(), O_RDONLY | O_CLOEXEC));
+  Descriptor second(::open(QFile::encodeName(b).constData(), O_RDONLY | O_CLOEXEC));
+  struct stat one {
+  }, other{};
+  if (first.get() < 0 || second.get() < 0 || ::fstat(first.get(), &one) != 0 ||
+      ::fstat(second.get(), &other) != 0 || one.st_size != other.st_size) {
+    return false;
+  }
+  // Read in blocks rather than mapped: on these machines the page faults of a mapping cost
+  // more than the copies of plain reads from the page cache.
+  return SameBytesRead(first.get(), second.get());
+}
+
 FsStatus LocalFileSystem::Rename(const QString& from, const QString& to) {
   const QByteArray source = QFile::encodeName(from);
   const QByteArray target = QFile::encodeName(to);
@@ -113,7 +193,7 @@ FsStatus LocalFileSystem::Rename(const QString& from, const QString& to) {
   return StatusOf(errno);
 }
 
-FsStatus LocalFileSystem::Copy(const QString& from, const QString& to) {
+FsStatus LocalFileSystem::Copy(const QString& from, const QString& to, Flush flush) {
   Descriptor in(::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC));
   if (in.get() < 0) return StatusOf(errno);
   struct stat source {};
@@ -121,23 +201,18 @@ FsStatus LocalFileSystem::Copy(const QString& from, const QString& to) {
   Descriptor out(
       ::open(QFile::encodeName(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644));
   if (out.get() < 0) return StatusOf(errno);
-  std::vector<char> block(kCopyBlock);
-  for (;;) {
-    const ssize_t got = ::read(in.get(), block.data(), block.size());
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return StatusOf(errno);
-    }
-    if (got == 0) break;
-    if (!WriteAll(out.get(), block.data(), std::size_t(got))) return StatusOf(errno);
+  if (const FsStatus copied = CopyContents(in.get(), out.get()); copied != FsStatus::Ok) {
+    return copied;
   }
   // The list orders photos by their last-write time and the date folders are named after it:
   // the copy keeps the source's times and permission bits, as a rename would.
   const struct timespec times[2] = {source.st_atim, source.st_mtim};
   ::futimens(out.get(), times);
   ::fchmod(out.get(), source.st_mode & 07777);
-  // The source goes once the copy is in place, so the copy must really be on the disk.
-  if (::fsync(out.get()) != 0) return StatusOf(errno);
+  // A source that goes once the copy is in place needs the copy really on the disk. Otherwise
+  // the disk starts on it now, while the caller goes on, rather than all at once later.
+  if (flush == Flush::ToDisk && ::fsync(out.get()) != 0) return StatusOf(errno);
+  if (flush == Flush::Lazily) ::sync_file_range(out.get(), 0, 0, SYNC_FILE_RANGE_WRITE);
   if (!out.Close()) return StatusOf(errno);
   return FsStatus::Ok;
 }
@@ -156,6 +231,16 @@ bool LocalFileSystem::MakeWritable(const QString& path) {
 
 bool LocalFileSystem::RemoveFolderIfEmpty(const QString& path) {
   return ::rmdir(QFile::encodeName(path).constData()) == 0;
+}
+
+bool LocalFileSystem::FlushFileSystem(const QString& folder) {
+  Descriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return fd.get() >= 0 && ::syncfs(fd.get()) == 0;
+}
+
+bool LocalFileSystem::MakeFolder(const QString& path) {
+  if (::mkdir(QFile::encodeName(path).constData(), 0755) == 0) return true;
+  return errno == EEXIST && IsFolder(path);
 }
 
 }  // namespace kasumori::library

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <ctime>
 #include <optional>
 
 namespace kasumori::library {
@@ -18,6 +19,10 @@ enum class FsStatus {
   NoSpace,      // the target's file system is full
   Failed,       // anything else: permissions, read-only media, I/O errors
 };
+
+// Whether a copy must be on the disk before Copy returns. A copy whose source is removed
+// afterwards must; a copy that leaves its source in place may trust the page cache.
+enum class Flush { ToDisk, Lazily };
 
 class FileSystem {
  public:
@@ -32,17 +37,27 @@ class FileSystem {
   virtual QStringList FileNames(const QString& folder) const = 0;
   // Bytes a new file in the folder may still take; nothing when unknown.
   virtual std::optional<qint64> FreeSpace(const QString& folder) const = 0;
+  // The last-write time in seconds since the epoch.
+  virtual std::optional<std::time_t> LastWrite(const QString& path) const = 0;
+  // Read-only for its owner: what a camera's "protect" leaves on a card.
+  virtual bool IsReadOnly(const QString& path) const = 0;
+  // Whether both files hold the same bytes; false when either cannot be read.
+  virtual bool SameContents(const QString& a, const QString& b) const = 0;
 
   // Renames within one file system and never replaces an existing target.
   virtual FsStatus Rename(const QString& from, const QString& to) = 0;
   // Copies the contents into a new file `to`, which must not exist. On failure `to` may be left
   // behind partly written: the caller removes it.
-  virtual FsStatus Copy(const QString& from, const QString& to) = 0;
+  virtual FsStatus Copy(const QString& from, const QString& to, Flush flush = Flush::ToDisk) = 0;
   virtual bool Remove(const QString& path) = 0;
   // Gives the owner write permission (photos from cameras and CDs often arrive read-only).
   virtual bool MakeWritable(const QString& path) = 0;
   // Removes the folder when it is empty; false otherwise.
   virtual bool RemoveFolderIfEmpty(const QString& path) = 0;
+  // Makes one folder level; true when a folder is there afterwards.
+  virtual bool MakeFolder(const QString& path) = 0;
+  // Writes everything pending on the folder's file system to the disk; false on an error.
+  virtual bool FlushFileSystem(const QString& folder) = 0;
 };
 
 // The real thing: POSIX calls on the local file systems.
@@ -54,11 +69,16 @@ class LocalFileSystem : public FileSystem {
   std::optional<qint64> Size(const QString& path) const override;
   QStringList FileNames(const QString& folder) const override;
   std::optional<qint64> FreeSpace(const QString& folder) const override;
+  std::optional<std::time_t> LastWrite(const QString& path) const override;
+  bool IsReadOnly(const QString& path) const override;
+  bool SameContents(const QString& a, const QString& b) const override;
   FsStatus Rename(const QString& from, const QString& to) override;
-  FsStatus Copy(const QString& from, const QString& to) override;
+  FsStatus Copy(const QString& from, const QString& to, Flush flush = Flush::ToDisk) override;
   bool Remove(const QString& path) override;
   bool MakeWritable(const QString& path) override;
   bool RemoveFolderIfEmpty(const QString& path) override;
+  bool MakeFolder(const QString& path) override;
+  bool FlushFileSystem(const QString& folder) override;
 };
 
 }  // namespace kasumori::library

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/fileops/safe_move.h"
 
+#include <QFile>
+
 namespace kasumori::library {
 namespace {
 
@@ -22,29 +24,18 @@ MoveResult FailureOf(FsStatus status) {
 
 QString FolderOf(const QString& path) { return path.left(path.lastIndexOf(u'/')); }
 
+// 255 bytes less the dot, ".part" and room for a counter.
+constexpr qsizetype kLongestTemporaryStem = 240;
+
 // Copies `from` to the temporary name, checks it, and renames it to `to`. On any failure the
 // temporary file is removed and `to` is untouched.
 MoveResult PlaceCopy(FileSystem& fs, const QString& from, const QString& to) {
-  const std::optional<qint64> size = fs.Size(from);
-  if (!size) return MoveResult::SourceMissing;
-  if (const auto free = fs.FreeSpace(FolderOf(to)); free && *free < *size) {
-    return MoveResult::NoSpace;
-  }
-  const QString temporary = TemporaryCopyName(fs, to);
-  const FsStatus copied = fs.Copy(from, temporary);
-  if (copied != FsStatus::Ok) {
-    fs.Remove(temporary);
-    return FailureOf(copied);
-  }
-  // A short copy (a device that dropped bytes without an error) must not replace the source.
-  if (fs.Size(temporary) != size) {
-    fs.Remove(temporary);
-    return MoveResult::Failed;
-  }
-  fs.MakeWritable(temporary);
-  const FsStatus placed = fs.Rename(temporary, to);
+  const CheckedCopy copy = CopyChecked(fs, from, to, Flush::ToDisk);
+  if (!copy.Ok()) return copy.failure;
+  fs.MakeWritable(copy.temporary);
+  const FsStatus placed = fs.Rename(copy.temporary, to);
   if (placed != FsStatus::Ok) {
-    fs.Remove(temporary);
+    fs.Remove(copy.temporary);
     // The temporary name exists, so "missing" here can only mean the folder went away.
     return placed == FsStatus::Missing ? MoveResult::Failed : FailureOf(placed);
   }
@@ -53,9 +44,35 @@ MoveResult PlaceCopy(FileSystem& fs, const QString& from, const QString& to) {
 
 }  // namespace
 
+CheckedCopy CopyChecked(FileSystem& fs, const QString& from, const QString& to, Flush flush) {
+  const std::optional<qint64> size = fs.Size(from);
+  if (!size) return {{}, MoveResult::SourceMissing};
+  if (const auto free = fs.FreeSpace(FolderOf(to)); free && *free < *size) {
+    return {{}, MoveResult::NoSpace};
+  }
+  const QString temporary = TemporaryCopyName(fs, to);
+  const FsStatus copied = fs.Copy(from, temporary, flush);
+  if (copied != FsStatus::Ok) {
+    fs.Remove(temporary);
+    return {{}, FailureOf(copied)};
+  }
+  // A short or altered copy (a device that dropped bytes without an error) must not take the
+  // photo's place: it is compared with the source byte for byte.
+  if (fs.Size(temporary) != size || !fs.SameContents(from, temporary)) {
+    fs.Remove(temporary);
+    return {{}, MoveResult::Failed};
+  }
+  return {temporary, MoveResult::Moved};
+}
+
 QString TemporaryCopyName(const FileSystem& fs, const QString& to) {
   const qsizetype slash = to.lastIndexOf(u'/');
-  const QString base = to.left(slash + 1) + u'.' + to.mid(slash + 1) + QStringLiteral(".part");
+  // A name is at most 255 bytes on disk: a long photo name is cut (at a whole character) so
+  // that the dot, the suffix and a counter still fit.
+  QString stem = to.mid(slash + 1);
+  while (QFile::encodeName(stem).size() > kLongestTemporaryStem) stem.chop(1);
+  if (!stem.isEmpty() && stem.back().isHighSurrogate()) stem.chop(1);
+  const QString base = to.left(slash + 1) + u'.' + stem + QStringLiteral(".part");
   QString name = base;
   for (int n = 1; fs.Exists(name); ++n) name = base + QString::number(n);
   return name;

@@ -21,9 +21,19 @@ inline bool Arrived(MoveResult r) {
   return r == MoveResult::Moved || r == MoveResult::CopiedSourceKept;
 }
 
+// A copy of `from` under a hidden temporary name beside `to`, its size and bytes checked
+// against the source. On failure `temporary` is empty, `failure` says why, and nothing is left
+// behind.
+struct CheckedCopy {
+  QString temporary;
+  MoveResult failure = MoveResult::Failed;
+  bool Ok() const { return !temporary.isEmpty(); }
+};
+CheckedCopy CopyChecked(FileSystem& fs, const QString& from, const QString& to, Flush flush);
+
 // Within one file system a rename. Across file systems the file is copied to a hidden
-// temporary name in the target folder, its size checked, renamed into place, and only then
-// removed at its source. The file at its new place is always writable by its owner.
+// temporary name in the target folder, its size and bytes checked, renamed into place, and only
+// then removed at its source. The file at its new place is always writable by its owner.
 MoveResult MoveFileSafely(FileSystem& fs, const QString& from, const QString& to);
 
 // Copies to a new name the same careful way; false, with no file at `to`, when it failed.

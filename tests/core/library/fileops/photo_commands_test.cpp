@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/fileops/photo_commands.h"
 
-#include "faulty_file_system.h"
+#include "support/faulty_file_system.h"
 #include "support/scripted_dialog_service.h"
 #include "support/temp_tree.h"
 

@@ -4,14 +4,13 @@
 #include "library/fileops/file_system.h"
 #include "library/fileops/safe_move.h"
 
+#include "support/file_size_limit.h"
 #include "support/temp_tree.h"
 
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
@@ -31,25 +30,7 @@ QByteArray PhotoBytes(int size) {
   return bytes;
 }
 
-// Files written by this process may not grow past the limit while it lives.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    // Past the limit a write fails with EFBIG instead of killing the process.
-    previous_ = std::signal(SIGXFSZ, SIG_IGN);
-    const struct rlimit limit = {bytes, saved_.rlim_max};
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previous_);
-  }
-
- private:
-  struct rlimit saved_ {};
-  void (*previous_)(int) = nullptr;
-};
+using testkit::FileSizeLimit;
 
 class RealFileSystemTest : public ::testing::Test {
  protected:

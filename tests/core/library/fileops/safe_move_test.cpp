@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/fileops/safe_move.h"
 
-#include "faulty_file_system.h"
+#include "support/faulty_file_system.h"
 #include "support/temp_tree.h"
 
 #include <QDateTime>

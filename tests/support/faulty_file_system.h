@@ -20,6 +20,7 @@ class FaultyFileSystem final : public LocalFileSystem {
   bool crossDevice = false;              // every folder is its own file system
   std::optional<qint64> copyStopsAfter;  // the disk is full after this many bytes
   bool copyDropsBytes = false;           // a copy loses its second half and says nothing
+  bool copyAltersBytes = false;          // a copy comes out whole in size but wrong in content
   std::optional<qint64> freeSpace;
   QSet<QString> undeletable;
   int copies = 0;
@@ -32,10 +33,12 @@ class FaultyFileSystem final : public LocalFileSystem {
     if (crossDevice && FolderOf(from) != FolderOf(to)) return FsStatus::CrossDevice;
     return LocalFileSystem::Rename(from, to);
   }
-  FsStatus Copy(const QString& from, const QString& to) override {
+  FsStatus Copy(const QString& from, const QString& to, Flush flush = Flush::ToDisk) override {
     ++copies;
     if (InReadOnly(to)) return FsStatus::Failed;
-    if (!copyStopsAfter && !copyDropsBytes) return LocalFileSystem::Copy(from, to);
+    if (!copyStopsAfter && !copyDropsBytes && !copyAltersBytes) {
+      return LocalFileSystem::Copy(from, to, flush);
+    }
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly)) return FsStatus::Missing;
     const QByteArray all = in.readAll();
@@ -44,6 +47,12 @@ class FaultyFileSystem final : public LocalFileSystem {
     if (copyStopsAfter) {
       out.write(all.left(*copyStopsAfter));
       return FsStatus::NoSpace;
+    }
+    if (copyAltersBytes) {
+      QByteArray altered = all;
+      if (!altered.isEmpty()) altered[0] = char(altered[0] ^ 0x55);
+      out.write(altered);
+      return FsStatus::Ok;
     }
     out.write(all.left(all.size() / 2));
     return FsStatus::Ok;
