@@ -5,9 +5,11 @@
 // folder too, it files a few of the photos as favourites there, unless favourites exist already.
 #include "config/data_folders.h"
 #include "config/settings.h"
+#include "config/text_file.h"
 #include "favourites/favourites_store.h"
 #include "support/camera_jpeg.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -72,6 +74,46 @@ void AddDemoFavourites(const QString& programFolder, const QString& photoFolder)
   store.Add(QStringLiteral("旅行"), QStringLiteral("海の夕日.jpg"), photoFolder + "/DSC00006.jpg");
 }
 
+// A camera card beside the demo folder: photos of two days, dated by their write times as a
+// camera dates them, for the transfer into date folders.
+QString MakeDemoCard(const QString& demoFolder) {
+  const QString card = QFileInfo(demoFolder).dir().filePath("demo-card/DCIM/100KSMOR");
+  QDir().mkpath(card);
+  const char* days[] = {"2026-11-03T09:00:00", "2026-11-03T15:30:00", "2026-11-28T11:10:00",
+                        "2026-11-28T11:12:00"};
+  int seed = 40;
+  for (const char* day : days) {
+    const QString path = card + QStringLiteral("/IMG_%1.JPG").arg(seed, 4, 10, QLatin1Char('0'));
+    ++seed;
+    if (QFileInfo::exists(path)) continue;
+    kasumori::testkit::CameraShot shot;
+    shot.model = "KS-100";
+    shot.dateTimeOriginal = QByteArray(day).replace('-', ':').replace('T', ' ');
+    if (!kasumori::testkit::WriteCameraJpeg(path, 800, 600, shot, seed)) continue;
+    QFile file(path);
+    if (file.open(QIODevice::ReadWrite)) {
+      file.setFileTime(QDateTime::fromString(QLatin1String(day), Qt::ISODate),
+                       QFileDevice::FileModificationTime);
+    }
+  }
+  return card;
+}
+
+// Offers the card as the first camera once the program has written its settings, unless the
+// user chose a camera already.
+void OfferDemoCard(const QString& programFolder, const QString& card) {
+  kasumori::config::DataFolders folders;
+  folders.ProgramFolder = programFolder;
+  const QString path = folders.SettingsPath();
+  const auto lines = kasumori::config::ReadTextLines(path);
+  if (!lines) return;
+  kasumori::config::Settings settings = kasumori::config::ParseSettings(*lines, {});
+  if (!settings.CameraFolder1.isEmpty()) return;
+  settings.CameraName1 = QStringLiteral("デモカード");
+  settings.CameraFolder1 = card;
+  kasumori::config::WriteTextLines(path, kasumori::config::FormatSettings(settings));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -105,7 +147,11 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  if (argc == 3) AddDemoFavourites(QString::fromLocal8Bit(argv[2]), folder);
+  const QString card = MakeDemoCard(folder);
+  if (argc == 3) {
+    AddDemoFavourites(QString::fromLocal8Bit(argv[2]), folder);
+    OfferDemoCard(QString::fromLocal8Bit(argv[2]), card);
+  }
   std::printf("demo photos in %s\n", qPrintable(folder));
   return 0;
 }
