@@ -20,7 +20,8 @@ inline constexpr std::uint32_t kMaxHeadBytes = 1'000'000;
 
 // The photo's first ExifLength + 4 bytes, patched for a width × height upright picture, when
 // the layout records an Exif segment that fits kMaxHeadBytes and the photo still starts with
-// it; otherwise FF D8 alone. Never throws: an unreadable photo is saved without its Exif.
+// it; otherwise FF D8 alone. A photo that can no longer be read throws its read error, which
+// ends the save.
 std::vector<std::uint8_t> ExifHead(imaging::ByteSource& photo, const imaging::ExifLayout& layout,
                                    int width, int height);
 

@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+#include <new>
+
 namespace kasumori::exporting {
 
 namespace {
@@ -93,6 +95,9 @@ void PhotoSave::Write(const SaveScene& scene, const SaveOptions& options, const 
     failure = WriteSavedPhoto({picture, options, ExifSourcePath(scene.folder, scene.name), target});
   } catch (const imaging::ImagingError& error) {
     failure = QString::fromStdString(error.what());
+  } catch (const std::bad_alloc&) {
+    // A capture too large for memory is a failed save, not the end of the program.
+    failure = QStringLiteral("メモリが不足しています。");
   }
   if (!failure) return;
   d_.dialogs.Notice(

@@ -38,8 +38,9 @@ std::optional<QString> FileDialogPickers::PickOpenFile(const QString& title, con
   return Chosen(QFileDialog::getOpenFileName(owner_, title, start, filter));
 }
 
-// The dialog object rather than the static call: only it takes a default suffix. It asks
-// before replacing a file, and offers only folders that exist.
+// The dialog object rather than the static call: only it takes a default suffix. Qt's own
+// dialog, because a desktop's dialog checks for an existing file before the suffix is added
+// and would let a name typed without it replace a photo unasked.
 std::optional<QString> FileDialogPickers::PickSaveFile(const QString& title, const QString& start,
                                                        const QString& filter,
                                                        const QString& defaultSuffix) {
@@ -47,6 +48,7 @@ std::optional<QString> FileDialogPickers::PickSaveFile(const QString& title, con
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setDefaultSuffix(defaultSuffix);
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return Chosen(dialog.selectedFiles().first());
 }
