@@ -91,7 +91,12 @@ void PhotoSave::Write(const SaveScene& scene, const SaveOptions& options, const 
                       const QString& target, const SaveHooks& hooks) {
   std::optional<QString> failure;
   try {
-    const imaging::TQxDIB picture = CapturePicture(hooks.screen(), area);
+    const pixels::ConstPixelView screen = hooks.screen();
+    // An area the screen picture does not hold would save a picture nobody saw.
+    if (area.isEmpty() || !QRect(0, 0, screen.width, screen.height).contains(area)) {
+      throw imaging::ImagingError("保存する範囲が画面にありません。");
+    }
+    const imaging::TQxDIB picture = CapturePicture(screen, area);
     failure = WriteSavedPhoto({picture, options, ExifSourcePath(scene.folder, scene.name), target});
   } catch (const imaging::ImagingError& error) {
     failure = QString::fromStdString(error.what());
