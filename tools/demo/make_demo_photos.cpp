@@ -7,6 +7,8 @@
 #include "config/settings.h"
 #include "favourites/favourites_store.h"
 #include "support/camera_jpeg.h"
+#include "support/dng_fixture.h"
+#include "support/encoded_pictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -74,6 +76,28 @@ void AddDemoFavourites(const QString& programFolder, const QString& photoFolder)
 
 }  // namespace
 
+// Photos that only the shipped plug-ins read.
+bool WritePluginPhotos(const QString& folder) {
+  using kasumori::testkit::EncodedFormat;
+  const struct {
+    const char* name;
+    EncodedFormat format;
+  } kEncoded[] = {{"zz-plugin.png", EncodedFormat::Png},
+                  {"zz-plugin.webp", EncodedFormat::Webp},
+                  {"zz-plugin.heic", EncodedFormat::Heic},
+                  {"zz-plugin.avif", EncodedFormat::Avif}};
+  for (const auto& e : kEncoded) {
+    const QString path = folder + '/' + QLatin1String(e.name);
+    if (!QFileInfo::exists(path) &&
+        !kasumori::testkit::WriteEncodedPicture(path, e.format, 800, 600)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      return false;
+    }
+  }
+  const QString raw = folder + "/zz-plugin.dng";
+  return QFileInfo::exists(raw) || kasumori::testkit::WriteDng(raw, 800, 600, 30000, 12000, 6000);
+}
+
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {
     std::fprintf(stderr, "usage: %s FOLDER [PROGRAM_FOLDER]\n", argv[0]);
@@ -105,6 +129,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  if (!WritePluginPhotos(folder)) return 1;
   if (argc == 3) AddDemoFavourites(QString::fromLocal8Bit(argv[2]), folder);
   std::printf("demo photos in %s\n", qPrintable(folder));
   return 0;

@@ -51,6 +51,7 @@ enum class Command : std::uint8_t {
   WindowSize,        // a standard window size mode (1, 2, 3, 8)
   CustomSize,        // the custom display size dialog
   About,             // the program's version
+  SusiePlugins,      // the window listing the loaded plug-ins
 };
 
 }  // namespace kasumori::commands

@@ -58,6 +58,7 @@ std::optional<FavouritesRequest> RequestOf(commands::Command command) {
     case Command::WindowSize:
     case Command::CustomSize:
     case Command::About:
+    case Command::SusiePlugins:
       return std::nullopt;
   }
   return std::nullopt;

@@ -79,6 +79,7 @@ class MainCommands final : public QObject, private shell::PhotoScreen {
   void ConnectNamedEntries();
   void ConnectShellCommands();
   void OpenFolderInFileManager();
+  void OpenSusieForm();
 
   // shell::PhotoScreen
   display::ShownPhoto& Shown() override;

@@ -293,6 +293,7 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
     case Command::WindowSize:
     case Command::CustomSize:
     case Command::About:
+    case Command::SusiePlugins:
       break;
   }
   return true;
