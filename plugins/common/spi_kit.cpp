@@ -67,6 +67,11 @@ int Bitmap24::Allocate(int width, int height) {
   info_ = std::calloc(1, kHeaderBytes);
   pixels_ = static_cast<std::uint8_t*>(std::malloc(stride_ * std::size_t(height)));
   if (!info_ || !pixels_) return SPI_NO_MEMORY;
+  // The decoders fill only the pixels; the padding at the end of each row is set here.
+  const std::size_t used = std::size_t(width) * 3;
+  if (used < stride_) {
+    for (int y = 0; y < height; ++y) std::memset(Row(y) + used, 0, stride_ - used);
+  }
   SpiBitmapHeader header{};
   header.size = kHeaderBytes;
   header.width = width;

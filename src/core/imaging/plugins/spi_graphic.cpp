@@ -107,12 +107,29 @@ TSPIGraphic::TSPIGraphic(SpiBlock info, SpiBlock pixels, SpiBitmapGeometry geome
 ByteSource& TSPIGraphic::HandOverImage() { return *image_; }
 
 std::unique_ptr<TQxInternalDIB> TSPIGraphic::ConvertAndRelease() {
+  // A top-down 24-bit result is already laid out as the buffer keeps its rows: the buffer
+  // takes the pixel block itself, which gives what reading the hand-over image back would
+  // give, without a second copy of a picture that may be hundreds of megabytes.
+  if (geometry_.bitCount == 24 && geometry_.height < 0 && geometry_.colorCount == 0) {
+    const auto* header = static_cast<const std::uint8_t*>(info_.get());
+    auto storage = TQxInternalDIB::Adopt(geometry_.width, -geometry_.height, 24,
+                                         static_cast<std::uint8_t*>(pixels_.release()));
+    storage->xPelsPerMeter = std::int32_t(ReadLe32(header + bmp::kInfoXPelsAt));
+    storage->yPelsPerMeter = std::int32_t(ReadLe32(header + bmp::kInfoYPelsAt));
+    storage->colorsImportant = ReadLe32(header + bmp::kInfoClrImportantAt);
+    Release();
+    return storage;
+  }
   auto storage = bmp::ReadBmp(*image_);
+  Release();
+  return storage;
+}
+
+void TSPIGraphic::Release() {
   image_.reset();
   info_.reset();
   pixels_.reset();
   geometry_ = {};
-  return storage;
 }
 
 }  // namespace kasumori::imaging

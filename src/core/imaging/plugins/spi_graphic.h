@@ -59,6 +59,7 @@ class TSPIGraphic {
  private:
   class HandOver;
   TSPIGraphic(SpiBlock info, SpiBlock pixels, SpiBitmapGeometry geometry);
+  void Release();
 
   SpiBlock info_;
   SpiBlock pixels_;
