@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/plugins/susie_form.h"
 
+#include "support/encoded_pictures.h"
 #include "support/main_form_fixture.h"
 #include "support/modal_dialog.h"
+#include "ui/display/main_display.h"
 #include "ui/shell/main_form.h"
 
 #include <QAction>
@@ -65,6 +67,24 @@ TEST_F(SusieFormTest, ListsTheLoadedPlugInsAndBlankRows) {
     EXPECT_EQ(listed.fileNames, c.fileNames);
     EXPECT_EQ(listed.selected, c.rows - 1);
   }
+}
+
+// With the shipped plug-ins beside the program, their photos are listed and shown like JPEGs.
+TEST_F(SusieFormTest, PhotosOfThePlugInsAreListedAndShown) {
+  for (const char* name : {"ifpng.spi", "ifwebp.spi"}) {
+    QFile::copy(QStringLiteral(KASUMORI_PLUGIN_DIR "/") + name, program + '/' + name);
+  }
+  tree.Folder("photos");
+  ASSERT_TRUE(
+      testkit::WriteEncodedPicture(tree.Path("photos/a.png"), testkit::EncodedFormat::Png, 64, 48));
+  ASSERT_TRUE(testkit::WriteEncodedPicture(tree.Path("photos/b.webp"), testkit::EncodedFormat::Webp,
+                                           64, 48));
+  tree.File("photos/c.heic", "not listed: its plug-in is not there");
+  auto form = Start(tree.Path("photos/b.webp"));
+  const library::PhotoList& list = form->Model().List();
+  ASSERT_EQ(list.PhotoCount, 2);
+  EXPECT_EQ(form->Display().Driver().Shown().Name, "b.webp");
+  EXPECT_FALSE(form->Model().LoadFailed().Get(list.CurrentIndex));
 }
 
 TEST_F(SusieFormTest, FolderButtonAsksBeforeOpeningTheProgramFolder) {
