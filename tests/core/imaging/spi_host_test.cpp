@@ -133,6 +133,18 @@ TEST(SpiHost, DecodesFilesAndMemoryAtBothHeadOffsets) {
   }
 }
 
+TEST(SpiHost, APlugInWithoutPreviewIsAskedForThePicture) {
+  PluginFolder folder({"c"});
+  TSPIs host(folder.AppOnly());
+  host.Search("*.spi");
+  host.GraphicPreview = true;
+  const QString path = folder.tree.File("p.png", kMagic);
+  FileSource file(path);
+  const auto decoded = host.Decode(file, path);
+  ASSERT_TRUE(decoded);
+  EXPECT_EQ(Red(*decoded), kRedC);
+}
+
 TEST(SpiHost, HandsOverEightBitsWithTheWholeColourTable) {
   PluginFolder folder({"pal8"});
   TSPIs host(folder.AppOnly());
