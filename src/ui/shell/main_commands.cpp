@@ -171,10 +171,11 @@ void MainCommands::RunSettingCommand(Command command, int argument) {
 void MainCommands::OpenSusieForm() {
   p_.window.repaint();
   {
+    // The folder the plug-ins are loaded from is the one the window sends the user to.
     const config::DataFolders& folders = p_.model.Session().folders();
-    TSusieForm form(&p_.window,
-                    {p_.model.Plugins(), p_.model.Session().dialogs(),
-                     p_.model.Services().shellOpen, folders.ProgramFolder, folders.ResourceFolder});
+    TSusieForm form(&p_.window, {p_.model.Plugins(), p_.model.Session().dialogs(),
+                                 p_.model.Services().shellOpen, folders.ResourceFolder,
+                                 folders.ResourceFolder});
     form.exec();
   }
   p_.window.repaint();
