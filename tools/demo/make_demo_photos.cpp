@@ -8,6 +8,8 @@
 #include "config/text_file.h"
 #include "favourites/favourites_store.h"
 #include "support/camera_jpeg.h"
+#include "support/dng_fixture.h"
+#include "support/encoded_pictures.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -116,6 +118,28 @@ void OfferDemoCard(const QString& programFolder, const QString& card) {
 
 }  // namespace
 
+// Photos that only the shipped plug-ins read.
+bool WritePluginPhotos(const QString& folder) {
+  using kasumori::testkit::EncodedFormat;
+  const struct {
+    const char* name;
+    EncodedFormat format;
+  } kEncoded[] = {{"zz-plugin.png", EncodedFormat::Png},
+                  {"zz-plugin.webp", EncodedFormat::Webp},
+                  {"zz-plugin.heic", EncodedFormat::Heic},
+                  {"zz-plugin.avif", EncodedFormat::Avif}};
+  for (const auto& e : kEncoded) {
+    const QString path = folder + '/' + QLatin1String(e.name);
+    if (!QFileInfo::exists(path) &&
+        !kasumori::testkit::WriteEncodedPicture(path, e.format, 800, 600)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      return false;
+    }
+  }
+  const QString raw = folder + "/zz-plugin.dng";
+  return QFileInfo::exists(raw) || kasumori::testkit::WriteDng(raw, 800, 600, 30000, 12000, 6000);
+}
+
 int main(int argc, char** argv) {
   if (argc != 2 && argc != 3) {
     std::fprintf(stderr, "usage: %s FOLDER [PROGRAM_FOLDER]\n", argv[0]);
@@ -147,6 +171,7 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  if (!WritePluginPhotos(folder)) return 1;
   const QString card = MakeDemoCard(folder);
   if (argc == 3) {
     AddDemoFavourites(QString::fromLocal8Bit(argv[2]), folder);

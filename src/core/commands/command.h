@@ -56,6 +56,7 @@ enum class Command : std::uint8_t {
   TransferFromCamera,   // the camera's photos into the selected folder
   TransferToCamera,     // the selected folder's photos onto the camera
   SortIntoDateFolders,  // the current folder's photos into one folder per file date
+  SusiePlugins,         // the window listing the loaded plug-ins
 };
 
 }  // namespace kasumori::commands

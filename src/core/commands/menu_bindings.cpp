@@ -49,6 +49,7 @@ const MenuBinding kMenuBindings[] = {
     {"Size1024Menu", Command::WindowSize, 8},
     {"SizeNiniMenu", Command::CustomSize},
     {"VerMnu", Command::About},
+    {"SusieMenu", Command::SusiePlugins},
     {"OkiniAddMenu", Command::AddFavourite},
     {"OkiniAddMenuP", Command::AddFavourite},
     {"OkiniOpenMenu", Command::FavouritesWindow},

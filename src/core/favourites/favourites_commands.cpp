@@ -62,6 +62,7 @@ std::optional<FavouritesRequest> RequestOf(commands::Command command) {
     case Command::TransferFromCamera:
     case Command::TransferToCamera:
     case Command::SortIntoDateFolders:
+    case Command::SusiePlugins:
       return std::nullopt;
   }
   return std::nullopt;

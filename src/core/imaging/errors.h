@@ -3,6 +3,8 @@
 // is one of these, carrying the message the user sees in the application's error report.
 #pragma once
 
+#include <QString>
+
 #include <stdexcept>
 #include <string>
 
@@ -57,6 +59,11 @@ class ETiffError : public ImagingError {
 // A read of the Exif structure ran past the end of the file, or the file could not be opened.
 class EExifReadError : public ImagingError {
   using ImagingError::ImagingError;
+};
+// The plug-in host: a library that is no plug-in, a missing entry point, a second host.
+class ESPIError : public ImagingError {
+ public:
+  explicit ESPIError(const QString& message) : ImagingError(message.toStdString()) {}
 };
 // A file could not be opened or read at all.
 class EReadError : public ImagingError {

@@ -5,6 +5,7 @@
 
 #include "favourites/favourites_store.h"
 #include "imaging/decode/photo_decoder.h"
+#include "imaging/plugins/spi_host.h"
 #include "library/fileops/file_system.h"
 #include "library/fileops/photo_commands.h"
 #include "library/folder_state.h"
@@ -54,11 +55,18 @@ class AppModel {
   // Made by Create.
   thumbs::ThumbnailCache& Thumbnails() { return *thumbnails_; }
   imaging::PhotoDecoder& ThumbnailDecoder() { return *thumbnailDecoder_; }
+  // The plug-in host, SPIs1; null when another host already lives in the process.
+  imaging::TSPIs* Plugins() { return plugins_.get(); }
+  // When the window is first shown: the extension table gets the plug-ins' entries, and the
+  // flags they set tell both decoders which built-in types to leave to the plug-ins.
+  imaging::PluginFlags BuildExtensionTable();
   favourites::FavouritesStore& Favourites() { return *favourites_; }
   // What the delete, rename and move commands work with.
   library::FileOpsContext FileOps();
 
  private:
+  void LoadPlugins();
+
   PlatformServices services_;
   ShellSession session_;
   std::unique_ptr<library::PhotoList> list_;  // 10000 names: kept off the stack
@@ -68,6 +76,7 @@ class AppModel {
   library::LocalFileSystem files_;
   // These refer to the members above, so they come after them and go before them.
   std::unique_ptr<thumbs::ThumbnailCache> thumbnails_;
+  std::unique_ptr<imaging::TSPIs> plugins_;
   std::unique_ptr<imaging::PhotoDecoder> thumbnailDecoder_;
   std::unique_ptr<favourites::FavouritesStore> favourites_;
 };

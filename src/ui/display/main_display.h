@@ -48,6 +48,7 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   explicit MainDisplay(MainDisplayParts parts);
 
   display::PhotoDisplay& Driver() { return display_; }
+  imaging::PhotoDecoder& Decoder() { return decoder_; }
   display::QualityCommands& Quality();
 
   // Photo commands of the window.

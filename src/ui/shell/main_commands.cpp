@@ -14,6 +14,7 @@
 #include "ui/favourites/favourites_view.h"
 #include "ui/library/folder_panel_view.h"
 #include "ui/library/rename_form.h"
+#include "ui/plugins/susie_form.h"
 #include "ui/shell/main_form.h"
 #include "ui/shell/main_menu.h"
 #include "ui/shell/main_panels.h"
@@ -143,6 +144,8 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
     case Command::CustomSize:
     case Command::About:
       return RunSettingCommand(command, input.argument);
+    case Command::SusiePlugins:
+      return OpenSusieForm();
   }
 }
 
@@ -175,6 +178,20 @@ void MainCommands::RunSettingCommand(Command command, int argument) {
     default:
       return;
   }
+}
+
+// The window is made for one showing; the main window is repainted around it.
+void MainCommands::OpenSusieForm() {
+  p_.window.repaint();
+  {
+    // The folder the plug-ins are loaded from is the one the window sends the user to.
+    const config::DataFolders& folders = p_.model.Session().folders();
+    TSusieForm form(&p_.window, {p_.model.Plugins(), p_.model.Session().dialogs(),
+                                 p_.model.Services().shellOpen, folders.ResourceFolder,
+                                 folders.ResourceFolder});
+    form.exec();
+  }
+  p_.window.repaint();
 }
 
 void MainCommands::Connect(QObject& filter) {

@@ -86,6 +86,7 @@ class MainCommands final : public QObject, private shell::PhotoScreen {
   void ConnectShellCommands();
   void OpenFolderInFileManager();
   void SaveButtonClick();
+  void OpenSusieForm();
 
   // shell::PhotoScreen
   display::ShownPhoto& Shown() override;

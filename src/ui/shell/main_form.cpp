@@ -120,7 +120,8 @@ void TMainForm::showEvent(QShowEvent* event) {
   if (shownOnce_) return;
   shownOnce_ = true;
   setAttribute(Qt::WA_InputMethodEnabled, false);
-  // The photo extension table is built here once the plug-in host exists.
+  const imaging::PluginFlags flags = model_.BuildExtensionTable();
+  Display().Decoder().SetPlugins(flags, model_.Plugins());
   ApplyLayout();
   PlaceOnScreen();
   panels_->dummyBtn->setFocus();

@@ -297,6 +297,7 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
     case Command::TransferFromCamera:
     case Command::TransferToCamera:
     case Command::SortIntoDateFolders:
+    case Command::SusiePlugins:
       break;
   }
   return true;

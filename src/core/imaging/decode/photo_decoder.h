@@ -45,6 +45,11 @@ class PhotoDecoder {
  public:
   // host may be null (no plug-ins).
   PhotoDecoder(PluginFlags flags, PicturePluginHost* host);
+  // Once the extension table is built, the plug-ins and the types they take over.
+  void SetPlugins(PluginFlags flags, PicturePluginHost* host) {
+    flags_ = flags;
+    host_ = host;
+  }
 
   // Fills SourcePicture as a 24-bit buffer at full size; its storage is kept when the size
   // does not change. reportFailure (the display's reaction to a load error) runs for every

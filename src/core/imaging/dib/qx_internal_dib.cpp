@@ -49,6 +49,20 @@ std::unique_ptr<TQxInternalDIB> TQxInternalDIB::Clone() const {
   return copy;
 }
 
+std::unique_ptr<TQxInternalDIB> TQxInternalDIB::Adopt(std::int32_t width, std::int32_t height,
+                                                      std::uint16_t bitCount, std::uint8_t* block) {
+  const auto bytes = ImageBytes(width, height, bitCount);
+  if (!bytes || !block) throw EQxDIBInvalidDIBPara("TQxInternalDIB.Create: Image is too large");
+  std::unique_ptr<TQxInternalDIB> dib(new TQxInternalDIB());
+  dib->width_ = width;
+  dib->height_ = height;
+  dib->bitCount_ = bitCount;
+  dib->stride_ = static_cast<std::size_t>(RowStride(std::uint64_t(width), bitCount));
+  dib->imageSize_ = *bytes;
+  dib->pixels_.reset(block);
+  return dib;
+}
+
 void TQxInternalDIB::Allocate(std::size_t bytes) {
   imageSize_ = bytes;
   // One byte at least, so that Data() is never null even for empty compressed data.

@@ -27,6 +27,10 @@ class TQxInternalDIB {
                                                     std::uint16_t bitCount,
                                                     DibCompression compression,
                                                     std::size_t dataBytes);
+  // Takes a malloc() block that already holds the rows in this storage's layout (top-down,
+  // 32-bit aligned) and at least their size: a plug-in's 24-bit result needs no copy then.
+  static std::unique_ptr<TQxInternalDIB> Adopt(std::int32_t width, std::int32_t height,
+                                               std::uint16_t bitCount, std::uint8_t* block);
   std::unique_ptr<TQxInternalDIB> Clone() const;
 
   std::int32_t Width() const { return width_; }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/exif/exif_reader.h"
 
+#include "imaging/exif/exif_containers.h"
+
 #include "imaging/errors.h"
 #include "imaging/exif/exif_format.h"
 #include "imaging/exif/exif_text.h"
@@ -32,6 +34,8 @@ class ExifPass {
 
   std::optional<std::uint64_t> FindBase(PhotoType type) {
     if (type == PhotoType::Tiff) return 0;
+    // The plug-ins' formats carry the same TIFF structure in a chunk of their own.
+    if (type == PhotoType::Other) return FindContainerExif(source_);
     if (type != PhotoType::Jpeg) return std::nullopt;
     std::uint8_t lead[kJpegLeadBytes];
     Read(0, lead, sizeof lead);
