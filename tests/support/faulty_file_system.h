@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real file system with faults a test can switch on: a read-only folder, another file
-// system behind every folder, a disk that fills up part way through a copy, files that cannot
-// be removed. Also a trash that can refuse.
+// system behind every folder, a disk that fills up part way through a copy, a disk that fails
+// when flushed, files that cannot be removed. Also a trash that can refuse.
 #pragma once
 
 #include "library/fileops/file_system.h"
@@ -21,6 +21,7 @@ class FaultyFileSystem final : public LocalFileSystem {
   std::optional<qint64> copyStopsAfter;  // the disk is full after this many bytes
   bool copyDropsBytes = false;           // a copy loses its second half and says nothing
   bool copyAltersBytes = false;          // a copy comes out whole in size but wrong in content
+  bool flushFails = false;               // the disk reports a write error when it is flushed
   std::optional<qint64> freeSpace;
   QSet<QString> undeletable;
   int copies = 0;
@@ -56,6 +57,9 @@ class FaultyFileSystem final : public LocalFileSystem {
     }
     out.write(all.left(all.size() / 2));
     return FsStatus::Ok;
+  }
+  bool FlushFileSystem(const QString& folder) override {
+    return !flushFails && LocalFileSystem::FlushFileSystem(folder);
   }
   bool Remove(const QString& path) override {
     if (InReadOnly(path) || undeletable.contains(path)) return false;

@@ -44,15 +44,19 @@ bool MayTransfer(platform::DialogService& dialogs, const library::FileSystem& fs
 }
 
 TransferJob CameraJob(const config::Settings& settings, TransferMode mode, int slot,
-                      const QString& selectedFolder) {
+                      const library::FolderState& selected, const QString& thumbnailFolder) {
   const QString camera = CameraOf(settings, slot).folder;
   TransferJob job;
   job.mode = mode;
   const bool fromCamera = mode == TransferMode::FromCamera;
-  job.sourceFolder = fromCamera ? camera : selectedFolder;
-  job.targetFolder = fromCamera ? selectedFolder : camera;
+  job.sourceFolder = fromCamera ? camera : selected.CurrentFolder;
+  job.targetFolder = fromCamera ? selected.CurrentFolder : camera;
   job.options = OptionsOf(settings);
   job.sortOrder = settings.SortOrder;
+  // Only the selected folder has cached thumbnails; a camera folder lies outside the slots.
+  if (fromCamera && selected.HasSlot()) {
+    job.cache = {thumbnailFolder, selected.CurrentSlot, settings.PhotoFolder(selected.CurrentSlot)};
+  }
   return job;
 }
 

@@ -22,9 +22,11 @@ void StoreOptions(config::Settings& settings, const TransferOptions& options);
 bool MayTransfer(platform::DialogService& dialogs, const library::FileSystem& fs, TransferMode mode,
                  const QString& cameraFolder, const QString& selectedFolder);
 
-// The job of a transfer item: from the camera into the selected folder, or the reverse.
+// The job of a transfer item: from the camera into the selected folder (the current folder),
+// or the reverse. A file replaced in a selected folder of a photo-folder slot takes its cached
+// thumbnail with it.
 TransferJob CameraJob(const config::Settings& settings, TransferMode mode, int slot,
-                      const QString& selectedFolder);
+                      const library::FolderState& selected, const QString& thumbnailFolder);
 
 // The checks and the confirmation of sorting the current folder into date folders; the job
 // when the user agreed. Sorting moves read-only files and movies too and always makes date

@@ -4,6 +4,7 @@
 #include "library/date_keys.h"
 #include "library/fileops/command_support.h"
 #include "library/folder_state.h"
+#include "library/record_names.h"
 #include "transfer/transfer_texts.h"
 
 #include <QFileInfo>
@@ -35,6 +36,7 @@ bool Among(const QString& extension, const std::array<const char16_t*, N>& list)
 }
 
 QString FolderOf(const QString& path) { return path.left(path.lastIndexOf(u'/')); }
+QString NameOf(const QString& path) { return path.mid(path.lastIndexOf(u'/') + 1); }
 
 // A camera folder that is also the selected folder would put each file onto itself.
 bool SameFile(const QString& a, const QString& b) {
@@ -54,7 +56,10 @@ bool IsTransferFile(const QString& name, bool movies) {
 QString DateFolderName(std::optional<std::time_t> lastWrite) {
   std::tm local{};
   if (!lastWrite || localtime_r(&*lastWrite, &local) == nullptr) return QStringLiteral("00-0000");
-  return QString::asprintf("%02d-%02d%02d", local.tm_year % 100, local.tm_mon + 1, local.tm_mday);
+  constexpr int kYearBase = 1900;
+  constexpr int kCentury = 100;
+  return QString::asprintf("%02d-%02d%02d", (local.tm_year + kYearBase) % kCentury,
+                           local.tm_mon + 1, local.tm_mday);
 }
 
 TransferEngine::TransferEngine(TransferDeps deps, TransferJob job, TransferHooks hooks)
@@ -81,6 +86,8 @@ void TransferEngine::Begin() {
     // Folders, devices and sockets are no photos, whatever their names.
     if (IsTransferFile(name, job_.options.movies) && fs.IsFile(job_.sourceFolder + u'/' + name)) {
       names_ << name;
+    } else if (library::IsRecordName(name)) {
+      sourceRecords_ << name;
     }
   }
   total_ = remaining_ = int(names_.size());
@@ -117,6 +124,7 @@ void TransferEngine::HandleFile(const QString& name) {
   const QString source = job_.sourceFolder + u'/' + name;
   if (!job_.options.readOnlyToo && fs.IsReadOnly(source)) return;
   const QString folder = TargetFolderFor(source);
+  if (folder.isEmpty()) return;
   const QString target = folder + u'/' + name;
   if (SameFile(source, target)) return;
   // Only a file is offered for replacing; a folder of that name makes the copy fail.
@@ -135,13 +143,15 @@ void TransferEngine::HandleFile(const QString& name) {
   if (job_.mode != TransferMode::ToCamera) Record(target, name);
 }
 
-// A date folder that cannot be made shows up as the copy's failure.
+// A date folder that cannot be made (a file holds its name, the selected folder is gone) is
+// the copy's failure: nothing of that day could be copied.
 QString TransferEngine::TargetFolderFor(const QString& source) {
   if (!UsesDateFolders()) return job_.targetFolder;
   library::FileSystem& fs = d_.files.files;
   const QString folder = job_.targetFolder + u'/' + DateFolderName(fs.LastWrite(source));
-  fs.MakeFolder(folder);
-  return folder;
+  if (fs.MakeFolder(folder)) return folder;
+  Fail(true);
+  return {};
 }
 
 // The file that holds the name in the folder, in any letter case: two photos whose names
@@ -222,34 +232,55 @@ bool TransferEngine::MoveInto(const QString& source, const QString& target,
     Fail(true);
     return false;
   }
-  const QString name = target.mid(target.lastIndexOf(u'/') + 1);
-  library::fileops_detail::CarryEditRecords(c, job_.sourceFolder, job_.cache, name,
-                                            FolderOf(target), job_.cache, name);
+  // The folder was listed when the run began; a photo's records cannot have come since.
+  const QString name = NameOf(target);
+  library::fileops_detail::CarryEditRecords(c, library::EditRecordsOf(sourceRecords_, name),
+                                            job_.sourceFolder, job_.cache, name, FolderOf(target),
+                                            job_.cache, name);
   return true;
 }
 
+// The replaced photo's edit records and cached thumbnail describe it, not the file that takes
+// its name: they go too, the records to the trash with it. Only the photo's own failure counts;
+// a record left behind is still whole, and the newcomer's records do not replace it.
 bool TransferEngine::TrashOldTarget(const QString& occupant) {
-  if (d_.files.trash.MoveToTrash(occupant) && !d_.files.files.Exists(occupant)) return true;
-  Fail(false);
-  return false;
+  const library::FileOpsContext& c = d_.files;
+  if (!c.trash.MoveToTrash(occupant) || c.files.Exists(occupant)) {
+    Fail(false);
+    return false;
+  }
+  const QString folder = FolderOf(occupant);
+  const QString name = NameOf(occupant);
+  for (const QString& record : library::EditRecordsOf(c.files.FileNames(folder), name)) {
+    const QString path = folder + u'/' + record;
+    if (c.trash.MoveToTrash(path) && !c.files.Exists(path)) RemoveCachedThumbnail(path);
+  }
+  RemoveCachedThumbnail(occupant);
+  return true;
+}
+
+void TransferEngine::RemoveCachedThumbnail(const QString& path) {
+  if (const auto cached = library::CachedThumbnail(job_.cache, FolderOf(path), NameOf(path))) {
+    library::RemoveCacheFiles(d_.files.files, *cached);
+  }
 }
 
 void TransferEngine::Fail(bool copyFailed) {
   stop_ = true;
+  failed_ = true;
   d_.files.dialogs.Notice(copyFailed ? CopyFailedLines() : TrashFailedLines());
 }
 
-// The run's earliest photo is shown afterwards. A movie cannot be shown, so it is kept only
-// until a photo comes.
+// The run's earliest file is shown afterwards. The first file handled is always kept; a movie,
+// which cannot be shown, never displaces it, and a photo only when it is earlier.
 void TransferEngine::Record(const QString& target, const QString& name) {
   const bool byName = !UsesDateFolders() && job_.sortOrder == config::SortOrder::FileName;
   const auto written = d_.files.files.LastWrite(target);
   const library::DateKey date =
       written ? library::FileDateKeyOfTime(*written) : library::kNoFileDate;
   const QByteArray key = byName ? name.toUtf8() : date.Text().toLatin1();
-  const bool movie = IsMovieFile(name);
-  if (picture_ && (movie || (!picture_->movie && key >= picture_->key))) return;
-  picture_ = PictureToShow{UsesDateFolders() ? target : name, key, movie};
+  if (picture_ && (IsMovieFile(name) || key >= picture_->key)) return;
+  picture_ = PictureToShow{UsesDateFolders() ? target : name, key};
 }
 
 void TransferEngine::Finish() {
@@ -258,9 +289,12 @@ void TransferEngine::Finish() {
   if (!running_) return;
   running_ = false;
   // Copies are not forced onto the disk one by one; the whole run is, before the window goes,
-  // so that a card can be taken out (or wiped in the camera) as soon as it closes.
-  if (handled_ > 0 && job_.mode != TransferMode::SortByDate) {
-    d_.files.files.FlushFileSystem(job_.targetFolder);
+  // so that a card can be taken out (or wiped in the camera) as soon as it closes. Copies the
+  // disk could not take are not copies: nothing is shown as if they had arrived.
+  if (handled_ > 0 && job_.mode != TransferMode::SortByDate &&
+      !d_.files.files.FlushFileSystem(job_.targetFolder)) {
+    picture_.reset();
+    if (!failed_) Fail(true);
   }
   if (hooks_.busyCursor) hooks_.busyCursor(false);
   if (hooks_.finished) hooks_.finished();

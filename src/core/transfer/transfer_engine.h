@@ -44,15 +44,16 @@ struct TransferJob {
   TransferOptions options;
   // How the list orders photos: the picture to show without date folders follows it.
   config::SortOrder sortOrder = config::SortOrder::FileName;
-  // Sorting: the slot whose cached thumbnails follow their photos (none outside the slots).
+  // The slot whose cached thumbnails follow their photos when sorting, and are dropped with a
+  // replaced file (none outside the slots).
   library::CachePlace cache;
 };
 
 // The copied file to show once the run is over: a full path with date folders, else a name.
+// None when the run's copies did not reach the disk.
 struct PictureToShow {
   QString place;
   QByteArray key;  // smallest first: a file-date key, or the name's bytes
-  bool movie = false;
 };
 
 struct TransferHooks {
@@ -105,6 +106,7 @@ class TransferEngine {
   bool CopyInto(const QString& source, const QString& target, const QString& replaced);
   bool MoveInto(const QString& source, const QString& target, const QString& replaced);
   bool TrashOldTarget(const QString& occupant);
+  void RemoveCachedThumbnail(const QString& path);
   void Fail(bool copyFailed);
   void Record(const QString& target, const QString& name);
   void Finish();
@@ -115,6 +117,7 @@ class TransferEngine {
   TransferJob job_;
   TransferHooks hooks_;
   QStringList names_;
+  QStringList sourceRecords_;  // the edit records in the source folder
   int total_ = 0;
   int remaining_ = 0;
   int handled_ = 0;
@@ -122,6 +125,7 @@ class TransferEngine {
   int progress_ = 0;
   bool stop_ = false;
   bool running_ = false;
+  bool failed_ = false;  // a notice said so: one is enough
   Overwrite overwrite_ = Overwrite::Ask;
   QString countText_;
   std::optional<PictureToShow> picture_;

@@ -65,7 +65,8 @@ void TransferView::Transfer(TransferMode mode, int slot) {
                       transfer::OptionsOf(settings));
   if (options.exec() != QDialog::Accepted) return;
   transfer::StoreOptions(settings, options.Options());
-  Follow(RunEngine(transfer::CameraJob(settings, mode, slot, selected)));
+  Follow(RunEngine(
+      transfer::CameraJob(settings, mode, slot, d_.model.Folders(), files.thumbnailFolder)));
 }
 
 void TransferView::SortIntoDateFolders() {

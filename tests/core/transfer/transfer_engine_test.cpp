@@ -48,14 +48,41 @@ TEST_F(TransferTest, TwoDatesLandInTheirDateFoldersAndTheEarlierOneOpens) {
   EXPECT_EQ(after.folder, pc + "/04-0628");
 }
 
-TEST_F(TransferTest, APhotoAfterAMovieIsTheOneShownEvenWhenLater) {
-  Photo("card/A.MOV", kJune28);
-  Photo("card/B.JPG", kJuly1);
-  const TransferJob job = Job(TransferMode::FromCamera, kFlat);
+// The card lists its files by name: the first of the two is handled first.
+struct ShownCase {
+  const char* name;
+  const char* first;
+  QDate firstDay;
+  const char* second;
+  QDate secondDay;
+  config::SortOrder order;
+  const char* shown;
+};
+
+class ShownAfterwardsTest : public TransferTest, public ::testing::WithParamInterface<ShownCase> {};
+
+TEST_P(ShownAfterwardsTest, TheFirstFileStaysUnlessAnEarlierPhotoComes) {
+  Photo(QString("card/") + GetParam().first, GetParam().firstDay);
+  Photo(QString("card/") + GetParam().second, GetParam().secondDay);
+  TransferJob job = Job(TransferMode::FromCamera, kFlat);
+  job.sortOrder = GetParam().order;
   const AfterRun after = AfterTransfer(job, Run(job));
   EXPECT_EQ(after.kind, AfterRun::Kind::ShowPhoto);
-  EXPECT_EQ(after.name, "B.JPG");
+  EXPECT_EQ(after.name, GetParam().shown);
 }
+
+using enum config::SortOrder;
+INSTANTIATE_TEST_SUITE_P(Order, ShownAfterwardsTest,
+                         ::testing::Values(ShownCase{"APhotoAfterAMovieIsNotShownWhenLater",
+                                                     "A.MOV", kJune28, "B.JPG", kJuly1, FileName,
+                                                     "A.MOV"},
+                                           ShownCase{"APhotoLaterByDate", "A.MOV", kJune28, "B.JPG",
+                                                     kJuly1, FileDate, "A.MOV"},
+                                           ShownCase{"APhotoEarlierByDate", "A.MOV", kJuly1,
+                                                     "B.JPG", kJune28, FileDate, "B.JPG"},
+                                           ShownCase{"AnEarlierMovieAfterAPhoto", "A.JPG", kJuly1,
+                                                     "B.MOV", kJune28, FileDate, "A.JPG"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TransferTest, TowardsTheCameraNoDateFolderAndAThreeLineQuestion) {
   Photo("pc/A.JPG", kJune28, "new");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copies that go wrong: whatever fails, every source stays whole, no partial file is left at
 // the target, the old target of a replacement stays in place, and the run stops with a notice.
+#include "transfer/transfer_commands.h"
 #include "transfer/transfer_texts.h"
 #include "transfer_fixture.h"
 
@@ -43,6 +44,49 @@ INSTANTIATE_TEST_SUITE_P(
                       FaultCase{"AlteredCopy", [](auto& fs) { fs.copyAltersBytes = true; }},
                       FaultCase{"NoRoomAtAll", [](auto& fs) { fs.freeSpace = 10; }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Places the copies cannot go: each is the copy's failure, never a photo passed over quietly.
+struct TargetCase {
+  const char* name;
+  bool dateFolders;
+  const char* target;     // relative to the tree
+  const char* fileInWay;  // a file where the date folder would be, or nothing
+};
+
+class MissingTargetTest : public TransferTest, public ::testing::WithParamInterface<TargetCase> {};
+
+TEST_P(MissingTargetTest, TheCopyFailsWithTheNoticeAndTheSourceStays) {
+  Photo("card/A.JPG", kDay, "photo");
+  if (GetParam().fileInWay) tree.File(GetParam().fileInWay, "not a folder");
+  TransferJob job = Job(TransferMode::FromCamera, {false, true, GetParam().dateFolders});
+  job.targetFolder = tree.Path(GetParam().target);
+  const TransferEngine& run = Run(job);
+  EXPECT_EQ(run.Handled(), 0);
+  EXPECT_EQ(AfterTransfer(job, run).kind, AfterRun::Kind::Stay);
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].lines, CopyFailedLines());
+  EXPECT_EQ(tree.Read("card/A.JPG"), "photo");
+  if (GetParam().fileInWay) {
+    EXPECT_EQ(tree.Read(GetParam().fileInWay), "not a folder");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, MissingTargetTest,
+    ::testing::Values(TargetCase{"DateFolderNameTakenByAFile", true, "pc", "pc/05-0628"},
+                      TargetCase{"TargetGone", false, "gone", nullptr},
+                      TargetCase{"TargetGoneWithDateFolders", true, "gone", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(TransferTest, CopiesTheDiskCouldNotTakeAreReportedAndNotShown) {
+  Photo("card/A.JPG", kDay, "photo");
+  fs.flushFails = true;
+  const TransferJob job = Job(TransferMode::FromCamera);
+  EXPECT_EQ(AfterTransfer(job, Run(job)).kind, AfterRun::Kind::Stay);
+  ASSERT_EQ(dialogs.Records().size(), 1u);
+  EXPECT_EQ(dialogs.Records()[0].lines, CopyFailedLines());
+  EXPECT_EQ(tree.Read("card/A.JPG"), "photo");
+}
 
 TEST_F(TransferTest, AFullDiskDuringAReplacementKeepsTheOldTarget) {
   Photo("card/A.JPG", kDay, "new photo");

@@ -27,5 +27,11 @@ bool HoldsNameInAnyCase(const FileSystem& fs, const QString& folder, const QStri
 void CarryEditRecords(const FileOpsContext& c, const QString& fromFolder,
                       const CachePlace& fromCache, const QString& oldName, const QString& toFolder,
                       const CachePlace& toCache, const QString& newName);
+// The same for records already found (EditRecordsOf), for callers that listed the folder once
+// for many photos.
+void CarryEditRecords(const FileOpsContext& c, const QStringList& records,
+                      const QString& fromFolder, const CachePlace& fromCache,
+                      const QString& oldName, const QString& toFolder, const CachePlace& toCache,
+                      const QString& newName);
 
 }  // namespace kasumori::library::fileops_detail

@@ -43,7 +43,15 @@ bool HoldsNameInAnyCase(const FileSystem& fs, const QString& folder, const QStri
 void CarryEditRecords(const FileOpsContext& c, const QString& fromFolder,
                       const CachePlace& fromCache, const QString& oldName, const QString& toFolder,
                       const CachePlace& toCache, const QString& newName) {
-  for (const QString& record : EditRecordsOf(c.files.FileNames(fromFolder), oldName)) {
+  CarryEditRecords(c, EditRecordsOf(c.files.FileNames(fromFolder), oldName), fromFolder, fromCache,
+                   oldName, toFolder, toCache, newName);
+}
+
+void CarryEditRecords(const FileOpsContext& c, const QStringList& records,
+                      const QString& fromFolder, const CachePlace& fromCache,
+                      const QString& oldName, const QString& toFolder, const CachePlace& toCache,
+                      const QString& newName) {
+  for (const QString& record : records) {
     const QString from = fromFolder + u'/' + record;
     const QString to = toFolder + u'/' + RenamedRecordName(record, oldName, newName);
     if (from != to) MoveFileWithCache(c, fromCache, from, toCache, to, false);

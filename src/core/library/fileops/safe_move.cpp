@@ -54,6 +54,9 @@ CheckedCopy CopyChecked(FileSystem& fs, const QString& from, const QString& to, 
   const FsStatus copied = fs.Copy(from, temporary, flush);
   if (copied != FsStatus::Ok) {
     fs.Remove(temporary);
+    // The same "no such file" comes back when the target's folder is gone: the source has only
+    // gone missing when it is in fact no longer there.
+    if (copied == FsStatus::Missing && fs.IsFile(from)) return {{}, MoveResult::Failed};
     return {{}, FailureOf(copied)};
   }
   // A short or altered copy (a device that dropped bytes without an error) must not take the

@@ -129,6 +129,14 @@ TEST_F(SafeMoveTest, AVanishedSourceIsReported) {
   EXPECT_FALSE(tree.Exists("b/photo.jpg"));
 }
 
+// Both give the copy "no such file"; only the first is the source's doing.
+TEST_F(SafeMoveTest, AMissingTargetFolderIsAFailureNotAVanishedSource) {
+  EXPECT_EQ(CopyChecked(fs, from, tree.Path("gone/photo.jpg"), Flush::Lazily).failure,
+            MoveResult::Failed);
+  QFile::remove(from);
+  EXPECT_EQ(CopyChecked(fs, from, to, Flush::Lazily).failure, MoveResult::SourceMissing);
+}
+
 TEST_F(SafeMoveTest, ASourceThatCannotBeRemovedLeavesTwoWholeCopies) {
   fs.crossDevice = true;
   fs.undeletable.insert(from);
