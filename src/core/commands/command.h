@@ -40,6 +40,7 @@ enum class Command : std::uint8_t {
   Slideshow,           // a slideshow of the list
   FullScreen,          // the shown photo over the whole screen
   SelectPage,          // every favourite on the page selected, or none when all were
+  SwapQualityMode,     // high quality ↔ fast
   // Menu entries that choose a setting; the entry's argument is the setting's number.
   QualityMode,       // high quality (0) or fast (1)
   Effect,            // normal (0), chrome, sepia, black and white (3)

@@ -84,6 +84,17 @@ const KeyBinding kFavouritesKeys[] = {
     {Qt::Key_F2, Any, Any, C::RenamePhoto}, {Qt::Key_F5, Any, Any, C::RenewThumbnail},
 };
 
+// The full-screen window has no strip: only its own keys, and the keys that close it.
+const KeyBinding kFullScreenKeys[] = {
+    {Qt::Key_X, Any, Any, C::NextPhoto},         {Qt::Key_Z, Any, Any, C::PreviousPhoto},
+    {Qt::Key_M, Any, Any, C::WideMode},          {Qt::Key_1, Any, Any, C::RotateLeft},
+    {Qt::Key_2, Any, Any, C::RotateRight},       {Qt::Key_N, Any, Any, C::NormalDisplay},
+    {Qt::Key_F9, Any, Any, C::Slideshow},        {Qt::Key_F12, Any, Any, C::SwapQualityMode},
+    {Qt::Key_Escape, Any, Any, C::CloseWindow},  {Qt::Key_F11, Any, Any, C::CloseWindow},
+    {Qt::Key_Return, Any, Any, C::CloseWindow},  {Qt::Key_Enter, Any, Any, C::CloseWindow},
+    {Qt::Key_Space, Any, Any, C::CloseWindow},
+};
+
 bool Fits(Mod rule, bool held) {
   switch (rule) {
     case Mod::Any:
@@ -116,6 +127,8 @@ std::span<const KeyBinding> OwnKeysOf(KeyMapKind window) {
       return kWideThumbsKeys;
     case KeyMapKind::Favourites:
       return kFavouritesKeys;
+    case KeyMapKind::FullScreen:
+      return kFullScreenKeys;
   }
   return {};
 }
@@ -126,9 +139,14 @@ std::span<const KeyBinding> PhotoStepKeysOf(KeyMapKind window) {
     case KeyMapKind::WideThumbs:
       return kPhotoStepKeys;
     case KeyMapKind::Favourites:
+    case KeyMapKind::FullScreen:
       return {};
   }
   return {};
+}
+
+std::span<const KeyBinding> StripKeysOf(KeyMapKind window) {
+  return window == KeyMapKind::FullScreen ? std::span<const KeyBinding>() : kStripKeys;
 }
 
 }  // namespace
@@ -136,7 +154,7 @@ std::span<const KeyBinding> PhotoStepKeysOf(KeyMapKind window) {
 std::optional<Command> CommandForKey(KeyMapKind window, const KeyChord& chord,
                                      library::ListDirection direction) {
   for (std::span<const KeyBinding> lines :
-       {PhotoStepKeysOf(window), std::span<const KeyBinding>(kStripKeys), OwnKeysOf(window)}) {
+       {PhotoStepKeysOf(window), StripKeysOf(window), OwnKeysOf(window)}) {
     for (const KeyBinding& line : lines) {
       if (line.key == chord.key && Fits(line.shift, chord.shift) && Fits(line.ctrl, chord.ctrl) &&
           Fits(line.when, direction)) {

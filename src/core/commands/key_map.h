@@ -9,7 +9,7 @@
 
 namespace kasumori::commands {
 
-enum class KeyMapKind { MainWindow, WideThumbs, Favourites };
+enum class KeyMapKind { MainWindow, WideThumbs, Favourites, FullScreen };
 
 // A key as the windows see it: letters regardless of case, Alt ignored.
 struct KeyChord {

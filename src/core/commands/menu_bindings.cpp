@@ -61,6 +61,10 @@ const MenuBinding kMenuBindings[] = {
     {"TensouPCtoDMenu3", Command::TransferToCamera, 3},
     {"TensouSetteiMenu", Command::TransferSettings},
     {"MakeFolderMenu", Command::SortIntoDateFolders},
+    {"SlideMenu", Command::Slideshow},
+    {"MSlideMenu", Command::Slideshow},
+    {"FullGamenMenu", Command::FullScreen},
+    {"N47", Command::FullScreen},
 };
 
 }  // namespace

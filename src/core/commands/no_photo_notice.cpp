@@ -62,8 +62,12 @@ QStringList NoPhotoNotice(Command command, CommandSource source) {
   for (const Explanation& e : kExplanations) {
     if (e.command != command) continue;
     if (e.keySilent && source == CommandSource::Key) return {};
-    const bool ownMenuText = source == CommandSource::Menu && e.menu.size() > 0;
-    return ToList(ownMenuText ? e.menu : e.key);
+    const bool ownMenuText = source != CommandSource::Key && e.menu.size() > 0;
+    QStringList lines = ToList(ownMenuText ? e.menu : e.key);
+    if (source == CommandSource::Button && ownMenuText) {
+      lines[0].replace(QStringLiteral("このメニューは"), QStringLiteral("このボタンは"));
+    }
+    return lines;
   }
   return {};
 }

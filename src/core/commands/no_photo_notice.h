@@ -8,7 +8,8 @@
 
 namespace kasumori::commands {
 
-enum class CommandSource { Key, Menu };
+// A button says what a menu entry says, as "this button".
+enum class CommandSource { Key, Menu, Button };
 
 // The notice's lines, or none when the command works without a shown photo (or just does
 // nothing then). A key names itself; a menu entry says "this menu entry".

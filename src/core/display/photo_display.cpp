@@ -225,6 +225,32 @@ void PhotoDisplay::ComposeShown(int originX, int originY) {
   s_.host.TargetChanged();
 }
 
+void PhotoDisplay::ShowShownInfo() {
+  s_.host.ClearInfoLabels();
+  ComposeLabels labels;
+  if (modes_.Panorama()) {
+    labels.JoutaiLbl = QString::fromUtf8(kPanoramaName);
+    labels.SizeLbl = QString();
+    s_.host.ApplyComposeLabels(labels);
+    return;
+  }
+  if (!shown_.Shown()) return;
+  s_.host.ShowNameLabels(NameLabelsFor(shown_.Name));
+  if (!sourceIsShown_) {
+    s_.host.SetSizeText(QString::fromUtf8(kLoadErrorSizeText));
+    return;
+  }
+  try {
+    s_.host.ShowPhotoInfo(imaging::ReadPhotoInfo(shown_.Folder + u'/' + shown_.Name, exif_));
+  } catch (const imaging::ImagingError&) {
+    // The photo decoded, so only its information is missing: the labels stay empty.
+  }
+  labels.SizeLbl = SizeText(last_.RotatedWidth, last_.RotatedHeight);
+  labels.RitsuLbl = RatioText(last_.ViewPercent);
+  labels.HenshuHint = RatioHint(last_.ViewPercent);
+  s_.host.ApplyComposeLabels(labels);
+}
+
 void PhotoDisplay::Recompose() {
   if (!shown_.Shown() || !sourceIsShown_) return;
   if (modes_.Panorama()) {

@@ -45,6 +45,9 @@ class PhotoDisplay {
   // Composes the shown photo again from the decoded picture (after a size, mode or quality
   // change); nothing when no photo is shown.
   void Recompose();
+  // After a slideshow's transition: the labels and information of the photo now on screen,
+  // which the show composed without them.
+  void ShowShownInfo();
   // Removes the photo from the display (the area is left as the caller filled it).
   void Forget() {
     shown_ = {};

@@ -48,6 +48,7 @@ std::optional<FavouritesRequest> RequestOf(commands::Command command) {
     case Command::SaveDisplayed:
     case Command::Slideshow:
     case Command::FullScreen:
+    case Command::SwapQualityMode:
     case Command::QualityMode:
     case Command::Effect:
     case Command::HistogramMode:

@@ -185,16 +185,27 @@ void MainDisplay::ApplyComposeLabels(const display::ComposeLabels& labels) {
   if (labels.repaint == display::RepaintTarget::MainWindow) p_.window.repaint();
 }
 
-void MainDisplay::RepaintNow() { p_.window.repaint(); }
+void MainDisplay::RepaintNow() {
+  screen_ ? screen_->repaint() : p_.window.repaint();
+}
 
-pixels::PixelView MainDisplay::Target() { return pixels::ViewOf(p_.view.Buffer()); }
+pixels::PixelView MainDisplay::Screen() {
+  const QSize size = display_.DisplaySize();
+  return pixels::SubView(pixels::ViewOf(ScreenImage().Buffer()), 0, 0, size.width(),
+                         size.height());
+}
+
+pixels::PixelView MainDisplay::Target() {
+  if (display_.Modes().SlideshowActive && slideBuffer_) return pixels::ViewOf(*slideBuffer_);
+  return pixels::ViewOf(ScreenImage().Buffer());
+}
 
 pixels::PixelView MainDisplay::HistogramImage() {
   return pixels::ViewOf(p_.panels.histgramImg->Buffer());
 }
 
 void MainDisplay::TargetChanged() {
-  p_.view.update();
+  ScreenImage().update();
   p_.panels.histgramImg->update();
 }
 
@@ -222,7 +233,10 @@ void MainDisplay::ShowQualitySettings() {
   Paint(panels.sharpLbl, display::QualityLabelColour(s.QualityMode));
 }
 
-void MainDisplay::RepaintMainWindow() { p_.window.repaint(); }
+void MainDisplay::RepaintMainWindow() {
+  p_.window.repaint();
+  if (screen_) screen_->repaint();
+}
 
 // The quality commands change the edits they were given; the shown photo takes them over.
 void MainDisplay::ApplyEditsToShown() {

@@ -41,6 +41,8 @@ struct MainDisplayParts {
   std::function<void()> hideNameTag;
   // Where the pointer waits, on the screen, while a photo stepped to by key is drawn.
   std::function<QPoint()> selectionFrameCentre;
+  // A click on a quality label while a slideshow runs stops it.
+  std::function<void()> stopSlideshow;
 };
 
 class MainDisplay final : public display::DisplayHost, public display::QualityHost {
@@ -60,6 +62,14 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   void Rotate(bool right, display::RotateFrom from);
   // Fill the display area (cutting the overhang) or fit the whole photo.
   void ToggleWideMode(bool fromKey = false);
+
+  // The picture on screen is the view, or the full-screen window's picture while it is open.
+  void SetScreenImage(ViewImage* image) { screen_ = image; }
+  ViewImage& ScreenImage() { return screen_ ? *screen_ : p_.view; }
+  // The display area of the picture on screen, whatever a slideshow composes into.
+  pixels::PixelView Screen();
+  // While a slideshow is active, photos are composed into its back buffer instead.
+  void SetSlideBuffer(imaging::TQxDIB* buffer) { slideBuffer_ = buffer; }
 
   // The layout changed the display area: the shown photo is drawn again for the new size.
   void LayoutChanged(shell::LayoutKind layout, const QSize& displaySize, bool photoRedraw);
@@ -85,7 +95,9 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   void Recompose() override;
   void RecomposeNormal() override;
   void RedrawComments() override {}
-  void StopSlideshow() override {}
+  void StopSlideshow() override {
+    if (p_.stopSlideshow) p_.stopSlideshow();
+  }
   void DrawHistogram() override;
   void SharpenOnScreen() override;
 
@@ -105,6 +117,8 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   display::QualityCommands quality_;
   shell::LayoutKind layout_ = shell::LayoutKind::C800;
   bool busy_ = false;
+  ViewImage* screen_ = nullptr;
+  imaging::TQxDIB* slideBuffer_ = nullptr;
 };
 
 }  // namespace kasumori::ui

@@ -21,6 +21,8 @@
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
 #include "ui/transfer/transfer_view.h"
+#include "ui/display/full_screen_view.h"
+#include "ui/slideshow/slideshow_view.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -125,13 +127,16 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
       return p_.transfer.Transfer(transfer::TransferMode::ToCamera, input.argument);
     case Command::SortIntoDateFolders:
       return p_.transfer.SortIntoDateFolders();
+    case Command::Slideshow:
+      return p_.slideshow.Command();
+    case Command::FullScreen:
+      return p_.fullScreen.Open(false);
     // Not in this window, or still to come.
     case Command::CloseWindow:
     case Command::NormalDisplay:
     case Command::KeyboardHelp:
-    case Command::Slideshow:
-    case Command::FullScreen:
     case Command::SelectPage:
+    case Command::SwapQualityMode:
       return;
     case Command::QualityMode:
     case Command::Effect:
@@ -147,6 +152,11 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
     case Command::SusiePlugins:
       return OpenSusieForm();
   }
+}
+
+void MainCommands::ViewOpensFullScreen(CommandSource source) {
+  if (!UiReady() || ExplainWithoutPhoto(Command::FullScreen, source)) return;
+  RunCommand(Command::FullScreen, {source});
 }
 
 // The argument is the setting's number, as the command table gives it.
@@ -227,7 +237,8 @@ void MainCommands::ConnectNamedEntries() {
     if (!entry) continue;
     action->setEnabled(true);
     connect(action, &QAction::triggered, this, [this, entry = *entry] {
-      if (!UiReady()) return;
+      // The slideshow's entry also stops a running show, while nothing else is ready.
+      if (!UiReady() && entry.command != Command::Slideshow) return;
       p_.window.repaint();  // the menu's trace goes before any long work
       if (!ExplainWithoutPhoto(entry.command, CommandSource::Menu)) {
         RunCommand(entry.command, {CommandSource::Menu, false, entry.argument});

@@ -19,6 +19,8 @@ class PhotoListController;
 namespace kasumori::ui {
 
 class FavouritesView;
+class FullScreenView;
+class SlideshowView;
 class MainDisplay;
 class PhotoSaveView;
 class TMainForm;
@@ -45,6 +47,8 @@ struct MainCommandParts {
   FavouritesView& favourites;
   PhotoSaveView& photoSave;
   TransferView& transfer;
+  FullScreenView& fullScreen;
+  SlideshowView& slideshow;
 };
 
 struct CommandInput {
@@ -75,6 +79,8 @@ class MainCommands final : public QObject, private shell::PhotoScreen {
   void ShowPhotoByPath(const QString& path);
   // Empties the photo view and forgets the shown photo, leaving the list as it is.
   void ClearShownPhoto() { ClearDisplay(); }
+  // The middle button and the double click on the view.
+  void ViewOpensFullScreen(commands::CommandSource source);
 
  private:
   bool UiReady() const;

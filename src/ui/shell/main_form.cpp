@@ -6,6 +6,7 @@
 #include "ui/shell/input_pacer.h"
 #include "ui/shell/main_commands.h"
 #include "ui/shell/main_parts.h"
+#include "ui/slideshow/slideshow_view.h"
 
 #include "shell/placement.h"
 #include "pixels/dib_views.h"
@@ -190,7 +191,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
       watched != panels_->dummyBtn && parts_->Commands().HandleLabelClick(watched)) {
     return true;
   }
-  if (watched == view_ && HandleViewDrag(event)) return true;
+  if (watched == view_ && (HandleViewDrag(event) || HandleViewFullScreen(*event))) return true;
   // Tab never moves the focus away from the focus holder.
   if (watched == panels_->dummyBtn && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
@@ -208,6 +209,23 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 void TMainForm::HideNameTagOutsideStrip(const QMouseEvent& event) {
   const QPoint at = panels_->thumbPnl->mapFromGlobal(event.globalPosition().toPoint());
   if (!panels_->thumbPnl->rect().contains(at)) Strip().HideNameTag();
+}
+
+// The middle button opens full screen, and so does a double click outside panorama mode.
+bool TMainForm::HandleViewFullScreen(const QEvent& event) {
+  const auto type = event.type();
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
+  const auto& mouse = static_cast<const QMouseEvent&>(event);
+  if (type == QEvent::MouseButtonPress && mouse.button() == Qt::MiddleButton) {
+    parts_->Commands().ViewOpensFullScreen(commands::CommandSource::Button);
+    return true;
+  }
+  if (type != QEvent::MouseButtonDblClick || mouse.button() != Qt::LeftButton ||
+      Display().Driver().Modes().Panorama() || !Display().Driver().Shown().Shown()) {
+    return false;
+  }
+  parts_->Commands().ViewOpensFullScreen(commands::CommandSource::Menu);
+  return true;
 }
 
 // The shown photo can be dragged from the view onto the folder tree (not zoomed or in panorama).
@@ -233,9 +251,8 @@ bool TMainForm::HandleViewDrag(QEvent* event) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
   // Closing the window during a slideshow ends the slideshow only.
-  display::DisplayModes& modes = Display().Driver().Modes();
-  if (modes.SlideshowActive) {
-    modes.SlideshowActive = false;
+  if (parts_->Slideshow().Running()) {
+    parts_->Slideshow().RequestStop();
     event->ignore();
     return;
   }

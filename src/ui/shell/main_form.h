@@ -76,6 +76,7 @@ class TMainForm final : public QMainWindow {
   void OnActivated();
   void OnFirstActivation();
   bool HandleViewDrag(QEvent* event);
+  bool HandleViewFullScreen(const QEvent& event);
   void HideNameTagOutsideStrip(const QMouseEvent& event);
   bool DispatchKey(const QKeyEvent& event);
   void ResetQualityLabels(shell::LayoutKind layout);

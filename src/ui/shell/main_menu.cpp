@@ -232,8 +232,7 @@ void MainMenu::BuildSizeMenu(QMenuBar* bar) {
   }
   sizeMenu->addSeparator();
   QAction* fullScreen = sizeMenu->addAction(QStringLiteral("全画面表示 ［Ｆ11］"));
-  fullScreen->setObjectName("FullScreenMenu");
-  fullScreen->setEnabled(false);
+  fullScreen->setObjectName("N47");
 }
 
 void MainMenu::BuildOrderMenu(QMenuBar* bar) {

@@ -18,6 +18,8 @@
 #include "ui/thumbs/thumb_strip.h"
 #include "ui/thumbs/wide_thumb_form.h"
 #include "ui/transfer/transfer_view.h"
+#include "ui/display/full_screen_view.h"
+#include "ui/slideshow/slideshow_view.h"
 
 #include <QApplication>
 
@@ -39,9 +41,10 @@ MainParts::MainParts(MainPartsContext context) : c_(std::move(context)) {
   MakeFavourites();
   MakeExport();
   MakeTransfer();
-  commands_ = std::make_unique<MainCommands>(
-      MainCommandParts{c_.window, c_.model, c_.panels, c_.menu, c_.view, *display_, *strip_,
-                       *folders_, *wide_, *lists_, *favourites_, *photoSave_, *transfer_});
+  MakeFullScreenAndSlideshow();
+  commands_ = std::make_unique<MainCommands>(MainCommandParts{
+      c_.window, c_.model, c_.panels, c_.menu, c_.view, *display_, *strip_, *folders_, *wide_,
+      *lists_, *favourites_, *photoSave_, *transfer_, *fullScreen_, *slideshow_});
 }
 
 MainParts::~MainParts() = default;
@@ -102,7 +105,8 @@ void MainParts::MakeDisplayAndStrips() {
                          strip_->RefreshStrip(direction, ThumbStrip::Hover::Hide);
                        },
                        [this] { return UiReady(); }, [this] { strip_->HideNameTag(); },
-                       [this] { return strip_->SelectionFrameCentre(); }});
+                       [this] { return strip_->SelectionFrameCentre(); },
+                       [this] { slideshow_->RequestStop(); }});
   strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
       *c_.panels.thumbPnl, *c_.panels.dummyBtn, m.List(), m.Folders(), m.settings(), m.Thumbnails(),
       [this] { return UiReady(); }, [this](int position) { display_->ShowPhoto(position); },
@@ -165,6 +169,19 @@ void MainParts::MakeTransfer() {
   transfer_ = std::make_unique<TransferView>(
       TransferViewDeps{c_.window, c_.model, c_.menu, *lists_, *folders_, *strip_, *display_,
                        [this] { commands_->ClearShownPhoto(); }, c_.saveSettings});
+}
+
+void MainParts::MakeFullScreenAndSlideshow() {
+  fullScreen_ = std::make_unique<FullScreenView>(FullScreenDeps{
+      c_.window, c_.model, *display_,
+      FullScreenSlideshow{[this] { return slideshow_->Running(); },
+                          [this](int key) { slideshow_->KeyPressed(key); },
+                          [this] { slideshow_->RequestStop(); }, [this] { slideshow_->Command(); },
+                          [this] { slideshow_->StartInFullScreen(); },
+                          [this] { slideshow_->RequestStop(); }}});
+  slideshow_ = std::make_unique<SlideshowView>(
+      SlideshowViewDeps{c_.window, c_.model, c_.panels, *display_, *folders_, *fullScreen_,
+                        [this] { RedrawStrip(); }, c_.saveSettings});
 }
 
 }  // namespace kasumori::ui

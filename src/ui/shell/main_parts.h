@@ -17,6 +17,8 @@ class ThumbnailMaker;
 namespace kasumori::ui {
 
 class FavouritesView;
+class FullScreenView;
+class SlideshowView;
 class InputPacer;
 class MainCommands;
 class MainDisplay;
@@ -54,6 +56,8 @@ class MainParts {
   TWideThumbForm& Wide() { return *wide_; }
   FolderPanelView& Folders() { return *folders_; }
   MainCommands& Commands() { return *commands_; }
+  SlideshowView& Slideshow() { return *slideshow_; }
+  FullScreenView& FullScreen() { return *fullScreen_; }
 
  private:
   void MakeLists();
@@ -63,6 +67,7 @@ class MainParts {
   void MakeFavourites();
   void MakeExport();
   void MakeTransfer();
+  void MakeFullScreenAndSlideshow();
   bool UiReady() const;
   void RedrawStrip();
 
@@ -78,6 +83,8 @@ class MainParts {
   std::unique_ptr<FavouritesView> favourites_;
   std::unique_ptr<PhotoSaveView> photoSave_;
   std::unique_ptr<TransferView> transfer_;
+  std::unique_ptr<FullScreenView> fullScreen_;
+  std::unique_ptr<SlideshowView> slideshow_;
   std::unique_ptr<MainCommands> commands_;
 };
 

@@ -282,6 +282,7 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
     case Command::Slideshow:
     case Command::FullScreen:
     case Command::SelectPage:
+    case Command::SwapQualityMode:
     // Menu entries only.
     case Command::QualityMode:
     case Command::Effect:

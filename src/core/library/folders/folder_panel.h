@@ -82,6 +82,8 @@ class FolderPanel {
   // The keyboard walk through the tree, depth first.
   void PreviousFolder();
   void NextFolder();
+  // The folder steps walk the tree only while the slot's root folder exists.
+  bool CurrentSlotHasRoot() const;
   // A photo was opened by path: its folder becomes current in its slot, or as another folder.
   void ShowFolderOf(const QString& folder);
 
@@ -94,7 +96,6 @@ class FolderPanel {
  private:
   bool UiReady() const { return !hooks_.uiReady || hooks_.uiReady(); }
   bool StoppedSlideshow();
-  bool CurrentSlotHasRoot() const;
   // The slot back at its root (or at nothing) after its root was set or cleared.
   void ResetSlot(int n);
   void Notify(const std::function<void()>& hook) const {
