@@ -86,12 +86,12 @@ const KeyBinding kFavouritesKeys[] = {
 
 // The full-screen window has no strip: only its own keys, and the keys that close it.
 const KeyBinding kFullScreenKeys[] = {
-    {Qt::Key_X, Any, Any, C::NextPhoto},         {Qt::Key_Z, Any, Any, C::PreviousPhoto},
-    {Qt::Key_M, Any, Any, C::WideMode},          {Qt::Key_1, Any, Any, C::RotateLeft},
-    {Qt::Key_2, Any, Any, C::RotateRight},       {Qt::Key_N, Any, Any, C::NormalDisplay},
-    {Qt::Key_F9, Any, Any, C::Slideshow},        {Qt::Key_F12, Any, Any, C::SwapQualityMode},
-    {Qt::Key_Escape, Any, Any, C::CloseWindow},  {Qt::Key_F11, Any, Any, C::CloseWindow},
-    {Qt::Key_Return, Any, Any, C::CloseWindow},  {Qt::Key_Enter, Any, Any, C::CloseWindow},
+    {Qt::Key_X, Any, Any, C::NextPhoto},        {Qt::Key_Z, Any, Any, C::PreviousPhoto},
+    {Qt::Key_M, Any, Any, C::WideMode},         {Qt::Key_1, Any, Any, C::RotateLeft},
+    {Qt::Key_2, Any, Any, C::RotateRight},      {Qt::Key_N, Any, Any, C::NormalDisplay},
+    {Qt::Key_F9, Any, Any, C::Slideshow},       {Qt::Key_F12, Any, Any, C::SwapQualityMode},
+    {Qt::Key_Escape, Any, Any, C::CloseWindow}, {Qt::Key_F11, Any, Any, C::CloseWindow},
+    {Qt::Key_Return, Any, Any, C::CloseWindow}, {Qt::Key_Enter, Any, Any, C::CloseWindow},
     {Qt::Key_Space, Any, Any, C::CloseWindow},
 };
 

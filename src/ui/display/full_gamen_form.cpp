@@ -36,7 +36,9 @@ TFullGamenForm::TFullGamenForm(QScreen& screen, FullGamenInput input)
 
 TFullGamenForm::~TFullGamenForm() = default;
 
-QPoint TFullGamenForm::ScreenPoint(int x, int y) const { return screenRect_.topLeft() + QPoint(x, y); }
+QPoint TFullGamenForm::ScreenPoint(int x, int y) const {
+  return screenRect_.topLeft() + QPoint(x, y);
+}
 
 void TFullGamenForm::BusyCursorAtCentre() {
   QCursor::setPos(ScreenPoint(screenSize_.width() / 2, screenSize_.height() / 2));

@@ -26,15 +26,15 @@ void FullScreenView::Open(bool fromSlideshow) {
   fromSlideshow_ = fromSlideshow;
   QScreen* screen = d_.window.screen();
   form_ = new TFullGamenForm(
-      *screen, FullGamenInput{[this](const QKeyEvent& event) { Key(event); },
-                              [this](Qt::MouseButton button) { Press(button); },
-                              [this] {
-                                if (UiReady() && !d_.slideshow.running()) form_->close();
-                              },
-                              [this](bool towardsUser) { Wheel(towardsUser); },
-                              [this] { return d_.display.Driver().Modes().ZoomMode; },
-                              [this] { Shown(); }, [this] { return MayClose(); },
-                              [this] { Closed(); }});
+      *screen,
+      FullGamenInput{[this](const QKeyEvent& event) { Key(event); },
+                     [this](Qt::MouseButton button) { Press(button); },
+                     [this] {
+                       if (UiReady() && !d_.slideshow.running()) form_->close();
+                     },
+                     [this](bool towardsUser) { Wheel(towardsUser); },
+                     [this] { return d_.display.Driver().Modes().ZoomMode; }, [this] { Shown(); },
+                     [this] { return MayClose(); }, [this] { Closed(); }});
   display::PhotoDisplay& driver = d_.display.Driver();
   driver.Modes().FullScreenActive = true;
   d_.model.Folders().WatchEnabled = false;

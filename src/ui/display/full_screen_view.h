@@ -25,8 +25,8 @@ struct FullScreenSlideshow {
   std::function<bool()> running;
   std::function<void(int key)> key;
   std::function<void()> stop;
-  std::function<void()> command;      // F9
-  std::function<void()> startHere;    // the run "全画面スタート" asked for
+  std::function<void()> command;    // F9
+  std::function<void()> startHere;  // the run "全画面スタート" asked for
   std::function<void()> windowClosed;
 };
 

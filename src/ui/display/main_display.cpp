@@ -185,14 +185,11 @@ void MainDisplay::ApplyComposeLabels(const display::ComposeLabels& labels) {
   if (labels.repaint == display::RepaintTarget::MainWindow) p_.window.repaint();
 }
 
-void MainDisplay::RepaintNow() {
-  screen_ ? screen_->repaint() : p_.window.repaint();
-}
+void MainDisplay::RepaintNow() { screen_ ? screen_->repaint() : p_.window.repaint(); }
 
 pixels::PixelView MainDisplay::Screen() {
   const QSize size = display_.DisplaySize();
-  return pixels::SubView(pixels::ViewOf(ScreenImage().Buffer()), 0, 0, size.width(),
-                         size.height());
+  return pixels::SubView(pixels::ViewOf(ScreenImage().Buffer()), 0, 0, size.width(), size.height());
 }
 
 pixels::PixelView MainDisplay::Target() {

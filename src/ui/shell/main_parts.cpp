@@ -98,15 +98,14 @@ void MainParts::MakeThumbnailMaker() {
 
 void MainParts::MakeDisplayAndStrips() {
   shell::AppModel& m = c_.model;
-  display_ = std::make_unique<MainDisplay>(
-      MainDisplayParts{c_.window, c_.panels, c_.view, c_.menu, m.List(), m.Folders(), m.settings(),
-                       m.Session().dialogs(), m.LoadFailed(), m.Thumbnails(), c_.saveSettings,
-                       [this](config::Direction direction) {
-                         strip_->RefreshStrip(direction, ThumbStrip::Hover::Hide);
-                       },
-                       [this] { return UiReady(); }, [this] { strip_->HideNameTag(); },
-                       [this] { return strip_->SelectionFrameCentre(); },
-                       [this] { slideshow_->RequestStop(); }});
+  display_ = std::make_unique<MainDisplay>(MainDisplayParts{
+      c_.window, c_.panels, c_.view, c_.menu, m.List(), m.Folders(), m.settings(),
+      m.Session().dialogs(), m.LoadFailed(), m.Thumbnails(), c_.saveSettings,
+      [this](config::Direction direction) {
+        strip_->RefreshStrip(direction, ThumbStrip::Hover::Hide);
+      },
+      [this] { return UiReady(); }, [this] { strip_->HideNameTag(); },
+      [this] { return strip_->SelectionFrameCentre(); }, [this] { slideshow_->RequestStop(); }});
   strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
       *c_.panels.thumbPnl, *c_.panels.dummyBtn, m.List(), m.Folders(), m.settings(), m.Thumbnails(),
       [this] { return UiReady(); }, [this](int position) { display_->ShowPhoto(position); },

@@ -142,15 +142,14 @@ void TSlideForm::BuildQualityGroups() {
   koukaBox_ = Box(group, "KoukaBox", Items({"普通", "ｸﾛｰﾑ", "ｾﾋﾟｱ", "白黒"}), {70, 43, 98, 22});
   koukaBox_->setToolTip(QStringLiteral("画質効果は、高画質モードのときに有効です。"));
   WhiteText(group, QStringLiteral("シャープ"), 8, 74);
-  sharpBox_ = Box(group, "SharpBox",
-                  Items({"最強", "極強", "強め", "稍強", "普通", "弱め", "なし"}),
-                  {70, 71, 98, 22});
+  sharpBox_ =
+      Box(group, "SharpBox", Items({"最強", "極強", "強め", "稍強", "普通", "弱め", "なし"}),
+          {70, 71, 98, 22});
   sharpBox_->setToolTip(QStringLiteral("シャープネスは、高画質モードのときに有効です。"));
 }
 
 void TSlideForm::BuildIntervalGroup() {
-  QGroupBox* group =
-      Group(this, "KankakuGrp", QStringLiteral("１枚表示時間"), {184, 4, 221, 72});
+  QGroupBox* group = Group(this, "KankakuGrp", QStringLiteral("１枚表示時間"), {184, 4, 221, 72});
   group->installEventFilter(this);
   intervalButtons_ = new QButtonGroup(this);
   const struct {
@@ -183,16 +182,17 @@ void TSlideForm::BuildTransitionGroup() {
   transitionButtons_ = new QButtonGroup(this);
   Radio(group, transitionButtons_, int(TransitionKind::PageTurn), "PageBtn",
         QStringLiteral("ページめくり"), {8, 18});
-  pHoukouBox_ = Box(group, "PHoukouBox", Items({"左から", "右から", "上から", "下から"}),
-                    {20, 36, 62, 22});
-  pSpeedBox_ = Box(group, "PSpeedBox",
-                   Items({"速さ５（速い）", "速さ４", "速さ３", "速さ２（標準）", "速さ１（繊細）"}),
-                   {86, 36, 106, 22});
+  pHoukouBox_ =
+      Box(group, "PHoukouBox", Items({"左から", "右から", "上から", "下から"}), {20, 36, 62, 22});
+  pSpeedBox_ =
+      Box(group, "PSpeedBox",
+          Items({"速さ５（速い）", "速さ４", "速さ３", "速さ２（標準）", "速さ１（繊細）"}),
+          {86, 36, 106, 22});
   Radio(group, transitionButtons_, int(TransitionKind::Fade), "FadeBtn",
         QStringLiteral("フェードアウトイン"), {8, 64});
-  fInOutBox_ = Box(group, "FInOutBox",
-                   Items({"アウト＆イン", "アウト→イン", "インのみ", "アウトのみ"}),
-                   {20, 82, 92, 22});
+  fInOutBox_ =
+      Box(group, "FInOutBox", Items({"アウト＆イン", "アウト→イン", "インのみ", "アウトのみ"}),
+          {20, 82, 92, 22});
   fSpeedBox_ = Box(group, "FSpeedBox", SpeedItems(), {116, 82, 100, 22});
   Radio(group, transitionButtons_, int(TransitionKind::StarSand), "HoshizunaBtn",
         QStringLiteral("星砂効果"), {8, 110});
@@ -263,8 +263,8 @@ void TSlideForm::EnableQualityBoxes() {
 // Whichever interval is chosen, the typed seconds must be valid: they are kept in the settings.
 void TSlideForm::Accept(SlideFormResult result) {
   if (!slideshow::ParseCustomInterval(timeNiniEdit_->text())) {
-    dialogs_.Notice({QStringLiteral("表示間隔の秒数は"),
-                     QStringLiteral("１秒以上の整数が指定できます。")});
+    dialogs_.Notice(
+        {QStringLiteral("表示間隔の秒数は"), QStringLiteral("１秒以上の整数が指定できます。")});
     timeNiniEdit_->selectAll();
     timeNiniEdit_->setFocus();
     return;

@@ -41,7 +41,9 @@ SlideshowView::SlideshowView(SlideshowViewDeps deps)
 
 SlideshowView::~SlideshowView() { d_.display.SetSlideBuffer(nullptr); }
 
-bool SlideshowView::FullScreenActive() const { return d_.display.Driver().Modes().FullScreenActive; }
+bool SlideshowView::FullScreenActive() const {
+  return d_.display.Driver().Modes().FullScreenActive;
+}
 
 slideshow::SlideshowHooks SlideshowView::Hooks() {
   slideshow::SlideshowHooks hooks;

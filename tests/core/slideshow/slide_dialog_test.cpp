@@ -14,8 +14,8 @@ TEST(SlideDialogTest, SharpnessAndIntervalMapToTheirButtonsAndBack) {
     int written;
   };
   // A strength no entry names shows "なし" and is written back as none.
-  for (const Case c : {Case{4, 0, 4}, Case{16, 5, 16}, Case{12, 4, 12}, Case{0, 6, 0},
-                       Case{7, 6, 0}}) {
+  for (const Case c :
+       {Case{4, 0, 4}, Case{16, 5, 16}, Case{12, 4, 12}, Case{0, 6, 0}, Case{7, 6, 0}}) {
     EXPECT_EQ(SharpIndexOf(c.stored), c.index) << c.stored;
     EXPECT_EQ(SharpnessOf(c.index), c.written) << c.stored;
   }
