@@ -58,6 +58,15 @@ int main(int argc, char** argv) {
   settings.QualityMode = config::QualityMode::Fast;
   bench::ReportAbsolute("composition alone (decoded photo), fast mode",
                         bench::MedianMs([&] { display.Recompose(); }, 9));
+  // A slideshow step composes the next photo into the back buffer while the last one is on
+  // screen: no information or histogram, at the display size of a small full screen.
+  settings.QualityMode = config::QualityMode::High;
+  host.ResizeTarget(1024, 768);
+  display.SetDisplaySize({1024, 768});
+  display.Modes().SlideshowActive = true;
+  bench::Compare(
+      "slideshow step: the next 6000x4000 photo composed into a 1024x768 back buffer",
+      [&] { display.ShowPhoto(1); }, baseline, 7);
   if (!dialogs.Records().empty()) {
     std::fprintf(stderr, "the photo did not load: %s\n", qPrintable(dialogs.LastText()));
     return 1;

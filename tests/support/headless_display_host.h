@@ -17,6 +17,7 @@ class HeadlessDisplayHost final : public display::DisplayHost {
     target_.Reshape(800, 600, 24);
     histogram_.Reshape(128, 50, 24);
   }
+  void ResizeTarget(int width, int height) { target_.Reshape(width, height, 24); }
   void SetBusy(bool) override {}
   void ClearInfoLabels() override {}
   void ShowPhotoInfo(const imaging::PhotoInfo&) override {}

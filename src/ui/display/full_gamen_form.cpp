@@ -22,6 +22,8 @@ TFullGamenForm::TFullGamenForm(QScreen& screen, FullGamenInput input)
   setObjectName("FullGamenForm");
   setWindowModality(Qt::ApplicationModal);
   setFocusPolicy(Qt::StrongFocus);
+  // The keys here are commands; Japanese input would swallow them.
+  setAttribute(Qt::WA_InputMethodEnabled, false);
   setScreen(&screen);
   setGeometry(screenRect_);
   QPalette palette = this->palette();

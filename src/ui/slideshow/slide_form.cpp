@@ -162,18 +162,18 @@ void TSlideForm::BuildIntervalGroup() {
                  {IntervalChoice::S10, "Time10Btn", "10秒", {104, 18}},
                  {IntervalChoice::S30, "Time30Btn", "30秒", {156, 18}},
                  {IntervalChoice::S60, "Time60Btn", "60秒", {8, 42}},
-                 {IntervalChoice::Custom, "TimeNiniBtn", "任意", {56, 42}}};
+                 {IntervalChoice::Custom, "TimeNiniBtn", "任意", {62, 42}}};
   for (const auto& b : buttons) {
     Radio(group, intervalButtons_, int(b.choice), b.name, QString::fromUtf8(b.text), b.at);
   }
   timeNiniEdit_ = new QLineEdit(group);
   timeNiniEdit_->setObjectName("TimeNiniEdit");
-  timeNiniEdit_->setGeometry(106, 40, 50, 20);
+  timeNiniEdit_->setGeometry(110, 40, 48, 20);
   timeNiniEdit_->setMaxLength(5);
   timeNiniEdit_->setPalette(QPalette());
   // Seconds are digits: Japanese input would only get in the way.
   timeNiniEdit_->setAttribute(Qt::WA_InputMethodEnabled, false);
-  WhiteText(group, QStringLiteral("秒"), 160, 43);
+  WhiteText(group, QStringLiteral("秒"), 162, 43);
 }
 
 void TSlideForm::BuildTransitionGroup() {
