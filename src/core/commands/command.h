@@ -50,6 +50,7 @@ enum class Command : std::uint8_t {
   SortOrder,         // by name (1), file date (2) or Exif date (3)
   ListDirection,     // from the left (1) or from the right (-1)
   WindowSize,        // a standard window size mode (1, 2, 3, 8)
+  Panorama,          // one photo (0), two (1), two reversed (2) or four (3) side by side
   CustomSize,        // the custom display size dialog
   About,             // the program's version
   // Camera transfer and date sorting; a transfer item's argument is its camera slot 1..3.

@@ -65,6 +65,8 @@ class PhotoDisplay {
   DisplayModes& Modes() { return modes_; }
   const DisplayModes& Modes() const { return modes_; }
   const NormalComposeResult& LastComposition() const { return last_; }
+  // What each panorama pane shows (an empty name: a black pane).
+  const PaneRecords& Panes() const { return panes_; }
   // False after a load error: the last composition is then another photo's.
   bool SourceIsShown() const { return sourceIsShown_; }
   const imaging::ExifLayout& Exif() const { return exif_; }

@@ -57,6 +57,7 @@ std::optional<FavouritesRequest> RequestOf(commands::Command command) {
     case Command::SortOrder:
     case Command::ListDirection:
     case Command::WindowSize:
+    case Command::Panorama:
     case Command::CustomSize:
     case Command::About:
     case Command::TransferSettings:

@@ -181,6 +181,8 @@ void MainDisplay::ApplyComposeLabels(const display::ComposeLabels& labels) {
   if (labels.ZoomKaijoBtnEnabled) panels.zoomKaijoBtn->setEnabled(*labels.ZoomKaijoBtnEnabled);
   if (labels.cursor == display::ViewCursor::NormalWithDragSymbol) {
     p_.view.setCursor(Qt::ArrowCursor);
+  } else if (display_.Modes().Panorama()) {
+    p_.view.setCursor(Qt::PointingHandCursor);  // a double click picks a pane
   }
   if (labels.repaint == display::RepaintTarget::MainWindow) p_.window.repaint();
 }

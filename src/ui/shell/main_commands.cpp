@@ -22,9 +22,12 @@
 #include "ui/thumbs/wide_thumb_form.h"
 #include "ui/transfer/transfer_view.h"
 #include "ui/display/full_screen_view.h"
+#include "ui/display/panorama_view.h"
 #include "ui/slideshow/slideshow_view.h"
 
 #include <QAction>
+
+#include <algorithm>
 #include <QCheckBox>
 #include <QLabel>
 #include <QFileInfo>
@@ -131,9 +134,12 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
       return p_.slideshow.Command();
     case Command::FullScreen:
       return p_.fullScreen.Open(false);
+    case Command::Panorama:
+      return p_.panorama.Choose(display::PanoramaMode(std::clamp(input.argument, 0, 3)));
+    case Command::NormalDisplay:
+      return p_.panorama.Release();
     // Not in this window, or still to come.
     case Command::CloseWindow:
-    case Command::NormalDisplay:
     case Command::KeyboardHelp:
     case Command::SelectPage:
     case Command::SwapQualityMode:
@@ -213,7 +219,7 @@ void MainCommands::Connect(QObject& filter) {
            panels.histDaiPnl, panels.histgramImg, panels.histgramImg2, panels.narabikaeLbl,
            // The check box and its label toggle on a press; the filter keeps the box from
            // flipping by itself, so that it always shows the mode.
-           panels.wideChk, panels.wideLbl}) {
+           panels.wideChk, panels.wideLbl, panels.joutaiLbl}) {
     clickable->installEventFilter(&filter);
   }
   auto turn = [this](QPushButton* button, bool right) {
@@ -222,6 +228,9 @@ void MainCommands::Connect(QObject& filter) {
       if (UiReady()) p_.display.Rotate(right, display::RotateFrom::Button);
     });
   };
+  connect(panels.zoomKaijoBtn, &QPushButton::clicked, this, [this] {
+    if (UiReady()) p_.panorama.Release();
+  });
   turn(panels.turnLeftBtn, false);
   turn(panels.turnRightBtn, true);
   p_.view.setContextMenuPolicy(Qt::CustomContextMenu);
@@ -282,6 +291,10 @@ bool MainCommands::HandleLabelClick(QObject* object) {
   if (watched == panels.wideLbl || watched == panels.wideChk) {
     panels.dummyBtn->setFocus();
     p_.display.ToggleWideMode();
+    return true;
+  }
+  if (watched == panels.joutaiLbl) {
+    p_.panorama.ToggleByLabel();
     return true;
   }
   if (watched == panels.narabikaeLbl) {

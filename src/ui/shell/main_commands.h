@@ -20,6 +20,7 @@ namespace kasumori::ui {
 
 class FavouritesView;
 class FullScreenView;
+class PanoramaView;
 class SlideshowView;
 class MainDisplay;
 class PhotoSaveView;
@@ -49,6 +50,7 @@ struct MainCommandParts {
   TransferView& transfer;
   FullScreenView& fullScreen;
   SlideshowView& slideshow;
+  PanoramaView& panorama;
 };
 
 struct CommandInput {

@@ -7,6 +7,7 @@
 #include "ui/shell/main_commands.h"
 #include "ui/shell/main_parts.h"
 #include "ui/slideshow/slideshow_view.h"
+#include "ui/display/panorama_view.h"
 
 #include "shell/placement.h"
 #include "pixels/dib_views.h"
@@ -211,7 +212,7 @@ void TMainForm::HideNameTagOutsideStrip(const QMouseEvent& event) {
   if (!panels_->thumbPnl->rect().contains(at)) Strip().HideNameTag();
 }
 
-// The middle button opens full screen, and so does a double click outside panorama mode.
+// The middle button opens full screen; a double click does too, or leaves a panorama.
 bool TMainForm::HandleViewFullScreen(const QEvent& event) {
   const auto type = event.type();
   if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
@@ -220,11 +221,8 @@ bool TMainForm::HandleViewFullScreen(const QEvent& event) {
     parts_->Commands().ViewOpensFullScreen(commands::CommandSource::Button);
     return true;
   }
-  if (type != QEvent::MouseButtonDblClick || mouse.button() != Qt::LeftButton ||
-      Display().Driver().Modes().Panorama() || !Display().Driver().Shown().Shown()) {
-    return false;
-  }
-  parts_->Commands().ViewOpensFullScreen(commands::CommandSource::Menu);
+  if (type != QEvent::MouseButtonDblClick || mouse.button() != Qt::LeftButton) return false;
+  parts_->Panorama().DoubleClick(mouse.position().toPoint());
   return true;
 }
 

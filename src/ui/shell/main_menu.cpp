@@ -143,7 +143,6 @@ void MainMenu::BuildHenshuMenu(QMenuBar* bar) {
   turnRightMenu = entry("TurnRightMenu", QStringLiteral("右９０°回転 ［２］"));
   wideModeMenu = entry("WideModeMenu", QStringLiteral("ワイドモード切り替え ［Ｍ］"));
   panoramaOffMenu = entry("ZoomKaijoMenu", QStringLiteral("パノラマ解除 ［Ｎ］"));
-  panoramaOffMenu->setEnabled(false);
   mHenshuMenu->addSeparator();
   allKaijoMenu = entry("AllKaijoMenu", QStringLiteral("全ての編集を解除"));
   saveShownMenu =
@@ -226,9 +225,8 @@ void MainMenu::BuildSizeMenu(QMenuBar* bar) {
   static const char* const kCaptions[4] = {"ノーマル（１枚）表示", "パノラマ（２枚）表示",
                                            "パノラマ（２枚逆）表示", "パノラマ（４枚）表示"};
   for (int i = 0; i < 4; ++i) {
-    QAction* entry = RadioEntry(sizeMenu, panorama, kNames[i], QString::fromUtf8(kCaptions[i]));
-    entry->setChecked(i == 0);
-    entry->setEnabled(false);  // the panorama display comes later
+    panoramaMenus[i] = RadioEntry(sizeMenu, panorama, kNames[i], QString::fromUtf8(kCaptions[i]));
+    panoramaMenus[i]->setChecked(i == 0);
   }
   sizeMenu->addSeparator();
   QAction* fullScreen = sizeMenu->addAction(QStringLiteral("全画面表示 ［Ｆ11］"));

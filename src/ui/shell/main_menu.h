@@ -56,7 +56,8 @@ struct MainMenu {
   QAction* turnLeftMenu;
   QAction* turnRightMenu;
   QAction* wideModeMenu;
-  QAction* panoramaOffMenu;  // comes with the panorama display
+  QAction* panoramaOffMenu;
+  QAction* panoramaMenus[4];  // one photo, two, two reversed, four
   QAction* allKaijoMenu;
   QAction* saveShownMenu;
 

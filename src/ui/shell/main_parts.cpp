@@ -19,6 +19,7 @@
 #include "ui/thumbs/wide_thumb_form.h"
 #include "ui/transfer/transfer_view.h"
 #include "ui/display/full_screen_view.h"
+#include "ui/display/panorama_view.h"
 #include "ui/slideshow/slideshow_view.h"
 
 #include <QApplication>
@@ -44,7 +45,7 @@ MainParts::MainParts(MainPartsContext context) : c_(std::move(context)) {
   MakeFullScreenAndSlideshow();
   commands_ = std::make_unique<MainCommands>(MainCommandParts{
       c_.window, c_.model, c_.panels, c_.menu, c_.view, *display_, *strip_, *folders_, *wide_,
-      *lists_, *favourites_, *photoSave_, *transfer_, *fullScreen_, *slideshow_});
+      *lists_, *favourites_, *photoSave_, *transfer_, *fullScreen_, *slideshow_, *panorama_});
 }
 
 MainParts::~MainParts() = default;
@@ -178,9 +179,14 @@ void MainParts::MakeFullScreenAndSlideshow() {
                           [this] { slideshow_->RequestStop(); }, [this] { slideshow_->Command(); },
                           [this] { slideshow_->StartInFullScreen(); },
                           [this] { slideshow_->RequestStop(); }}});
-  slideshow_ = std::make_unique<SlideshowView>(
-      SlideshowViewDeps{c_.window, c_.model, c_.panels, *display_, *folders_, *fullScreen_,
-                        [this] { RedrawStrip(); }, c_.saveSettings});
+  panorama_ = std::make_unique<PanoramaView>(PanoramaViewParts{
+      c_.window, c_.panels, c_.menu, *display_, c_.model.List(), c_.model.Session().dialogs(),
+      [this] { return UiReady(); }, [this](bool ready) { c_.model.Session().UiReady = ready; },
+      [this](const QString& path) { commands_->ShowPhotoByPath(path); },
+      [this] { fullScreen_->Open(false); }});
+  slideshow_ = std::make_unique<SlideshowView>(SlideshowViewDeps{
+      c_.window, c_.model, c_.panels, *display_, *folders_, *fullScreen_, [this] { RedrawStrip(); },
+      c_.saveSettings, [this](display::PanoramaMode mode) { panorama_->SetMode(mode); }});
 }
 
 }  // namespace kasumori::ui

@@ -18,6 +18,7 @@ namespace kasumori::ui {
 
 class FavouritesView;
 class FullScreenView;
+class PanoramaView;
 class SlideshowView;
 class InputPacer;
 class MainCommands;
@@ -58,6 +59,7 @@ class MainParts {
   MainCommands& Commands() { return *commands_; }
   SlideshowView& Slideshow() { return *slideshow_; }
   FullScreenView& FullScreen() { return *fullScreen_; }
+  PanoramaView& Panorama() { return *panorama_; }
 
  private:
   void MakeLists();
@@ -84,6 +86,7 @@ class MainParts {
   std::unique_ptr<PhotoSaveView> photoSave_;
   std::unique_ptr<TransferView> transfer_;
   std::unique_ptr<FullScreenView> fullScreen_;
+  std::unique_ptr<PanoramaView> panorama_;
   std::unique_ptr<SlideshowView> slideshow_;
   std::unique_ptr<MainCommands> commands_;
 };

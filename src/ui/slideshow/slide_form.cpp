@@ -128,8 +128,6 @@ void TSlideForm::BuildQualityGroups() {
                       Items({"ノーマル（１枚）表示", "パノラマ（２枚）表示",
                              "パノラマ（２枚逆）表示", "パノラマ（４枚）表示"}),
                       {6, 20, 162, 22});
-  // The panorama display is not offered yet; the box shows the mode the show runs in.
-  panoramicBox_->setEnabled(false);
   QGroupBox* group = Group(this, "GashitsuGrp", QStringLiteral("画質モード"), {6, 178, 174, 108});
   group->installEventFilter(this);
   qualityButtons_ = new QButtonGroup(this);

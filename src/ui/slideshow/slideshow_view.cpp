@@ -80,6 +80,7 @@ void SlideshowView::Command() {
   if (form.exec() != QDialog::Accepted) return;
   const slideshow::SlideDialogValues values = form.Values();
   slideshow::ApplyDialogValues(values, m.settings());
+  d_.setPanorama(display::PanoramaMode(values.panorama));
   d_.display.ShowQualitySettings();
   if (d_.saveSettings) d_.saveSettings();
   if (values.start == slideshow::SlideStart::FromFirst) photos_.ToFirst();
@@ -126,7 +127,7 @@ void SlideshowView::TransitionEnded() {
   const config::Settings& settings = d_.model.settings();
   display::PhotoDisplay& driver = d_.display.Driver();
   if (settings.QualityMode == config::QualityMode::High &&
-      settings.HistogramMode == config::HistogramMode::Automatic) {
+      settings.HistogramMode == config::HistogramMode::Automatic && !driver.Modes().Panorama()) {
     d_.display.DrawHistogram();
   } else {
     driver.Histogram().ClearHistogram(d_.display.HistogramImage(), FullScreenActive());

@@ -3,6 +3,7 @@
 // timers and hooks, and the requests to stop that come from the windows while it runs.
 #pragma once
 
+#include "display/display_modes.h"
 #include "platform/linux_platform.h"
 #include "shell/app_model.h"
 #include "slideshow/slideshow_run.h"
@@ -30,6 +31,7 @@ struct SlideshowViewDeps {
   FullScreenView& fullScreen;
   std::function<void()> redrawStrip;
   std::function<void()> saveSettings;
+  std::function<void(display::PanoramaMode mode)> setPanorama;
 };
 
 class SlideshowView final : public QObject {

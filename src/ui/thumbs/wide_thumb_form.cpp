@@ -292,6 +292,7 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
     case Command::SortOrder:
     case Command::ListDirection:
     case Command::WindowSize:
+    case Command::Panorama:
     case Command::CustomSize:
     case Command::About:
     case Command::TransferSettings:
