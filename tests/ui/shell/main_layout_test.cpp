@@ -209,7 +209,8 @@ TEST_F(LayoutTest, MenuBarInOrderWithPendingEntriesDisabled) {
   EXPECT_EQ(form->findChild<QAction*>("SPSetsumeiMenu")->text(), "（説明）");
   EXPECT_EQ(form->findChild<QAction*>("ExifMenu")->text(), "Exif日時順（速度遅）");
   EXPECT_TRUE(form->findChild<QAction*>("SusieMenu")->isEnabled());
-  EXPECT_FALSE(form->findChild<QAction*>("PanoramicMenu")->isEnabled());
+  EXPECT_TRUE(form->findChild<QAction*>("PanoramicMenu")->isEnabled());
+  EXPECT_FALSE(form->findChild<QAction*>("MApp1Menu")->isEnabled());
   EXPECT_TRUE(form->findChild<QAction*>("ThumbnailMenu")->isEnabled());
   EXPECT_TRUE(form->findChild<QAction*>("AllKaijoMenu")->isEnabled());
 }
