@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QSet>
 
+#include <new>
 #include <optional>
 
 namespace kasumori::library::fileops_testing {
@@ -22,6 +23,7 @@ class FaultyFileSystem final : public LocalFileSystem {
   std::optional<qint64> copyStopsAfter;  // the disk is full after this many bytes
   bool copyDropsBytes = false;           // a copy loses its second half and says nothing
   bool copyAltersBytes = false;          // a copy comes out whole in size but wrong in content
+  bool copyThrows = false;               // a copy writes half the file, then runs out of memory
   bool flushFails = false;               // the disk reports a write error when it is flushed
   // Each copy comes back whole, but the disk fails to write it back later. The kernel tells
   // that to the watches open at the time, and only to them.
@@ -42,7 +44,7 @@ class FaultyFileSystem final : public LocalFileSystem {
     ++copies;
     if (InReadOnly(to)) return FsStatus::Failed;
     if (writeBackFails) ++writeBackErrors_;
-    if (!copyStopsAfter && !copyDropsBytes && !copyAltersBytes) {
+    if (!copyStopsAfter && !copyDropsBytes && !copyAltersBytes && !copyThrows) {
       return LocalFileSystem::Copy(from, to, flush);
     }
     QFile in(from);
@@ -53,6 +55,11 @@ class FaultyFileSystem final : public LocalFileSystem {
     if (copyStopsAfter) {
       out.write(all.left(*copyStopsAfter));
       return FsStatus::NoSpace;
+    }
+    if (copyThrows) {
+      out.write(all.left(all.size() / 2));
+      out.close();
+      throw std::bad_alloc();
     }
     if (copyAltersBytes) {
       QByteArray altered = all;

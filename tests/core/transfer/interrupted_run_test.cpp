@@ -55,6 +55,14 @@ TEST_F(TransferTest, ALeftOverBehindANameTakenByAnotherFileIsTakenOverToo) {
   EXPECT_EQ(tree.Read("pc/A.JPG"), kWhole);
 }
 
+TEST_F(TransferTest, ACopyCutShortByAnExceptionLeavesNoTemporary) {
+  Photo("card/A.JPG", kDay, kWhole);
+  fs.copyThrows = true;
+  EXPECT_THROW(Run(Job(TransferMode::FromCamera, kFlat)), std::bad_alloc);
+  EXPECT_TRUE(Files("pc").isEmpty()) << Files("pc").join(", ").toStdString();
+  EXPECT_EQ(tree.Read("card/A.JPG"), kWhole);
+}
+
 // A temporary in the folder a run reads from is no photo, whatever name it carries.
 struct ListedCase {
   const char* name;
