@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real file system with faults a test can switch on: a read-only folder, another file
 // system behind every folder, a disk that fills up part way through a copy, a disk that fails
-// when flushed, files that cannot be removed. Also a trash that can refuse.
+// when flushed, a write-back that fails after the copy said it was done, files that cannot be
+// removed. Also a trash that can refuse.
 #pragma once
 
 #include "library/fileops/file_system.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QSet>
 
+#include <new>
 #include <optional>
 
 namespace kasumori::library::fileops_testing {
@@ -21,7 +23,11 @@ class FaultyFileSystem final : public LocalFileSystem {
   std::optional<qint64> copyStopsAfter;  // the disk is full after this many bytes
   bool copyDropsBytes = false;           // a copy loses its second half and says nothing
   bool copyAltersBytes = false;          // a copy comes out whole in size but wrong in content
+  bool copyThrows = false;               // a copy writes half the file, then runs out of memory
   bool flushFails = false;               // the disk reports a write error when it is flushed
+  // Each copy comes back whole, but the disk fails to write it back later. The kernel tells
+  // that to the watches open at the time, and only to them.
+  bool writeBackFails = false;
   std::optional<qint64> freeSpace;
   QSet<QString> undeletable;
   int copies = 0;
@@ -37,7 +43,8 @@ class FaultyFileSystem final : public LocalFileSystem {
   FsStatus Copy(const QString& from, const QString& to, Flush flush = Flush::ToDisk) override {
     ++copies;
     if (InReadOnly(to)) return FsStatus::Failed;
-    if (!copyStopsAfter && !copyDropsBytes && !copyAltersBytes) {
+    if (writeBackFails) ++writeBackErrors_;
+    if (!copyStopsAfter && !copyDropsBytes && !copyAltersBytes && !copyThrows) {
       return LocalFileSystem::Copy(from, to, flush);
     }
     QFile in(from);
@@ -49,6 +56,11 @@ class FaultyFileSystem final : public LocalFileSystem {
       out.write(all.left(*copyStopsAfter));
       return FsStatus::NoSpace;
     }
+    if (copyThrows) {
+      out.write(all.left(all.size() / 2));
+      out.close();
+      throw std::bad_alloc();
+    }
     if (copyAltersBytes) {
       QByteArray altered = all;
       if (!altered.isEmpty()) altered[0] = char(altered[0] ^ 0x55);
@@ -58,8 +70,8 @@ class FaultyFileSystem final : public LocalFileSystem {
     out.write(all.left(all.size() / 2));
     return FsStatus::Ok;
   }
-  bool FlushFileSystem(const QString& folder) override {
-    return !flushFails && LocalFileSystem::FlushFileSystem(folder);
+  std::unique_ptr<WriteWatch> WatchWrites(const QString& folder) override {
+    return std::make_unique<Watch>(*this, LocalFileSystem::WatchWrites(folder));
   }
   bool Remove(const QString& path) override {
     if (InReadOnly(path) || undeletable.contains(path)) return false;
@@ -67,10 +79,27 @@ class FaultyFileSystem final : public LocalFileSystem {
   }
 
  private:
+  class Watch final : public WriteWatch {
+   public:
+    Watch(const FaultyFileSystem& fs, std::unique_ptr<WriteWatch> real)
+        : fs_(fs), real_(std::move(real)), errorsBefore_(fs.writeBackErrors_) {}
+    bool Flush() override {
+      const bool missed = fs_.writeBackErrors_ != errorsBefore_;
+      return real_->Flush() && !fs_.flushFails && !missed;
+    }
+
+   private:
+    const FaultyFileSystem& fs_;
+    std::unique_ptr<WriteWatch> real_;
+    int errorsBefore_;
+  };
+
   static QString FolderOf(const QString& path) { return path.left(path.lastIndexOf(u'/')); }
   bool InReadOnly(const QString& path) const {
     return !readOnlyFolder.isEmpty() && FolderOf(path) == readOnlyFolder;
   }
+
+  int writeBackErrors_ = 0;
 };
 
 // A trash that removes the file when it works, and can refuse or claim success falsely.

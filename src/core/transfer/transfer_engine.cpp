@@ -82,6 +82,9 @@ void TransferEngine::Begin() {
     if (hooks_.changed) hooks_.changed();
   });
   library::FileSystem& fs = d_.files.files;
+  // Copies are flushed once, at the end; a write-back that fails before then is reported only
+  // to those who watched the file system when it happened.
+  if (job_.mode != TransferMode::SortByDate) writes_ = fs.WatchWrites(job_.targetFolder);
   for (const QString& name : fs.FileNames(job_.sourceFolder)) {
     // Folders, devices and sockets are no photos, whatever their names.
     if (IsTransferFile(name, job_.options.movies) && fs.IsFile(job_.sourceFolder + u'/' + name)) {
@@ -291,11 +294,11 @@ void TransferEngine::Finish() {
   // Copies are not forced onto the disk one by one; the whole run is, before the window goes,
   // so that a card can be taken out (or wiped in the camera) as soon as it closes. Copies the
   // disk could not take are not copies: nothing is shown as if they had arrived.
-  if (handled_ > 0 && job_.mode != TransferMode::SortByDate &&
-      !d_.files.files.FlushFileSystem(job_.targetFolder)) {
+  if (handled_ > 0 && writes_ && !writes_->Flush()) {
     picture_.reset();
     if (!failed_) Fail(true);
   }
+  writes_.reset();
   if (hooks_.busyCursor) hooks_.busyCursor(false);
   if (hooks_.finished) hooks_.finished();
 }

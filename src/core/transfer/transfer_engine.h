@@ -20,6 +20,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace kasumori::transfer {
@@ -130,6 +131,7 @@ class TransferEngine {
   QString countText_;
   std::optional<PictureToShow> picture_;
   QHash<QString, QHash<QString, QString>> taken_;  // folder → case-folded name → file name
+  std::unique_ptr<library::WriteWatch> writes_;    // the copies' file system, from the start
 };
 
 }  // namespace kasumori::transfer

@@ -168,7 +168,7 @@ void MainParts::MakeExport() {
 void MainParts::MakeTransfer() {
   transfer_ = std::make_unique<TransferView>(
       TransferViewDeps{c_.window, c_.model, c_.menu, *lists_, *folders_, *strip_, *display_,
-                       [this] { commands_->ClearShownPhoto(); }, c_.saveSettings});
+                       [this] { commands_->ClearShownPhoto(); }, c_.saveSettings, nullptr});
 }
 
 void MainParts::MakeFullScreenAndSlideshow() {

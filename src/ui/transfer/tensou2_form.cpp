@@ -14,6 +14,10 @@ namespace kasumori::ui {
 
 TTensou2Form::TTensou2Form(QWidget* owner, const library::FileOpsContext& files,
                            transfer::TransferJob job)
+    : TTensou2Form(owner, files, std::move(job), {copyTimer_, captionTimer_}) {}
+
+TTensou2Form::TTensou2Form(QWidget* owner, const library::FileOpsContext& files,
+                           transfer::TransferJob job, Tickers tickers)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName("TTensou2Form");
@@ -40,9 +44,15 @@ TTensou2Form::TTensou2Form(QWidget* owner, const library::FileOpsContext& files,
     busy ? QApplication::setOverrideCursor(Qt::BusyCursor) : QApplication::restoreOverrideCursor();
   };
   // Closing from inside a tick would end the dialog's loop under the engine's feet.
-  hooks.finished = [this] { QTimer::singleShot(0, this, &QDialog::accept); };
+  // A window already closed by the cancel button keeps its answer.
+  hooks.finished = [this] {
+    QTimer::singleShot(0, this, [this] {
+      if (isVisible()) accept();
+    });
+  };
   engine_ = std::make_unique<transfer::TransferEngine>(
-      transfer::TransferDeps{files, copyTimer_, captionTimer_}, std::move(job), std::move(hooks));
+      transfer::TransferDeps{files, tickers.copy, tickers.caption}, std::move(job),
+      std::move(hooks));
   ShowTexts();
 }
 
@@ -50,6 +60,7 @@ TTensou2Form::~TTensou2Form() = default;
 
 void TTensou2Form::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
+  PlaceOnScreen(*this, parentWidget());
   if (begun_) return;
   begun_ = true;
   engine_->Begin();

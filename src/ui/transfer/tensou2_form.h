@@ -19,7 +19,17 @@ class TTensou2Form final : public QDialog {
   Q_OBJECT
 
  public:
+  // The two timers the engine runs on.
+  struct Tickers {
+    platform::Ticker& copy;
+    platform::Ticker& caption;
+  };
+
+  // On the event loop's timers.
   TTensou2Form(QWidget* owner, const library::FileOpsContext& files, transfer::TransferJob job);
+  // On timers of the caller's, which a test advances by hand.
+  TTensou2Form(QWidget* owner, const library::FileOpsContext& files, transfer::TransferJob job,
+               Tickers tickers);
   ~TTensou2Form() override;
 
   const transfer::TransferEngine& Engine() const { return *engine_; }

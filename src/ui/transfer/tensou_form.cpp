@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/transfer/tensou_form.h"
 
-#include "library/folders/path_label.h"
 #include "ui/common/fonts.h"
 #include "ui/common/form_text.h"
 #include "ui/common/kasumori_style.h"
@@ -34,17 +33,24 @@ class ToggleOnPress final : public QObject {
   QCheckBox* box_;
 };
 
-QString Fitted(const QString& folder, int width, const QFont& font) {
+QString Fitted(const QString& folder, int width, const QFont& font,
+               const library::FriendlyFolders& friendly) {
   const QFontMetrics metrics(font);
-  return library::OneLinePath(
+  QString shown = library::OneLinePath(
       folder, width, [&metrics](const QString& text) { return metrics.horizontalAdvance(text); },
-      {});
+      friendly);
+  // A label's empty second line is one space; between the brackets it is not the folder's.
+  if (shown.endsWith(u' ') && !library::FriendlyPath(folder, friendly).endsWith(u' ')) {
+    shown.chop(1);
+  }
+  return shown;
 }
 
 }  // namespace
 
 TTensouForm::TTensouForm(QWidget* owner, transfer::TransferMode mode, const QString& cameraName,
-                         const QString& selectedFolder, const transfer::TransferOptions& options)
+                         const QString& selectedFolder, const transfer::TransferOptions& options,
+                         const library::FriendlyFolders& friendly)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName("TTensouForm");
@@ -55,9 +61,11 @@ TTensouForm::TTensouForm(QWidget* owner, transfer::TransferMode mode, const QStr
   const QFont bold = ProportionalGothic(15, true);
   const QString camera = u'「' + cameraName + u'」';
   const QString from =
-      fromCamera ? camera : u'「' + Fitted(selectedFolder, kLabelWidth - 47, bold) + u'」';
-  const QString to =
-      fromCamera ? u'「' + Fitted(selectedFolder, kLabelWidth - 34, bold) + u'」' : camera;
+      fromCamera ? camera
+                 : u'「' + Fitted(selectedFolder, kLabelWidth - 47, bold, friendly) + u'」';
+  const QString to = fromCamera
+                         ? u'「' + Fitted(selectedFolder, kLabelWidth - 34, bold, friendly) + u'」'
+                         : camera;
   for (const auto& [text, top, name] : {std::tuple{from + QStringLiteral("から"), 6, "TensouLbl1"},
                                         std::tuple{to + QStringLiteral("へ"), 26, "TensouLbl2"}}) {
     QLabel* label = WhiteText(this, text, 8, top, name);
@@ -91,6 +99,11 @@ TTensouForm::TTensouForm(QWidget* owner, transfer::TransferMode mode, const QStr
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(run, &QPushButton::clicked, this, &QDialog::accept);
   run->setFocus();
+}
+
+void TTensouForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  PlaceOnScreen(*this, parentWidget());
 }
 
 QCheckBox* TTensouForm::Option(const char* boxName, const char* labelName, const QString& text,

@@ -2,6 +2,7 @@
 // The option dialog of a transfer: where from, where to, and the three transfer options.
 #pragma once
 
+#include "library/folders/path_label.h"
 #include "transfer/transfer_engine.h"
 
 #include <QDialog>
@@ -15,11 +16,16 @@ class TTensouForm final : public QDialog {
 
  public:
   // `cameraName` and `selectedFolder` name the two ends; towards the camera they swap places.
+  // The folder is shown shortened, the user's own folders by their friendly names.
   TTensouForm(QWidget* owner, transfer::TransferMode mode, const QString& cameraName,
-              const QString& selectedFolder, const transfer::TransferOptions& options);
+              const QString& selectedFolder, const transfer::TransferOptions& options,
+              const library::FriendlyFolders& friendly);
 
   // The options as the boxes say: a checked "do not copy protected photos" means no.
   transfer::TransferOptions Options() const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   QCheckBox* Option(const char* boxName, const char* labelName, const QString& text, int top,

@@ -2,6 +2,7 @@
 #include "ui/transfer/tensou_set_form.h"
 
 #include "ui/common/form_text.h"
+#include "ui/common/help_steps_aside.h"
 #include "ui/common/kasumori_style.h"
 
 #include <QLabel>
@@ -23,10 +24,11 @@ QString Numbered(const char* name, int slot) { return QString::fromLatin1(name).
 }  // namespace
 
 TTensouSetForm::TTensouSetForm(QWidget* owner, const config::Settings& settings,
-                               platform::PickerService& picker)
+                               platform::PickerService& picker, QWidget* help)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       picker_(picker) {
+  new HelpStepsAside(*this, help);
   setObjectName("TTensouSetForm");
   setWindowTitle(QStringLiteral("転送デジタルカメラ（またはカードリーダーなど）の設定"));
   setFixedSize(604, 168);
@@ -56,6 +58,11 @@ TTensouSetForm::TTensouSetForm(QWidget* owner, const config::Settings& settings,
       hint);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(decide, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TTensouSetForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  PlaceOnScreen(*this, parentWidget());
 }
 
 void TTensouSetForm::MakeRow(int slot, const transfer::CameraSlot& camera) {

@@ -18,12 +18,17 @@ class TTensouSetForm final : public QDialog {
   Q_OBJECT
 
  public:
-  TTensouSetForm(QWidget* owner, const config::Settings& settings, platform::PickerService& picker);
+  // `help` is the non-modal help window, which makes way for the dialog while it is open.
+  TTensouSetForm(QWidget* owner, const config::Settings& settings, platform::PickerService& picker,
+                 QWidget* help = nullptr);
 
   // The rows as they are stored, placeholders and all taken care of.
   transfer::CameraSlot Camera(int slot) const;
   // Stores the three rows into the settings.
   void StoreInto(config::Settings& settings) const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   struct Row {

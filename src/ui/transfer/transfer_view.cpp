@@ -41,7 +41,7 @@ void TransferView::UpdateCaptions() {
 }
 
 bool TransferView::EditCameras() {
-  TTensouSetForm form(&d_.window, d_.model.settings(), d_.model.Services().picker);
+  TTensouSetForm form(&d_.window, d_.model.settings(), d_.model.Services().picker, d_.helpWindow);
   if (form.exec() != QDialog::Accepted) return false;
   form.StoreInto(d_.model.settings());
   if (d_.saveSettings) d_.saveSettings();
@@ -61,8 +61,10 @@ void TransferView::Transfer(TransferMode mode, int slot) {
                              transfer::CameraOf(settings, slot).folder, selected)) {
     return;
   }
+  const config::DataFolders& own = d_.model.Session().folders();
   TTensouForm options(&d_.window, mode, transfer::CameraDisplayName(settings, slot), selected,
-                      transfer::OptionsOf(settings));
+                      transfer::OptionsOf(settings),
+                      {own.PicturesFolder, own.DocumentsFolder, own.DesktopFolder});
   if (options.exec() != QDialog::Accepted) return;
   transfer::StoreOptions(settings, options.Options());
   Follow(RunEngine(

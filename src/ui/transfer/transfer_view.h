@@ -32,6 +32,7 @@ struct TransferViewDeps {
   MainDisplay& display;
   std::function<void()> clearDisplay;
   std::function<void()> saveSettings;
+  QWidget* helpWindow = nullptr;  // the non-modal help window, when there is one
 };
 
 class TransferView {

@@ -38,6 +38,8 @@ TEST_F(TransferWindowTest, FromTheCameraIntoDateFoldersAndTheEarlierOneOpens) {
   const testkit::WhenModalShown options([&](QDialog& dialog) {
     EXPECT_EQ(dialog.objectName(), "TTensouForm");
     EXPECT_EQ(dialog.findChild<QLabel*>("TensouLbl1")->text(), "「EOS」から");
+    // The slot folder is the desktop's pictures folder.
+    EXPECT_EQ(dialog.findChild<QLabel*>("TensouLbl2")->text(), "「マイ ピクチャ」へ");
     EXPECT_TRUE(dialog.findChild<QCheckBox*>("ReadOnlyChk")->isChecked());
     EXPECT_TRUE(dialog.findChild<QCheckBox*>("MakeFolderChk")->isChecked());
     dialog.findChild<QPushButton*>("JikkouBtn")->click();

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <ctime>
+#include <memory>
 #include <optional>
 
 namespace kasumori::library {
@@ -18,6 +19,17 @@ enum class FsStatus {
   CrossDevice,  // source and target lie on different file systems
   NoSpace,      // the target's file system is full
   Failed,       // anything else: permissions, read-only media, I/O errors
+};
+
+// The write errors of one folder's file system from the moment the watch is opened. The kernel
+// reports a failed write-back once, to those who were watching when it happened: a run opens
+// its watch before its first copy and flushes through it after its last.
+class WriteWatch {
+ public:
+  virtual ~WriteWatch() = default;
+  // Writes everything pending on the file system to the disk; false when that failed, or when
+  // any write-back since the watch was opened did.
+  virtual bool Flush() = 0;
 };
 
 // Whether a copy must be on the disk before Copy returns. A copy whose source is removed
@@ -43,6 +55,9 @@ class FileSystem {
   virtual bool IsReadOnly(const QString& path) const = 0;
   // Whether both files hold the same bytes; false when either cannot be read.
   virtual bool SameContents(const QString& a, const QString& b) const = 0;
+  // Whether `part` holds the first bytes of `whole`: none, some or all of them, nothing else.
+  // False when either cannot be read.
+  virtual bool HoldsStartOf(const QString& part, const QString& whole) const = 0;
 
   // Renames within one file system and never replaces an existing target.
   virtual FsStatus Rename(const QString& from, const QString& to) = 0;
@@ -56,8 +71,9 @@ class FileSystem {
   virtual bool RemoveFolderIfEmpty(const QString& path) = 0;
   // Makes one folder level; true when a folder is there afterwards.
   virtual bool MakeFolder(const QString& path) = 0;
-  // Writes everything pending on the folder's file system to the disk; false on an error.
-  virtual bool FlushFileSystem(const QString& folder) = 0;
+  // Starts watching the folder's file system for write errors. A folder that cannot be opened
+  // gives a watch whose Flush fails.
+  virtual std::unique_ptr<WriteWatch> WatchWrites(const QString& folder) = 0;
 };
 
 // The real thing: POSIX calls on the local file systems.
@@ -72,13 +88,14 @@ class LocalFileSystem : public FileSystem {
   std::optional<std::time_t> LastWrite(const QString& path) const override;
   bool IsReadOnly(const QString& path) const override;
   bool SameContents(const QString& a, const QString& b) const override;
+  bool HoldsStartOf(const QString& part, const QString& whole) const override;
   FsStatus Rename(const QString& from, const QString& to) override;
   FsStatus Copy(const QString& from, const QString& to, Flush flush = Flush::ToDisk) override;
   bool Remove(const QString& path) override;
   bool MakeWritable(const QString& path) override;
   bool RemoveFolderIfEmpty(const QString& path) override;
   bool MakeFolder(const QString& path) override;
-  bool FlushFileSystem(const QString& folder) override;
+  std::unique_ptr<WriteWatch> WatchWrites(const QString& folder) override;
 };
 
 }  // namespace kasumori::library

@@ -3,6 +3,8 @@
 
 #include <QFile>
 
+#include <utility>
+
 namespace kasumori::library {
 namespace {
 
@@ -23,6 +25,29 @@ MoveResult FailureOf(FsStatus status) {
 }
 
 QString FolderOf(const QString& path) { return path.left(path.lastIndexOf(u'/')); }
+
+// Removes the temporary copy unless it was released to be renamed into place.
+class TemporaryGuard {
+ public:
+  TemporaryGuard(FileSystem& fs, QString path) : fs_(fs), path_(std::move(path)) {}
+  ~TemporaryGuard() {
+    if (!path_.isEmpty()) fs_.Remove(path_);
+  }
+  TemporaryGuard(const TemporaryGuard&) = delete;
+  TemporaryGuard& operator=(const TemporaryGuard&) = delete;
+  void Release() { path_.clear(); }
+
+ private:
+  FileSystem& fs_;
+  QString path_;
+};
+
+// A temporary is never the only copy of a photo (a source goes only once its copy is in place
+// under its own name), and one holding just the first bytes of the photo about to be copied
+// holds nothing that the photo itself does not: removing it loses nothing, whoever made it.
+bool IsLeftOver(FileSystem& fs, const QString& temporary, const QString& from) {
+  return fs.IsFile(temporary) && fs.HoldsStartOf(temporary, from) && fs.Remove(temporary);
+}
 
 // 255 bytes less the dot, ".part" and room for a counter.
 constexpr qsizetype kLongestTemporaryStem = 240;
@@ -50,10 +75,13 @@ CheckedCopy CopyChecked(FileSystem& fs, const QString& from, const QString& to, 
   if (const auto free = fs.FreeSpace(FolderOf(to)); free && *free < *size) {
     return {{}, MoveResult::NoSpace};
   }
-  const QString temporary = TemporaryCopyName(fs, to);
+  const QString temporary = TemporaryCopyName(fs, from, to);
+  // Whatever leaves this function early, an exception included, takes the temporary with it.
+  TemporaryGuard guard(fs, temporary);
   const FsStatus copied = fs.Copy(from, temporary, flush);
+  // A name taken between the choice and the copy is another's file, not this copy's.
+  if (copied == FsStatus::Exists) guard.Release();
   if (copied != FsStatus::Ok) {
-    fs.Remove(temporary);
     // The same "no such file" comes back when the target's folder is gone: the source has only
     // gone missing when it is in fact no longer there.
     if (copied == FsStatus::Missing && fs.IsFile(from)) return {{}, MoveResult::Failed};
@@ -62,13 +90,13 @@ CheckedCopy CopyChecked(FileSystem& fs, const QString& from, const QString& to, 
   // A short or altered copy (a device that dropped bytes without an error) must not take the
   // photo's place: it is compared with the source byte for byte.
   if (fs.Size(temporary) != size || !fs.SameContents(from, temporary)) {
-    fs.Remove(temporary);
     return {{}, MoveResult::Failed};
   }
+  guard.Release();
   return {temporary, MoveResult::Moved};
 }
 
-QString TemporaryCopyName(const FileSystem& fs, const QString& to) {
+QString TemporaryCopyName(FileSystem& fs, const QString& from, const QString& to) {
   const qsizetype slash = to.lastIndexOf(u'/');
   // A name is at most 255 bytes on disk: a long photo name is cut (at a whole character) so
   // that the dot, the suffix and a counter still fit.
@@ -77,7 +105,9 @@ QString TemporaryCopyName(const FileSystem& fs, const QString& to) {
   if (!stem.isEmpty() && stem.back().isHighSurrogate()) stem.chop(1);
   const QString base = to.left(slash + 1) + u'.' + stem + QStringLiteral(".part");
   QString name = base;
-  for (int n = 1; fs.Exists(name); ++n) name = base + QString::number(n);
+  for (int n = 1; fs.Exists(name) && !IsLeftOver(fs, name, from); ++n) {
+    name = base + QString::number(n);
+  }
   return name;
 }
 

@@ -39,8 +39,10 @@ MoveResult MoveFileSafely(FileSystem& fs, const QString& from, const QString& to
 // Copies to a new name the same careful way; false, with no file at `to`, when it failed.
 bool CopyFileSafely(FileSystem& fs, const QString& from, const QString& to);
 
-// The name the copy is written to before it is renamed into place: hidden, in the folder of
-// `to`, and not the name of any existing file.
-QString TemporaryCopyName(const FileSystem& fs, const QString& to);
+// The name the copy of `from` is written to before it is renamed into place: hidden, in the
+// folder of `to`, and free. A temporary left there by a copy that never finished (the program
+// was killed, the machine went down) holds nothing but the first bytes of `from`, so it is
+// removed and its name taken again; a file of that name holding anything else is left alone.
+QString TemporaryCopyName(FileSystem& fs, const QString& from, const QString& to);
 
 }  // namespace kasumori::library

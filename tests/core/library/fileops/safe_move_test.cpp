@@ -45,6 +45,14 @@ TEST_F(SafeMoveTest, WithinOneFileSystemTheFileIsRenamed) {
   EXPECT_EQ(fs.copies, 0);
 }
 
+TEST_F(SafeMoveTest, ALeftOverOfAnEarlierMoveIsTakenOver) {
+  fs.crossDevice = true;
+  tree.File("b/.photo.jpg.part", kPhoto.left(9));
+  EXPECT_EQ(MoveFileSafely(fs, from, to), MoveResult::Moved);
+  EXPECT_EQ(InB(), QStringList{"photo.jpg"});
+  EXPECT_EQ(tree.Read("b/photo.jpg"), kPhoto);
+}
+
 TEST_F(SafeMoveTest, AcrossFileSystemsTheCopyIsPlacedBeforeTheSourceGoes) {
   fs.crossDevice = true;
   tree.File("b/.photo.jpg.part", "somebody else's");
@@ -135,6 +143,13 @@ TEST_F(SafeMoveTest, AMissingTargetFolderIsAFailureNotAVanishedSource) {
             MoveResult::Failed);
   QFile::remove(from);
   EXPECT_EQ(CopyChecked(fs, from, to, Flush::Lazily).failure, MoveResult::SourceMissing);
+}
+
+TEST_F(SafeMoveTest, ACopyCutShortByAnExceptionLeavesNoTemporary) {
+  fs.crossDevice = true;
+  fs.copyThrows = true;
+  EXPECT_THROW(MoveFileSafely(fs, from, to), std::bad_alloc);
+  ExpectUntouched();
 }
 
 TEST_F(SafeMoveTest, ASourceThatCannotBeRemovedLeavesTwoWholeCopies) {
