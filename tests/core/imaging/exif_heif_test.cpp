@@ -135,6 +135,34 @@ TEST(RawExif, TheFirstDirectoryIsWhereTheHeaderSays) {
   EXPECT_TRUE(Read(moved, "moved.tif").HidukeLbl.isEmpty());
 }
 
+// Olympus and Panasonic write TIFF directories behind a header mark of their own; a camera
+// TIFF behind any other mark, or under a name that is no RAW format's, is not read.
+TEST(RawExif, TheMakersHeaderMarksAreReadUnderRawNamesOnly) {
+  const struct {
+    QByteArray mark;
+    const char* name;
+    bool read;
+  } cases[] = {
+      {QByteArray("II*\0", 4), "a.dng", true},  {QByteArray("IIRO", 4), "a.orf", true},
+      {QByteArray("IIRS", 4), "a.orf", true},   {QByteArray("IIU\0", 4), "a.rw2", true},
+      {QByteArray("IIU\0", 4), "a.raw", true},  {QByteArray("IIXX", 4), "a.orf", false},
+      {QByteArray("II*\0", 4), "a.png", false}, {QByteArray("II*\0", 4), "a.heic", false},
+  };
+  for (const auto& c : cases) {
+    QByteArray file = CameraTiff();
+    file.replace(0, 4, c.mark);
+    EXPECT_EQ(Read(file, c.name).HidukeLbl == "26/05/14", c.read) << c.mark.constData() << c.name;
+    EXPECT_EQ(Date(file, c.name).has_value(), c.read) << c.mark.constData() << c.name;
+  }
+  QByteArray bigEndian = BuildTiffExif([] {
+    ExifFields fields = CameraExif({});
+    fields.bigEndian = true;
+    return fields;
+  }());
+  bigEndian.replace(0, 4, QByteArray("MMOR", 4));
+  ExpectCameraShot(Read(bigEndian, "b.orf"), "big-endian Olympus");
+}
+
 TEST(RawExif, AHeaderOffsetOutOfTheFileFailsTheRead) {
   QByteArray tiff = CameraTiff();
   tiff.replace(4, 4, QByteArray("\xff\xff\xff\x7f", 4));

@@ -23,11 +23,16 @@ constexpr std::uint64_t kRiffChunkHead = 8;  // fourcc, size (little-endian)
 // Some writers put the JPEG segment's "Exif\0\0" before the TIFF header.
 constexpr char kExifPrefix[6] = {'E', 'x', 'i', 'f', 0, 0};
 // TIFF's own header marks, as DNG and the TIFF-based RAW formats write them.
-constexpr std::uint8_t kTiffLittleEndian[4] = {'I', 'I', 42, 0};
-constexpr std::uint8_t kTiffBigEndian[4] = {'M', 'M', 0, 42};
-// DNG and the makers' RAW formats that begin with a plain TIFF header.
-constexpr const char* kTiffRawExtensions[] = {".dng", ".cr2", ".nef", ".nrw", ".arw", ".srf",
-                                              ".sr2", ".pef", ".srw", ".3fr", ".erf", ".mef"};
+// TIFF's own header marks, and the marks Olympus ("RO", "RS") and Panasonic ("U") put in place
+// of the 42 in front of the same directories.
+constexpr std::uint8_t kTiffHeaders[][4] = {{'I', 'I', 42, 0},    {'M', 'M', 0, 42},
+                                            {'I', 'I', 'R', 'O'}, {'I', 'I', 'R', 'S'},
+                                            {'M', 'M', 'O', 'R'}, {'I', 'I', 'U', 0}};
+constexpr std::size_t kTiffHeaderBytes = 4;
+// DNG and the makers' RAW formats that begin with one of those headers.
+constexpr const char* kTiffRawExtensions[] = {".dng", ".cr2", ".nef", ".nrw", ".arw",
+                                              ".srf", ".sr2", ".pef", ".srw", ".3fr",
+                                              ".erf", ".mef", ".orf", ".rw2", ".raw"};
 // Walking stops after this many chunks: a file of empty chunks must not keep the list waiting.
 constexpr int kMaxChunks = 100000;
 
@@ -69,8 +74,9 @@ std::optional<std::uint64_t> WebpExif(ByteSource& source) {
 }
 
 bool IsTiff(const std::uint8_t* lead) {
-  return std::memcmp(lead, kTiffLittleEndian, sizeof kTiffLittleEndian) == 0 ||
-         std::memcmp(lead, kTiffBigEndian, sizeof kTiffBigEndian) == 0;
+  return std::any_of(std::begin(kTiffHeaders), std::end(kTiffHeaders), [&](const auto& header) {
+    return std::memcmp(lead, header, kTiffHeaderBytes) == 0;
+  });
 }
 
 }  // namespace
@@ -92,7 +98,7 @@ bool IsTiffRawName(const QString& fileName) {
 }
 
 std::optional<ContainerExif> ReadContainerExif(ByteSource& source, bool rawName) {
-  std::uint8_t lead[sizeof kTiffLittleEndian];
+  std::uint8_t lead[kTiffHeaderBytes];
   if (!source.ReadAt(0, lead, sizeof lead)) return std::nullopt;
   ContainerExif exif;
   if (rawName && IsTiff(lead)) {
