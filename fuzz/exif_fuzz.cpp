@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Any byte string as a JPEG and as a TIFF file for the photo information reader.
+// Any byte string as a JPEG, a TIFF, a HEIF and a RAW file for the photo information reader
+// and the shooting-date key.
 #include "imaging/errors.h"
 #include "imaging/exif/exif_reader.h"
 #include "imaging/io/byte_source.h"
@@ -9,8 +10,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace kasumori::imaging;
-  for (const char* name : {"photo.jpg", "photo.tif"}) {
+  for (const char* name : {"photo.jpg", "photo.tif", "photo.heic", "photo.dng"}) {
     MemorySource source(data, size);
+    (void)ReadExifDateTimeOriginal(source, name);
     ExifLayout layout;
     try {
       const PhotoInfo info = ReadPhotoInfo(source, name, layout);

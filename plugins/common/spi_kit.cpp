@@ -56,6 +56,25 @@ bool WithinLimit(std::int64_t width, std::int64_t height) {
   return width <= limit && height <= limit && width * height <= limit;
 }
 
+namespace {
+
+// Transparent large pages, where the kernel gives them on request.
+constexpr std::size_t kLargePage = std::size_t(2) << 20;
+
+// A picture's rows are many megabytes written once. Where the system hands out small pages one
+// fault at a time, that first write cost more than a library's whole decode of the same
+// picture (a 12-megapixel HEIC: about 200 ms of faults against 450 ms of decoding), so a block
+// of a large page or more asks for large pages. It stays a block that free() releases.
+void* AllocatePixels(std::size_t bytes) {
+  if (bytes < kLargePage) return std::malloc(bytes);
+  const std::size_t rounded = (bytes + kLargePage - 1) / kLargePage * kLargePage;
+  void* block = std::aligned_alloc(kLargePage, rounded);
+  if (block) madvise(block, rounded, MADV_HUGEPAGE);  // advice only: a refusal changes nothing
+  return block;
+}
+
+}  // namespace
+
 Bitmap24::~Bitmap24() {
   std::free(info_);
   std::free(pixels_);
@@ -65,7 +84,7 @@ int Bitmap24::Allocate(int width, int height) {
   if (!WithinLimit(width, height)) return SPI_NO_MEMORY;
   stride_ = (std::size_t(width) * 3 + 3) & ~std::size_t(3);
   info_ = std::calloc(1, kHeaderBytes);
-  pixels_ = static_cast<std::uint8_t*>(std::malloc(stride_ * std::size_t(height)));
+  pixels_ = static_cast<std::uint8_t*>(AllocatePixels(stride_ * std::size_t(height)));
   if (!info_ || !pixels_) return SPI_NO_MEMORY;
   // The decoders fill only the pixels; the padding at the end of each row is set here.
   const std::size_t used = std::size_t(width) * 3;

@@ -38,7 +38,7 @@ bool WriteWebp(const QString& path, const std::vector<std::uint8_t>& rgb, int wi
 }
 
 bool WriteHeif(const QString& path, const std::vector<std::uint8_t>& rgb, int width, int height,
-               heif_compression_format compression) {
+               heif_compression_format compression, const QByteArray& exif) {
   heif_context* context = heif_context_alloc();
   heif_image* image = nullptr;
   heif_encoder* encoder = nullptr;
@@ -57,10 +57,16 @@ bool WriteHeif(const QString& path, const std::vector<std::uint8_t>& rgb, int wi
   }
   if (ok) {
     heif_encoder_set_lossy_quality(encoder, 90);
-    ok = heif_context_encode_image(context, image, encoder, nullptr, nullptr).code ==
-             heif_error_Ok &&
-         heif_context_write_to_file(context, QFile::encodeName(path).constData()).code ==
-             heif_error_Ok;
+    heif_image_handle* handle = nullptr;
+    ok = heif_context_encode_image(context, image, encoder, nullptr, &handle).code == heif_error_Ok;
+    // libheif puts the offset of the TIFF header in front of the data, as the format wants.
+    if (ok && !exif.isEmpty()) {
+      ok = heif_context_add_exif_metadata(context, handle, exif.constData(), int(exif.size()))
+               .code == heif_error_Ok;
+    }
+    if (handle) heif_image_handle_release(handle);
+    ok = ok && heif_context_write_to_file(context, QFile::encodeName(path).constData()).code ==
+                   heif_error_Ok;
   }
   if (encoder) heif_encoder_release(encoder);
   if (image) heif_image_release(image);
@@ -76,7 +82,8 @@ std::uint32_t GradientPixel(int x, int y, int width, int height) {
   return (r << 16) | (g << 8) | 128;
 }
 
-bool WriteEncodedPicture(const QString& path, EncodedFormat format, int width, int height) {
+bool WriteEncodedPicture(const QString& path, EncodedFormat format, int width, int height,
+                         const QByteArray& exif) {
   const std::vector<std::uint8_t> rgb = GradientRgb(width, height);
   switch (format) {
     case EncodedFormat::Png:
@@ -84,9 +91,9 @@ bool WriteEncodedPicture(const QString& path, EncodedFormat format, int width, i
     case EncodedFormat::Webp:
       return WriteWebp(path, rgb, width, height);
     case EncodedFormat::Heic:
-      return WriteHeif(path, rgb, width, height, heif_compression_HEVC);
+      return WriteHeif(path, rgb, width, height, heif_compression_HEVC, exif);
     case EncodedFormat::Avif:
-      return WriteHeif(path, rgb, width, height, heif_compression_AV1);
+      return WriteHeif(path, rgb, width, height, heif_compression_AV1, exif);
   }
   return false;
 }

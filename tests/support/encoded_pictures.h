@@ -3,6 +3,7 @@
 // libraries: a smooth gradient whose every pixel a test can predict.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -15,6 +16,9 @@ enum class EncodedFormat { Png, Webp, Heic, Avif };
 std::uint32_t GradientPixel(int x, int y, int width, int height);
 
 // Writes the gradient; false when the library could not encode or the file not be written.
-bool WriteEncodedPicture(const QString& path, EncodedFormat format, int width, int height);
+// `exif` (a TIFF structure, see BuildTiffExif) becomes the Exif item of a HEIC or AVIF file;
+// the other formats are written without it.
+bool WriteEncodedPicture(const QString& path, EncodedFormat format, int width, int height,
+                         const QByteArray& exif = {});
 
 }  // namespace kasumori::testkit

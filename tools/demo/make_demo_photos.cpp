@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the demo photo folder: camera-like JPEGs of a few sizes, landscape and portrait, each
-// with an Exif segment first, and a portrait stored lying down with the Orientation a camera
-// writes for it. Files already there are kept, so running it again is cheap. Given a program
-// folder too, it files a few of the photos as favourites there, unless favourites exist already.
+// with an Exif segment first, a portrait stored lying down with the Orientation a camera
+// writes for it, and one photo of each plug-in format. Files already there are kept, so running it
+// again is cheap. Given a program folder too, it files a few of the photos as favourites there,
+// unless favourites exist already.
 #include "config/data_folders.h"
 #include "config/settings.h"
 #include "config/text_file.h"
@@ -118,26 +119,43 @@ void OfferDemoCard(const QString& programFolder, const QString& card) {
 
 }  // namespace
 
-// Photos that only the shipped plug-ins read.
+// The Exif data a camera of the newer formats writes, as a TIFF structure.
+QByteArray PluginExif(const char* model, const char* taken) {
+  kasumori::testkit::CameraShot shot;
+  shot.model = model;
+  shot.dateTimeOriginal = taken;
+  shot.fNumberTimes10 = 18;
+  shot.exposureDenominator = 120;
+  shot.iso = 64;
+  shot.focalLengthTimes10 = 42;
+  return kasumori::testkit::BuildTiffExif(kasumori::testkit::CameraExif(shot));
+}
+
+// Photos that only the shipped plug-ins read; the HEIC, AVIF and RAW ones carry a camera's
+// Exif data, as a phone or a camera writes them.
 bool WritePluginPhotos(const QString& folder) {
   using kasumori::testkit::EncodedFormat;
   const struct {
     const char* name;
     EncodedFormat format;
-  } kEncoded[] = {{"zz-plugin.png", EncodedFormat::Png},
-                  {"zz-plugin.webp", EncodedFormat::Webp},
-                  {"zz-plugin.heic", EncodedFormat::Heic},
-                  {"zz-plugin.avif", EncodedFormat::Avif}};
+    QByteArray exif;
+  } kEncoded[] = {
+      {"zz-plugin.png", EncodedFormat::Png, {}},
+      {"zz-plugin.webp", EncodedFormat::Webp, {}},
+      {"zz-plugin.heic", EncodedFormat::Heic, PluginExif("KS-P9", "2026:08:10 16:20:05")},
+      {"zz-plugin.avif", EncodedFormat::Avif, PluginExif("KS-P9", "2026:08:11 06:45:12")}};
   for (const auto& e : kEncoded) {
     const QString path = folder + '/' + QLatin1String(e.name);
     if (!QFileInfo::exists(path) &&
-        !kasumori::testkit::WriteEncodedPicture(path, e.format, 800, 600)) {
+        !kasumori::testkit::WriteEncodedPicture(path, e.format, 800, 600, e.exif)) {
       std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
       return false;
     }
   }
   const QString raw = folder + "/zz-plugin.dng";
-  return QFileInfo::exists(raw) || kasumori::testkit::WriteDng(raw, 800, 600, 30000, 12000, 6000);
+  return QFileInfo::exists(raw) ||
+         kasumori::testkit::WriteDng(raw, 800, 600, 30000, 12000, 6000,
+                                     {.dateTimeOriginal = "2026:08:12 05:30:00"});
 }
 
 int main(int argc, char** argv) {

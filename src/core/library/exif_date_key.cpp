@@ -55,10 +55,10 @@ DateKey ReadExifDateKey(const QString& path, const SourceNameLookup& lookup) {
     target = record.path() + u'/' + found;
     extension = ListingExtension(found);
   }
-  // The listing's extension decides, as for the photo itself.
+  // The listing's extension decides, as for the photo itself; a BMP carries no Exif, and the
+  // plug-ins' formats are told apart by their content.
   const QString typeName = QStringLiteral("photo") + extension;
-  const imaging::PhotoType type = imaging::PhotoTypeOf(typeName);
-  if (type != imaging::PhotoType::Jpeg && type != imaging::PhotoType::Tiff) return kNoExifDate;
+  if (imaging::PhotoTypeOf(typeName) == imaging::PhotoType::Bmp) return kNoExifDate;
   try {
     imaging::FileSource file(target);
     imaging::BlockCachedSource blocks(file);

@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <cmath>
+
 namespace kasumori::ui {
 
 namespace {
@@ -22,11 +24,27 @@ constexpr int kColumnWidths[4] = {70, 299, 80, 160};
 constexpr int kRowHeight = 16;
 const QColor kFrameLight(224, 224, 224);
 
+// The explanation's lines are the program's own texts, broken where they are, and must be read
+// whole. The gothic font here sets them wider than the font they were broken for, so a line
+// that would run past the window's right margin (as wide as its left one) is set with its
+// characters a little closer, by the fraction of a pixel that makes it fit.
+void FitBeforeRightMargin(QLabel* label, int formWidth) {
+  const int rightEdge = formWidth - label->x();
+  const int excess = label->x() + label->width() - rightEdge;
+  const qsizetype gaps = label->text().size() - 1;
+  if (excess <= 0 || gaps <= 0) return;
+  QFont font = label->font();
+  font.setLetterSpacing(QFont::AbsoluteSpacing, -std::ceil(10.0 * excess / double(gaps)) / 10.0);
+  label->setFont(font);
+  label->adjustSize();
+}
+
 QLabel* Caption(QWidget* parent, const char* name, const QString& text, QPoint at, int pixels,
                 bool bold = false) {
   QLabel* label = WhiteText(parent, text, at.x(), at.y(), name);
   label->setFont(ProportionalGothic(pixels, bold));
   label->adjustSize();
+  FitBeforeRightMargin(label, parent->width());
   return label;
 }
 

@@ -64,6 +64,42 @@ TEST(ShippedPlugins, DecodeTheirFormatsThroughTheHost) {
   }
 }
 
+// A result of a large page or more is allocated apart from the small ones; either way the host
+// takes the block and frees it, and every row arrives, the last one included.
+TEST(ShippedPlugins, ResultsBelowAndAboveALargePageArriveWhole) {
+  ShippedPlugins plugins;
+  TempTree tree;
+  PhotoDecoder decoder({}, &plugins.host);
+  const struct {
+    int width, height;
+    EncodedFormat format;
+    const char* extension;
+    int tolerance;
+  } sizes[] = {{800, 873, EncodedFormat::Png, "png", 0},  // 3 × 800 × 874 is just over 2 MiB
+               {800, 874, EncodedFormat::Png, "png", 0},
+               {1025, 1000, EncodedFormat::Webp, "webp", 24},
+               {1025, 1000, EncodedFormat::Heic, "heic", 24}};
+  for (const auto& size : sizes) {
+    const QString path =
+        tree.Path(QStringLiteral("%1x%2.%3").arg(size.width).arg(size.height).arg(size.extension));
+    ASSERT_TRUE(WriteEncodedPicture(path, size.format, size.width, size.height));
+    TSPIQxDIB picture;
+    ASSERT_TRUE(decoder.DecodeForDisplay(path, picture, [] { ADD_FAILURE(); }));
+    ASSERT_EQ(picture.Width(), size.width);
+    ASSERT_EQ(picture.Height(), size.height);
+    const int right = size.width - 1, bottom = size.height - 1;
+    for (const auto& [x, y] : {std::pair{0, 0}, {right, 0}, {0, bottom}, {right, bottom}}) {
+      const std::uint32_t want = GradientPixel(x, y, size.width, size.height);  // 0x00RRGGBB
+      const std::uint32_t got = picture.Pixels(x, y);                           // 0x00BBGGRR
+      for (int shift : {0, 8, 16}) {
+        const int w = int((want >> (16 - shift)) & 0xFF);
+        const int g = int((got >> shift) & 0xFF);
+        EXPECT_LE(std::abs(w - g), size.tolerance) << path.toStdString() << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
 // Without an embedded preview a RAW file is developed at half size: one pixel per 2 × 2 block.
 TEST(ShippedPlugins, RawWithoutPreviewIsDevelopedAtHalfSize) {
   ShippedPlugins plugins;

@@ -2,6 +2,8 @@
 #include "core/library/list_fixture.h"
 #include "library/date_keys.h"
 #include "support/camera_jpeg.h"
+#include "support/dng_fixture.h"
+#include "support/encoded_pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -175,6 +177,34 @@ TEST(ExifOrder, UndatedPhotosComeLastAscendingAndFirstDescending) {
   f.settings.ListDirection = ListDirection::RightToLeft;
   EXPECT_EQ(f.Scan(), (QStringList{"src_jpg.ksm", "Plain.jpg", "jfif.jpg", "late.jpg",
                                    "edit_x_jpg.ksm", "early.jpg"}));
+}
+
+QByteArray CameraTiff(const QByteArray& date) {
+  CameraShot shot;
+  shot.dateTimeOriginal = date;
+  return testkit::BuildTiffExif(testkit::CameraExif(shot));
+}
+
+// The plug-ins' camera formats are ordered by the date inside them, not by the file's date.
+TEST(ExifOrder, HeifAvifAndRawPhotosAreOrderedByTheirShootingDates) {
+  using testkit::EncodedFormat;
+  ListFixture f;
+  f.extensions.AddPluginFilter("*.heic;*.avif");
+  f.extensions.AddPluginFilter("*.dng");
+  const auto write = [&](const char* name, EncodedFormat format, const QByteArray& exif) {
+    ASSERT_TRUE(testkit::WriteEncodedPicture(f.tree.Path(name), format, 16, 16, exif)) << name;
+  };
+  write("a.heic", EncodedFormat::Heic, CameraTiff("2024:03:01 08:00:00"));
+  write("b.avif", EncodedFormat::Avif, CameraTiff("2022:07:15 12:00:00"));
+  write("c.heic", EncodedFormat::Heic, {});
+  ASSERT_TRUE(testkit::WriteDng(f.tree.Path("d.dng"), 4, 4, 1, 2, 3,
+                                {.dateTimeOriginal = "2023:01:01 00:00:00"}));
+  f.tree.File("e.jpg", CameraJpeg("2023:06:30 23:59:59"));
+  f.settings.SortOrder = SortOrder::ExifDate;
+  EXPECT_EQ(f.Scan(), (QStringList{"b.avif", "d.dng", "e.jpg", "a.heic", "c.heic"}));
+  EXPECT_EQ(ExifDateKey(f.tree.Path("b.avif")), "20220715120000");
+  EXPECT_EQ(ExifDateKey(f.tree.Path("d.dng")), "20230101000000");
+  EXPECT_EQ(ExifDateKey(f.tree.Path("c.heic")), kNone);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -67,6 +68,27 @@ TEST_F(SusieFormTest, ListsTheLoadedPlugInsAndBlankRows) {
     EXPECT_EQ(listed.fileNames, c.fileNames);
     EXPECT_EQ(listed.selected, c.rows - 1);
   }
+}
+
+// Every text line keeps its whole text inside the window, with a right margin at least as
+// wide as its left one, at the window's fixed size.
+TEST_F(SusieFormTest, EveryTextLineFitsInsideTheWindow) {
+  const struct {
+    const char* name;
+    int left;
+  } labels[] = {{"Label1", 11}, {"Label2", 11}, {"Label4", 11},
+                {"Label3", 10}, {"Label7", 10}, {"Label6", 11}};
+  auto form = Start();
+  OpenFromMenu(*form, [&](TSusieForm& window) {
+    for (const auto& l : labels) {
+      const auto* label = window.findChild<QLabel*>(l.name);
+      ASSERT_NE(label, nullptr) << l.name;
+      EXPECT_EQ(label->x(), l.left) << l.name;
+      EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << l.name;
+      EXPECT_LE(label->x() + label->width(), window.width() - l.left) << l.name;
+    }
+    EXPECT_TRUE(window.findChild<QLabel*>("Label2")->text().endsWith("再起動してくだ"));
+  });
 }
 
 // With the shipped plug-ins beside the program, their photos are listed and shown like JPEGs.

@@ -34,7 +34,8 @@ class ExifPass {
 
   std::optional<std::uint64_t> FindBase(PhotoType type) {
     if (type == PhotoType::Tiff) return 0;
-    // The plug-ins' formats carry the same TIFF structure in a chunk of their own.
+    // Of the plug-ins' formats, only those whose Orientation entry turns the picture: the
+    // panel and the date read the others through ReadContainerExif.
     if (type == PhotoType::Other) return FindContainerExif(source_);
     if (type != PhotoType::Jpeg) return std::nullopt;
     std::uint8_t lead[kJpegLeadBytes];
@@ -49,13 +50,14 @@ class ExifPass {
     return kJpegTiffBase;
   }
 
-  void Run(std::uint64_t base, PhotoInfo& info) {
+  void Run(std::uint64_t base, bool directoryFromHeader, PhotoInfo& info) {
     base_ = base;
     ReadByteOrder();
-    ForEachEntry(base + tiff::kFirstIfdAt, [&](const tiff::IfdEntry& e, std::uint64_t at) {
-      FirstEntry(e, at, info);
-      return true;
-    });
+    ForEachEntry(FirstDirectory(directoryFromHeader),
+                 [&](const tiff::IfdEntry& e, std::uint64_t at) {
+                   FirstEntry(e, at, info);
+                   return true;
+                 });
     // The Exif directory is read once, after the first one, from the last pointer to it: a
     // directory of pointers to one large directory would otherwise cost 65535² reads.
     if (exifDirectory_)
@@ -78,9 +80,7 @@ class ExifPass {
   std::optional<ExifDateTime> DateTimeOriginal(std::uint64_t base) {
     base_ = base;
     ReadByteOrder();
-    std::uint8_t offsetBytes[4];
-    Read(base + tiff::kFirstIfdOffsetAt, offsetBytes, sizeof offsetBytes);
-    ForEachEntry(base + ReadU32(offsetBytes, order_), [&](const tiff::IfdEntry& e, std::uint64_t) {
+    ForEachEntry(FirstDirectory(true), [&](const tiff::IfdEntry& e, std::uint64_t) {
       if (e.tag == kTagExifIfd && e.count == 1) exifDirectory_ = e.value;
       return true;
     });
@@ -112,6 +112,15 @@ class ExifPass {
   }
 
  private:
+  // The panel looks for the first directory where cameras put it, 8 bytes into the TIFF
+  // structure; the date key and the RAW formats follow the header's offset to it.
+  std::uint64_t FirstDirectory(bool fromHeader) {
+    if (!fromHeader) return base_ + tiff::kFirstIfdAt;
+    std::uint8_t offsetBytes[4];
+    Read(base_ + tiff::kFirstIfdOffsetAt, offsetBytes, sizeof offsetBytes);
+    return base_ + ReadU32(offsetBytes, order_);
+  }
+
   void ReadByteOrder() {
     std::uint8_t mark[tiff::kByteOrderBytes];
     Read(base_, mark, sizeof mark);
@@ -264,9 +273,18 @@ PhotoInfo ReadPhotoInfo(ByteSource& source, const QString& fileName, ExifLayout&
   layout.ExifLength = 0;
   PhotoInfo info;
   info.FileSizeLbl = FileSizeText(source.Size());
+  const PhotoType type = PhotoTypeOf(fileName);
+  if (type == PhotoType::Other) {
+    if (std::optional<ContainerExif> exif = ReadContainerExif(source, IsTiffRawName(fileName))) {
+      MemorySource copy(exif->copy);
+      ExifPass(exif->copied ? copy : source, layout)
+          .Run(exif->base, exif->directoryFromHeader, info);
+    }
+    return info;
+  }
   ExifPass pass(source, layout);
-  const std::optional<std::uint64_t> base = pass.FindBase(PhotoTypeOf(fileName));
-  if (base) pass.Run(*base, info);
+  const std::optional<std::uint64_t> base = pass.FindBase(type);
+  if (base) pass.Run(*base, false, info);
   return info;
 }
 
@@ -288,6 +306,12 @@ std::optional<ExifDateTime> ReadExifDateTimeOriginal(ByteSource& source, const Q
   ExifLayout scratch;
   try {
     const PhotoType type = PhotoTypeOf(fileName);
+    if (type == PhotoType::Other) {
+      const std::optional<ContainerExif> exif = ReadContainerExif(source, IsTiffRawName(fileName));
+      if (!exif) return std::nullopt;
+      MemorySource copy(exif->copy);
+      return ExifPass(exif->copied ? copy : source, scratch).DateTimeOriginal(exif->base);
+    }
     const std::optional<std::uint64_t> base = ExifPass(source, scratch).FindBase(type);
     if (!base) return std::nullopt;
     const std::uint64_t end =

@@ -14,7 +14,9 @@ namespace kasumori::imaging {
 
 class ByteSource;
 
-// Reads the source as the file `fileName` (its extension decides JPEG, TIFF or neither).
+// Reads the source as the file `fileName`: its extension decides JPEG or TIFF; any other
+// extension is one of the plug-ins' formats, whose Exif data is found by the file's content
+// (PNG, WebP, HEIF/AVIF, TIFF-based RAW), none of their pixels being read.
 // Throws EExifReadError when any read would run past the end of the source; an absent
 // structure is no failure, its labels just stay empty.
 PhotoInfo ReadPhotoInfo(ByteSource& source, const QString& fileName, ExifLayout& layout);
