@@ -14,6 +14,7 @@
 #include "imaging/exif/photo_info.h"
 #include "library/folder_state.h"
 #include "library/photo_list.h"
+#include "records/zoom_scale.h"
 #include "platform/dialog_service.h"
 #include "config/settings.h"
 
@@ -75,10 +76,14 @@ class PhotoDisplay {
   const imaging::TSPIQxDIB& Source() const { return source_; }
   int ZoomCentreX = -1;
   int ZoomCentreY = -1;
+  // The zoom window the shown edit record asks for (off for a plain photo). The photo is still
+  // composed normally; the zoom compositor starts from these values.
+  const records::RecordZoom& RequestedZoom() const { return recordZoom_; }
 
  private:
   struct PaneRun;
   bool ShowPane(PaneRun& run, int n, int k);
+  bool ApplyRecord(int n, const QString& recordPath);
   bool ReadInfo(int n, const QString& path);
   bool Decode(int n, const QString& path);
   void ReportLoadError(int n, bool notice);
@@ -96,7 +101,8 @@ class PhotoDisplay {
   NormalCompositor compositor_;
   HistogramPanel histogram_;
   NormalComposeResult last_;
-  bool sourceIsShown_ = false;  // SourcePicture holds the shown photo's pixels
+  bool sourceIsShown_ = false;
+  records::RecordZoom recordZoom_;  // SourcePicture holds the shown photo's pixels
 };
 
 }  // namespace kasumori::display
