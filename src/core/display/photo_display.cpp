@@ -117,9 +117,15 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   }
   const QString recordPath = extension == QStringLiteral(".ksm") ? path : QString();
   if (!recordPath.isEmpty()) {
-    // A record whose photo is missing ends the display; locating the photo comes later.
+    // A record whose photo is missing is an entry that cannot be shown; the area must not keep
+    // the previous photo under this record's labels. The user is not told twice: asking where
+    // the photo went is the window's part.
     const std::optional<QString> source = library::RecordSourcePath(path);
-    if (!source) return false;
+    if (!source) {
+      sourceIsShown_ = false;
+      ReportLoadError(n, false);
+      return false;
+    }
     path = *source;
   }
   if (!modes_.Panorama() && !modes_.SlideshowActive) ReadInfo(n, path);

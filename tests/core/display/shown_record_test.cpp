@@ -141,5 +141,18 @@ TEST_F(ShownRecordTest, ADamagedRecordIsALoadErrorAndForgetsThePreviousPhoto) {
   }
 }
 
+TEST_F(ShownRecordTest, ARecordWithoutItsPhotoIsALoadErrorWithoutANotice) {
+  const int before = Add("A.bmp", Photo(32, 32));
+  const int orphan = Add("gone_bmp.ksm", testkit::PlainEditRecord("x"));
+  display.ShowPhoto(before);
+  dialogs.Clear();
+  display.ShowPhoto(orphan);
+  EXPECT_TRUE(dialogs.Records().empty());
+  EXPECT_TRUE(loadFailed.Get(orphan));
+  EXPECT_FALSE(display.SourceIsShown());
+  EXPECT_EQ(display.Shown().Name, "gone_bmp.ksm");
+  EXPECT_EQ(host.sizeText, "読み込みエラー");
+}
+
 }  // namespace
 }  // namespace kasumori::display
