@@ -42,6 +42,7 @@ QString PhotoDisplay::ListPath(int n) const {
 }
 
 void PhotoDisplay::ShowPhoto(int n) {
+  missing_.reset();
   if (n > s_.list.PhotoCount) return;
   // The panes fill, and the list is read, in the list's drawing order.
   const bool forward =
@@ -124,6 +125,12 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
     if (!source) {
       sourceIsShown_ = false;
       ReportLoadError(n, false);
+      const QFileInfo record(path);
+      const QString sourcePath =
+          record.path() + u'/' + library::RecordSourceName(record.fileName());
+      if (n >= 1 && !modes_.SlideshowActive && !modes_.Panorama()) {
+        missing_ = MissingRecordSource{n, path, sourcePath};
+      }
       return false;
     }
     path = *source;

@@ -21,8 +21,17 @@
 #include <QSize>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace kasumori::display {
+
+// A shown record whose source photo is not there, left for the window to ask about.
+struct MissingRecordSource {
+  int position = 0;  // in the list
+  QString recordPath;
+  QString sourcePath;
+};
 
 struct DisplayServices {
   const library::PhotoList& list;
@@ -79,6 +88,9 @@ class PhotoDisplay {
   // The zoom window the shown edit record asks for (off for a plain photo). The photo is still
   // composed normally; the zoom compositor starts from these values.
   const records::RecordZoom& RequestedZoom() const { return recordZoom_; }
+  // The record of the last ShowPhoto whose source was missing (already reported as a load
+  // error without a notice); taking it clears it.
+  std::optional<MissingRecordSource> TakeMissingSource() { return std::exchange(missing_, {}); }
 
  private:
   struct PaneRun;
@@ -102,7 +114,8 @@ class PhotoDisplay {
   HistogramPanel histogram_;
   NormalComposeResult last_;
   bool sourceIsShown_ = false;
-  records::RecordZoom recordZoom_;  // SourcePicture holds the shown photo's pixels
+  records::RecordZoom recordZoom_;
+  std::optional<MissingRecordSource> missing_;  // SourcePicture holds the shown photo's pixels
 };
 
 }  // namespace kasumori::display
