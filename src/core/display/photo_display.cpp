@@ -118,21 +118,8 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   }
   const QString recordPath = extension == QStringLiteral(".ksm") ? path : QString();
   if (!recordPath.isEmpty()) {
-    // A record whose photo is missing is an entry that cannot be shown; the area must not keep
-    // the previous photo under this record's labels. The user is not told twice: asking where
-    // the photo went is the window's part.
-    const std::optional<QString> source = library::RecordSourcePath(path);
-    if (!source) {
-      sourceIsShown_ = false;
-      ReportLoadError(n, false);
-      const QFileInfo record(path);
-      const QString sourcePath =
-          record.path() + u'/' + library::RecordSourceName(record.fileName());
-      if (n >= 1 && !modes_.SlideshowActive && !modes_.Panorama()) {
-        missing_ = MissingRecordSource{n, path, sourcePath};
-      }
-      return false;
-    }
+    const std::optional<QString> source = RecordSource(n, recordPath);
+    if (!source) return false;
     path = *source;
   }
   if (!modes_.Panorama() && !modes_.SlideshowActive) ReadInfo(n, path);
@@ -162,6 +149,21 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
     ComposeShown(0, 0);
   }
   return true;
+}
+
+std::optional<QString> PhotoDisplay::RecordSource(int n, const QString& recordPath) {
+  std::optional<QString> source = library::RecordSourcePath(recordPath);
+  if (source) return source;
+  // A record whose photo is missing is an entry that cannot be shown; the area must not keep
+  // the previous photo under this record's labels. The user is not told twice: asking where
+  // the photo went is the window's part.
+  ReportLoadError(n, false);
+  const QFileInfo record(recordPath);
+  const QString sourcePath = record.path() + u'/' + library::RecordSourceName(record.fileName());
+  if (n >= 1 && !modes_.SlideshowActive && !modes_.Panorama()) {
+    missing_ = MissingRecordSource{n, recordPath, sourcePath};
+  }
+  return std::nullopt;
 }
 
 bool PhotoDisplay::ApplyRecord(int n, const QString& recordPath) {

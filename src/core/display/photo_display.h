@@ -95,6 +95,8 @@ class PhotoDisplay {
  private:
   struct PaneRun;
   bool ShowPane(PaneRun& run, int n, int k);
+  // The photo a listed record stands for; nothing, after a load error, when it is not there.
+  std::optional<QString> RecordSource(int n, const QString& recordPath);
   bool ApplyRecord(int n, const QString& recordPath);
   bool ReadInfo(int n, const QString& path);
   bool Decode(int n, const QString& path);
