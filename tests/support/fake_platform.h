@@ -44,16 +44,19 @@ class FakeShellOpen final : public platform::ShellOpenService {
 };
 
 // Answers every picker with the queued paths in turn, and with "cancelled" when none is left.
-// The save-file requests are kept as they were asked.
+// The open-file and save-file requests are kept as they were asked.
 class FakePicker final : public platform::PickerService {
  public:
   struct SaveRequest {
     QString title, start, filter, defaultSuffix;
   };
   QStringList answers;
+  std::vector<SaveRequest> openRequests;  // without a suffix
   std::vector<SaveRequest> saveRequests;
   std::optional<QString> PickFolder(const QString&, const QString&) override { return Next(); }
-  std::optional<QString> PickOpenFile(const QString&, const QString&, const QString&) override {
+  std::optional<QString> PickOpenFile(const QString& title, const QString& start,
+                                      const QString& filter) override {
+    openRequests.push_back({title, start, filter, {}});
     return Next();
   }
   std::optional<QString> PickSaveFile(const QString& title, const QString& start,

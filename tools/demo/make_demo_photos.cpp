@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the demo photo folder: camera-like JPEGs of a few sizes, landscape and portrait, each
 // with an Exif segment first, a portrait stored lying down with the Orientation a camera
-// writes for it, and one photo of each plug-in format. Files already there are kept, so running it
-// again is cheap. Given a program folder too, it files a few of the photos as favourites there,
-// unless favourites exist already.
+// writes for it, one photo of each plug-in format, and a few edit records beside them (a
+// comment, a turn with brighter tones, a zoom window). Files already there are kept, so running
+// it again is cheap. Given a program folder too, it files a few of the photos as favourites
+// there, unless favourites exist already.
 #include "config/data_folders.h"
 #include "config/settings.h"
 #include "config/text_file.h"
 #include "favourites/favourites_store.h"
 #include "support/camera_jpeg.h"
 #include "support/dng_fixture.h"
+#include "support/edit_record_file.h"
 #include "support/encoded_pictures.h"
 
 #include <QDateTime>
@@ -60,6 +62,40 @@ bool WriteDemoPhoto(const QString& path, const DemoPhoto& photo,
       stored, kasumori::testkit::BuildExifPayload(kasumori::testkit::CameraExif(shot)));
   QFile file(path);
   return file.open(QIODevice::WriteOnly) && file.write(jpeg) == jpeg.size();
+}
+
+// Edit records as the reference platform's editor leaves them: one per kind of edit.
+bool WriteDemoRecords(const QString& folder) {
+  using kasumori::testkit::RecordLines;
+  RecordLines comment;
+  comment.Comment = QStringLiteral("朝の公園にて　２０２６年５月").toUtf8();
+  RecordLines turned;
+  turned.Comment = QStringLiteral("左に回して明るく").toUtf8();
+  turned.Rotation = "-1";
+  turned.Brightness = "24";
+  turned.Contrast = "320";
+  RecordLines zoom;
+  zoom.Comment = QStringLiteral("中央を拡大").toUtf8();
+  zoom.ZoomFlag = "1";
+  zoom.Magnification = "2.5";
+  zoom.ZoomCentreX = "1000";
+  zoom.ZoomCentreY = "1500";
+  const std::pair<const char*, const RecordLines*> records[] = {
+      {"DSC00002_jpg.ksm", &comment},
+      {"DSC00004_jpg-001.ksm", &turned},
+      {"DSC00005_jpg-001.ksm", &zoom},
+  };
+  for (const auto& [name, lines] : records) {
+    const QString path = folder + '/' + QLatin1String(name);
+    if (QFileInfo::exists(path)) continue;
+    const QByteArray bytes = kasumori::testkit::EditRecordFile(*lines);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+      return false;
+    }
+  }
+  return true;
 }
 
 // Two favourites at the top and one in a favourites folder, named as the add dialog names them.
@@ -190,6 +226,7 @@ int main(int argc, char** argv) {
     }
   }
   if (!WritePluginPhotos(folder)) return 1;
+  if (!WriteDemoRecords(folder)) return 1;
   const QString card = MakeDemoCard(folder);
   if (argc == 3) {
     AddDemoFavourites(QString::fromLocal8Bit(argv[2]), folder);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/photo_display.h"
 
+#include "display/shown_record.h"
+
 #include "library/record_source.h"
 
 #include "pixels/dib_views.h"
@@ -40,6 +42,7 @@ QString PhotoDisplay::ListPath(int n) const {
 }
 
 void PhotoDisplay::ShowPhoto(int n) {
+  missing_.reset();
   if (n > s_.list.PhotoCount) return;
   // The panes fill, and the list is read, in the list's drawing order.
   const bool forward =
@@ -102,6 +105,7 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
     path = ListPath(n);
   }
   sourceIsShown_ = false;
+  recordZoom_ = {};
   // A path that names no file would be looked for inside a ZIP archive here.
   QString extension = ListingExtension(path);
   if (!modes_.SlideshowActive && k == run.firstPane) {
@@ -112,10 +116,9 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
     s_.host.HideCommentOverlays();
     histogram_.ClearHistogram(s_.host.HistogramImage(), modes_.FullScreenActive);
   }
-  if (extension == QStringLiteral(".ksm")) {
-    // A record whose photo is missing ends the display; locating the photo comes with the
-    // edit records.
-    const std::optional<QString> source = library::RecordSourcePath(path);
+  const QString recordPath = extension == QStringLiteral(".ksm") ? path : QString();
+  if (!recordPath.isEmpty()) {
+    const std::optional<QString> source = RecordSource(n, recordPath);
     if (!source) return false;
     path = *source;
   }
@@ -134,7 +137,8 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
                              rotation);
   }
   modes_.ZoomMode = false;
-  // An edit record's own rotation, comment, tone and zoom are read here once records exist.
+  // A pane drawn again keeps the edits it was first shown with.
+  if (n >= 1 && !recordPath.isEmpty() && !ApplyRecord(n, recordPath)) return false;
   if (modes_.Panorama()) {
     if (n > 0) panes_[std::size_t(k - 1)] = shown_;
     int column = (k - 1) % 2;
@@ -144,6 +148,38 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   } else {
     ComposeShown(0, 0);
   }
+  return true;
+}
+
+std::optional<QString> PhotoDisplay::RecordSource(int n, const QString& recordPath) {
+  std::optional<QString> source = library::RecordSourcePath(recordPath);
+  if (source) return source;
+  // A record whose photo is missing is an entry that cannot be shown; the area must not keep
+  // the previous photo under this record's labels. The user is not told twice: asking where
+  // the photo went is the window's part.
+  ReportLoadError(n, false);
+  const QFileInfo record(recordPath);
+  const QString sourcePath = record.path() + u'/' + library::RecordSourceName(record.fileName());
+  if (n >= 1 && !modes_.SlideshowActive && !modes_.Panorama()) {
+    missing_ = MissingRecordSource{n, recordPath, sourcePath};
+  }
+  return std::nullopt;
+}
+
+bool PhotoDisplay::ApplyRecord(int n, const QString& recordPath) {
+  records::EditRecord record;
+  try {
+    record = records::ReadEditRecord(recordPath);
+  } catch (const records::RecordError&) {
+    // The screen still holds the previous photo while the labels already name this record:
+    // reported like a photo that cannot be read, the area is cleared and the shown photo
+    // becomes this entry with nothing applied, so no later command acts on the previous one.
+    sourceIsShown_ = false;
+    ReportLoadError(n, true);
+    return false;
+  }
+  ApplyEditRecord(record, shown_);
+  recordZoom_ = ZoomOfRecord(record, source_.Width(), source_.Height(), displayWidth_);
   return true;
 }
 

@@ -14,14 +14,24 @@
 #include "imaging/exif/photo_info.h"
 #include "library/folder_state.h"
 #include "library/photo_list.h"
+#include "records/zoom_scale.h"
 #include "platform/dialog_service.h"
 #include "config/settings.h"
 
 #include <QSize>
 
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace kasumori::display {
+
+// A shown record whose source photo is not there, left for the window to ask about.
+struct MissingRecordSource {
+  int position = 0;  // in the list
+  QString recordPath;
+  QString sourcePath;
+};
 
 struct DisplayServices {
   const library::PhotoList& list;
@@ -75,10 +85,19 @@ class PhotoDisplay {
   const imaging::TSPIQxDIB& Source() const { return source_; }
   int ZoomCentreX = -1;
   int ZoomCentreY = -1;
+  // The zoom window the shown edit record asks for (off for a plain photo). The photo is still
+  // composed normally; the zoom compositor starts from these values.
+  const records::RecordZoom& RequestedZoom() const { return recordZoom_; }
+  // The record of the last ShowPhoto whose source was missing (already reported as a load
+  // error without a notice); taking it clears it.
+  std::optional<MissingRecordSource> TakeMissingSource() { return std::exchange(missing_, {}); }
 
  private:
   struct PaneRun;
   bool ShowPane(PaneRun& run, int n, int k);
+  // The photo a listed record stands for; nothing, after a load error, when it is not there.
+  std::optional<QString> RecordSource(int n, const QString& recordPath);
+  bool ApplyRecord(int n, const QString& recordPath);
   bool ReadInfo(int n, const QString& path);
   bool Decode(int n, const QString& path);
   void ReportLoadError(int n, bool notice);
@@ -96,7 +115,9 @@ class PhotoDisplay {
   NormalCompositor compositor_;
   HistogramPanel histogram_;
   NormalComposeResult last_;
-  bool sourceIsShown_ = false;  // SourcePicture holds the shown photo's pixels
+  bool sourceIsShown_ = false;
+  records::RecordZoom recordZoom_;
+  std::optional<MissingRecordSource> missing_;  // SourcePicture holds the shown photo's pixels
 };
 
 }  // namespace kasumori::display

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/file_commands.h"
 
+#include "shell/missing_source.h"
+
 #include "library/fileops/list_after_file_op.h"
 #include "library/record_names.h"
 
@@ -101,6 +103,30 @@ void FileCommands::MoveDroppedPhoto(const QString& photoPath, const QString& fol
       library::RecordSourceName(shown.Name).compare(outcome.movedName, Qt::CaseInsensitive) == 0;
   if (shownMoved) screen_.ClearDisplay();
   RescanKeepingPosition();
+}
+
+void FileCommands::ResolveMissingSource(const display::MissingRecordSource& missing) {
+  const QFileInfo record(missing.recordPath);
+  MissingSourceCase m;
+  const library::FolderState& folders = model_.Folders();
+  const int slot = folders.HasSlot() ? folders.CurrentSlot : 0;
+  m.record = {record.path(), record.fileName(), slot,
+              slot > 0 ? model_.settings().PhotoFolder(slot) : QString()};
+  m.sourcePath = missing.sourcePath;
+  m.panoramaMode = screen_.PanoramaShown();
+  const MissingSourceOutcome outcome =
+      RunMissingSource(model_.FileOps(), model_.Services().picker, m);
+  switch (outcome.kind) {
+    case MissingSourceOutcome::Kind::LoadError:
+      return;  // the display has reported it already
+    case MissingSourceOutcome::Kind::Trashed:
+      screen_.ClearDisplay();
+      RescanAndShowCurrent();
+      return;
+    case MissingSourceOutcome::Kind::Relocated:
+      screen_.ShowPhotoByPath(outcome.recordPath);
+      return;
+  }
 }
 
 }  // namespace kasumori::shell

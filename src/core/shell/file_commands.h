@@ -5,6 +5,7 @@
 #pragma once
 
 #include "display/name_labels.h"
+#include "display/photo_display.h"
 #include "display/shown_photo.h"
 #include "library/fileops/photo_commands.h"
 #include "library/photo_list_controller.h"
@@ -32,6 +33,8 @@ class PhotoScreen {
   virtual void ShowNameLabels(const display::NameLabels& labels) = 0;
   // The rename dialog; nothing when the user cancels it.
   virtual std::optional<QString> AskNewName(const QString& currentName) = 0;
+  // Makes the photo's folder current, lists it and shows the photo.
+  virtual void ShowPhotoByPath(const QString& path) = 0;
 };
 
 class FileCommands {
@@ -42,6 +45,9 @@ class FileCommands {
   void RenameShownPhoto();
   // A photo dropped on a folder of the tree, from the view (the shown photo) or the strip.
   void MoveDroppedPhoto(const QString& photoPath, const QString& folder, library::DragSource from);
+  // A shown record whose photo is gone (already reported as unreadable): the user may trash it
+  // or say where the photo is now, and the record is then shown from there.
+  void ResolveMissingSource(const display::MissingRecordSource& missing);
 
  private:
   library::PhotoPlace ShownPlace();

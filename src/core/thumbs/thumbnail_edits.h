@@ -2,6 +2,8 @@
 // The edits one thumbnail is made with: a plain photo's defaults, or what its edit record says.
 #pragma once
 
+#include "records/edit_record.h"
+
 #include <QString>
 #include <optional>
 
@@ -22,11 +24,11 @@ struct ThumbnailEdits {
   bool Adjusted() const { return brightness != 0 || contrast != 256; }
 };
 
-// Reads lines 3 to 11 of an edit record. Lines 3 (rotation, kept as a signed 8-bit value) and
-// 5 (magnification) are read without complaint; lines 6 to 11 must be integers. A sharpness of
-// 1 to 7, which the menu does not offer, becomes 8. Nothing when the file cannot be read, a
-// line is missing or not a number, or a zoomed record has no usable magnification (not a
-// positive finite number): such a record cannot be shown, so it has no thumbnail either.
+// The edits of an edit record as the thumbnail uses them. A sharpness of 1 to 7, which the
+// menu does not offer, becomes 8.
+ThumbnailEdits ThumbnailEditsOf(const records::EditRecord& record);
+
+// Nothing when the record cannot be read or shown: such a record has no thumbnail either.
 std::optional<ThumbnailEdits> ReadThumbnailEdits(const QString& recordPath);
 
 }  // namespace kasumori::thumbs

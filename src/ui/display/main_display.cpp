@@ -55,6 +55,9 @@ void MainDisplay::ShowPhoto(int n) {
   display_.ShowPhoto(n);
   // Commands that change the edits (removing them all) write back through edits_.
   edits_ = display_.Shown().Edits();
+  // Asked only once the display has ended, so what follows may show another photo.
+  const std::optional<display::MissingRecordSource> missing = display_.TakeMissingSource();
+  if (missing && p_.missingSource) p_.missingSource(*missing);
 }
 
 void MainDisplay::NextPhoto(bool shift, bool pointerStays) {

@@ -43,6 +43,8 @@ struct MainDisplayParts {
   std::function<QPoint()> selectionFrameCentre;
   // A click on a quality label while a slideshow runs stops it.
   std::function<void()> stopSlideshow;
+  // A shown record's photo was not there: the window asks the user what to do.
+  std::function<void(const display::MissingRecordSource&)> missingSource;
 };
 
 class MainDisplay final : public display::DisplayHost, public display::QualityHost {

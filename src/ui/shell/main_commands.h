@@ -76,6 +76,9 @@ class MainCommands final : public QObject, private shell::PhotoScreen {
   bool HandleLabelClick(QObject* watched);
   void RefreshThumbnails(bool all, bool fromMenu);
   void MoveDroppedPhoto(const QString& photoPath, const QString& folder, library::DragSource from);
+  void ResolveMissingSource(const display::MissingRecordSource& m) {
+    files_.ResolveMissingSource(m);
+  }
   // Makes the photo's folder current (in the slot that holds it, or as another folder), lists
   // it and shows the photo.
   void ShowPhotoByPath(const QString& path);

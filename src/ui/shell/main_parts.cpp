@@ -106,7 +106,10 @@ void MainParts::MakeDisplayAndStrips() {
         strip_->RefreshStrip(direction, ThumbStrip::Hover::Hide);
       },
       [this] { return UiReady(); }, [this] { strip_->HideNameTag(); },
-      [this] { return strip_->SelectionFrameCentre(); }, [this] { slideshow_->RequestStop(); }});
+      [this] { return strip_->SelectionFrameCentre(); }, [this] { slideshow_->RequestStop(); },
+      [this](const display::MissingRecordSource& missing) {
+        commands_->ResolveMissingSource(missing);
+      }});
   strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
       *c_.panels.thumbPnl, *c_.panels.dummyBtn, m.List(), m.Folders(), m.settings(), m.Thumbnails(),
       [this] { return UiReady(); }, [this](int position) { display_->ShowPhoto(position); },

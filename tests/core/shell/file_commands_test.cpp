@@ -28,6 +28,7 @@ struct RecordingScreen final : PhotoScreen {
   void ShowNameLabels(const display::NameLabels& l) override {
     calls << "labels " + l.FileName + ' ' + l.Extension;
   }
+  void ShowPhotoByPath(const QString& path) override { calls << "open " + path; }
   std::optional<QString> AskNewName(const QString& current) override {
     calls << "ask " + current;
     return typedName;
@@ -190,6 +191,30 @@ TEST(FileCommandsTest, DropOnAFolderClearsTheDisplayOnlyWhenTheShownPhotoLeaves)
     EXPECT_TRUE(s.SlotKeepsTheCursor());
     EXPECT_TRUE(s.tree.Exists("photos/sub/" + c.dropped));
     EXPECT_EQ(s.screen.shown.Shown(), c.dropped != "b.jpg");
+  }
+}
+
+TEST(FileCommandsTest, ARecordWithoutItsPhotoIsTrashedOrFollowsThePhotoChosen) {
+  for (const bool relocate : {false, true}) {
+    SCOPED_TRACE(relocate ? "relocated" : "trashed");
+    Stage s(kThree, 2);
+    s.tree.File("photos/gone_jpg-001.ksm", "record");
+    const QString found = s.tree.File("photos/later/found.jpg", "photo");
+    s.lists.ScanFolder();
+    s.model.List().CurrentIndex = 2;
+    s.screen.calls.clear();
+    s.dialogs.Answer(relocate ? 1 : 2);
+    if (relocate) s.picker.answers << found;
+    if (!relocate) s.dialogs.Answer(1);
+    s.commands.ResolveMissingSource({4, s.slot + "/gone_jpg-001.ksm", s.slot + "/gone.jpg"});
+    if (relocate) {
+      EXPECT_EQ(s.Calls(), "open " + s.slot + "/later/found_jpg-001.ksm");
+      EXPECT_EQ(s.tree.Read("photos/later/found_jpg-001.ksm"), "record");
+    } else {
+      EXPECT_EQ(s.Calls(), "clear, strip, show 2 b.jpg");
+      EXPECT_TRUE(s.tree.Exists("trash/gone_jpg-001.ksm"));
+    }
+    EXPECT_FALSE(s.tree.Exists("photos/gone_jpg-001.ksm"));
   }
 }
 

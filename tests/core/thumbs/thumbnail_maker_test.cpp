@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "imaging/decode/photo_decoder.h"
+#include "support/edit_record_file.h"
 #include "support/camera_jpeg.h"
 #include "support/image_fixtures.h"
 #include "support/temp_tree.h"
@@ -56,14 +57,10 @@ PixelFn Uniform(Rgb c) {
 }
 const PixelFn kGradient = [](int x, int y) { return Rgb{x % 256, y % 256, 77}; };
 
-// The 14 lines of an edit record; sharpness 0 means the global setting.
+// An edit record; sharpness 0 means the global setting.
 QByteArray Record(int rotation, bool zoom, double factor, int cx, int cy, int brightness,
                   int contrast, int sharpness) {
-  const auto n = [](double v) { return QString::number(v); };
-  return QStringLiteral(
-             "x\r\nc\r\n%1\r\n%2\r\n%3\r\n%4\r\n%5\r\n%6\r\n%7\r\n%8\r\n0\r\n0\r\n\r\n\r\n")
-      .arg(n(rotation), n(zoom), n(factor), n(cx), n(cy), n(brightness), n(contrast), n(sharpness))
-      .toUtf8();
+  return testkit::EditRecordWith(rotation, zoom, factor, cx, cy, brightness, contrast, sharpness);
 }
 
 class ThumbnailMakerTest : public SlotCacheFixture {
@@ -254,8 +251,10 @@ TEST_F(ThumbnailMakerTest, MissingAndBrokenPhotosAreMarkedAndNeverStored) {
 
   const int orphan = Add("nothing_jpg.ksm", Record(0, false, 1, 0, 0, 0, 256, 0));
   tree.File("Photos/bad.bmp", Bmp(100, 100, Uniform({1, 2, 3})));
-  const int malformed =
-      Add("bad_bmp.ksm", "1\r\n2\r\n0\r\n0\r\n1\r\nx\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+  testkit::RecordLines malformedLines;
+  malformedLines.ZoomCentreX = "x";
+  malformedLines.LineCount = 11;
+  const int malformed = Add("bad_bmp.ksm", testkit::EditRecordFile(malformedLines));
   const int noFactor = Add("bad_bmp-001.ksm", Record(0, true, 0, -1, -1, 0, 256, 0));
   for (int r : {orphan, malformed, noFactor}) {
     EXPECT_FALSE(Make(r)) << r;

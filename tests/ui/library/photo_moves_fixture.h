@@ -4,6 +4,7 @@
 // drive the commands.
 #pragma once
 
+#include "support/edit_record_file.h"
 #include "support/camera_jpeg.h"
 #include "support/main_form_fixture.h"
 #include "support/modal_dialog.h"
@@ -36,11 +37,8 @@ class PhotoMovesWindowTest : public testkit::MainFormFixture<TMainForm, MainForm
     tree.File("home/Pictures/" + relative, bytes);
     return bytes;
   }
-  // An edit record with the eleven lines the thumbnail maker reads and no edits in them; the
-  // note on its second line tells records apart.
-  static QByteArray Record(const QByteArray& note) {
-    return "KSM\r\n" + note + "\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n256\r\n0\r\n0\r\n";
-  }
+  // An edit record with no edits; the note in its comment tells records apart.
+  static QByteArray Record(const QByteArray& note) { return testkit::PlainEditRecord(note); }
   QString Pictures(const QString& below = {}) const {
     return tree.Path("home/Pictures") + (below.isEmpty() ? QString() : '/' + below);
   }
