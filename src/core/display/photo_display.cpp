@@ -228,10 +228,17 @@ void PhotoDisplay::ReportLoadError(int n, bool notice) {
     shown_.CommentStyle = f.CommentStyle;
     exif_.ExifLength = f.ExifLength;
   }
-  if (actions.FillViewBlack) {
+  // Whatever the photo is drawn into (the view, the full-screen picture, the slideshow's back
+  // buffer) must not keep the previous photo under this one's labels. A panorama's area was
+  // blackened before its panes, so the failed pane and those after it are black already.
+  const bool fill =
+      actions.FillViewBlack || actions.FillFullScreenBlack || actions.FillSlideshowBlack;
+  if (fill && !modes_.Panorama()) {
     pixels::FillBlack(pixels::SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
-    s_.host.TargetChanged();
-    s_.host.RepaintNow();
+    if (!actions.FillSlideshowBlack) {
+      s_.host.TargetChanged();
+      s_.host.RepaintNow();
+    }
   }
 }
 
@@ -276,8 +283,11 @@ void PhotoDisplay::ShowShownInfo() {
     s_.host.SetSizeText(QString::fromUtf8(kLoadErrorSizeText));
     return;
   }
+  // A record's information is its photo's.
+  const QString path = shown_.Folder + u'/' + shown_.Name;
   try {
-    s_.host.ShowPhotoInfo(imaging::ReadPhotoInfo(shown_.Folder + u'/' + shown_.Name, exif_));
+    s_.host.ShowPhotoInfo(
+        imaging::ReadPhotoInfo(library::RecordSourcePath(path).value_or(path), exif_));
   } catch (const imaging::ImagingError&) {
     // The photo decoded, so only its information is missing: the labels stay empty.
   }
@@ -288,7 +298,13 @@ void PhotoDisplay::ShowShownInfo() {
 }
 
 void PhotoDisplay::Recompose() {
-  if (!shown_.Shown() || !sourceIsShown_) return;
+  if (!shown_.Shown()) return;
+  // A photo that failed to load is shown as a black area, also in a new place or size.
+  if (!sourceIsShown_) {
+    pixels::FillBlack(pixels::SubView(s_.host.Target(), 0, 0, displayWidth_, displayHeight_));
+    s_.host.TargetChanged();
+    return;
+  }
   if (modes_.Panorama()) {
     ShowPhoto(0);
     return;

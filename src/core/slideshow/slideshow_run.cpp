@@ -52,7 +52,15 @@ void SlideshowRun::Start(const SlideshowOptions& options) {
     photos.StepOn();
     advanced_ = true;
   }
+  EnterWait();
+}
+
+// A stop that came while the show was busy is not left waiting out the whole interval.
+void SlideshowRun::EnterWait() {
   state_ = State::Waiting;
+  if (!stopRequested_) return;
+  d_.waitTimer.Stop();
+  WaitOver();
 }
 
 void SlideshowRun::BeginWait(int seconds) {
@@ -122,6 +130,7 @@ void SlideshowRun::TransitionTick() {
 void SlideshowRun::AfterTransition(bool stopped) {
   d_.stepTimer.Stop();
   transition_.reset();
+  screen_ = {};
   state_ = State::Busy;
   Call(hooks_.transitionEnded);
   if (stopped) {
@@ -134,7 +143,7 @@ void SlideshowRun::AfterTransition(bool stopped) {
     d_.photos.StepOn();
     advanced_ = true;
   }
-  state_ = State::Waiting;
+  EnterWait();
 }
 
 // A stop during a wait: the photo on screen becomes the current photo again, drawn normally.
@@ -165,6 +174,7 @@ void SlideshowRun::Finish() {
   d_.waitTimer.Stop();
   d_.stepTimer.Stop();
   transition_.reset();
+  screen_ = {};
   state_ = State::Idle;
   d_.slideshowActive = false;
   slideBuffer_.Clear();

@@ -115,6 +115,7 @@ class SlideshowRun {
 
   void Call(const std::function<void()>& hook) const;
   void BeginWait(int seconds);
+  void EnterWait();
   void WaitOver();
   bool EndOfList();
   void AfterTransition(bool stopped);

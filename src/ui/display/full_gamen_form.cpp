@@ -101,6 +101,7 @@ bool TFullGamenForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched != fullImg_) return QWidget::eventFilter(watched, event);
   switch (event->type()) {
     case QEvent::MouseMove: {
+      if (input_.uiReady && !input_.uiReady()) return false;
       const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
       if (at == QPoint(screenSize_.width() - 1, screenSize_.height() - 1)) {
         fullImg_->setCursor(Qt::BlankCursor);

@@ -26,6 +26,8 @@ struct FullGamenInput {
   // The user or the system asks to close; false keeps the window open.
   std::function<bool()> mayClose;
   std::function<void()> closed;
+  // While a show runs, the pointer stays hidden whatever the mouse does.
+  std::function<bool()> uiReady;
 };
 
 class TFullGamenForm final : public QWidget {

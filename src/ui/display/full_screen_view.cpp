@@ -25,16 +25,17 @@ void FullScreenView::Open(bool fromSlideshow) {
   if (form_) return;
   fromSlideshow_ = fromSlideshow;
   QScreen* screen = d_.window.screen();
-  form_ = new TFullGamenForm(
-      *screen,
-      FullGamenInput{[this](const QKeyEvent& event) { Key(event); },
-                     [this](Qt::MouseButton button) { Press(button); },
-                     [this] {
-                       if (UiReady() && !d_.slideshow.running()) form_->close();
-                     },
-                     [this](bool towardsUser) { Wheel(towardsUser); },
-                     [this] { return d_.display.Driver().Modes().ZoomMode; }, [this] { Shown(); },
-                     [this] { return MayClose(); }, [this] { Closed(); }});
+  form_ = new TFullGamenForm(*screen,
+                             FullGamenInput{[this](const QKeyEvent& event) { Key(event); },
+                                            [this](Qt::MouseButton button) { Press(button); },
+                                            [this] {
+                                              if (UiReady() && !d_.slideshow.running())
+                                                form_->close();
+                                            },
+                                            [this](bool towardsUser) { Wheel(towardsUser); },
+                                            [this] { return d_.display.Driver().Modes().ZoomMode; },
+                                            [this] { Shown(); }, [this] { return MayClose(); },
+                                            [this] { Closed(); }, [this] { return UiReady(); }});
   display::PhotoDisplay& driver = d_.display.Driver();
   driver.Modes().FullScreenActive = true;
   d_.model.Folders().WatchEnabled = false;

@@ -4,6 +4,8 @@
 #include "ui/display/main_display.h"
 #include "ui/library/folder_panel_view.h"
 
+#include <algorithm>
+
 namespace kasumori::ui {
 
 bool MainSlideshowPhotos::RightToLeft() const {
@@ -26,7 +28,12 @@ bool MainSlideshowPhotos::NeedsFirstPhoto() const {
   const display::ShownPhoto& shown = p_.display.Driver().Shown();
   if (!shown.Shown()) return true;
   if (p_.fullScreen()) return false;
-  const int at = p_.list.CurrentIndex;
+  // A right-to-left panorama fills its panes backwards from the position: the shown photo,
+  // the first pane's, lies the other panes' worth before it.
+  int at = p_.list.CurrentIndex;
+  if (RightToLeft()) {
+    at = std::max(1, at - display::PaneCount(p_.display.Driver().Modes().PanoramaMode) + 1);
+  }
   const bool current = at >= 1 && at <= p_.list.PhotoCount && shown.Name == p_.list.Name(at) &&
                        shown.Folder == p_.folders.CurrentFolder;
   return !current;

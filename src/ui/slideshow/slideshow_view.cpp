@@ -73,7 +73,9 @@ void SlideshowView::Command() {
   const bool rightToLeft = m.settings().ListDirection == config::ListDirection::RightToLeft;
   const int last = rightToLeft ? 1 : list.PhotoCount;
   const int panorama = int(d_.display.Driver().Modes().PanoramaMode);
-  TSlideForm form(&d_.window,
+  // Over the full-screen window, which stays on top of the main window.
+  QWidget* owner = d_.fullScreen.Form() ? static_cast<QWidget*>(d_.fullScreen.Form()) : &d_.window;
+  TSlideForm form(owner,
                   slideshow::DialogValuesFrom(m.settings(), panorama,
                                               list.PhotoCount > 0 && list.CurrentIndex == last),
                   FullScreenActive(), m.Session().dialogs());
@@ -149,6 +151,7 @@ void SlideshowView::StopShown() {
 void SlideshowView::Finished() {
   qApp->removeEventFilter(this);
   if (TFullGamenForm* form = d_.fullScreen.Form()) {
+    form->BusyCursorAtCentre();
     form->ShowPointer(d_.display.Driver().Modes().ZoomMode);
   }
   if (forbiddenCursor_) {

@@ -10,6 +10,7 @@
 
 #include <qnamespace.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,7 +28,10 @@ class FakePhotos final : public SlideshowPhotos {
   bool NeedsFirstPhoto() const override { return Count() > 0 && displayed != Current(); }
   bool AtEnd() const override { return Count() == 0 || position == Count(); }
   bool AtStart() const override { return position == (Count() > 0 ? 1 : 0); }
-  void StepOn() override { Step(+1); }
+  void StepOn() override {
+    Step(+1);
+    if (onStep) onStep();
+  }
   void StepBack() override { Step(-1); }
   void ShowCurrent() override { Show(); }
   void ToFirst() override { position = Count() > 0 ? 1 : 0; }
@@ -48,6 +52,7 @@ class FakePhotos final : public SlideshowPhotos {
   std::vector<Photo> composed;  // into the slide buffer while the show is active
   std::vector<Photo> drawn;     // on screen, drawn normally
   const bool* active = nullptr;
+  std::function<void()> onStep;  // input that arrives while a photo is composed
 
  private:
   void Step(int by) {
@@ -131,6 +136,15 @@ TEST_F(SlideshowRunTest, NextPhotoKeysEndTheWaitAndOtherKeysStop) {
     EXPECT_EQ(photos->composed.back(), (skips ? FakePhotos::Photo{0, 4} : FakePhotos::Photo{0, 3}))
         << key;
   }
+}
+
+TEST_F(SlideshowRunTest, AStopWhileAPhotoIsComposedEndsTheShowWithoutWaiting) {
+  Make({5}, 1);
+  photos->onStep = [this] { run->RequestStop(); };
+  Start({.intervalSeconds = 60});
+  EXPECT_FALSE(run->Running());
+  EXPECT_EQ(log, "stop finished");
+  EXPECT_EQ(photos->Current(), (FakePhotos::Photo{0, 1})) << "the photo on screen stays current";
 }
 
 TEST_F(SlideshowRunTest, StopDuringAWaitLeavesThePhotoOnScreenCurrent) {

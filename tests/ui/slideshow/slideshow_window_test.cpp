@@ -99,6 +99,19 @@ TEST_F(SlideshowWindowTest, TheNextKeyBringsThePhotoAtOnceAndAnotherKeyStops) {
   EXPECT_EQ(form->windowTitle(), "Kasumori２");
 }
 
+TEST_F(SlideshowWindowTest, APhotoThatFailsToLoadIsShownBlackNotAsThePreviousOne) {
+  tree.File("home/Pictures/P1b.jpg", "not a jpeg");  // listed between P1 and P2
+  auto form = Start();
+  Key(*form, Qt::Key_X);
+  StartShow(*form, "StartBtn");
+  QTest::keyClick(Focus(*form), Qt::Key_Right);
+  EXPECT_EQ(ViewPixel(*form, 400, 300), QColor(0, 0, 0));
+  EXPECT_EQ(Label(*form, "SizeLbl"), "読み込みエラー");
+  QTest::keyClick(Focus(*form), Qt::Key_Right);
+  EXPECT_GT(ViewPixel(*form, 400, 300).green(), 150) << "the show goes on to P2";
+  QTest::keyClick(Focus(*form), Qt::Key_Down);
+}
+
 TEST_F(SlideshowWindowTest, AFullScreenStartRunsInTheFullScreenWindow) {
   auto form = Start();
   Key(*form, Qt::Key_X);
