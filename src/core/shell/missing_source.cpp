@@ -33,7 +33,7 @@ MissingSourceOutcome TrashRecord(const library::FileOpsContext& c, const Missing
 library::CachePlace CacheAt(const library::FileOpsContext& c, const library::PhotoPlace& record,
                             const QString& folder) {
   const bool inSlot = record.slot != 0 && !record.slotRoot.isEmpty() &&
-                      (folder + u'/').startsWith(record.slotRoot + u'/', Qt::CaseInsensitive);
+                      (folder + u'/').startsWith(record.slotRoot + u'/');
   return inSlot ? CacheIn(c, record) : library::CachePlace{c.thumbnailFolder, 0, {}};
 }
 
@@ -59,6 +59,9 @@ MissingSourceOutcome FollowSource(const library::FileOpsContext& c, const Missin
     if (name == m.record.name) shownPath = newPath;
   }
   if (anyMoved) c.folders.IgnoreNextChange = true;
+  // A shown record that could not move (the failure was reported) stays where it was, with
+  // its photo still missing: showing it again would only ask the same questions again.
+  if (shownPath == m.record.Path()) return {};
   return {Kind::Relocated, shownPath};
 }
 

@@ -69,6 +69,17 @@ TEST_F(MissingSourceTest, ChoosingThePhotoRenamesEveryRecordAfterIt) {
   EXPECT_TRUE(folders.IgnoreNextChange);
 }
 
+TEST_F(MissingSourceTest, ATakenNameKeepsBothRecordsAndTheShownOneIsNotShownAgain) {
+  tree.File("Photos/Found/holiday_JPG-002.ksm", "already there");
+  dialogs.Answer(kYes);
+  picker.answers << tree.Path("Photos/Found/holiday.JPG");
+  const MissingSourceOutcome out = RunMissingSource(Context(), picker, Case());
+  EXPECT_NE(out.kind, MissingSourceOutcome::Kind::Relocated);
+  EXPECT_EQ(tree.Read("Photos/Found/holiday_JPG-002.ksm"), "already there");
+  EXPECT_EQ(tree.Read("Photos/Trip/IMG_0001_JPG-002.ksm"), "second");
+  EXPECT_TRUE(dialogs.LastText().startsWith("ファイルを移動できませんでした。"));
+}
+
 TEST_F(MissingSourceTest, NoThenYesTrashesTheShownRecordAndItsThumbnailOnly) {
   dialogs.Answer(kNo);
   dialogs.Answer(kYes);
