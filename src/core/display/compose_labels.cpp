@@ -7,8 +7,10 @@ QString SizeText(int rotatedWidth, int rotatedHeight) {
   return QString::number(rotatedWidth) + QStringLiteral("x") + QString::number(rotatedHeight);
 }
 
+// Right-aligned in three characters; a zoom of 1000 % or more keeps all its digits rather than
+// reading as its last three ("600%" for 1600 %).
 QString RatioText(int viewPercent) {
-  return (QStringLiteral("  ") + QString::number(viewPercent)).right(3) + QStringLiteral("%");
+  return QString::number(viewPercent).rightJustified(3, u' ') + QStringLiteral("%");
 }
 
 QString RatioHint(int viewPercent) {

@@ -19,7 +19,8 @@ QString RatioHint(int viewPercent);
 QString PanoramaRatioText();  // "   %"
 QString PanoramaHint();
 
-enum class ViewCursor { Unchanged, NormalWithDragSymbol };
+// The view's pointer: a dragged photo goes to the folder tree, a zoomed one pans.
+enum class ViewCursor { Unchanged, NormalWithDragSymbol, Move };
 enum class RepaintTarget { None, FullScreenWindow, MainWindow };
 
 struct ComposeLabels {

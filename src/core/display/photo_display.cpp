@@ -105,7 +105,6 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
     path = ListPath(n);
   }
   sourceIsShown_ = false;
-  recordZoom_ = {};
   // A path that names no file would be looked for inside a ZIP archive here.
   QString extension = ListingExtension(path);
   if (!modes_.SlideshowActive && k == run.firstPane) {
@@ -139,6 +138,9 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   modes_.ZoomMode = false;
   // A pane drawn again keeps the edits it was first shown with.
   if (n >= 1 && !recordPath.isEmpty() && !ApplyRecord(n, recordPath)) return false;
+  modes_.ZoomMode = shown_.Zoom.On;
+  ZoomCentreX = shown_.Zoom.CentreX;
+  ZoomCentreY = shown_.Zoom.CentreY;
   if (modes_.Panorama()) {
     if (n > 0) panes_[std::size_t(k - 1)] = shown_;
     int column = (k - 1) % 2;
@@ -179,7 +181,7 @@ bool PhotoDisplay::ApplyRecord(int n, const QString& recordPath) {
     return false;
   }
   ApplyEditRecord(record, shown_);
-  recordZoom_ = ZoomOfRecord(record, source_.Width(), source_.Height(), displayWidth_);
+  shown_.Zoom = ZoomOfRecord(record, source_.Width(), source_.Height(), displayWidth_);
   return true;
 }
 
@@ -242,7 +244,7 @@ void PhotoDisplay::ReportLoadError(int n, bool notice) {
   }
 }
 
-void PhotoDisplay::ComposeShown(int originX, int originY) {
+NormalComposeRequest PhotoDisplay::Scene(int originX, int originY) {
   NormalComposeRequest request;
   request.source = pixels::ConstViewOf(source_);
   request.target = s_.host.Target();
@@ -261,11 +263,71 @@ void PhotoDisplay::ComposeShown(int originX, int originY) {
   request.fullScreenActive = modes_.FullScreenActive;
   request.histogram = &histogram_;
   request.histogramImage = s_.host.HistogramImage();
+  return request;
+}
+
+void PhotoDisplay::ComposeShown(int originX, int originY) {
+  const NormalComposeRequest request = Scene(originX, originY);
+  if (modes_.ZoomMode) {
+    ComposeZoomShown(request);
+    return;
+  }
   last_ = compositor_.ComposeNormal(request);
   modes_.ZoomMode = false;
   ZoomCentreX = ZoomCentreY = -1;
+  zoom_.Release();
   s_.host.ApplyComposeLabels(last_.labels);
   s_.host.TargetChanged();
+}
+
+void PhotoDisplay::ComposeZoomShown(const NormalComposeRequest& scene) {
+  const ZoomRequest request{shown_.Zoom.Scale.Scale, shown_.Zoom.Scale.ViewPercent, ZoomCentreX,
+                            ZoomCentreY, JustRotated};
+  const ZoomComposeResult result = zoom_.ComposeZoom(scene, request, compositor_);
+  JustRotated = false;
+  ZoomCentreX = result.centre.x;
+  ZoomCentreY = result.centre.y;
+  // What the other stages read of the last composition: a zoomed picture has no margins.
+  last_ = {};
+  last_.RotatedWidth = result.geometry.RotatedWidth;
+  last_.RotatedHeight = result.geometry.RotatedHeight;
+  last_.scale.Scale = result.geometry.Scale;
+  last_.ViewPercent = result.geometry.ViewPercent;
+  last_.histogram = result.histogram;
+  last_.labels = result.labels;
+  s_.host.ApplyComposeLabels(result.labels);
+  s_.host.TargetChanged();
+}
+
+void PhotoDisplay::DrawZoomView(bool full) {
+  if (!modes_.ZoomMode || modes_.Panorama()) return;
+  const ZoomOrigin centre = zoom_.DrawZoomView(Scene(0, 0), full, compositor_);
+  ZoomCentreX = centre.x;
+  ZoomCentreY = centre.y;
+  s_.host.TargetChanged();
+}
+
+void PhotoDisplay::PanZoom(int dx, int dy) {
+  if (!modes_.ZoomMode || modes_.Panorama()) return;
+  const ZoomOrigin centre = zoom_.Pan(Scene(0, 0), dx, dy, compositor_);
+  ZoomCentreX = centre.x;
+  ZoomCentreY = centre.y;
+  s_.host.TargetChanged();
+}
+
+void PhotoDisplay::RenderWholeZoom(pixels::WorkPicture& out) {
+  zoom_.RenderWhole(Scene(0, 0), out, compositor_);
+}
+
+void PhotoDisplay::SetDisplaySizeKeepingZoom(const QSize& size) {
+  const int oldWidth = displayWidth_;
+  SetDisplaySize(size);
+  if (!modes_.ZoomMode || !shown_.Shown() || oldWidth == displayWidth_) return;
+  const ZoomRescale r = RescaleZoom(last_.RotatedWidth, last_.RotatedHeight,
+                                    shown_.Zoom.Scale.Scale, oldWidth, displayWidth_);
+  if (!r.changed) return;
+  shown_.Zoom.Scale.Scale = r.Scale;
+  shown_.Zoom.Scale.ViewPercent = r.ViewPercent;
 }
 
 void PhotoDisplay::ShowShownInfo() {
@@ -313,6 +375,11 @@ void PhotoDisplay::Recompose() {
   ComposeShown(0, 0);
   s_.host.RepaintNow();
   s_.host.SetBusy(false);
+}
+
+void PhotoDisplay::RecomposeNormal() {
+  if (!modes_.Panorama()) modes_.ZoomMode = false;
+  Recompose();
 }
 
 }  // namespace kasumori::display

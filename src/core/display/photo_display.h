@@ -4,6 +4,7 @@
 #pragma once
 
 #include "display/compose_normal.h"
+#include "display/compose_zoom.h"
 #include "display/display_host.h"
 #include "display/display_modes.h"
 #include "display/histogram.h"
@@ -14,7 +15,6 @@
 #include "imaging/exif/photo_info.h"
 #include "library/folder_state.h"
 #include "library/photo_list.h"
-#include "records/zoom_scale.h"
 #include "platform/dialog_service.h"
 #include "config/settings.h"
 
@@ -55,6 +55,8 @@ class PhotoDisplay {
   // Composes the shown photo again from the decoded picture (after a size, mode or quality
   // change); nothing when no photo is shown.
   void Recompose();
+  // Composes the shown photo by the normal compositor, which ends zoom mode.
+  void RecomposeNormal();
   // After a slideshow's transition: the labels and information of the photo now on screen,
   // which the show composed without them.
   void ShowShownInfo();
@@ -68,6 +70,17 @@ class PhotoDisplay {
     displayWidth_ = size.width();
     displayHeight_ = size.height();
   }
+  // A new display size that keeps a zoomed photo's enlargement relative to the fitted width
+  // (within the zoom pixel limit); the caller composes the photo again.
+  void SetDisplaySizeKeepingZoom(const QSize& size);
+
+  // Zoom mode: the view drawn again (with sharpening and histogram when `full`), and moved by
+  // a drag step of dx, dy (previous − current pointer position), quickly.
+  void DrawZoomView(bool full);
+  void PanZoom(int dx, int dy);
+  // The whole zoomed picture, as a save of the whole zoom writes it.
+  void RenderWholeZoom(pixels::WorkPicture& out);
+  const ZoomCompositor& Zoom() const { return zoom_; }
   QSize DisplaySize() const { return {displayWidth_, displayHeight_}; }
 
   const ShownPhoto& Shown() const { return shown_; }
@@ -83,11 +96,13 @@ class PhotoDisplay {
   HistogramPanel& Histogram() { return histogram_; }
   NormalCompositor& Compositor() { return compositor_; }
   const imaging::TSPIQxDIB& Source() const { return source_; }
+  // The photo point in the middle of the zoomed view (−1: none); it follows the view.
   int ZoomCentreX = -1;
   int ZoomCentreY = -1;
-  // The zoom window the shown edit record asks for (off for a plain photo). The photo is still
-  // composed normally; the zoom compositor starts from these values.
-  const records::RecordZoom& RequestedZoom() const { return recordZoom_; }
+  // Raised by a turn before the photo is zoomed again; cleared by every zoom composition.
+  bool JustRotated = false;
+  // The zoom window the shown edit record asks for (off for a plain photo).
+  const records::RecordZoom& RequestedZoom() const { return shown_.Zoom; }
   // The record of the last ShowPhoto whose source was missing (already reported as a load
   // error without a notice); taking it clears it.
   std::optional<MissingRecordSource> TakeMissingSource() { return std::exchange(missing_, {}); }
@@ -102,6 +117,8 @@ class PhotoDisplay {
   bool Decode(int n, const QString& path);
   void ReportLoadError(int n, bool notice);
   void ComposeShown(int originX, int originY);
+  void ComposeZoomShown(const NormalComposeRequest& scene);
+  NormalComposeRequest Scene(int originX, int originY);
   QString ListPath(int n) const;
 
   DisplayServices s_;
@@ -113,10 +130,10 @@ class PhotoDisplay {
   imaging::TSPIQxDIB source_;  // SourcePicture
   imaging::ExifLayout exif_;
   NormalCompositor compositor_;
+  ZoomCompositor zoom_;
   HistogramPanel histogram_;
   NormalComposeResult last_;
   bool sourceIsShown_ = false;
-  records::RecordZoom recordZoom_;
   std::optional<MissingRecordSource> missing_;  // SourcePicture holds the shown photo's pixels
 };
 

@@ -71,7 +71,7 @@ bool RotateShownPhoto(PhotoDisplay& display, bool right, RotateFrom from,
   if (folders.CurrentFolder == shown.Folder && effects.updateStrip) {
     effects.updateStrip(shown.Rotation);
   }
-  // The zoom compositor takes over here for zoomed photos once zoom mode exists.
+  if (display.Modes().ZoomMode) display.JustRotated = true;
   display.Recompose();
   return true;
 }

@@ -2,6 +2,7 @@
 #include "display/resample_plan.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "pixels/sample_axis.h"
@@ -49,7 +50,36 @@ pixels::ResamplePlan PlanAxes(const ComposeGeometry& g, Rotation rotation, int w
   return plan;
 }
 
+pixels::SampleAxis AxisAt(const std::vector<long long>& positions, int size, bool reversed) {
+  pixels::SampleAxis axis;
+  axis.start.reserve(positions.size() + 1);
+  axis.start.push_back(0);
+  int lowest = INT32_MAX;
+  for (const long long q : positions) {
+    if (q >= 0 && q < size) {
+      const int s = int(reversed ? size - q - 1 : q);
+      axis.index.push_back(s);
+      lowest = std::min(lowest, s);
+      axis.highest = std::max(axis.highest, s);
+    }
+    axis.start.push_back(std::int32_t(axis.index.size()));
+  }
+  if (axis.highest >= 0) axis.lowest = lowest;
+  return axis;
+}
+
 }  // namespace
+
+pixels::ResamplePlan PlanAtPositions(int rotatedWidth, int rotatedHeight, Rotation rotation,
+                                     const std::vector<long long>& xs,
+                                     const std::vector<long long>& ys) {
+  const AxisRoles roles = RolesOf(rotation);
+  pixels::ResamplePlan plan;
+  plan.columnsAreSourceRows = roles.xIsSourceRow;
+  plan.columns = AxisAt(xs, rotatedWidth, roles.xReversed);
+  plan.rows = AxisAt(ys, rotatedHeight, roles.yReversed);
+  return plan;
+}
 
 pixels::ResamplePlan PlanHighQuality(const ComposeGeometry& g, Rotation rotation, int width,
                                      int height) {

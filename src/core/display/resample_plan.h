@@ -7,6 +7,8 @@
 #include "display/quality_types.h"
 #include "pixels/resample_high.h"
 
+#include <vector>
+
 namespace kasumori::display {
 
 // The box of the high-quality path: the plain box for scales up to 1 and from 2, and the
@@ -16,5 +18,10 @@ pixels::ResamplePlan PlanHighQuality(const ComposeGeometry& geometry, Rotation r
 // One sample per display pixel, nothing past the photo's edges: the fast path of turned photos.
 pixels::ResamplePlan PlanNearest(const ComposeGeometry& geometry, Rotation rotation, int width,
                                  int height);
+// One sample per output pixel at the given rotated-frame positions; a position outside the
+// photo gives black. The zoom's fast path, whose positions are not one even step apart.
+pixels::ResamplePlan PlanAtPositions(int rotatedWidth, int rotatedHeight, Rotation rotation,
+                                     const std::vector<long long>& xs,
+                                     const std::vector<long long>& ys);
 
 }  // namespace kasumori::display

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "display/quality_types.h"
+#include "records/zoom_scale.h"
 
 #include <QString>
 
@@ -25,6 +26,8 @@ struct ShownPhoto {
   int Contrast = 256;
   int Sharpness = 0;  // 0 = the global setting
   int Effect = 0;     // 0 = the global setting
+  // The zoom the photo's record asks for, with the scale kept across size changes.
+  records::RecordZoom Zoom;
 
   bool Shown() const { return !Name.isEmpty(); }
   // The edits the compositor applies.

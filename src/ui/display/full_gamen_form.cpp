@@ -99,6 +99,7 @@ void TFullGamenForm::wheelEvent(QWheelEvent* event) {
 // The pointer stays hidden while it rests on the bottom-right pixel, where it was parked.
 bool TFullGamenForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched != fullImg_) return QWidget::eventFilter(watched, event);
+  if (input_.pan && input_.pan(*event)) return true;
   switch (event->type()) {
     case QEvent::MouseMove: {
       if (input_.uiReady && !input_.uiReady()) return false;

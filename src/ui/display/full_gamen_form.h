@@ -28,6 +28,9 @@ struct FullGamenInput {
   std::function<void()> closed;
   // While a show runs, the pointer stays hidden whatever the mouse does.
   std::function<bool()> uiReady;
+  // Presses, moves and releases over the picture, offered first to the zoom's pan: true when
+  // they were part of one.
+  std::function<bool(const QEvent& event)> pan;
 };
 
 class TFullGamenForm final : public QWidget {

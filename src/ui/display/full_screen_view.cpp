@@ -25,23 +25,23 @@ void FullScreenView::Open(bool fromSlideshow) {
   if (form_) return;
   fromSlideshow_ = fromSlideshow;
   QScreen* screen = d_.window.screen();
-  form_ = new TFullGamenForm(*screen,
-                             FullGamenInput{[this](const QKeyEvent& event) { Key(event); },
-                                            [this](Qt::MouseButton button) { Press(button); },
-                                            [this] {
-                                              if (UiReady() && !d_.slideshow.running())
-                                                form_->close();
-                                            },
-                                            [this](bool towardsUser) { Wheel(towardsUser); },
-                                            [this] { return d_.display.Driver().Modes().ZoomMode; },
-                                            [this] { Shown(); }, [this] { return MayClose(); },
-                                            [this] { Closed(); }, [this] { return UiReady(); }});
+  form_ = new TFullGamenForm(
+      *screen, FullGamenInput{[this](const QKeyEvent& event) { Key(event); },
+                              [this](Qt::MouseButton button) { Press(button); },
+                              [this] {
+                                if (UiReady() && !d_.slideshow.running()) form_->close();
+                              },
+                              [this](bool towardsUser) { Wheel(towardsUser); },
+                              [this] { return d_.display.Driver().Modes().ZoomMode; },
+                              [this] { Shown(); }, [this] { return MayClose(); },
+                              [this] { Closed(); }, [this] { return UiReady(); },
+                              [this](const QEvent& event) { return d_.display.HandlePan(event); }});
   display::PhotoDisplay& driver = d_.display.Driver();
   driver.Modes().FullScreenActive = true;
   d_.model.Folders().WatchEnabled = false;
   form_->HideCursorInCorner();
   savedDisplaySize_ = driver.DisplaySize();
-  driver.SetDisplaySize(form_->ScreenSize());
+  driver.SetDisplaySizeKeepingZoom(form_->ScreenSize());
   d_.display.SetScreenImage(&form_->FullImg());
   form_->showFullScreen();
 }
@@ -69,7 +69,7 @@ bool FullScreenView::MayClose() const {
 void FullScreenView::Closed() {
   form_->HideCursorInCorner();
   display::PhotoDisplay& driver = d_.display.Driver();
-  driver.SetDisplaySize(savedDisplaySize_);
+  driver.SetDisplaySizeKeepingZoom(savedDisplaySize_);
   driver.Modes().FullScreenActive = false;
   d_.model.Folders().WatchEnabled = true;
   d_.display.SetScreenImage(nullptr);
@@ -146,8 +146,11 @@ void FullScreenView::Run(Command command, bool shift) {
       });
     case Command::Slideshow:
       return d_.slideshow.command();
+    case Command::NormalDisplay:
+      // Here N only releases a zoom; a panorama is left from the main window.
+      if (display.Driver().Modes().ZoomMode) Busy([&] { display.RecomposeNormal(); });
+      return;
     default:
-      // N releases a zoom, and a photo is shown unzoomed here until zoom exists.
       return;
   }
 }

@@ -35,7 +35,9 @@ MainDisplay::MainDisplay(MainDisplayParts parts)
       decoder_({}, nullptr),
       display_({p_.list, p_.folders, p_.settings, p_.dialogs, p_.loadFailed, decoder_, *this,
                 [this](int position) { return p_.thumbnails.Rotation(position); }}),
-      quality_(p_.settings, p_.dialogs, *this, qualityState_, display_.Modes(), edits_) {}
+      quality_(p_.settings, p_.dialogs, *this, qualityState_, display_.Modes(), edits_),
+      pan_(
+          display_, [this](bool busy) { SetBusy(busy); }, p_.uiReady) {}
 
 display::QualityCommands& MainDisplay::Quality() {
   UpdateQualityState();
@@ -146,7 +148,7 @@ void MainDisplay::ToggleWideMode(bool fromKey) {
 void MainDisplay::LayoutChanged(shell::LayoutKind layout, const QSize& displaySize,
                                 bool photoRedraw) {
   layout_ = layout;
-  display_.SetDisplaySize(displaySize);
+  display_.SetDisplaySizeKeepingZoom(displaySize);
   ShowQualitySettings();
   if (photoRedraw && display_.Shown().Shown()) display_.Recompose();
 }
@@ -184,6 +186,8 @@ void MainDisplay::ApplyComposeLabels(const display::ComposeLabels& labels) {
   if (labels.ZoomKaijoBtnEnabled) panels.zoomKaijoBtn->setEnabled(*labels.ZoomKaijoBtnEnabled);
   if (labels.cursor == display::ViewCursor::NormalWithDragSymbol) {
     p_.view.setCursor(Qt::ArrowCursor);
+  } else if (labels.cursor == display::ViewCursor::Move) {
+    p_.view.setCursor(Qt::SizeAllCursor);
   } else if (display_.Modes().Panorama()) {
     p_.view.setCursor(Qt::PointingHandCursor);  // a double click picks a pane
   }
@@ -255,7 +259,10 @@ void MainDisplay::Recompose() {
   display_.Recompose();
 }
 
-void MainDisplay::RecomposeNormal() { Recompose(); }
+void MainDisplay::RecomposeNormal() {
+  ApplyEditsToShown();
+  display_.RecomposeNormal();
+}
 
 void MainDisplay::DrawHistogram() {
   SetBusy(true);

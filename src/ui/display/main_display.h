@@ -10,6 +10,7 @@
 #include "imaging/decode/photo_decoder.h"
 #include "shell/window_layout.h"
 #include "thumbs/thumbnail_cache.h"
+#include "ui/display/zoom_pan.h"
 
 #include <QPoint>
 
@@ -73,6 +74,10 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   // While a slideshow is active, photos are composed into its back buffer instead.
   void SetSlideBuffer(imaging::TQxDIB* buffer) { slideBuffer_ = buffer; }
 
+  // A left-button drag over the picture on screen pans a zoomed photo; true when the event
+  // was part of one.
+  bool HandlePan(const QEvent& event) { return pan_.Handle(event); }
+
   // The layout changed the display area: the shown photo is drawn again for the new size.
   void LayoutChanged(shell::LayoutKind layout, const QSize& displaySize, bool photoRedraw);
 
@@ -117,6 +122,7 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   display::QualityState qualityState_;
   display::PhotoEdits edits_;  // the quality commands' view of the shown photo's edits
   display::QualityCommands quality_;
+  ZoomPanDrag pan_;
   shell::LayoutKind layout_ = shell::LayoutKind::C800;
   bool busy_ = false;
   ViewImage* screen_ = nullptr;

@@ -102,7 +102,7 @@ void PanoramaView::Release() {
     const int at = p_.list.CurrentIndex;
     if (at >= 1 && at <= p_.list.PhotoCount) p_.display.ShowPhoto(at);
   } else {
-    p_.display.Driver().Recompose();
+    p_.display.Driver().RecomposeNormal();
   }
   p_.setUiReady(true);
   p_.display.SetBusy(false);

@@ -22,9 +22,12 @@ void PhotoSaveView::Run() {
   };
   hooks.saveSettings = d_.saveSettings;
   hooks.redrawInQuality = [this](config::QualityMode mode) { RedrawInQuality(mode); };
-  hooks.screen = [this] { return pixels::ConstPixelView(d_.display.Target()); };
+  const exporting::SaveScene scene = Scene();
+  const bool wholeZoom = exporting::PlanSaveArea(scene.area).wholeZoom;
+  hooks.screen = [this, wholeZoom] { return Captured(wholeZoom); };
   hooks.setBusy = [this](bool busy) { d_.display.SetBusy(busy); };
-  save_.Run(Scene(), hooks);
+  save_.Run(scene, hooks);
+  wholeZoom_.Release();
   d_.window.setAttribute(Qt::WA_InputMethodEnabled, false);
 }
 
@@ -35,15 +38,21 @@ exporting::SaveScene PhotoSaveView::Scene() {
   exporting::SaveScene scene;
   scene.folder = shown.Folder;
   scene.name = shown.Name;
-  // Zoom mode ends with every composition until the zoom compositor exists: no zoomed size.
+  const display::ZoomGeometry& zoom = driver.Zoom().Geometry();
   scene.area = {driver.DisplaySize(),
                 driver.Modes().ZoomMode,
-                {},
+                {zoom.ZoomedWidth, zoom.ZoomedHeight},
                 driver.Modes().Panorama(),
                 d_.model.settings().SaveZoomWhole == 1,
                 scale.MarginX,
                 scale.MarginY};
   return scene;
+}
+
+pixels::ConstPixelView PhotoSaveView::Captured(bool wholeZoom) {
+  if (!wholeZoom) return d_.display.Target();
+  d_.display.Driver().RenderWholeZoom(wholeZoom_);
+  return wholeZoom_.View();
 }
 
 // Only the picture is drawn again: the quality labels and the settings file keep the user's

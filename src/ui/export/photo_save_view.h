@@ -2,6 +2,7 @@
 #pragma once
 
 #include "export/photo_save.h"
+#include "pixels/work_picture.h"
 #include "shell/app_model.h"
 
 #include <functional>
@@ -31,9 +32,12 @@ class PhotoSaveView {
  private:
   exporting::SaveScene Scene();
   void RedrawInQuality(config::QualityMode mode);
+  // The screen picture, or the whole zoomed picture rendered for a save of the whole zoom.
+  pixels::ConstPixelView Captured(bool wholeZoom);
 
   PhotoSaveDeps d_;
   exporting::PhotoSave save_;
+  pixels::WorkPicture wholeZoom_;  // held only while a save runs
 };
 
 }  // namespace kasumori::ui

@@ -192,7 +192,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
       watched != panels_->dummyBtn && parts_->Commands().HandleLabelClick(watched)) {
     return true;
   }
-  if (watched == view_ && (HandleViewDrag(event) || HandleViewFullScreen(*event))) return true;
+  if (watched == view_ &&
+      (Display().HandlePan(*event) || HandleViewDrag(event) || HandleViewFullScreen(*event))) {
+    return true;
+  }
   // Tab never moves the focus away from the focus holder.
   if (watched == panels_->dummyBtn && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();

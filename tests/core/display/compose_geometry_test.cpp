@@ -48,6 +48,7 @@ TEST(ComposeGeometryTest, DegenerateInputsStillPlan) {
 TEST(ComposeLabelsTest, RatioAndStatusTexts) {
   EXPECT_EQ(RatioText(5), "  5%");
   EXPECT_EQ(RatioText(50), " 50%");
+  EXPECT_EQ(RatioText(1600), "1600%");
   EXPECT_EQ(RatioHint(53), "現在の表示倍率…「53%」");
   EXPECT_EQ(SizeText(2400, 1600), "2400x1600");
 
