@@ -77,7 +77,7 @@ bool WriteDemoRecords(const QString& folder) {
   RecordLines zoom;
   zoom.Comment = QStringLiteral("中央を拡大").toUtf8();
   zoom.ZoomFlag = "1";
-  zoom.Magnification = "2.5";
+  zoom.Magnification = "5";
   zoom.ZoomCentreX = "1000";
   zoom.ZoomCentreY = "1500";
   const std::pair<const char*, const RecordLines*> records[] = {

@@ -139,6 +139,7 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   // A pane drawn again keeps the edits it was first shown with.
   if (n >= 1 && !recordPath.isEmpty() && !ApplyRecord(n, recordPath)) return false;
   modes_.ZoomMode = shown_.Zoom.On;
+  zoomWidthFit_ = 0;
   ZoomCentreX = shown_.Zoom.CentreX;
   ZoomCentreY = shown_.Zoom.CentreY;
   if (modes_.Panorama()) {
@@ -284,6 +285,7 @@ void PhotoDisplay::ComposeZoomShown(const NormalComposeRequest& scene) {
   const ZoomRequest request{shown_.Zoom.Scale.Scale, shown_.Zoom.Scale.ViewPercent, ZoomCentreX,
                             ZoomCentreY, JustRotated};
   const ZoomComposeResult result = zoom_.ComposeZoom(scene, request, compositor_);
+  if (JustRotated) zoomWidthFit_ = 0;  // the width it was relative to has changed
   JustRotated = false;
   ZoomCentreX = result.centre.x;
   ZoomCentreY = result.centre.y;
@@ -323,8 +325,12 @@ void PhotoDisplay::SetDisplaySizeKeepingZoom(const QSize& size) {
   const int oldWidth = displayWidth_;
   SetDisplaySize(size);
   if (!modes_.ZoomMode || !shown_.Shown() || oldWidth == displayWidth_) return;
-  const ZoomRescale r = RescaleZoom(last_.RotatedWidth, last_.RotatedHeight,
-                                    shown_.Zoom.Scale.Scale, oldWidth, displayWidth_);
+  // The enlargement is remembered from before the first change, so a size at which it had to
+  // stay smaller does not shrink it for the sizes after.
+  if (zoomWidthFit_ <= 0)
+    zoomWidthFit_ = WidthFitOf(last_.RotatedWidth, shown_.Zoom.Scale.Scale, oldWidth);
+  const ZoomRescale r =
+      RescaleZoom(last_.RotatedWidth, last_.RotatedHeight, zoomWidthFit_, displayWidth_);
   if (!r.changed) return;
   shown_.Zoom.Scale.Scale = r.Scale;
   shown_.Zoom.Scale.ViewPercent = r.ViewPercent;

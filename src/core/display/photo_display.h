@@ -131,6 +131,7 @@ class PhotoDisplay {
   imaging::ExifLayout exif_;
   NormalCompositor compositor_;
   ZoomCompositor zoom_;
+  double zoomWidthFit_ = 0;  // the shown zoom's enlargement relative to the fitted width
   HistogramPanel histogram_;
   NormalComposeResult last_;
   bool sourceIsShown_ = false;

@@ -62,11 +62,12 @@ ZoomOrigin ZoomCentreOf(const ZoomGeometry& g, ZoomOrigin origin, int width, int
                                   : int(RoundHalfUp((height / 2 + origin.y) * g.Scale))};
 }
 
-ZoomRescale RescaleZoom(int rotatedWidth, int rotatedHeight, double scale, int oldWidth,
-                        int newWidth) {
-  if (scale <= 0 || oldWidth <= 0 || newWidth <= 0) return {};
-  const double m = rotatedWidth / scale / oldWidth;
-  if (m <= 0) return {};
+double WidthFitOf(int rotatedWidth, double scale, int width) {
+  return scale > 0 && width > 0 ? rotatedWidth / scale / width : 0;
+}
+
+ZoomRescale RescaleZoom(int rotatedWidth, int rotatedHeight, double m, int newWidth) {
+  if (m <= 0 || newWidth <= 0) return {};
   ZoomRescale r;
   r.Scale = rotatedWidth / (newWidth * m);
   r.ViewPercent = int(std::trunc(100 / r.Scale + 0.5));

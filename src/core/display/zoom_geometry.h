@@ -54,15 +54,16 @@ ZoomWindow PlanZoomWindow(const ZoomGeometry& g, ZoomOrigin origin, int width, i
 // The photo point now in the middle of the view.
 ZoomOrigin ZoomCentreOf(const ZoomGeometry& g, ZoomOrigin origin, int width, int height);
 
-// The enlargement relative to the fitted width, kept when the display width changes: the new
-// scale and percentage for a new width, or nothing when the picture would pass the zoom pixel
-// limit (the old values stay).
+// The enlargement relative to the fitted width (RW / f / W), kept when the display width
+// changes: the new scale and percentage for a new width, or nothing when the picture would
+// pass the zoom pixel limit (the old values stay, and the enlargement is still the one to
+// return to).
+double WidthFitOf(int rotatedWidth, double scale, int width);
 struct ZoomRescale {
   bool changed = false;
   double Scale = 1;
   int ViewPercent = 100;
 };
-ZoomRescale RescaleZoom(int rotatedWidth, int rotatedHeight, double scale, int oldWidth,
-                        int newWidth);
+ZoomRescale RescaleZoom(int rotatedWidth, int rotatedHeight, double widthFit, int newWidth);
 
 }  // namespace kasumori::display

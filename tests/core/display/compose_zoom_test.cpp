@@ -102,11 +102,11 @@ TEST(ZoomGeometryTest, TheWindowStaysInsideAndASmallPictureIsCentred) {
 }
 
 TEST(ZoomGeometryTest, AResizeKeepsTheEnlargementWithinTheLimit) {
-  ZoomRescale r = RescaleZoom(1600, 1200, 0.5, 800, 1280);
+  ZoomRescale r = RescaleZoom(1600, 1200, WidthFitOf(1600, 0.5, 800), 1280);
   EXPECT_TRUE(r.changed);
   EXPECT_DOUBLE_EQ(r.Scale, 0.5 * 800 / 1280);
   EXPECT_EQ(r.ViewPercent, 320);
-  r = RescaleZoom(6000, 4000, 0.5, 800, 1280);  // 320 % of 24 megapixels is too large
+  r = RescaleZoom(6000, 4000, WidthFitOf(6000, 0.5, 800), 1280);  // 320 % of 24 MP: too large
   EXPECT_FALSE(r.changed);
 }
 
