@@ -3,6 +3,7 @@
 
 #include "imaging/io/byte_source.h"
 #include "imaging/jpeg/jpeg_decoder.h"
+#include "support/edit_record_file.h"
 #include "ui/library/photo_moves_fixture.h"
 
 #include <QAction>
@@ -94,6 +95,30 @@ TEST_F(PhotoSaveWindowTest, F6SavesTheStandingPictureWithoutItsBarsAndAnUprightE
   const QString width = QString::number(800 - 2 * barX);
   EXPECT_EQ(QString::fromUtf8(exiftool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts),
             QStringList({"1", width, "600", width, "600", "KASUMORI"}));
+}
+
+TEST_F(PhotoSaveWindowTest, TheWholeZoomIsSavedAtItsZoomedSize) {
+  testkit::RecordLines l;
+  l.ZoomFlag = "1";
+  l.Magnification = "3";  // 1600 wide over an 800 view at three times: 150 %
+  tree.File("home/Pictures/IMG_0012_jpg-001.ksm", testkit::EditRecordFile(l));
+  auto form = OpenOnPortrait();
+  form->Model().settings().SaveZoomWhole = 1;
+  ASSERT_TRUE(ShowByKeys(*form, "IMG_0012_jpg-001.ksm"));
+  const display::ZoomGeometry& zoom = form->Display().Driver().Zoom().Geometry();
+  ASSERT_GT(zoom.ZoomedWidth, 800);
+  tree.Folder("home/Desktop");
+  picker.answers << tree.Path("home/Desktop/whole.jpg");
+  const testkit::WhenModalShown options([](QDialog& dialog) {
+    QTest::mouseClick(Child<QPushButton>(dialog, "KetteiBtn"), Qt::LeftButton);
+  });
+  QTest::keyClick(form.get(), Qt::Key_F6);
+  ASSERT_EQ(picker.saveRequests.size(), 1u);
+  EXPECT_EQ(picker.saveRequests[0].title,
+            "表示中の状態（表示倍率）で写真全体を保存（ファイル名の「.jpg」は省略できます）");
+  const QImage saved(tree.Path("home/Desktop/whole.jpg"));
+  EXPECT_EQ(saved.size(), QSize(zoom.ZoomedWidth, zoom.ZoomedHeight));
+  EXPECT_TRUE(dialogs.Records().empty());
 }
 
 TEST_F(PhotoSaveWindowTest, TheButtonAndTheMenuEntryOpenTheOptionsOrExplainThemselves) {
