@@ -35,7 +35,8 @@ MainDisplay::MainDisplay(MainDisplayParts parts)
       decoder_({}, nullptr),
       display_({p_.list, p_.folders, p_.settings, p_.dialogs, p_.loadFailed, decoder_, *this,
                 [this](int position) { return p_.thumbnails.Rotation(position); }}),
-      quality_(p_.settings, p_.dialogs, *this, qualityState_, display_.Modes(), edits_) {}
+      quality_(p_.settings, p_.dialogs, *this, qualityState_, display_.Modes(), edits_),
+      comments_(p_.settings, display_.Modes(), p_.view, [this] { StopSlideshow(); }) {}
 
 display::QualityCommands& MainDisplay::Quality() {
   UpdateQualityState();
@@ -149,6 +150,16 @@ void MainDisplay::LayoutChanged(shell::LayoutKind layout, const QSize& displaySi
   display_.SetDisplaySize(displaySize);
   ShowQualitySettings();
   if (photoRedraw && display_.Shown().Shown()) display_.Recompose();
+  DrawAllComments();
+}
+
+void MainDisplay::SetScreenImage(ViewImage* image) {
+  screen_ = image;
+  comments_.SetFullScreenPicture(image != &p_.view ? image : nullptr);
+}
+
+void MainDisplay::DrawAllComments() {
+  comments_.DrawAllComments(display_.Shown(), display_.Panes(), display_.DisplaySize());
 }
 
 void MainDisplay::SetBusy(bool busy) {

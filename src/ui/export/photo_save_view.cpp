@@ -24,6 +24,7 @@ void PhotoSaveView::Run() {
   hooks.redrawInQuality = [this](config::QualityMode mode) { RedrawInQuality(mode); };
   hooks.screen = [this] { return pixels::ConstPixelView(d_.display.Target()); };
   hooks.setBusy = [this](bool busy) { d_.display.SetBusy(busy); };
+  hooks.overlays = [this] { return d_.display.Comments().Visible(); };
   save_.Run(Scene(), hooks);
   d_.window.setAttribute(Qt::WA_InputMethodEnabled, false);
 }
