@@ -2,9 +2,9 @@
 // Makes the demo photo folder: camera-like JPEGs of a few sizes, landscape and portrait, each
 // with an Exif segment first, a portrait stored lying down with the Orientation a camera
 // writes for it, one photo of each plug-in format, and a few edit records beside them (a
-// comment, a turn with brighter tones, a zoom window). Files already there are kept, so running
-// it again is cheap. Given a program folder too, it files a few of the photos as favourites
-// there, unless favourites exist already.
+// comment, a vertical comment, a turn with brighter tones, a zoom window). Files already
+// there are kept, so running it again is cheap. Given a program folder too, it files a few of
+// the photos as favourites there, unless favourites exist already.
 #include "config/data_folders.h"
 #include "config/settings.h"
 #include "config/text_file.h"
@@ -80,8 +80,14 @@ bool WriteDemoRecords(const QString& folder) {
   zoom.Magnification = "5";
   zoom.ZoomCentreX = "1000";
   zoom.ZoomCentreY = "1500";
+  // Vertical writing down the right edge, with brackets and a long-vowel mark that turn and a
+  // full stop that moves to the upper right of its cell.
+  RecordLines vertical;
+  vertical.Comment = QStringLiteral("「夕焼けの海」ーきれいだった。").toUtf8();
+  vertical.CommentStyle = "4";
   const std::pair<const char*, const RecordLines*> records[] = {
       {"DSC00002_jpg.ksm", &comment},
+      {"DSC00003_jpg.ksm", &vertical},
       {"DSC00004_jpg-001.ksm", &turned},
       {"DSC00005_jpg-001.ksm", &zoom},
   };

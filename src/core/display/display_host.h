@@ -5,8 +5,11 @@
 #include "config/modes.h"
 #include "display/compose_labels.h"
 #include "display/name_labels.h"
+#include "display/shown_photo.h"
 #include "pixels/pixel_view.h"
 #include "imaging/exif/photo_info.h"
+
+#include <QSize>
 
 namespace kasumori::display {
 
@@ -22,6 +25,9 @@ class DisplayHost {
   virtual void ApplyComposeLabels(const ComposeLabels& labels) = 0;
   virtual void RepaintNow() = 0;  // the main window, at once
   virtual void HideCommentOverlays() = 0;
+  // Pane k's comment laid over the picture just composed; the display size is the whole area,
+  // all panes.
+  virtual void DrawComment(int /*pane*/, const ShownPhoto& /*record*/, const QSize& /*display*/) {}
   // The display target (ViewImg's buffer) and the histogram image, 24-bit views.
   virtual pixels::PixelView Target() = 0;
   virtual pixels::PixelView HistogramImage() = 0;

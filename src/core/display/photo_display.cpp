@@ -31,6 +31,7 @@ QString ListingExtension(const QString& path) {
 struct PhotoDisplay::PaneRun {
   int firstPane;
   int paneCount;
+  QSize displaySize;  // the whole area, while the panes' size is the display size
 };
 
 PhotoDisplay::PhotoDisplay(DisplayServices services) : s_(std::move(services)) {
@@ -61,7 +62,7 @@ void PhotoDisplay::ShowPhoto(int n) {
   }
   const int savedWidth = displayWidth_;
   const int savedHeight = displayHeight_;
-  PaneRun run{1, PaneCount(modes_.PanoramaMode)};
+  PaneRun run{1, PaneCount(modes_.PanoramaMode), {savedWidth, savedHeight}};
   if (run.paneCount >= 2) displayWidth_ /= 2;
   if (run.paneCount == 4) displayHeight_ /= 2;
   run.firstPane = forward ? 1 : run.paneCount;
@@ -151,6 +152,7 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   } else {
     ComposeShown(0, 0);
   }
+  if (!modes_.SlideshowActive) s_.host.DrawComment(k, shown_, run.displaySize);
   return true;
 }
 

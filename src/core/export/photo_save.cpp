@@ -96,7 +96,10 @@ void PhotoSave::Write(const SaveScene& scene, const SaveOptions& options, const 
     if (area.isEmpty() || !QRect(0, 0, screen.width, screen.height).contains(area)) {
       throw imaging::ImagingError("保存する範囲が画面にありません。");
     }
-    const imaging::TQxDIB picture = CapturePicture(screen, area);
+    imaging::TQxDIB picture = CapturePicture(screen, area);
+    if (hooks.overlays && SavesOverlays(d_.settings, PlanSaveArea(scene.area).wholeZoom)) {
+      DrawOverlays(picture, area, hooks.overlays());
+    }
     failure = WriteSavedPhoto({picture, options, ExifSourcePath(scene.folder, scene.name), target});
   } catch (const imaging::ImagingError& error) {
     failure = QString::fromStdString(error.what());

@@ -6,6 +6,7 @@
 #include "config/settings.h"
 #include "export/save_area.h"
 #include "export/save_options.h"
+#include "export/saved_overlays.h"
 #include "pixels/pixel_view.h"
 #include "platform/dialog_service.h"
 #include "platform/platform_services.h"
@@ -13,6 +14,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace kasumori::exporting {
 
@@ -38,6 +40,8 @@ struct SaveHooks {
   // The screen picture as the compositors left it, at the display area's origin.
   std::function<pixels::ConstPixelView()> screen;
   std::function<void(bool busy)> setBusy;
+  // The comment strips on screen, in the display area's coordinates.
+  std::function<std::vector<SavedOverlay>()> overlays;
 };
 
 class PhotoSave {

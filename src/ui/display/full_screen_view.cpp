@@ -51,6 +51,7 @@ void FullScreenView::Open(bool fromSlideshow) {
 void FullScreenView::Shown() {
   if (!form_) return;
   if (d_.display.Driver().Shown().Shown()) d_.display.Driver().Recompose();
+  d_.display.DrawAllComments();
   form_->FullImg().repaint();
   if (fromSlideshow_) {
     fromSlideshow_ = false;
@@ -74,6 +75,7 @@ void FullScreenView::Closed() {
   d_.model.Folders().WatchEnabled = true;
   d_.display.SetScreenImage(nullptr);
   if (driver.Shown().Shown()) driver.Recompose();
+  d_.display.DrawAllComments();
   d_.window.repaint();
   d_.slideshow.windowClosed();
   form_->deleteLater();

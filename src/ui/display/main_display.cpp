@@ -37,7 +37,8 @@ MainDisplay::MainDisplay(MainDisplayParts parts)
                 [this](int position) { return p_.thumbnails.Rotation(position); }}),
       quality_(p_.settings, p_.dialogs, *this, qualityState_, display_.Modes(), edits_),
       pan_(
-          display_, [this](bool busy) { SetBusy(busy); }, p_.uiReady) {}
+          display_, [this](bool busy) { SetBusy(busy); }, p_.uiReady),
+      comments_(p_.settings, display_.Modes(), p_.view, [this] { StopSlideshow(); }) {}
 
 display::QualityCommands& MainDisplay::Quality() {
   UpdateQualityState();
@@ -151,6 +152,16 @@ void MainDisplay::LayoutChanged(shell::LayoutKind layout, const QSize& displaySi
   display_.SetDisplaySizeKeepingZoom(displaySize);
   ShowQualitySettings();
   if (photoRedraw && display_.Shown().Shown()) display_.Recompose();
+  DrawAllComments();
+}
+
+void MainDisplay::SetScreenImage(ViewImage* image) {
+  screen_ = image;
+  comments_.SetFullScreenPicture(image != &p_.view ? image : nullptr);
+}
+
+void MainDisplay::DrawAllComments() {
+  comments_.DrawAllComments(display_.Shown(), display_.Panes(), display_.DisplaySize());
 }
 
 void MainDisplay::SetBusy(bool busy) {

@@ -11,6 +11,7 @@
 #include "shell/window_layout.h"
 #include "thumbs/thumbnail_cache.h"
 #include "ui/display/zoom_pan.h"
+#include "ui/display/comment_overlays.h"
 
 #include <QPoint>
 
@@ -67,7 +68,7 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   void ToggleWideMode(bool fromKey = false);
 
   // The picture on screen is the view, or the full-screen window's picture while it is open.
-  void SetScreenImage(ViewImage* image) { screen_ = image; }
+  void SetScreenImage(ViewImage* image);
   ViewImage& ScreenImage() { return screen_ ? *screen_ : p_.view; }
   // The display area of the picture on screen, whatever a slideshow composes into.
   pixels::PixelView Screen();
@@ -81,6 +82,10 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   // The layout changed the display area: the shown photo is drawn again for the new size.
   void LayoutChanged(shell::LayoutKind layout, const QSize& displaySize, bool photoRedraw);
 
+  // Every pane's comment drawn again over the picture on screen.
+  void DrawAllComments();
+  CommentBoard& Comments() { return comments_; }
+
   // display::DisplayHost
   void SetBusy(bool busy) override;
   void ClearInfoLabels() override;
@@ -89,7 +94,10 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   void SetSizeText(const QString& text) override;
   void ApplyComposeLabels(const display::ComposeLabels& labels) override;
   void RepaintNow() override;
-  void HideCommentOverlays() override {}
+  void HideCommentOverlays() override { comments_.HideComments(); }
+  void DrawComment(int pane, const display::ShownPhoto& record, const QSize& display) override {
+    comments_.DrawComment(pane, record, display);
+  }
   pixels::PixelView Target() override;
   pixels::PixelView HistogramImage() override;
   void TargetChanged() override;
@@ -101,7 +109,7 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   void RepaintMainWindow() override;
   void Recompose() override;
   void RecomposeNormal() override;
-  void RedrawComments() override {}
+  void RedrawComments() override { DrawAllComments(); }
   void StopSlideshow() override {
     if (p_.stopSlideshow) p_.stopSlideshow();
   }
@@ -126,6 +134,7 @@ class MainDisplay final : public display::DisplayHost, public display::QualityHo
   shell::LayoutKind layout_ = shell::LayoutKind::C800;
   bool busy_ = false;
   ViewImage* screen_ = nullptr;
+  CommentBoard comments_;
   imaging::TQxDIB* slideBuffer_ = nullptr;
 };
 

@@ -26,6 +26,7 @@ void PhotoSaveView::Run() {
   const bool wholeZoom = exporting::PlanSaveArea(scene.area).wholeZoom;
   hooks.screen = [this, wholeZoom] { return Captured(wholeZoom); };
   hooks.setBusy = [this](bool busy) { d_.display.SetBusy(busy); };
+  hooks.overlays = [this] { return d_.display.Comments().Visible(); };
   save_.Run(scene, hooks);
   wholeZoom_.Release();
   d_.window.setAttribute(Qt::WA_InputMethodEnabled, false);

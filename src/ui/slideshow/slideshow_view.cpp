@@ -135,6 +135,7 @@ void SlideshowView::TransitionEnded() {
     driver.Histogram().ClearHistogram(d_.display.HistogramImage(), FullScreenActive());
   }
   driver.ShowShownInfo();
+  d_.display.DrawAllComments();
   d_.display.ScreenImage().repaint();
   d_.panels.histgramImg->repaint();
 }
