@@ -6,6 +6,7 @@
 #include "config/settings.h"
 #include "export/save_area.h"
 #include "export/save_options.h"
+#include "library/archive_folder.h"
 #include "pixels/pixel_view.h"
 #include "platform/dialog_service.h"
 #include "platform/platform_services.h"
@@ -13,6 +14,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace kasumori::exporting {
 
@@ -38,6 +40,8 @@ struct SaveHooks {
   // The screen picture as the compositors left it, at the display area's origin.
   std::function<pixels::ConstPixelView()> screen;
   std::function<void(bool busy)> setBusy;
+  // The shown photo's member extracted from its archive, for its Exif segment.
+  std::function<std::optional<library::ExtractedPhoto>(const QString& path)> extractArchived = {};
 };
 
 class PhotoSave {
@@ -66,5 +70,9 @@ class PhotoSave {
 
 // The file the Exif segment comes from: an edit record's photo, else the shown file.
 QString ExifSourcePath(const QString& folder, const QString& name);
+// The same for a photo inside an archive: its extracted member (an edit record's photo), kept
+// in `extracted` until the save is written.
+QString ExifSourcePath(const QString& folder, const QString& name, const SaveHooks& hooks,
+                       library::ExtractedFiles& extracted);
 
 }  // namespace kasumori::exporting

@@ -24,6 +24,9 @@ void PhotoSaveView::Run() {
   hooks.redrawInQuality = [this](config::QualityMode mode) { RedrawInQuality(mode); };
   hooks.screen = [this] { return pixels::ConstPixelView(d_.display.Target()); };
   hooks.setBusy = [this](bool busy) { d_.display.SetBusy(busy); };
+  hooks.extractArchived = [this](const QString& path) {
+    return d_.model.Archives().ExtractPhoto(path, archive::ArchivePhotos::Report::Quiet);
+  };
   save_.Run(Scene(), hooks);
   d_.window.setAttribute(Qt::WA_InputMethodEnabled, false);
 }
