@@ -4,7 +4,10 @@
 // writes for it, one photo of each plug-in format, and a few edit records beside them (a
 // comment, a vertical comment, a turn with brighter tones, a zoom window). Files already
 // there are kept, so running it again is cheap. Given a program folder too, it files a few of
-// the photos as favourites there, unless favourites exist already.
+// the photos as favourites there, unless favourites exist already. A ZIP with Japanese names
+// holds a few more photos.
+#include "demo_archive.h"
+
 #include "config/data_folders.h"
 #include "config/settings.h"
 #include "config/text_file.h"
@@ -233,6 +236,7 @@ int main(int argc, char** argv) {
   }
   if (!WritePluginPhotos(folder)) return 1;
   if (!WriteDemoRecords(folder)) return 1;
+  if (!WriteDemoArchive(folder)) return 1;
   const QString card = MakeDemoCard(folder);
   if (argc == 3) {
     AddDemoFavourites(QString::fromLocal8Bit(argv[2]), folder);

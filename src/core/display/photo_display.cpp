@@ -106,7 +106,9 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
     path = ListPath(n);
   }
   sourceIsShown_ = false;
-  // A path that names no file would be looked for inside a ZIP archive here.
+  // Whatever ends this pane deletes what was extracted for it.
+  library::ExtractedFiles extracted;
+  path = Located(path, extracted);
   QString extension = ListingExtension(path);
   if (!modes_.SlideshowActive && k == run.firstPane) {
     s_.host.ShowNameLabels(modes_.Panorama() ? NameLabels{QString::fromUtf8(kPanoramaName), {}, {}}
@@ -156,6 +158,14 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   return true;
 }
 
+QString PhotoDisplay::Located(const QString& path, library::ExtractedFiles& extracted) {
+  if (!s_.extractArchived || QFileInfo::exists(path)) return path;
+  const std::optional<library::ExtractedPhoto> member = s_.extractArchived(path);
+  if (!member) return path;
+  extracted.Add(member->temporaryFiles);
+  return member->path;
+}
+
 std::optional<QString> PhotoDisplay::RecordSource(int n, const QString& recordPath) {
   std::optional<QString> source = library::RecordSourcePath(recordPath);
   if (source) return source;
@@ -165,7 +175,9 @@ std::optional<QString> PhotoDisplay::RecordSource(int n, const QString& recordPa
   ReportLoadError(n, false);
   const QFileInfo record(recordPath);
   const QString sourcePath = record.path() + u'/' + library::RecordSourceName(record.fileName());
-  if (n >= 1 && !modes_.SlideshowActive && !modes_.Panorama()) {
+  // A record taken out of an archive has no place of its own to look for its photo from.
+  const bool inArchive = n >= 1 && !QFileInfo::exists(ListPath(n));
+  if (n >= 1 && !modes_.SlideshowActive && !modes_.Panorama() && !inArchive) {
     missing_ = MissingRecordSource{n, recordPath, sourcePath};
   }
   return std::nullopt;

@@ -13,6 +13,7 @@
 #include "imaging/decode/photo_decoder.h"
 #include "imaging/dib/spi_qx_dib.h"
 #include "imaging/exif/photo_info.h"
+#include "library/archive_folder.h"
 #include "library/folder_state.h"
 #include "library/photo_list.h"
 #include "platform/dialog_service.h"
@@ -43,6 +44,9 @@ struct DisplayServices {
   DisplayHost& host;
   // The rotation of a list position's photo: its sidecar's, or the turn its camera recorded.
   std::function<int(int position)> photoRotation;
+  // A listed path that names no file: the archive member extracted for this pane (reporting an
+  // archive that does not open); nothing when the path runs through no archive.
+  std::function<std::optional<library::ExtractedPhoto>(const QString& path)> extractArchived = {};
 };
 
 class PhotoDisplay {
@@ -110,6 +114,8 @@ class PhotoDisplay {
  private:
   struct PaneRun;
   bool ShowPane(PaneRun& run, int n, int k);
+  // The file to show for the path: itself, or its member extracted from an archive.
+  QString Located(const QString& path, library::ExtractedFiles& extracted);
   // The photo a listed record stands for; nothing, after a load error, when it is not there.
   std::optional<QString> RecordSource(int n, const QString& recordPath);
   bool ApplyRecord(int n, const QString& recordPath);

@@ -38,6 +38,16 @@ QString ExifSourcePath(const QString& folder, const QString& name) {
   return library::RecordSourcePath(path).value_or(path);
 }
 
+QString ExifSourcePath(const QString& folder, const QString& name, const SaveHooks& hooks,
+                       library::ExtractedFiles& extracted) {
+  const QString path = ExifSourcePath(folder, name);
+  if (QFileInfo::exists(path) || !hooks.extractArchived) return path;
+  const std::optional<library::ExtractedPhoto> member = hooks.extractArchived(folder + u'/' + name);
+  if (!member) return path;
+  extracted.Add(member->temporaryFiles);
+  return ExifSourcePath(QFileInfo(member->path).path(), name);
+}
+
 void PhotoSave::Run(const SaveScene& scene, const SaveHooks& hooks) {
   SaveOptions options;
   if (!ChooseOptions(options, hooks)) return;
@@ -100,7 +110,9 @@ void PhotoSave::Write(const SaveScene& scene, const SaveOptions& options, const 
     if (hooks.overlays && SavesOverlays(d_.settings, PlanSaveArea(scene.area).wholeZoom)) {
       DrawOverlays(picture, area, hooks.overlays());
     }
-    failure = WriteSavedPhoto({picture, options, ExifSourcePath(scene.folder, scene.name), target});
+    library::ExtractedFiles extracted;
+    const QString exif = ExifSourcePath(scene.folder, scene.name, hooks, extracted);
+    failure = WriteSavedPhoto({picture, options, exif, target});
   } catch (const imaging::ImagingError& error) {
     failure = QString::fromStdString(error.what());
   } catch (const std::bad_alloc&) {

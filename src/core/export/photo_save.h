@@ -7,6 +7,7 @@
 #include "export/save_area.h"
 #include "export/save_options.h"
 #include "export/saved_overlays.h"
+#include "library/archive_folder.h"
 #include "pixels/pixel_view.h"
 #include "platform/dialog_service.h"
 #include "platform/platform_services.h"
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <vector>
+#include <optional>
 
 namespace kasumori::exporting {
 
@@ -42,6 +44,8 @@ struct SaveHooks {
   std::function<void(bool busy)> setBusy;
   // The comment strips on screen, in the display area's coordinates.
   std::function<std::vector<SavedOverlay>()> overlays;
+  // The shown photo's member extracted from its archive, for its Exif segment.
+  std::function<std::optional<library::ExtractedPhoto>(const QString& path)> extractArchived = {};
 };
 
 class PhotoSave {
@@ -70,5 +74,9 @@ class PhotoSave {
 
 // The file the Exif segment comes from: an edit record's photo, else the shown file.
 QString ExifSourcePath(const QString& folder, const QString& name);
+// The same for a photo inside an archive: its extracted member (an edit record's photo), kept
+// in `extracted` until the save is written.
+QString ExifSourcePath(const QString& folder, const QString& name, const SaveHooks& hooks,
+                       library::ExtractedFiles& extracted);
 
 }  // namespace kasumori::exporting

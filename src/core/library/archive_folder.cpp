@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/archive_folder.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace kasumori::library {
@@ -21,6 +22,16 @@ std::optional<ArchiveLocation> FindContainingArchive(const QString& folderPath) 
     archive = archive.left(slash);
   }
   return std::nullopt;
+}
+
+QStringList ArchiveLister::UnreadableMessage(const QString& archivePath) const {
+  return {QStringLiteral("ファイル「") + QFileInfo(archivePath).fileName() +
+              QStringLiteral("」は、ZIP圧縮ファイルではないようです。"),
+          QStringLiteral("もしくは、ファイルが壊れている可能性があります。")};
+}
+
+ExtractedFiles::~ExtractedFiles() {
+  for (const QString& file : files_) QFile::remove(file);
 }
 
 bool IsZipPath(const QString& archivePath) {

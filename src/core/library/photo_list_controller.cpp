@@ -71,8 +71,8 @@ std::vector<ListedPhoto> PhotoListController::CollectPhotos() {
   }
   if (archives_ == nullptr) return photos;
   const auto location = FindContainingArchive(folder);
-  if (!location || !IsZipPath(location->archivePath)) return photos;
-  const auto entries = archives_->ZipEntryNames(location->archivePath);
+  if (!location || !archives_->IsBrowsable(location->archivePath)) return photos;
+  const auto entries = archives_->EntryNames(location->archivePath);
   if (!entries) return photos;
   return ArchiveFolderPhotos(*entries, location->innerFolder, extensions_);
 }

@@ -14,6 +14,8 @@ void AppModel::Create(const QSize& screen, const QSize& windowOuter) {
   // The cache's folder is known only once the data folders are resolved.
   thumbnails_ = std::make_unique<thumbs::ThumbnailCache>(
       *list_, folders_, session_.settings(), session_.folders().ThumbnailFolder, loadFailed_);
+  archives_ = std::make_unique<archive::ArchivePhotos>(
+      archive::ArchivePhotosDeps{session_.folders().TempFolder, services_.dialogs});
   LoadPlugins();
   thumbnailDecoder_ = std::make_unique<imaging::PhotoDecoder>(imaging::PluginFlags{}, nullptr);
   // Its files are read when a favourites window shows them, or by the photo-path rewrite.

@@ -3,6 +3,7 @@
 // to its end, made once here and handed to the windows and features by reference.
 #pragma once
 
+#include "archive/archive_photos.h"
 #include "favourites/favourites_store.h"
 #include "imaging/decode/photo_decoder.h"
 #include "imaging/plugins/spi_host.h"
@@ -61,6 +62,8 @@ class AppModel {
   // flags they set tell both decoders which built-in types to leave to the plug-ins.
   imaging::PluginFlags BuildExtensionTable();
   favourites::FavouritesStore& Favourites() { return *favourites_; }
+  // The archive component (ArchiveFile) as the lists, the display and the thumbnails use it.
+  archive::ArchivePhotos& Archives() { return *archives_; }
   // What the delete, rename and move commands work with.
   library::FileOpsContext FileOps();
 
@@ -79,6 +82,7 @@ class AppModel {
   std::unique_ptr<imaging::TSPIs> plugins_;
   std::unique_ptr<imaging::PhotoDecoder> thumbnailDecoder_;
   std::unique_ptr<favourites::FavouritesStore> favourites_;
+  std::unique_ptr<archive::ArchivePhotos> archives_;
 };
 
 }  // namespace kasumori::shell

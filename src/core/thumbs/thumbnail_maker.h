@@ -12,6 +12,7 @@
 
 #include "pixels/sharpen.h"
 #include "imaging/dib/qx_dib.h"
+#include "library/archive_folder.h"
 #include "thumbs/thumbnail_edits.h"
 
 namespace kasumori::imaging {
@@ -43,14 +44,9 @@ struct ThumbnailSubject {
 // Favourites mode: the subject of favourite number `index`, nothing for an unknown one.
 using FavouriteSubjects = std::function<std::optional<ThumbnailSubject>(int index)>;
 
-// A photo path that is not on disk may name a member of an archive. The extractor puts the
-// member (for an edit record also the photo it stands for) into the temporary folder and
-// returns the extracted path and every file to delete afterwards; nothing when there is no
-// such member.
-struct ExtractedPhoto {
-  QString path;
-  QStringList temporaryFiles;
-};
+// A photo path that is not on disk may name a member of an archive: the extractor puts it
+// into the temporary folder; nothing when there is no such member.
+using ExtractedPhoto = library::ExtractedPhoto;
 using ArchiveExtractor = std::function<std::optional<ExtractedPhoto>(const QString& path)>;
 
 // Everything the maker reads and changes outside its own buffers. All references must outlive

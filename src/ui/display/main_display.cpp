@@ -34,7 +34,8 @@ MainDisplay::MainDisplay(MainDisplayParts parts)
     : p_(std::move(parts)),
       decoder_({}, nullptr),
       display_({p_.list, p_.folders, p_.settings, p_.dialogs, p_.loadFailed, decoder_, *this,
-                [this](int position) { return p_.thumbnails.Rotation(position); }}),
+                [this](int position) { return p_.thumbnails.Rotation(position); },
+                p_.extractArchived}),
       quality_(p_.settings, p_.dialogs, *this, qualityState_, display_.Modes(), edits_),
       pan_(
           display_, [this](bool busy) { SetBusy(busy); }, p_.uiReady),

@@ -47,6 +47,8 @@ struct MainDisplayParts {
   std::function<void()> stopSlideshow;
   // A shown record's photo was not there: the window asks the user what to do.
   std::function<void(const display::MissingRecordSource&)> missingSource;
+  // A listed photo inside an archive, extracted for one display.
+  std::function<std::optional<library::ExtractedPhoto>(const QString& path)> extractArchived;
 };
 
 class MainDisplay final : public display::DisplayHost, public display::QualityHost {

@@ -27,6 +27,9 @@ void PhotoSaveView::Run() {
   hooks.screen = [this, wholeZoom] { return Captured(wholeZoom); };
   hooks.setBusy = [this](bool busy) { d_.display.SetBusy(busy); };
   hooks.overlays = [this] { return d_.display.Comments().Visible(); };
+  hooks.extractArchived = [this](const QString& path) {
+    return d_.model.Archives().ExtractPhoto(path, archive::ArchivePhotos::Report::Quiet);
+  };
   save_.Run(scene, hooks);
   wholeZoom_.Release();
   d_.window.setAttribute(Qt::WA_InputMethodEnabled, false);

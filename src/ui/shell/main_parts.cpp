@@ -84,6 +84,7 @@ void MainParts::MakeLists() {
   lists_ = std::make_unique<library::PhotoListController>(
       c_.model.List(), c_.model.settings(), c_.model.Folders(), c_.model.Extensions(),
       c_.model.Session().dialogs(), std::move(hooks));
+  lists_->SetArchiveLister(&c_.model.Archives());
 }
 
 void MainParts::MakeThumbnailMaker() {
@@ -93,6 +94,11 @@ void MainParts::MakeThumbnailMaker() {
   context.favourites = favourites::FavouriteSubjectsOf(m.Favourites().Folder());
   context.redrawStrip = [this] { RedrawStrip(); };
   context.busyCursor = BusyCursor;
+  // A thumbnail of a photo in an archive that does not open stays black without a message:
+  // the strip asks for eight of them at once.
+  context.extractArchived = [this](const QString& path) {
+    return c_.model.Archives().ExtractPhoto(path, archive::ArchivePhotos::Report::Quiet);
+  };
   thumbnailMaker_ = std::make_unique<thumbs::ThumbnailMaker>(context);
   thumbs::ConnectThumbnailMaker(m.Thumbnails(), *thumbnailMaker_);
 }
@@ -109,6 +115,9 @@ void MainParts::MakeDisplayAndStrips() {
       [this] { return strip_->SelectionFrameCentre(); }, [this] { slideshow_->RequestStop(); },
       [this](const display::MissingRecordSource& missing) {
         commands_->ResolveMissingSource(missing);
+      },
+      [this](const QString& path) {
+        return c_.model.Archives().ExtractPhoto(path, archive::ArchivePhotos::Report::Message);
       }});
   strip_ = std::make_unique<ThumbStrip>(ThumbStripParts{
       *c_.panels.thumbPnl, *c_.panels.dummyBtn, m.List(), m.Folders(), m.settings(), m.Thumbnails(),
@@ -153,6 +162,8 @@ void MainParts::MakeFolderPanel() {
               QString::fromStdString(error.what()).split(QStringLiteral(": ")));
         }
       }});
+  folders_->Tree().SetArchiveLister(&m.Archives());
+  m.Archives().SetRepaint([this] { c_.window.repaint(); });
 }
 
 void MainParts::MakeFavourites() {

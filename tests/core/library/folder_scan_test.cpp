@@ -151,7 +151,7 @@ TEST(Listing, LeavesOutNamesThatCouldNotBeOpenedAgain) {
 
 class FakeArchives final : public ArchiveLister {
  public:
-  std::optional<QStringList> ZipEntryNames(const QString& archivePath) override {
+  std::optional<QStringList> EntryNames(const QString& archivePath) override {
     asked << archivePath;
     if (broken) return std::nullopt;
     return entries;

@@ -133,16 +133,10 @@ void FolderTree::ReloadNode(const QString& path, FolderNode& node, const QString
 }
 
 void FolderTree::LoadArchiveFolders(FolderNode& node, const ArchiveLocation& location) {
-  if (!archives_) return;
-  std::optional<QStringList> entries;
-  if (IsZipPath(location.archivePath)) entries = archives_->ZipEntryNames(location.archivePath);
+  if (!archives_ || !archives_->IsBrowsable(location.archivePath)) return;
+  const std::optional<QStringList> entries = archives_->EntryNames(location.archivePath);
   if (!entries) {
-    if (hooks_.showMessage) {
-      hooks_.showMessage({QString::fromUtf8(kNotZipLine1) +
-                              QFileInfo(location.archivePath).fileName() +
-                              QString::fromUtf8(kNotZipLine2),
-                          QString::fromUtf8(kNotZipLine3)});
-    }
+    if (hooks_.showMessage) hooks_.showMessage(archives_->UnreadableMessage(location.archivePath));
     return;
   }
   QStringList seen;

@@ -35,10 +35,6 @@ struct FolderNode {
   QStringList ChildTexts() const;
 };
 
-inline constexpr char kNotZipLine1[] = "ファイル「";
-inline constexpr char kNotZipLine2[] = "」は、ZIP圧縮ファイルではないようです。";
-inline constexpr char kNotZipLine3[] = "もしくは、ファイルが壊れている可能性があります。";
-
 struct FolderTreeHooks {
   // The interface marked busy (not ready, wait cursor) or ready again.
   std::function<void(bool busy)> setBusy;

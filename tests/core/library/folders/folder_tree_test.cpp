@@ -95,7 +95,7 @@ TEST(FolderTree, ReloadNodeShowsFoldersMadeSinceAndTheRootStandsForItself) {
 
 class FakeArchives final : public ArchiveLister {
  public:
-  std::optional<QStringList> ZipEntryNames(const QString&) override { return entries; }
+  std::optional<QStringList> EntryNames(const QString&) override { return entries; }
   std::optional<QStringList> entries;
 };
 
