@@ -22,6 +22,7 @@ AppsView::AppsView(AppsViewDeps deps) : d_(std::move(deps)), help_(new THelpForm
                           resources + QStringLiteral("/kasumori2"),
                           resources + QStringLiteral("/Manual/index.html")},
       apps::OtherAppsHooks{d_.shownPhoto, d_.panorama, [this] { SetUpApps(); }, d_.saveSettings});
+  help_->keyboardHelp = [this] { ShowHelpText(apps::HelpText::Keybord); };
   UpdateAppMenus();
 }
 

@@ -46,6 +46,10 @@ THelpForm::THelpForm(QWidget* mainWindow)
   helpMem_->setPalette(palette);
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
+  auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+  connect(f1, &QShortcut::activated, this, [this] {
+    if (keyboardHelp) keyboardHelp();
+  });
 }
 
 void THelpForm::BuildLabelPanel() {

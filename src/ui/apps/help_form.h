@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -16,6 +18,9 @@ class THelpForm final : public QWidget {
  public:
   // Made hidden at start, owned by the main window.
   explicit THelpForm(QWidget* mainWindow);
+
+  // F1 in the help window asks for the keyboard text, as it does in the windows behind it.
+  std::function<void()> keyboardHelp;
 
   // Shows the text under the heading, with the caret at its start and nothing selected.
   void ShowText(const QString& heading, const QString& text);
