@@ -59,6 +59,14 @@ enum class Command : std::uint8_t {
   TransferToCamera,     // the selected folder's photos onto the camera
   SortIntoDateFolders,  // the current folder's photos into one folder per file date
   SusiePlugins,         // the window listing the loaded plug-ins
+  // Handing the shown photo on, and the help; an application's argument is its slot 1..3, a
+  // help text's its number 1..4 (keyboard help is 2).
+  OpenWithApp,      // the shown photo in a registered application
+  SetUpApps,        // the window registering the three applications
+  OpenInNewWindow,  // the shown photo in a second window of this program
+  OpenInBrowser,    // the shown photo in the program the desktop associates with it
+  HelpText,         // one of the help texts in the help window
+  OpenManual,       // the manual in the web browser
 };
 
 }  // namespace kasumori::commands

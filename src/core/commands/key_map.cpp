@@ -3,6 +3,7 @@
 
 #include <Qt>
 
+#include <array>
 #include <initializer_list>
 #include <span>
 
@@ -149,7 +150,21 @@ std::span<const KeyBinding> StripKeysOf(KeyMapKind window) {
   return window == KeyMapKind::FullScreen ? std::span<const KeyBinding>() : kStripKeys;
 }
 
+std::array<std::span<const KeyBinding>, 3> TablesOf(KeyMapKind window) {
+  return {PhotoStepKeysOf(window), StripKeysOf(window), OwnKeysOf(window)};
+}
+
 }  // namespace
+
+std::vector<BoundKey> BoundKeys(KeyMapKind window) {
+  std::vector<BoundKey> keys;
+  for (std::span<const KeyBinding> lines : TablesOf(window)) {
+    for (const KeyBinding& line : lines) {
+      keys.push_back({line.key, line.shift == Mod::Held, line.ctrl == Mod::Held, line.command});
+    }
+  }
+  return keys;
+}
 
 std::optional<Command> CommandForKey(KeyMapKind window, const KeyChord& chord,
                                      library::ListDirection direction) {

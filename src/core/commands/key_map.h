@@ -6,6 +6,7 @@
 #include "library/list_order.h"
 
 #include <optional>
+#include <vector>
 
 namespace kasumori::commands {
 
@@ -22,5 +23,17 @@ struct KeyChord {
 // Ctrl+Shift+← is Ctrl+←: a line that wants a modifier free does not fit it.
 std::optional<Command> CommandForKey(KeyMapKind window, const KeyChord& chord,
                                      library::ListDirection direction);
+
+// One line of a window's key table as the help describes it: the key, and the modifiers the line
+// asks to be held (a modifier that may be up or down is not held).
+struct BoundKey {
+  int key;
+  bool shiftHeld;
+  bool ctrlHeld;
+  Command command;
+};
+
+// Every line of the window's key table, the keys it shares with other windows included.
+std::vector<BoundKey> BoundKeys(KeyMapKind window);
 
 }  // namespace kasumori::commands

@@ -70,6 +70,23 @@ const MenuBinding kMenuBindings[] = {
     {"MSlideMenu", Command::Slideshow},
     {"FullGamenMenu", Command::FullScreen},
     {"N47", Command::FullScreen},
+    {"HajimeteMenu", Command::HelpText, 1},
+    {"KeybordMenu", Command::KeyboardHelp},
+    {"ChuuiMenu", Command::HelpText, 3},
+    {"HosokuMenu", Command::HelpText, 4},
+    {"ManualMenu", Command::OpenManual},
+    {"App1Menu", Command::OpenWithApp, 1},
+    {"App2Menu", Command::OpenWithApp, 2},
+    {"App3Menu", Command::OpenWithApp, 3},
+    {"MApp1Menu", Command::OpenWithApp, 1},
+    {"MApp2Menu", Command::OpenWithApp, 2},
+    {"MApp3Menu", Command::OpenWithApp, 3},
+    {"AppSetMenu", Command::SetUpApps},
+    {"MAppSetMenu", Command::SetUpApps},
+    {"NewOpenMenu", Command::OpenInNewWindow},
+    {"MNewOpenMenu", Command::OpenInNewWindow},
+    {"IEOpenMenu", Command::OpenInBrowser},
+    {"MIEOpenMenu", Command::OpenInBrowser},
 };
 
 }  // namespace

@@ -65,6 +65,12 @@ std::optional<FavouritesRequest> RequestOf(commands::Command command) {
     case Command::TransferToCamera:
     case Command::SortIntoDateFolders:
     case Command::SusiePlugins:
+    case Command::OpenWithApp:
+    case Command::SetUpApps:
+    case Command::OpenInNewWindow:
+    case Command::OpenInBrowser:
+    case Command::HelpText:
+    case Command::OpenManual:
       return std::nullopt;
   }
   return std::nullopt;

@@ -38,16 +38,23 @@ QStringList SplitExec(const QString& exec) {
   return words;
 }
 
-QString ExecLine(const QString& desktopFile) {
+// The value of `key` in the [Desktop Entry] group; the first line of the group wins, as the
+// specification of the format asks.
+QString MainGroupValue(const QString& desktopFile, const QString& key) {
   QFile file(desktopFile);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+  const QString prefix = key + u'=';
   bool inMainGroup = false;
   while (!file.atEnd()) {
     const QString line = QString::fromUtf8(file.readLine()).trimmed();
     if (line.startsWith('[')) inMainGroup = line == QStringLiteral("[Desktop Entry]");
-    if (inMainGroup && line.startsWith(QStringLiteral("Exec="))) return line.mid(5);
+    if (inMainGroup && line.startsWith(prefix)) return line.mid(prefix.size()).trimmed();
   }
   return {};
+}
+
+QString ExecLine(const QString& desktopFile) {
+  return MainGroupValue(desktopFile, QStringLiteral("Exec"));
 }
 
 }  // namespace
@@ -70,6 +77,11 @@ QStringList ExpandExec(const QString& exec, const QString& file) {
   }
   if (!placed && !command.isEmpty()) command << file;
   return command;
+}
+
+QString DesktopEntryName(const QString& desktopFile) {
+  const QString japanese = MainGroupValue(desktopFile, QStringLiteral("Name[ja]"));
+  return japanese.isEmpty() ? MainGroupValue(desktopFile, QStringLiteral("Name")) : japanese;
 }
 
 QStringList ProgramCommand(const QString& program, const QString& file) {

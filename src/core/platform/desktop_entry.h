@@ -16,4 +16,8 @@ QStringList ExpandExec(const QString& exec, const QString& file);
 // else the program itself followed by the file. Empty when the entry has no Exec line.
 QStringList ProgramCommand(const QString& program, const QString& file);
 
+// The name a desktop shows for the entry: its Japanese Name[ja] when it has one, else its Name;
+// empty when the file has neither.
+QString DesktopEntryName(const QString& desktopFile);
+
 }  // namespace kasumori::platform

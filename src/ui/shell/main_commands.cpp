@@ -8,6 +8,7 @@
 #include "shell/about_notice.h"
 #include "shell/file_manager_folder.h"
 #include "thumbs/thumbnail_refresh.h"
+#include "ui/apps/apps_view.h"
 #include "ui/common/view_image.h"
 #include "ui/display/main_display.h"
 #include "ui/export/photo_save_view.h"
@@ -140,7 +141,6 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
       return p_.panorama.Release();
     // Not in this window, or still to come.
     case Command::CloseWindow:
-    case Command::KeyboardHelp:
     case Command::SelectPage:
     case Command::SwapQualityMode:
       return;
@@ -157,6 +157,14 @@ void MainCommands::RunCommand(Command command, CommandInput input) {
       return RunSettingCommand(command, input.argument);
     case Command::SusiePlugins:
       return OpenSusieForm();
+    case Command::KeyboardHelp:
+    case Command::HelpText:
+    case Command::OpenManual:
+    case Command::OpenWithApp:
+    case Command::SetUpApps:
+    case Command::OpenInNewWindow:
+    case Command::OpenInBrowser:
+      return p_.apps.Run(command, input.argument);
   }
 }
 

@@ -18,6 +18,7 @@ class PhotoListController;
 
 namespace kasumori::ui {
 
+class AppsView;
 class FavouritesView;
 class FullScreenView;
 class PanoramaView;
@@ -51,6 +52,7 @@ struct MainCommandParts {
   FullScreenView& fullScreen;
   SlideshowView& slideshow;
   PanoramaView& panorama;
+  AppsView& apps;
 };
 
 struct CommandInput {

@@ -104,7 +104,8 @@ void MainMenu::BuildLaterMenus(QMenuBar* bar) {
   viewImgPop->addSeparator();
   viewImgPop->addAction(allThumbnailMenu);
   QMenu* apps = viewImgPop->addMenu(QStringLiteral("他のアプリケーションで開く"));
-  apps->setEnabled(false);
+  apps->setObjectName("AppMenu");
+  AddAppEntries(apps, "");
   viewImgPop->addSeparator();
   Pending(viewImgPop, "OkiniAddMenuP", QStringLiteral("この写真を「お気に入り」に追加"));
 }
@@ -121,14 +122,25 @@ void MainMenu::BuildCommandMenu(QMenuBar* bar) {
   allThumbnailMenu->setObjectName("N26");
   QMenu* apps = commandMenu->addMenu(QStringLiteral("他のアプリケーションで開く"));
   apps->setObjectName("MAppMenu");
-  Pending(apps, "MApp1Menu", QString());
-  Pending(apps, "MApp2Menu", QString());
-  Pending(apps, "MApp3Menu", QString());
+  AddAppEntries(apps, "M");
+}
+
+// The application entries carry their slot's caption from the start; the settings' own names
+// replace them once they are read.
+void MainMenu::AddAppEntries(QMenu* apps, const char* prefix) {
+  const QString p = QLatin1String(prefix);
+  for (int slot = 1; slot <= 3; ++slot) {
+    Pending(apps, nullptr, QStringLiteral("（アプリケーション%1）").arg(QChar(u'０' + slot)))
+        ->setObjectName(p + QStringLiteral("App%1Menu").arg(slot));
+  }
   apps->addSeparator();
-  Pending(apps, "MNewOpenMenu", QStringLiteral("Kasumori２（新しいウィンドウ）"));
-  Pending(apps, "MIEOpenMenu", QStringLiteral("インターネットエクスプローラ"));
+  Pending(apps, nullptr, QStringLiteral("Kasumori２（新しいウィンドウ）"))
+      ->setObjectName(p + QStringLiteral("NewOpenMenu"));
+  Pending(apps, nullptr, QStringLiteral("インターネットエクスプローラ"))
+      ->setObjectName(p + QStringLiteral("IEOpenMenu"));
   apps->addSeparator();
-  Pending(apps, "MAppSetMenu", QStringLiteral("（設定）"));
+  Pending(apps, nullptr, QStringLiteral("（設定）"))
+      ->setObjectName(p + QStringLiteral("AppSetMenu"));
 }
 
 void MainMenu::BuildHenshuMenu(QMenuBar* bar) {

@@ -84,6 +84,7 @@ struct MainMenu {
   void BuildHelpMenus(QMenuBar* bar);
   void BuildOkiniMenu(QMenuBar* bar);
   void BuildLaterMenus(QMenuBar* bar);
+  void AddAppEntries(QMenu* apps, const char* prefix);
 };
 
 }  // namespace kasumori::ui

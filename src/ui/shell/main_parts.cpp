@@ -5,6 +5,8 @@
 #include "config/text_file.h"
 #include "library/photo_location.h"
 #include "thumbs/thumbnail_maker.h"
+#include "ui/apps/apps_view.h"
+#include "ui/apps/help_form.h"
 #include "ui/display/main_display.h"
 #include "ui/favourites/favourites_view.h"
 #include "ui/common/view_image.h"
@@ -41,11 +43,13 @@ MainParts::MainParts(MainPartsContext context) : c_(std::move(context)) {
   MakeFolderPanel();
   MakeFavourites();
   MakeExport();
+  MakeApps();
   MakeTransfer();
   MakeFullScreenAndSlideshow();
-  commands_ = std::make_unique<MainCommands>(MainCommandParts{
-      c_.window, c_.model, c_.panels, c_.menu, c_.view, *display_, *strip_, *folders_, *wide_,
-      *lists_, *favourites_, *photoSave_, *transfer_, *fullScreen_, *slideshow_, *panorama_});
+  commands_ = std::make_unique<MainCommands>(
+      MainCommandParts{c_.window, c_.model, c_.panels, c_.menu, c_.view, *display_, *strip_,
+                       *folders_, *wide_, *lists_, *favourites_, *photoSave_, *transfer_,
+                       *fullScreen_, *slideshow_, *panorama_, *apps_});
 }
 
 MainParts::~MainParts() = default;
@@ -129,7 +133,8 @@ void MainParts::MakeDisplayAndStrips() {
       [this](bool shift) { display_->PreviousPhoto(shift); },
       [this] { commands_->RefreshThumbnails(false, false); },
       [this] { folders_->Panel().PreviousFolder(); }, [this] { folders_->Panel().NextFolder(); },
-      [this] { return c_.pacer.Dropping(); }, [this] { c_.pacer.DropUntilCaughtUp(); }});
+      [this] { return c_.pacer.Dropping(); }, [this] { c_.pacer.DropUntilCaughtUp(); },
+      [this] { apps_->ShowHelpText(apps::HelpText::Keybord); }});
 }
 
 void MainParts::MakeFolderPanel() {
@@ -182,7 +187,18 @@ void MainParts::MakeExport() {
 void MainParts::MakeTransfer() {
   transfer_ = std::make_unique<TransferView>(
       TransferViewDeps{c_.window, c_.model, c_.menu, *lists_, *folders_, *strip_, *display_,
-                       [this] { commands_->ClearShownPhoto(); }, c_.saveSettings, nullptr});
+                       [this] { commands_->ClearShownPhoto(); }, c_.saveSettings, &apps_->Help()});
+}
+
+void MainParts::MakeApps() {
+  apps_ = std::make_unique<AppsView>(
+      AppsViewDeps{c_.window, c_.model,
+                   [this]() -> std::optional<apps::ShownPhotoFile> {
+                     const display::ShownPhoto& shown = display_->Driver().Shown();
+                     if (!shown.Shown()) return std::nullopt;
+                     return apps::ShownPhotoFile{shown.Folder, shown.Name};
+                   },
+                   [this] { return display_->Driver().Modes().Panorama(); }, c_.saveSettings});
 }
 
 void MainParts::MakeFullScreenAndSlideshow() {

@@ -16,6 +16,7 @@ class ThumbnailMaker;
 
 namespace kasumori::ui {
 
+class AppsView;
 class FavouritesView;
 class FullScreenView;
 class PanoramaView;
@@ -60,6 +61,7 @@ class MainParts {
   SlideshowView& Slideshow() { return *slideshow_; }
   FullScreenView& FullScreen() { return *fullScreen_; }
   PanoramaView& Panorama() { return *panorama_; }
+  AppsView& Apps() { return *apps_; }
 
  private:
   void MakeLists();
@@ -68,6 +70,7 @@ class MainParts {
   void MakeFolderPanel();
   void MakeFavourites();
   void MakeExport();
+  void MakeApps();
   void MakeTransfer();
   void MakeFullScreenAndSlideshow();
   bool UiReady() const;
@@ -84,6 +87,7 @@ class MainParts {
   std::unique_ptr<FolderPanelView> folders_;
   std::unique_ptr<FavouritesView> favourites_;
   std::unique_ptr<PhotoSaveView> photoSave_;
+  std::unique_ptr<AppsView> apps_;
   std::unique_ptr<TransferView> transfer_;
   std::unique_ptr<FullScreenView> fullScreen_;
   std::unique_ptr<PanoramaView> panorama_;

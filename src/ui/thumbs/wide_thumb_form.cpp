@@ -264,8 +264,10 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
     case Command::RenewThumbnail:
       if (p_.refreshThumbnail) p_.refreshThumbnail();
       break;
-    // The help window is still to come; the main window's own commands are not bound here.
     case Command::KeyboardHelp:
+      if (p_.keyboardHelp) p_.keyboardHelp();
+      break;
+    // The main window's own commands are not bound here.
     case Command::WideMode:
     case Command::OpenWideThumbs:
     case Command::RotateLeft:
@@ -300,6 +302,12 @@ bool TWideThumbForm::HandleKey(int key, bool shift, bool ctrl) {
     case Command::TransferToCamera:
     case Command::SortIntoDateFolders:
     case Command::SusiePlugins:
+    case Command::OpenWithApp:
+    case Command::SetUpApps:
+    case Command::OpenInNewWindow:
+    case Command::OpenInBrowser:
+    case Command::HelpText:
+    case Command::OpenManual:
       break;
   }
   return true;

@@ -39,6 +39,7 @@ struct WideThumbParts {
   // now, and the call that drops it until the event loop has caught up.
   std::function<bool()> inputPiledUp;
   std::function<void()> dropPiledUpInput;
+  std::function<void()> keyboardHelp;
 };
 
 class TWideThumbForm final : public QWidget {

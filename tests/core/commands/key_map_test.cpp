@@ -3,6 +3,8 @@
 
 #include <Qt>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 namespace kasumori::commands {
@@ -79,6 +81,27 @@ TEST(KeyMap, ModifiersDirectionAndWindowDecide) {
         << "key " << std::hex << c.chord.key << " shift " << c.chord.shift << " ctrl "
         << c.chord.ctrl << " in window " << int(c.window);
   }
+}
+
+// The listing the keyboard help is checked against is the table the windows run: each line's
+// key, with the modifiers it asks for, runs its command in one direction of the list or both.
+TEST(KeyMapTest, EveryListedLineRunsItsCommand) {
+  for (KeyMapKind window : {KeyMapKind::MainWindow, KeyMapKind::WideThumbs, KeyMapKind::Favourites,
+                            KeyMapKind::FullScreen}) {
+    const std::vector<BoundKey> lines = BoundKeys(window);
+    EXPECT_FALSE(lines.empty());
+    for (const BoundKey& line : lines) {
+      const KeyChord chord{line.key, line.shiftHeld, line.ctrlHeld};
+      const auto l2r = CommandForKey(window, chord, ListDirection::LeftToRight);
+      const auto r2l = CommandForKey(window, chord, ListDirection::RightToLeft);
+      EXPECT_TRUE(l2r == line.command || r2l == line.command)
+          << "key " << std::hex << line.key << " in window " << int(window);
+    }
+  }
+  const auto main = BoundKeys(KeyMapKind::MainWindow);
+  EXPECT_EQ(std::count_if(main.begin(), main.end(),
+                          [](const BoundKey& k) { return k.command == Command::KeyboardHelp; }),
+            1);
 }
 
 }  // namespace

@@ -210,7 +210,8 @@ TEST_F(LayoutTest, MenuBarInOrderWithPendingEntriesDisabled) {
   EXPECT_EQ(form->findChild<QAction*>("ExifMenu")->text(), "Exif日時順（速度遅）");
   EXPECT_TRUE(form->findChild<QAction*>("SusieMenu")->isEnabled());
   EXPECT_TRUE(form->findChild<QAction*>("PanoramicMenu")->isEnabled());
-  EXPECT_FALSE(form->findChild<QAction*>("MApp1Menu")->isEnabled());
+  EXPECT_TRUE(form->findChild<QAction*>("MApp1Menu")->isEnabled());
+  EXPECT_EQ(form->findChild<QAction*>("MApp1Menu")->text(), "（アプリケーション１）");
   EXPECT_TRUE(form->findChild<QAction*>("ThumbnailMenu")->isEnabled());
   EXPECT_TRUE(form->findChild<QAction*>("AllKaijoMenu")->isEnabled());
 }
