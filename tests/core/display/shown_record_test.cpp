@@ -104,7 +104,7 @@ TEST_F(ShownRecordTest, TheZoomWindowIsKeptForTheZoomCompositor) {
   EXPECT_EQ(zoom.Scale.ViewPercent, 400);  // 533 % snaps down
   EXPECT_EQ(zoom.CentreX, 150);
   EXPECT_EQ(zoom.CentreY, 100);
-  EXPECT_FALSE(display.Modes().ZoomMode);  // composed normally until zoom mode exists
+  EXPECT_TRUE(display.Modes().ZoomMode);  // and the zoom compositor showed it
 }
 
 TEST_F(ShownRecordTest, ADamagedRecordIsALoadErrorAndForgetsThePreviousPhoto) {
