@@ -39,7 +39,7 @@ QStringList SplitExec(const QString& exec) {
 }
 
 // The value of `key` in the [Desktop Entry] group; the first line of the group wins, as the
-// specification of the format asks.
+// freedesktop.org desktop-entry format defines.
 QString MainGroupValue(const QString& desktopFile, const QString& key) {
   QFile file(desktopFile);
   if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
