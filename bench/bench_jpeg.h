@@ -94,9 +94,10 @@ inline void Compare(const std::string& name, const std::function<void()>& candid
 }
 
 // A camera-like JPEG with an Exif segment, written to the path.
-inline bool WriteCameraLikeJpeg(const QString& path, int width, int height, int seed = 7) {
+inline bool WriteCameraLikeJpeg(const QString& path, int width, int height, int seed = 7,
+                                int noise = 12) {
   const QByteArray jpeg =
-      testkit::EncodeJpeg(testkit::MakeCameraLikePicture(width, height, seed),
+      testkit::EncodeJpeg(testkit::MakeCameraLikePicture(width, height, seed, noise),
                           testkit::BuildExifPayload(testkit::CameraExif({})), {90});
   std::FILE* file = std::fopen(path.toLocal8Bit().constData(), "wb");
   if (!file) return false;

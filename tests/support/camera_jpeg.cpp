@@ -165,14 +165,15 @@ QImage MakeTestPicture(int width, int height, int seed) {
   return picture;
 }
 
-QImage MakeCameraLikePicture(int width, int height, int seed) {
+QImage MakeCameraLikePicture(int width, int height, int seed, int noise) {
   QImage picture = MakeTestPicture(width, height, seed);
   std::uint32_t state = 2463534242u + std::uint32_t(seed);
   for (int y = 0; y < height; ++y) {
     uchar* row = picture.scanLine(y);
     for (int i = 0; i < width * 3; ++i) {
       state ^= state << 13, state ^= state >> 17, state ^= state << 5;
-      row[i] = uchar(std::clamp(int(row[i]) + int(state % 25) - 12, 0, 255));
+      row[i] =
+          uchar(std::clamp(int(row[i]) + int(state % unsigned(2 * noise + 1)) - noise, 0, 255));
     }
   }
   return picture;

@@ -83,6 +83,7 @@ void PhotoDisplay::ShowPhoto(int n) {
     }
   } finish{*this, savedWidth, savedHeight};
 
+  const int shownAt = n;
   for (int k = run.firstPane;;) {
     if (!ShowPane(run, n, k)) break;
     if (n > 0) {
@@ -92,6 +93,15 @@ void PhotoDisplay::ShowPhoto(int n) {
     k += step;
     if (k < 1 || k > run.paneCount) break;
   }
+  if (shownAt >= 1 && !modes_.Panorama())
+    s_.decoder.DecodeAhead(AheadPath(shownAt + step), AheadPath(shownAt - step));
+}
+
+// A photo the next step may show, to be decoded meanwhile; records are left to their display.
+QString PhotoDisplay::AheadPath(int n) const {
+  if (n < 1 || n > s_.list.PhotoCount) return {};
+  if (ListingExtension(s_.list.Name(n)) == QStringLiteral(".ksm")) return {};
+  return ListPath(n);
 }
 
 // One pane; false when the pane loop ends here.

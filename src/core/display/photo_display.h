@@ -123,6 +123,7 @@ class PhotoDisplay {
   bool Decode(int n, const QString& path);
   void ReportLoadError(int n, bool notice);
   void ComposeShown(int originX, int originY);
+  QString AheadPath(int n) const;
   void ComposeZoomShown(const NormalComposeRequest& scene);
   NormalComposeRequest Scene(int originX, int originY);
   QString ListPath(int n) const;

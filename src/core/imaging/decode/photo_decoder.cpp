@@ -2,6 +2,7 @@
 #include "imaging/decode/photo_decoder.h"
 
 #include "imaging/decode/decode_steps.h"
+#include "imaging/decode/jpeg_prefetch.h"
 #include "imaging/dib/spi_qx_dib.h"
 #include "imaging/io/byte_source.h"
 #include "imaging/jpeg/jpeg_format.h"
@@ -64,6 +65,35 @@ JpegScale ThumbnailScale(JpegSize quarter, const ThumbnailZoom& zoom) {
 
 PhotoDecoder::PhotoDecoder(PluginFlags flags, PicturePluginHost* host)
     : flags_(flags), host_(host) {}
+PhotoDecoder::~PhotoDecoder() = default;
+PhotoDecoder::PhotoDecoder(PhotoDecoder&&) noexcept = default;
+PhotoDecoder& PhotoDecoder::operator=(PhotoDecoder&&) noexcept = default;
+
+bool PhotoDecoder::DecodedByJpeg(const QString& path) const {
+  return PhotoTypeOf(path) == PhotoType::Jpeg && !flags_.PluginHandlesJpg;
+}
+
+void PhotoDecoder::DecodeAhead(const QString& next, const QString& instead) {
+  if (!aheadEnabled_) return;
+  if (!ahead_) ahead_ = std::make_unique<JpegPrefetcher>();
+  // The newest request is decoded first, so the likelier photo is asked for last.
+  if (!instead.isEmpty() && DecodedByJpeg(instead))
+    ahead_->Request(instead, JpegPrefetcher::Need::IfMemoryAllows);
+  if (DecodedByJpeg(next)) ahead_->Request(next);
+}
+
+void PhotoDecoder::ForgetDecodedAhead() {
+  if (ahead_) ahead_->Clear();
+}
+
+void PhotoDecoder::EnableDecodeAhead(bool enabled) {
+  aheadEnabled_ = enabled;
+  if (!enabled) ForgetDecodedAhead();
+}
+
+void PhotoDecoder::WaitDecodedAhead() {
+  if (ahead_) ahead_->WaitIdle();
+}
 
 bool PhotoDecoder::DecodeForDisplay(const QString& path, TSPIQxDIB& SourcePicture,
                                     const std::function<void()>& reportFailure) {
@@ -72,6 +102,7 @@ bool PhotoDecoder::DecodeForDisplay(const QString& path, TSPIQxDIB& SourcePictur
   const bool decoded = RunDecodeSteps(
       {{type == PhotoType::Jpeg && !flags_.PluginHandlesJpg,
         [&] {
+          if (ahead_ && ahead_->Take(path, SourcePicture)) return StepOutcome::Decoded;
           FileSource file(path);
           JpegDecoder(file).Decode(JpegScale::Full, JpegMethod::Accurate, SourcePicture);
           return StepOutcome::Decoded;

@@ -6,6 +6,8 @@
 
 #include "imaging/jpeg/jpeg_decoder.h"
 
+#include <memory>
+
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +16,7 @@
 
 namespace kasumori::imaging {
 
+class JpegPrefetcher;
 class PicturePluginHost;
 class TSPIQxDIB;
 
@@ -45,6 +48,9 @@ class PhotoDecoder {
  public:
   // host may be null (no plug-ins).
   PhotoDecoder(PluginFlags flags, PicturePluginHost* host);
+  ~PhotoDecoder();
+  PhotoDecoder(PhotoDecoder&&) noexcept;
+  PhotoDecoder& operator=(PhotoDecoder&&) noexcept;
   // Once the extension table is built, the plug-ins and the types they take over.
   void SetPlugins(PluginFlags flags, PicturePluginHost* host) {
     flags_ = flags;
@@ -57,6 +63,16 @@ class PhotoDecoder {
   // compressed TIFF ended decoding. A decoder's error is reported, then thrown.
   bool DecodeForDisplay(const QString& path, TSPIQxDIB& SourcePicture,
                         const std::function<void()>& reportFailure);
+  // Starts decoding, on a worker thread, the photo the display is likely to show next and,
+  // when memory allows, the one it may show instead (empty when there is none), as far as
+  // the display would decode them with the JPEG decoder; DecodeForDisplay takes them over.
+  void DecodeAhead(const QString& next, const QString& instead = {});
+  // Drops the photos decoded ahead and their memory.
+  void ForgetDecodedAhead();
+  // Off, nothing is decoded ahead (for measuring the display without it).
+  void EnableDecodeAhead(bool enabled);
+  // Returns once the decoding ahead has caught up (for measurements and tests).
+  void WaitDecodedAhead();
 
   // Fills target as a 24-bit buffer and returns the JPEG reduction applied (1, 2 or 4; 1 for
   // other types); nothing when a compressed TIFF ended it. failureAction (the thumbnail
@@ -66,8 +82,12 @@ class PhotoDecoder {
                                         const std::function<void()>& failureAction);
 
  private:
+  bool DecodedByJpeg(const QString& path) const;
+
   PluginFlags flags_;
   PicturePluginHost* host_;
+  std::unique_ptr<JpegPrefetcher> ahead_;  // made at the first DecodeAhead
+  bool aheadEnabled_ = true;
 };
 
 }  // namespace kasumori::imaging

@@ -82,6 +82,16 @@ void TQxDIB::Reshape(int width, int height, int bitCount) {
   Recreate(width, height, bitCount, ColorsFor(bitCount));
 }
 
+void TQxDIB::ReshapeReusing(int width, int height, int bitCount) {
+  if (width <= 0) throw EQxDIBInvalidDIBPara("TQxDIB.SetWidth: Invalid Width");
+  if (height <= 0) throw EQxDIBInvalidDIBPara("TQxDIB.SetWidth: Invalid Height");
+  if (dib_.use_count() == 1 && dib_->Refit(width, height, std::uint16_t(bitCount))) {
+    dib_->colorsUsed = ColorsFor(bitCount);
+    return;
+  }
+  Recreate(width, height, bitCount, ColorsFor(bitCount));
+}
+
 const std::uint8_t* TQxDIB::CheckedRow(int x, int y, const char* operation) const {
   if (x < 0 || x >= Width() || y < 0 || y >= Height())
     throw EQxDIBPixelPositionRange(std::string("TQxDIB.") + operation +

@@ -52,6 +52,15 @@ class TQxDIB {
   // entirely: storage that already has that shape and is not shared is kept (its old
   // pixels stay until overwritten); otherwise a new black storage is made.
   void Reshape(int width, int height, int bitCount);
+  // As Reshape, but unshared uncompressed storage that is merely large enough is kept too:
+  // a photo after one of another size (a portrait after a landscape) reuses the memory the
+  // last one was decoded into instead of faulting in fresh pages. Only for decoders that
+  // write every row.
+  void ReshapeReusing(int width, int height, int bitCount);
+  // Exchanges the pixel storage (and with it size, depth and colours) of two buffers without
+  // copying: a picture decoded ahead becomes the shown one, and the shown one's memory is
+  // decoded into next.
+  void SwapStorage(TQxDIB& other) noexcept { dib_.swap(other.dib_); }
 
   // 24 bits: colour 0x00BBGGRR; 1, 4, 8 bits: colour-table index. y is counted from the top.
   std::uint32_t Pixels(int x, int y) const;

@@ -59,12 +59,25 @@ std::unique_ptr<TQxInternalDIB> TQxInternalDIB::Adopt(std::int32_t width, std::i
   dib->bitCount_ = bitCount;
   dib->stride_ = static_cast<std::size_t>(RowStride(std::uint64_t(width), bitCount));
   dib->imageSize_ = *bytes;
+  dib->capacity_ = *bytes;
   dib->pixels_.reset(block);
   return dib;
 }
 
+bool TQxInternalDIB::Refit(std::int32_t width, std::int32_t height, std::uint16_t bitCount) {
+  const auto bytes = ImageBytes(width, height, bitCount);
+  if (!bytes || *bytes > capacity_ || compression_ != DibCompression::None) return false;
+  width_ = width;
+  height_ = height;
+  bitCount_ = bitCount;
+  stride_ = static_cast<std::size_t>(RowStride(std::uint64_t(width), bitCount));
+  imageSize_ = *bytes;
+  return true;
+}
+
 void TQxInternalDIB::Allocate(std::size_t bytes) {
   imageSize_ = bytes;
+  capacity_ = bytes;
   // One byte at least, so that Data() is never null even for empty compressed data.
   pixels_.reset(static_cast<std::uint8_t*>(std::calloc(bytes > 0 ? bytes : 1, 1)));
   if (!pixels_) throw EQxDIBError("GetMemory: Cannot Make View of File Map");

@@ -32,6 +32,10 @@ class TQxInternalDIB {
   static std::unique_ptr<TQxInternalDIB> Adopt(std::int32_t width, std::int32_t height,
                                                std::uint16_t bitCount, std::uint8_t* block);
   std::unique_ptr<TQxInternalDIB> Clone() const;
+  // Takes the shape of an uncompressed w × h picture in the memory already held, when it is
+  // large enough; the pixels are then whatever was there. False (and nothing changed) when
+  // the memory is too small or the storage is compressed.
+  bool Refit(std::int32_t width, std::int32_t height, std::uint16_t bitCount);
 
   std::int32_t Width() const { return width_; }
   std::int32_t Height() const { return height_; }
@@ -67,6 +71,7 @@ class TQxInternalDIB {
   DibCompression compression_ = DibCompression::None;
   std::size_t stride_ = 0;
   std::size_t imageSize_ = 0;
+  std::size_t capacity_ = 0;  // bytes held, at least imageSize_
   // calloc: large blocks come straight from the kernel already zeroed, so a new black
   // buffer of a photo's size costs no clearing pass.
   std::unique_ptr<std::uint8_t, FreeDeleter> pixels_;

@@ -128,7 +128,7 @@ void JpegDecoder::Decode(JpegScale scale, JpegMethod method, TQxDIB& target) {
   if (!outputBytes) throw EQxDIBInvalidDIBPara("TQxInternalDIB.Create: Image is too large");
   c.mem->max_memory_to_use = LibraryMemory(*outputBytes);
   if (!Guarded(state_->err, &c, StartStep, nullptr)) throw EJpegError(state_->err.message);
-  target.Reshape(size.width, size.height, 24);
+  target.ReshapeReusing(size.width, size.height, 24);
   RowsArgs rows{target.ScanLine(0), std::size_t(target.Stride())};
   if (!Guarded(state_->err, &c, RowsStep, &rows)) throw EJpegError(state_->err.message);
 }
