@@ -60,6 +60,7 @@ struct Library {
       ++makerCalls;
       return maker.MakeThumbnail(thumbs::ThumbnailMode::List, position, store);
     });
+    cache.SetDecodeAhead([this](const QStringList& paths) { maker.DecodeAhead(paths); });
   }
 
   config::Settings settings;
@@ -141,13 +142,35 @@ void WholeFolder(const QString& work) {
   for (int i = 1; i <= count; ++i) {
     lib.list->Append(QStringLiteral("IMG_%1.jpg").arg(i, 4, 10, QChar('0')), {});
   }
-  const double start = NowMs();
-  for (int p = 1; p <= count; ++p) lib.cache.Fetch(p);
-  const double ms = NowMs() - start;
+  // Made on one core, then (the cache emptied) as the strip and the wide window ask for them:
+  // a page of cells announced, then fetched in the cells' order, decoded on both cores.
+  const auto makeAll = [&](bool announced) {
+    QDir(lib.settings.PhotoFolder1 + "/../Thumbnail").removeRecursively();
+    lib.cache.Reset();
+    lib.makerCalls = 0;
+    constexpr int kPage = 47;  // the strip's 8 cells and the wide window's 39
+    const double start = NowMs();
+    for (int first = 1; first <= count; first += kPage) {
+      const int last = std::min(count, first + kPage - 1);
+      if (announced) {
+        std::vector<int> page;
+        for (int p = first; p <= last; ++p) page.push_back(p);
+        lib.cache.Upcoming(page);
+      }
+      for (int p = first; p <= last; ++p) lib.cache.Fetch(p);
+    }
+    return NowMs() - start;
+  };
+  const double oneCore = makeAll(false);
   std::printf(
-      "thumbnails of %d 12-megapixel JPEGs made end to end: %.1f photos per second "
+      "thumbnails of %d 12-megapixel JPEGs made end to end on one core: %.1f photos per second "
       "(%.1f ms each, %d decodes)\n",
-      count, count * 1000.0 / ms, ms / count, lib.makerCalls);
+      count, count * 1000.0 / oneCore, oneCore / count, lib.makerCalls);
+  const double bothCores = makeAll(true);
+  std::printf(
+      "thumbnails of %d 12-megapixel JPEGs made end to end on both cores: %.1f photos per "
+      "second, %.2fx the one-core rate (target >= 1.8x; %d decodes)\n",
+      count, count * 1000.0 / bothCores, oneCore / bothCores, lib.makerCalls);
   std::fflush(stdout);
 }
 

@@ -114,6 +114,17 @@ void FavouriteThumbnails::Load(int number) {
   entry->Loaded = true;
 }
 
+void FavouriteThumbnails::Upcoming(const std::vector<int>& numbers) {
+  if (!ahead_) return;
+  QStringList photos;
+  for (const int number : numbers) {
+    const FavouriteEntry* entry = folder_.Entry(number);
+    if (entry == nullptr || entry->Name.isEmpty() || entry->Loaded || entry->Failed) continue;
+    if (!QFileInfo::exists(ThumbnailPath(number))) photos << entry->PhotoPath;
+  }
+  ahead_(photos);
+}
+
 thumbs::FavouriteSubjects FavouriteSubjectsOf(LoadedFolder& folder) {
   return [&folder](int index) -> std::optional<thumbs::ThumbnailSubject> {
     FavouriteEntry* entry = folder.Entry(index);

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace kasumori::favourites {
 
@@ -35,6 +36,9 @@ class FavouriteThumbnails {
                       LoadedFolder& folder);
 
   void SetMaker(Maker maker) { maker_ = std::move(maker); }
+  // Given the photo files about to be made, in order, so their decoding can begin meanwhile.
+  using DecodeAhead = std::function<void(const QStringList& photoPaths)>;
+  void SetDecodeAhead(DecodeAhead ahead) { ahead_ = std::move(ahead); }
 
   // The thumbnail file of the entry: the main cache file for a photo in a photo folder, else
   // its own file, whose folder is created. "" for no such entry.
@@ -44,6 +48,9 @@ class FavouriteThumbnails {
   // photo that failed before or cannot be made) paints it black; then the entry is Loaded.
   // An entry inside a photo folder first loses a thumbnail of its own left from before.
   void Load(int number);
+  // The entries about to be loaded, in order: those whose thumbnails will have to be made
+  // from their photos begin decoding meanwhile.
+  void Upcoming(const std::vector<int>& numbers);
 
  private:
   void DropLeftoverOwnThumbnail(const FavouriteEntry& entry) const;
@@ -52,6 +59,7 @@ class FavouriteThumbnails {
   QString thumbnailFolder_;
   LoadedFolder& folder_;
   Maker maker_;
+  DecodeAhead ahead_;
 };
 
 // The thumbnail maker's view of the loaded entries (its favourites mode): the photo, the

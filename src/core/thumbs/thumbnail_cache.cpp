@@ -101,6 +101,22 @@ bool ThumbnailCache::LoadCached(int position, const QString& path) {
   return false;
 }
 
+void ThumbnailCache::Upcoming(const std::vector<int>& positions) {
+  if (!ahead_) return;
+  QStringList photos;
+  for (const int position : positions) {
+    if (!InRange(position) || position > list_.PhotoCount || loaded_[Index(position)] ||
+        loadFailed_.Get(position))
+      continue;
+    const QString& name = list_.Name(position);
+    if (name.isEmpty()) continue;
+    const QString cached = folders_.CurrentSlot > 0 ? CurrentThumbnailPath(name) : QString();
+    if (cached.isEmpty() || !QFileInfo::exists(cached))
+      photos << folders_.CurrentFolder + u'/' + name;
+  }
+  ahead_(photos);
+}
+
 void ThumbnailCache::Fetch(int position) {
   if (!InRange(position) || position > list_.PhotoCount) return;
   const QString& name = list_.Name(position);

@@ -28,6 +28,9 @@ class ThumbnailCache {
                  library::LoadFailedFlags& loadFailed);
 
   void SetMaker(Maker maker) { maker_ = std::move(maker); }
+  // Given the photo files about to be made, in order, so their decoding can begin meanwhile.
+  using DecodeAhead = std::function<void(const QStringList& photoPaths)>;
+  void SetDecodeAhead(DecodeAhead ahead) { ahead_ = std::move(ahead); }
 
   // The list was rebuilt: no position is loaded, failed or rotated any more. The buffers
   // stay allocated and are refilled on demand.
@@ -35,6 +38,9 @@ class ThumbnailCache {
 
   // Makes sure the position's buffer holds its thumbnail.
   void Fetch(int position);
+  // The positions about to be fetched, in order: those whose thumbnails will have to be made
+  // from their photos begin decoding meanwhile.
+  void Upcoming(const std::vector<int>& positions);
 
   // The cache file of a photo of the current folder; "" outside the slots.
   QString CurrentThumbnailPath(const QString& name) const;
@@ -64,6 +70,7 @@ class ThumbnailCache {
   QString thumbnailFolder_;
   library::LoadFailedFlags& loadFailed_;
   Maker maker_;
+  DecodeAhead ahead_;
   std::vector<std::unique_ptr<imaging::TQxDIB>> buffers_;  // created on first use
   std::vector<bool> loaded_;
   std::vector<std::int8_t> rotation_;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstdio>
 #include <exception>
 
 #include "imaging/decode/photo_decoder.h"
@@ -15,6 +16,8 @@
 #include "library/photo_list.h"
 #include "library/record_names.h"
 #include "config/settings.h"
+#include "imaging/photo_type.h"
+#include "thumbs/thumbnail_ahead.h"
 #include "thumbs/thumbnail_blocks.h"
 #include "thumbs/thumbnail_cache.h"
 #include "thumbs/thumbnail_edits.h"
@@ -49,15 +52,20 @@ pixels::ConstPixelView ViewOf(const imaging::TQxDIB& picture) {
   return {picture.ConstScanLine(0), picture.Width(), picture.Height(), picture.Stride()};
 }
 
-// A store that fails leaves no half-written file behind: the thumbnail stays in memory and is
-// made again next time.
+// The file is written under a temporary name and renamed into place, so a reader (another
+// window, the program after a crash) never sees half a thumbnail. A store that fails leaves
+// nothing behind: the thumbnail stays in memory and is made again next time.
 void Store(const imaging::TQxDIB& thumbnail, const QString& path) {
   QDir().mkpath(QFileInfo(path).absolutePath());
+  const QString partial = path + QStringLiteral(".part");
   try {
-    thumbnail.SaveToFile(path);
+    thumbnail.SaveToFile(partial);
+    if (std::rename(QFile::encodeName(partial).constData(), QFile::encodeName(path).constData()) ==
+        0)
+      return;
   } catch (const std::exception&) {
-    QFile::remove(path);
   }
+  QFile::remove(partial);
 }
 
 }  // namespace
@@ -78,6 +86,18 @@ class ThumbnailMaker::TemporaryFiles {
 };
 
 ThumbnailMaker::ThumbnailMaker(ThumbnailMakerContext context) : context_(std::move(context)) {}
+ThumbnailMaker::~ThumbnailMaker() = default;
+ThumbnailMaker::ThumbnailMaker(ThumbnailMaker&&) noexcept = default;
+
+void ThumbnailMaker::DecodeAhead(const QStringList& photoPaths) {
+  QStringList jpegs;
+  for (const QString& path : photoPaths) {
+    if (imaging::PhotoTypeOf(path) == imaging::PhotoType::Jpeg) jpegs << path;
+  }
+  if (jpegs.size() < 2 && !ahead_) return;  // one photo is made as fast alone
+  if (!ahead_) ahead_ = std::make_unique<ThumbnailDecodeAhead>();
+  ahead_->Start(jpegs);
+}
 
 std::optional<ThumbnailSubject> ThumbnailMaker::SubjectFor(ThumbnailMode mode, int index) {
   switch (mode) {
@@ -147,6 +167,9 @@ std::optional<int> ThumbnailMaker::Decode(const ThumbnailSubject& subject,
     if (context_.redrawStrip) context_.redrawStrip();
   };
   const ThumbnailEdits& edits = photo.edits;
+  int aheadReduction = 1;
+  if (ahead_ && !edits.zoomed && ahead_->Take(photo.path, decoded, aheadReduction))
+    return aheadReduction;
   const imaging::ThumbnailZoom zoom{edits.zoomed, std::min(edits.zoomFactor, kDecoderZoomCap)};
   const std::optional<int> reduction =
       context_.decoder.DecodeForThumbnail(photo.path, decoded, zoom, failureAction);
@@ -210,6 +233,7 @@ void ConnectThumbnailMaker(ThumbnailCache& cache, ThumbnailMaker& maker) {
   cache.SetMaker([&maker](int position, const QString& storePath) {
     return maker.MakeThumbnail(ThumbnailMode::List, position, storePath);
   });
+  cache.SetDecodeAhead([&maker](const QStringList& paths) { maker.DecodeAhead(paths); });
 }
 
 }  // namespace kasumori::thumbs

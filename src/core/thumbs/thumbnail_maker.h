@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "pixels/sharpen.h"
@@ -30,6 +31,7 @@ struct Settings;
 namespace kasumori::thumbs {
 
 class ThumbnailCache;
+class ThumbnailDecodeAhead;
 
 enum class ThumbnailMode { List, Favourites };
 
@@ -66,12 +68,17 @@ struct ThumbnailMakerContext {
 class ThumbnailMaker {
  public:
   explicit ThumbnailMaker(ThumbnailMakerContext context);
+  ~ThumbnailMaker();
+  ThumbnailMaker(ThumbnailMaker&&) noexcept;
 
   // Makes the thumbnail of list position `index` (list mode) or favourite `index` (favourites
   // mode) into its buffer, and stores it at storePath ("" = do not store) when the photo came
   // from an edit record or an archive or is larger than the cell. False when no thumbnail
   // could be made; the caller shows a black one. Never throws for a bad photo or record.
   bool MakeThumbnail(ThumbnailMode mode, int index, const QString& storePath);
+  // The photo files of the thumbnails about to be made, in the order they will be asked for:
+  // the plain JPEG ones are decoded meanwhile on the second core.
+  void DecodeAhead(const QStringList& photoPaths);
 
  private:
   class TemporaryFiles;
@@ -94,6 +101,7 @@ class ThumbnailMaker {
 
   ThumbnailMakerContext context_;
   pixels::SharpenStage sharpen_;
+  std::unique_ptr<ThumbnailDecodeAhead> ahead_;  // made at the first DecodeAhead
 };
 
 // Makes `maker` the cache's maker for the current list (CurrentFolder + PhotoNames[position]).

@@ -16,6 +16,7 @@ FavouritesView::FavouritesView(FavouritesViewDeps deps)
   thumbnails_.SetMaker([this](int number, const QString& storePath) {
     return d_.maker.MakeThumbnail(thumbs::ThumbnailMode::Favourites, number, storePath);
   });
+  thumbnails_.SetDecodeAhead([this](const QStringList& paths) { d_.maker.DecodeAhead(paths); });
   form_ = std::make_unique<TOkiniForm>(
       OkiniFormParts{d_.window, d_.model.Favourites(), thumbnails_, d_.model.Session().dialogs(),
                      d_.model.Session().UiReady, [this] { return d_.shown().Shown(); }});

@@ -222,6 +222,10 @@ void TOkiniForm::Redraw(favourites::PageChange change) {
     frames_[c - 1]->hide();
   }
   const int cells = grid_.Cells();
+  std::vector<int> numbers;
+  for (int i = 0; i < cells; ++i)
+    numbers.push_back(page_->EntryOfCell(change == PageChange::CellsBackward ? cells - i : i + 1));
+  p_.thumbnails.Upcoming(numbers);
   if (change == PageChange::CellsBackward) {
     for (int c = cells; c >= 1; --c) DrawCell(c);
   } else {

@@ -169,6 +169,7 @@ void ThumbStrip::RefreshStrip(config::Direction direction, Hover hover) {
   p_.thumbPnl.repaint();
   if (p_.list.PhotoCount > 0) {
     const bool forward = direction == config::Direction::Forward;
+    p_.thumbnails.Upcoming(PositionsInDrawingOrder(direction));
     if (!forward && wide_) wide_->DrawCells(direction);
     for (int i = 0; i < thumbs::kStripCells; ++i) {
       DrawCell(forward ? i + 1 : thumbs::kStripCells - i);
@@ -178,6 +179,25 @@ void ThumbStrip::RefreshStrip(config::Direction direction, Hover hover) {
   p_.thumbPnl.repaint();
   // The pointer has not moved, so no move event would bring the tag back: ask directly.
   if (hover == Hover::Update) UpdateHover();
+}
+
+// The list positions of the strip's cells and the wide window's, in the order they are drawn.
+std::vector<int> ThumbStrip::PositionsInDrawingOrder(config::Direction direction) const {
+  const bool forward = direction == config::Direction::Forward;
+  std::vector<int> positions;
+  const auto add = [&](int first, int last) {
+    for (int i = 0; i <= last - first; ++i) {
+      const int cell = forward ? first + i : last - i;
+      positions.push_back(
+          thumbs::CellPosition(p_.list.CurrentIndex, cell, p_.settings.ListDirection));
+    }
+  };
+  const bool wide = wide_ && wide_->isVisible();
+  if (!forward && wide)
+    add(thumbs::kFirstWideCell, thumbs::kFirstWideCell + thumbs::kWideCells - 1);
+  add(1, thumbs::kStripCells);
+  if (forward && wide) add(thumbs::kFirstWideCell, thumbs::kFirstWideCell + thumbs::kWideCells - 1);
+  return positions;
 }
 
 void ThumbStrip::DrawCell(int cell) {

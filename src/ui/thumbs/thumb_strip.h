@@ -15,6 +15,8 @@
 #include <QPoint>
 #include <QTimer>
 
+#include <vector>
+
 #include <functional>
 
 class QLabel;
@@ -93,6 +95,7 @@ class ThumbStrip final : public QObject {
   void CreateButtons();
   void DrawSelectionFrame();
   void DrawCell(int cell);
+  std::vector<int> PositionsInDrawingOrder(config::Direction direction) const;
   void ShowNameTag(int cell);
   void TakeTagAway();
   bool WideShown() const;

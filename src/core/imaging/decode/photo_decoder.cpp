@@ -63,6 +63,17 @@ JpegScale ThumbnailScale(JpegSize quarter, const ThumbnailZoom& zoom) {
   return JpegScale::Quarter;
 }
 
+std::optional<int> DecodeJpegThumbnail(const QString& path, TQxDIB& target,
+                                       const ThumbnailZoom& zoom) {
+  FileSource file(path);
+  if (!StartsWithSoi(file)) return std::nullopt;
+  JpegDecoder decoder(file);
+  // The quarter-scale size comes from the header alone: one decode, not two.
+  const JpegScale scale = ThumbnailScale(decoder.ScaledSize(JpegScale::Quarter), zoom);
+  decoder.Decode(scale, JpegMethod::Fast, target);
+  return static_cast<int>(scale);
+}
+
 PhotoDecoder::PhotoDecoder(PluginFlags flags, PicturePluginHost* host)
     : flags_(flags), host_(host) {}
 PhotoDecoder::~PhotoDecoder() = default;
@@ -126,13 +137,9 @@ std::optional<int> PhotoDecoder::DecodeForThumbnail(const QString& path, TSPIQxD
   const bool decoded = RunDecodeSteps(
       {{type == PhotoType::Jpeg,
         [&] {
-          FileSource file(path);
-          if (!StartsWithSoi(file)) return StepOutcome::Failed;
-          JpegDecoder decoder(file);
-          // The quarter-scale size comes from the header alone: one decode, not two.
-          const JpegScale scale = ThumbnailScale(decoder.ScaledSize(JpegScale::Quarter), zoom);
-          decoder.Decode(scale, JpegMethod::Fast, target);
-          reduction = static_cast<int>(scale);
+          const std::optional<int> scaled = DecodeJpegThumbnail(path, target, zoom);
+          if (!scaled) return StepOutcome::Failed;
+          reduction = *scaled;
           return StepOutcome::Decoded;
         }},
        {type == PhotoType::Bmp && !flags_.PluginHandlesBmp, [&] { return LoadStep(path, target); }},

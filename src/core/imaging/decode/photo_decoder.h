@@ -44,6 +44,12 @@ JpegSize ThumbnailTarget(const ThumbnailZoom& zoom);
 // is smaller than the target, half when smaller than twice the target, else quarter.
 JpegScale ThumbnailScale(JpegSize quarter, const ThumbnailZoom& zoom);
 
+// The JPEG step of a thumbnail's decoding, safe on any thread: the photo at the scale its
+// thumbnail needs, and that reduction; nothing when the file does not start as a JPEG. Throws
+// the decoder's error.
+std::optional<int> DecodeJpegThumbnail(const QString& path, TQxDIB& target,
+                                       const ThumbnailZoom& zoom);
+
 class PhotoDecoder {
  public:
   // host may be null (no plug-ins).
