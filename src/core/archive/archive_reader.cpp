@@ -47,6 +47,10 @@ void SupportKinds(struct archive* a, TArchiverType type) {
   archive_read_support_format_cab(a);
   archive_read_support_format_cpio(a);
   archive_read_support_format_lha(a);
+  // An LHA header does not say its names' character set (unless it has a code page extension,
+  // which wins); the LHA programs of Japanese Windows wrote CP932, and libarchive refuses a
+  // name it cannot convert rather than pass its bytes on.
+  archive_read_set_format_option(a, "lha", "hdrcharset", "CP932");
   archive_read_support_format_rar(a);
   archive_read_support_format_rar5(a);
   archive_read_support_format_tar(a);
