@@ -196,6 +196,61 @@ QByteArray RarFile(const StoredMember& m, RarNames names) {
   return RarBlock(kRarFileHeader, flags, fields) + m.data;
 }
 
+// ---- RAR 5 ----
+
+constexpr char kRar5Marker[] = "Rar!\x1A\x07\x01\x00";
+constexpr std::uint64_t kRar5MainHeader = 1;
+constexpr std::uint64_t kRar5FileHeader = 2;
+constexpr std::uint64_t kRar5EndHeader = 5;
+constexpr std::uint64_t kRar5HasData = 0x0002;  // header flag: a data area size follows
+constexpr std::uint64_t kRar5Folder = 0x0001;   // file flags
+constexpr std::uint64_t kRar5HasCrc = 0x0004;
+constexpr std::uint64_t kRar5HostWindows = 0;
+
+// RAR 5 numbers: seven bits a byte, low bits first, the top bit saying "more follows".
+void Vint(QByteArray& out, std::uint64_t value) {
+  do {
+    const char low = char(value & 0x7F);
+    value >>= 7;
+    out.append(value ? char(low | 0x80) : low);
+  } while (value);
+}
+
+std::uint32_t Crc32Of(const QByteArray& bytes) {
+  return std::uint32_t(
+      crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()), uInt(bytes.size())));
+}
+
+// A header: the CRC-32 of what follows it, the size of what follows the size, then the type,
+// the flags and the fields.
+QByteArray Rar5Header(std::uint64_t type, std::uint64_t flags, const QByteArray& fields) {
+  QByteArray body;
+  Vint(body, type);
+  Vint(body, flags);
+  body.append(fields);
+  QByteArray sized;
+  Vint(sized, std::uint64_t(body.size()));
+  sized.append(body);
+  QByteArray header;
+  Le32(header, Crc32Of(sized));
+  return header + sized;
+}
+
+QByteArray Rar5File(const StoredMember& m) {
+  QByteArray fields;
+  // libarchive wants the data area's size in every file header, a folder's 0 too.
+  Vint(fields, std::uint64_t(m.data.size()));
+  Vint(fields, m.folder ? kRar5Folder : kRar5HasCrc);
+  Vint(fields, std::uint64_t(m.data.size()));  // unpacked size
+  Vint(fields, m.folder ? kWindowsFolderAttribute : kWindowsFileAttribute);
+  if (!m.folder) Le32(fields, Crc32Of(m.data));
+  Vint(fields, 0);  // compression: version 0, stored, the smallest dictionary
+  Vint(fields, kRar5HostWindows);
+  Vint(fields, std::uint64_t(m.name.size()));
+  fields.append(m.name);
+  return Rar5Header(kRar5FileHeader, kRar5HasData, fields) + m.data;
+}
+
 }  // namespace
 
 QByteArray Cp932(const QString& name) {
@@ -238,6 +293,18 @@ QByteArray MakeStoredRar4(const std::vector<StoredMember>& members, RarNames nam
   out += RarBlock(kRarMainHeader, 0, QByteArray(6, '\0'));  // two reserved fields
   for (const StoredMember& m : members) out += RarFile(m, names);
   out += RarBlock(kRarEndHeader, kRarEndFlags, {});
+  return out;
+}
+
+QByteArray MakeStoredRar5(const std::vector<StoredMember>& members) {
+  QByteArray out(kRar5Marker, sizeof(kRar5Marker) - 1);
+  QByteArray archiveFlags;
+  Vint(archiveFlags, 0);
+  out += Rar5Header(kRar5MainHeader, 0, archiveFlags);
+  for (const StoredMember& m : members) out += Rar5File(m);
+  QByteArray endFlags;
+  Vint(endFlags, 0);
+  out += Rar5Header(kRar5EndHeader, 0, endFlags);
   return out;
 }
 

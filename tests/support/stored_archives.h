@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Archives libarchive reads but cannot write, assembled byte by byte with nothing compressed:
-// LZH with the -lh0- method at header levels 0, 1 and 2, and RAR 4 with the stored method. No
+// LZH with the -lh0- method at header levels 0, 1 and 2, and RAR 4 and 5 with the stored method. No
 // LHA or RAR program is needed to make them, and every byte is explained where it is written.
 #pragma once
 
@@ -32,5 +32,8 @@ QByteArray MakeStoredLzh(const std::vector<StoredMember>& members, LzhLevel leve
 // ASCII name followed by the UTF-16 name in RAR's own packing; Unicode takes the name as UTF-8.
 enum class RarNames { Oem, Unicode };
 QByteArray MakeStoredRar4(const std::vector<StoredMember>& members, RarNames names);
+
+// RAR 5 names are UTF-8.
+QByteArray MakeStoredRar5(const std::vector<StoredMember>& members);
 
 }  // namespace kasumori::testkit

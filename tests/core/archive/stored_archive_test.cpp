@@ -37,7 +37,8 @@ struct StoredCase {
 };
 std::vector<StoredCase> Cases() {
   // Level 0 and 1 guard the header by the sum at byte 1, level 2 by the CRC in its first
-  // extended header (bytes 27 and 28); RAR's main header by the CRC at byte 7.
+  // extended header (bytes 27 and 28); RAR 4's main header by the CRC at byte 7, RAR 5's by
+  // the CRC after its 8-byte marker.
   return {
       {"level0.lzh", testkit::MakeStoredLzh(Members(Cp932), LzhLevel::Zero), 1, true},
       {"level1.lzh", testkit::MakeStoredLzh(Members(Cp932), LzhLevel::One), 1, true},
@@ -45,6 +46,7 @@ std::vector<StoredCase> Cases() {
       {"oem.rar", testkit::MakeStoredRar4(Members(Cp932), RarNames::Oem), 7, false},
       {"unicode.rar", testkit::MakeStoredRar4(Members(Utf8), RarNames::Unicode), 7, false},
       {"comic.cbr", testkit::MakeStoredRar4(Members(Utf8), RarNames::Unicode), 7, false},
+      {"five.rar", testkit::MakeStoredRar5(Members(Utf8)), 8, false},
   };
 }
 
