@@ -31,7 +31,10 @@ struct PassResult {
 // pass writes what it has to report to the file descriptor it is given (WritePassOutput) and
 // returns a code from 0 to 125. Nothing comes back when the child could not be started, could
 // not be bounded, or did not end by returning (a decoder that crashed on a failed allocation).
-// Whatever the pass writes to disk it writes itself, in the child.
+// Whatever the pass writes to disk it writes itself, in the child. The child holds only the
+// calling thread, so a pass must not wait on a lock another thread of the program may hold:
+// libarchive, the C library's allocator and Qt's value types are fine, a program-wide mutex is
+// not.
 std::optional<PassResult> RunBoundedPass(std::int64_t bound, const std::function<int(int)>& pass);
 
 // Writes all of `bytes` to the pass's output; false when the parent has stopped listening.
