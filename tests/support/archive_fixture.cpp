@@ -4,6 +4,7 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <locale.h>
+#include <zlib.h>
 
 #include <stdexcept>
 
@@ -89,6 +90,43 @@ void PutLe16(QByteArray& bytes, qsizetype at, int value) {
   bytes[at + 1] = char((value >> 8) & 0xFF);
 }
 
+void PutLe32(QByteArray& bytes, qsizetype at, std::uint32_t value) {
+  PutLe16(bytes, at, int(value & 0xFFFF));
+  PutLe16(bytes, at + 2, int(value >> 16));
+}
+
+std::uint64_t Le64(const QByteArray& bytes, qsizetype at) {
+  std::uint64_t value = 0;
+  for (int i = 7; i >= 0; --i) value = (value << 8) | uchar(bytes[at + i]);
+  return value;
+}
+
+std::uint32_t Crc32(const char* data, qsizetype size) {
+  return std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(data), uInt(size)));
+}
+
+// The 7z start header: signature and version (8 bytes), the CRC of the next 20 bytes, then the
+// next header's offset (from byte 32), size and CRC.
+constexpr qsizetype k7zStartCrc = 8;
+constexpr qsizetype k7zNextOffset = 12;
+constexpr qsizetype k7zNextSize = 20;
+constexpr qsizetype k7zNextCrc = 28;
+constexpr qsizetype k7zStartHeaderSize = 32;
+
+// A coder record in a 7z folder: a flag byte (id size, 0x20 for "has properties"), the id,
+// the properties' size and the properties.
+struct HugeDeclaration {
+  QByteArray coder;  // flag byte, id and properties' size
+  qsizetype offset;  // of the size field within the properties
+  int bytes;         // of the size field: 4 little-endian, or 1 for LZMA2's code
+  std::uint32_t value;
+};
+const HugeDeclaration kHugeDeclarations[] = {
+    {QByteArray("\x23\x03\x01\x01\x05", 5), 1, 4, 0xFFFFFFFFu},  // LZMA: dictionary
+    {QByteArray("\x21\x21\x01", 3), 0, 1, 40},                   // LZMA2: 40 is 4 GiB - 1
+    {QByteArray("\x23\x03\x04\x01\x05", 5), 1, 4, 0xFFFFFFDBu},  // PPMd: the largest model
+};
+
 }  // namespace
 
 QByteArray MakeZip(const std::vector<ArchiveMember>& members, ZipNames names) {
@@ -107,6 +145,38 @@ QByteArray MakeArchive(const char* format, const std::vector<ArchiveMember>& mem
   if (gzip) archive_write_add_filter_gzip(a);
   archive_write_set_bytes_in_last_block(a, 1);
   return Write(a, members);
+}
+
+QByteArray MakeSevenZip(const std::vector<ArchiveMember>& members, const char* coder) {
+  Utf8Thread locale;
+  struct archive* a = archive_write_new();
+  archive_write_set_format_7zip(a);
+  archive_write_set_format_option(a, "7zip", "compression", coder);
+  archive_write_set_bytes_in_last_block(a, 1);
+  return Write(a, members);
+}
+
+bool DeclareHugeDecoderMemory(QByteArray& sevenZip) {
+  if (sevenZip.size() < k7zStartHeaderSize) return false;
+  const qsizetype header = k7zStartHeaderSize + qsizetype(Le64(sevenZip, k7zNextOffset));
+  const qsizetype size = qsizetype(Le64(sevenZip, k7zNextSize));
+  if (header + size > sevenZip.size()) return false;
+  bool declared = false;
+  for (const HugeDeclaration& d : kHugeDeclarations) {
+    for (qsizetype at = sevenZip.indexOf(d.coder, header); at >= 0 && at < header + size;
+         at = sevenZip.indexOf(d.coder, at + 1)) {
+      const qsizetype field = at + d.coder.size() + d.offset;
+      if (d.bytes == 1) {
+        sevenZip[field] = char(d.value);
+      } else {
+        PutLe32(sevenZip, field, d.value);
+      }
+      declared = true;
+    }
+  }
+  PutLe32(sevenZip, k7zNextCrc, Crc32(sevenZip.constData() + header, size));
+  PutLe32(sevenZip, k7zStartCrc, Crc32(sevenZip.constData() + k7zNextOffset, 20));
+  return declared;
 }
 
 void ClaimZipSizes(QByteArray& zip, std::uint32_t size) {

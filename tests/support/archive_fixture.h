@@ -25,6 +25,15 @@ enum class ZipNames { Utf8, Cp932 };
 QByteArray MakeZip(const std::vector<ArchiveMember>& members, ZipNames names = ZipNames::Utf8);
 QByteArray MakeArchive(const char* format, const std::vector<ArchiveMember>& members,
                        bool gzip = false);
+// A 7z whose members are compressed by libarchive's coder of that name: "lzma1", "lzma2",
+// "ppmd", "bzip2", "deflate" or "copy".
+QByteArray MakeSevenZip(const std::vector<ArchiveMember>& members, const char* coder);
+
+// Rewrites what the coders of a 7z from MakeSevenZip declare they need (the LZMA and LZMA2
+// dictionary, the PPMd model) to 4 GiB, the most their properties can say, and mends the header
+// checksums, so that the declaration is the only thing wrong with the archive. False when the
+// archive has no such coder.
+bool DeclareHugeDecoderMemory(QByteArray& sevenZip);
 
 // Sets the uncompressed size every local and central header of the ZIP claims.
 void ClaimZipSizes(QByteArray& zip, std::uint32_t size);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "archive/archive_file.h"
 
+#include "archive/bounded_pass.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -25,8 +27,31 @@ bool Matches(const QString& pattern, const QString& name) {
 
 // The type the content reads as, for a file whose name does not tell.
 TArchiverType DetectType(const QString& fileName) {
-  ArchiveReader reader(fileName, TArchiverType::atAutoDetect);
-  return reader.Next() ? reader.DetectedType() : TArchiverType::atNone;
+  const std::optional<PassResult> pass = RunBoundedPass(kPassMemoryBytes, [&](int) {
+    ArchiveReader reader(fileName, TArchiverType::atAutoDetect);
+    return static_cast<int>(reader.Next() ? reader.DetectedType() : TArchiverType::atNone);
+  });
+  if (!pass || pass->code > static_cast<int>(TArchiverType::atNone)) return TArchiverType::atNone;
+  return static_cast<TArchiverType>(pass->code);
+}
+
+// The entry list crosses from the pass as records of the name's UTF-8, a NUL, the declared
+// size in decimal and a NUL: no entry name holds a NUL.
+QByteArray EntryRecord(const ArchiveEntryInfo& entry) {
+  return entry.name.toUtf8() + '\0' + QByteArray::number(entry.declaredSize) + '\0';
+}
+
+std::vector<ArchiveEntryInfo> ReadEntryRecords(const QByteArray& records) {
+  std::vector<ArchiveEntryInfo> entries;
+  const QList<QByteArray> fields = records.split('\0');
+  // split() leaves an empty field after the last NUL, and a pass cut short a half record.
+  for (qsizetype i = 0; i + 2 < fields.size(); i += 2) {
+    ArchiveEntryInfo entry;
+    entry.name = QString::fromUtf8(fields[i]);
+    entry.declaredSize = fields[i + 1].toLongLong();
+    entries.push_back(std::move(entry));
+  }
+  return entries;
 }
 
 }  // namespace
@@ -41,7 +66,7 @@ void TArchiveFile::SetFileName(const QString& fileName) {
 
 void TArchiveFile::SetArchiverType(TArchiverType type) {
   if (type == TArchiverType::atNone) return;
-  open_.reset();
+  CloseArchive();
   type_ = type;
   hasArchiver_ = false;
   if (type == TArchiverType::atAutoDetect) {
@@ -76,16 +101,28 @@ int TArchiveFile::CheckArchive(int /*mode*/) {
   CheckedFile now = Fingerprint(type);
   if (now.fileName.isEmpty()) return 0;
   if (now == checked_) return checked_.result;
-  ArchiveReader reader(fileName_, type);
-  // An archive with no entries at all is still an archive; one whose first header cannot be
-  // read is not.
-  now.result = reader.IsOpen() && (reader.Next() || !reader.Damaged()) ? kReadable : 0;
+  const std::optional<PassResult> pass = RunBoundedPass(kPassMemoryBytes, [&](int) {
+    ArchiveReader reader(fileName_, type);
+    // An archive with no entries at all is still an archive; one whose first header cannot be
+    // read is not.
+    return reader.IsOpen() && (reader.Next() || !reader.Damaged()) ? kReadable : 0;
+  });
+  now.result = pass && pass->code == kReadable ? kReadable : 0;
   checked_ = now;
   return now.result;
 }
 
 void TArchiveFile::OpenArchive(int /*mode*/) {
-  open_ = std::make_unique<ArchiveReader>(fileName_, ReadType());
+  const TArchiverType type = ReadType();
+  const std::optional<PassResult> pass = RunBoundedPass(kPassMemoryBytes, [&](int out) {
+    ArchiveReader reader(fileName_, type);
+    while (reader.Next()) {
+      if (!WritePassOutput(out, EntryRecord(reader.Entry()))) break;
+    }
+    return 0;
+  });
+  listed_ = pass ? ReadEntryRecords(pass->output) : std::vector<ArchiveEntryInfo>();
+  nextListed_ = 0;
 }
 
 int TArchiveFile::FindFirst(const QString& pattern, TIndividualInfo& info) {
@@ -96,8 +133,8 @@ int TArchiveFile::FindFirst(const QString& pattern, TIndividualInfo& info) {
 int TArchiveFile::FindNext(TIndividualInfo& info) { return Found(info); }
 
 int TArchiveFile::Found(TIndividualInfo& info) {
-  while (open_ && open_->Next()) {
-    const ArchiveEntryInfo& entry = open_->Entry();
+  while (nextListed_ < listed_.size()) {
+    const ArchiveEntryInfo& entry = listed_[nextListed_++];
     if (!Matches(pattern_, entry.name)) continue;
     info.szFileName = entry.name.left(TIndividualInfo::kMaxFileName);
     info.dwOriginalSize = entry.declaredSize;
@@ -106,17 +143,28 @@ int TArchiveFile::Found(TIndividualInfo& info) {
   return -1;
 }
 
-void TArchiveFile::CloseArchive() { open_.reset(); }
+void TArchiveFile::CloseArchive() {
+  listed_.clear();
+  nextListed_ = 0;
+}
 
 ExtractOutcome TArchiveFile::ExtractFiles(const QString& entryName, const QString& destination) {
-  ArchiveReader reader(fileName_, ReadType());
+  const TArchiverType type = ReadType();
   const std::optional<QStringList> components = SafeMemberPath(entryName);
   if (!components) return ExtractOutcome::Refused;
-  while (reader.Next()) {
-    if (reader.Entry().name != entryName) continue;
-    return WriteMember(reader, destination, *components, Limits);
+  const std::optional<PassResult> pass = RunBoundedPass(kPassMemoryBytes, [&](int) {
+    ArchiveReader reader(fileName_, type);
+    while (reader.Next()) {
+      if (reader.Entry().name != entryName) continue;
+      return static_cast<int>(WriteMember(reader, destination, *components, Limits));
+    }
+    return static_cast<int>(reader.Damaged() ? ExtractOutcome::Damaged : ExtractOutcome::NotFound);
+  });
+  // A pass that ended without an answer ran out of its memory bound in a decoder.
+  if (!pass || pass->code > static_cast<int>(ExtractOutcome::WriteFailed)) {
+    return ExtractOutcome::Damaged;
   }
-  return reader.Damaged() ? ExtractOutcome::Damaged : ExtractOutcome::NotFound;
+  return static_cast<ExtractOutcome>(pass->code);
 }
 
 }  // namespace kasumori::archive

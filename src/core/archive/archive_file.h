@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The archive component: the one object through which every archive is checked, listed and
 // extracted. It keeps the archiver-library interface the program was written against (check,
-// open, find first, find next, close, extract), with libarchive doing the reading.
+// open, find first, find next, close, extract), with libarchive doing the reading. Every read
+// runs as a bounded pass (bounded_pass.h): an archive that declares more decoder memory than
+// kPassMemoryBytes reads as damaged.
 #pragma once
 
 #include "archive/archive_reader.h"
@@ -10,8 +12,9 @@
 
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <vector>
 
 namespace kasumori::archive {
 
@@ -51,6 +54,7 @@ class TArchiveFile {
 
   // Non-zero in the lower 15 bits when the file reads as an archive of its type.
   int CheckArchive(int mode);
+  // Reads the entry list in one pass; a damaged archive lists the entries before the damage.
   void OpenArchive(int mode);
   // 0 when an entry was found ("*.*" and "*" match every entry); -1 at the end.
   int FindFirst(const QString& pattern, TIndividualInfo& info);
@@ -81,7 +85,8 @@ class TArchiveFile {
   QString fileName_;
   TArchiverType type_ = TArchiverType::atAutoDetect;
   bool hasArchiver_ = false;
-  std::unique_ptr<ArchiveReader> open_;  // between open and close
+  std::vector<ArchiveEntryInfo> listed_;  // between open and close
+  std::size_t nextListed_ = 0;
   QString pattern_;
 };
 

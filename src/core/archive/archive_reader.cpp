@@ -13,12 +13,16 @@ namespace kasumori::archive {
 
 namespace {
 
+// Made when the program loads rather than on first use: readers run in children forked from any
+// thread, and a child must not find a half-made first use of another thread.
+const locale_t kUtf8Locale = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+
 // libarchive converts names through the thread's character set and gives up on non-ASCII names
 // under the C locale. Every call runs under a UTF-8 locale for this thread only, so the program's
 // own locale, and other threads, are left alone.
 class Utf8LocaleScope {
  public:
-  Utf8LocaleScope() : previous_(Utf8Locale() ? uselocale(Utf8Locale()) : nullptr) {}
+  Utf8LocaleScope() : previous_(kUtf8Locale ? uselocale(kUtf8Locale) : nullptr) {}
   ~Utf8LocaleScope() {
     if (previous_) uselocale(previous_);
   }
@@ -26,10 +30,6 @@ class Utf8LocaleScope {
   Utf8LocaleScope& operator=(const Utf8LocaleScope&) = delete;
 
  private:
-  static locale_t Utf8Locale() {
-    static const locale_t utf8 = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
-    return utf8;
-  }
   locale_t previous_;
 };
 
@@ -47,6 +47,10 @@ void SupportKinds(struct archive* a, TArchiverType type) {
   archive_read_support_format_cab(a);
   archive_read_support_format_cpio(a);
   archive_read_support_format_lha(a);
+  // An LHA header does not say its names' character set (unless it has a code page extension,
+  // which wins); the LHA programs of Japanese Windows wrote CP932, and libarchive refuses a
+  // name it cannot convert rather than pass its bytes on.
+  archive_read_set_format_option(a, "lha", "hdrcharset", "CP932");
   archive_read_support_format_rar(a);
   archive_read_support_format_rar5(a);
   archive_read_support_format_tar(a);

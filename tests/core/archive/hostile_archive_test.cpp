@@ -182,5 +182,26 @@ TEST(ArchiveHostile, DamagedArchivesEndWithoutACrash) {
   }
 }
 
+// A 7z may declare decoder memory up to 4 GiB, and libarchive allocates what is declared; the
+// bounded pass turns such an archive into a damaged one while the same archive with honest
+// declarations still reads.
+TEST(ArchiveHostile, HugeDeclaredDecoderMemoryReadsAsDamaged) {
+  const QByteArray photo(200000, 'p');
+  for (const char* coder : {"lzma1", "lzma2", "ppmd"}) {
+    const QByteArray honest = testkit::MakeSevenZip({{"a.jpg", photo}}, coder);
+    QByteArray hostile = honest;
+    ASSERT_TRUE(testkit::DeclareHugeDecoderMemory(hostile)) << coder;
+    Sandbox good(honest, "good.7z");
+    EXPECT_EQ(good.Extract("a.jpg"), ExtractOutcome::Extracted) << coder;
+    EXPECT_EQ(good.tree.Read("box/Temp/a.jpg"), photo) << coder;
+
+    Sandbox bad(hostile, "bad.7z");
+    // Only the data needs the decoder: the header still lists.
+    EXPECT_NE(bad.file.CheckArchive(0), 0) << coder;
+    EXPECT_EQ(bad.Extract("a.jpg"), ExtractOutcome::Damaged) << coder;
+    EXPECT_TRUE(Everything(bad.temp).isEmpty()) << coder;
+  }
+}
+
 }  // namespace
 }  // namespace kasumori::archive
