@@ -54,6 +54,18 @@ std::vector<ArchiveEntryInfo> ReadEntryRecords(const QByteArray& records) {
   return entries;
 }
 
+// A ZIP's directory is read from the end of the file as it is stored, and entries are
+// skipped by the sizes it gives: listing one decompresses nothing and so needs no memory
+// bound, and the program's commonest archive lists without a child process. Other formats
+// may decompress to list (a 7z's packed header, a tar.xz's stream).
+bool ListsWithoutDecoding(TArchiverType type) { return type == TArchiverType::atZip; }
+
+// Runs a header pass here or in a bounded child, as the format needs.
+std::optional<PassResult> RunHeaderPass(TArchiverType type, const std::function<int(int)>& pass) {
+  if (!ListsWithoutDecoding(type)) return RunBoundedPass(kPassMemoryBytes, pass);
+  return PassResult{pass(-1), {}};
+}
+
 }  // namespace
 
 TArchiveFile::TArchiveFile() = default;
@@ -101,7 +113,7 @@ int TArchiveFile::CheckArchive(int /*mode*/) {
   CheckedFile now = Fingerprint(type);
   if (now.fileName.isEmpty()) return 0;
   if (now == checked_) return checked_.result;
-  const std::optional<PassResult> pass = RunBoundedPass(kPassMemoryBytes, [&](int) {
+  const std::optional<PassResult> pass = RunHeaderPass(type, [&](int) {
     ArchiveReader reader(fileName_, type);
     // An archive with no entries at all is still an archive; one whose first header cannot be
     // read is not.
@@ -114,6 +126,13 @@ int TArchiveFile::CheckArchive(int /*mode*/) {
 
 void TArchiveFile::OpenArchive(int /*mode*/) {
   const TArchiverType type = ReadType();
+  nextListed_ = 0;
+  if (ListsWithoutDecoding(type)) {
+    listed_.clear();
+    ArchiveReader reader(fileName_, type);
+    while (reader.Next()) listed_.push_back(reader.Entry());
+    return;
+  }
   const std::optional<PassResult> pass = RunBoundedPass(kPassMemoryBytes, [&](int out) {
     ArchiveReader reader(fileName_, type);
     while (reader.Next()) {

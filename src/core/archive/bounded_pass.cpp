@@ -2,8 +2,13 @@
 #include "archive/bounded_pass.h"
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <poll.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -58,20 +63,53 @@ bool LimitGrowth(std::int64_t bound) {
   _exit(code);
 }
 
-QByteArray ReadAll(int fd) {
-  QByteArray output;
+// User and system time the child has run, in clock ticks; -1 once it cannot be read.
+long long CpuTicks(pid_t child) {
+  const int fd = open(("/proc/" + std::to_string(child) + "/stat").c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return -1;
+  char text[1024] = {};
+  const ssize_t size = read(fd, text, sizeof(text) - 1);
+  close(fd);
+  // The name in parentheses may hold spaces: fields are counted after its closing one.
+  const char* field = size > 0 ? std::strrchr(text, ')') : nullptr;
+  if (field == nullptr) return -1;
+  long long utime = 0, stime = 0;
+  if (std::sscanf(field + 2, "%*c %*d %*d %*d %*d %*d %*u %*u %*u %*u %*u %lld %lld", &utime,
+                  &stime) != 2)
+    return -1;
+  return utime + stime;
+}
+
+// Everything the child writes until it closes its end. A child that neither writes nor runs
+// for a whole `stall` is stuck (the one thread it has waits on a lock that another thread of
+// the program held at the fork) and is killed; false then.
+bool ReadAll(int fd, pid_t child, std::chrono::milliseconds stall, QByteArray& output) {
   char block[16 * 1024];
+  long long ticks = CpuTicks(child);
   for (;;) {
+    pollfd ready{fd, POLLIN, 0};
+    const int polled = poll(&ready, 1, int(stall.count()));
+    if (polled < 0 && errno == EINTR) continue;
+    if (polled == 0) {
+      const long long now = CpuTicks(child);
+      if (now == ticks) {
+        kill(child, SIGKILL);
+        return false;
+      }
+      ticks = now;
+      continue;
+    }
     const ssize_t size = read(fd, block, sizeof(block));
     if (size < 0 && errno == EINTR) continue;
-    if (size <= 0) return output;
+    if (size <= 0) return true;
     output.append(block, size);
   }
 }
 
 }  // namespace
 
-std::optional<PassResult> RunBoundedPass(std::int64_t bound, const std::function<int(int)>& pass) {
+std::optional<PassResult> RunBoundedPass(std::int64_t bound, const std::function<int(int)>& pass,
+                                         std::chrono::milliseconds stall) {
   int fds[2];
   if (pipe2(fds, O_CLOEXEC) != 0) return std::nullopt;
   const pid_t child = fork();
@@ -85,13 +123,13 @@ std::optional<PassResult> RunBoundedPass(std::int64_t bound, const std::function
     return std::nullopt;
   }
   PassResult result;
-  result.output = ReadAll(fds[0]);
+  const bool ended = ReadAll(fds[0], child, stall, result.output);
   close(fds[0]);
   int status = 0;
   while (waitpid(child, &status, 0) < 0) {
     if (errno != EINTR) return std::nullopt;
   }
-  if (!WIFEXITED(status) || WEXITSTATUS(status) > kLargestPassCode) return std::nullopt;
+  if (!ended || !WIFEXITED(status) || WEXITSTATUS(status) > kLargestPassCode) return std::nullopt;
   result.code = WEXITSTATUS(status);
   return result;
 }

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -34,8 +35,11 @@ struct PassResult {
 // Whatever the pass writes to disk it writes itself, in the child. The child holds only the
 // calling thread, so a pass must not wait on a lock another thread of the program may hold:
 // libarchive, the C library's allocator and Qt's value types are fine, a program-wide mutex is
-// not.
-std::optional<PassResult> RunBoundedPass(std::int64_t bound, const std::function<int(int)>& pass);
+// not. Should one still be held at the fork, the child stops running; one that has neither
+// run nor written for `stall` is killed, and nothing comes back.
+inline constexpr std::chrono::milliseconds kPassStall{5000};
+std::optional<PassResult> RunBoundedPass(std::int64_t bound, const std::function<int(int)>& pass,
+                                         std::chrono::milliseconds stall = kPassStall);
 
 // Writes all of `bytes` to the pass's output; false when the parent has stopped listening.
 bool WritePassOutput(int out, const QByteArray& bytes);

@@ -2,6 +2,9 @@
 #include "archive/bounded_pass.h"
 
 #include <sys/resource.h>
+#include <unistd.h>
+
+#include <chrono>
 
 #include <cstdlib>
 #include <stdexcept>
@@ -36,6 +39,27 @@ TEST(ArchiveBoundedPass, CodesAndOutputComeBackWhole) {
 TEST(ArchiveBoundedPass, APassWithoutAnAnswerGivesNothing) {
   EXPECT_FALSE(RunBoundedPass(kPassMemoryBytes, [](int) { return 126; }));
   EXPECT_FALSE(RunBoundedPass(kPassMemoryBytes, [](int) -> int { throw std::runtime_error("x"); }));
+  // A child stuck on a lock runs no more: it is killed, however long it would wait.
+  using std::chrono::milliseconds;
+  EXPECT_FALSE(RunBoundedPass(
+      kPassMemoryBytes,
+      [](int) {
+        for (;;) pause();
+        return 0;
+      },
+      milliseconds(250)));
+  // One that keeps running is not, even past the stall time.
+  const auto busy = RunBoundedPass(
+      kPassMemoryBytes,
+      [](int) {
+        const auto end = std::chrono::steady_clock::now() + milliseconds(800);
+        while (std::chrono::steady_clock::now() < end) {
+        }
+        return 3;
+      },
+      milliseconds(250));
+  ASSERT_TRUE(busy);
+  EXPECT_EQ(busy->code, 3);
 }
 
 // Only address space is asked for, never touched: a refused block costs nothing, and a granted
