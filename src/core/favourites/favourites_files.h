@@ -37,8 +37,9 @@ inline constexpr qint64 kMaxListFileBytes = platform::limits::kMaxTextFileBytes;
 // would write over the favourites.
 QStringList ReadListFile(const QString& path);
 
-// Pairs the key and path files line by line, repairing what an interrupted save leaves (see the
-// .cpp). Throws as ReadListFile.
+// Pairs the key and path files' lines, repairing what an interrupted save leaves (see the .cpp).
+FavouritePairs PairFavourites(QStringList keys, QStringList paths);
+// PairFavourites over the two files. Throws as ReadListFile.
 FavouritePairs ReadFavouritePairs(const FavouritesFiles& files);
 
 // The folders the keys name that have no line of their own get one, in depth order, so that no
