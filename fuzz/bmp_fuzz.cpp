@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any byte string as a BMP file: read, convert to 24 bits, write again.
+#include "fuzz_entries.h"
 #include "imaging/dib/qx_dib.h"
 #include "imaging/errors.h"
 #include "imaging/io/byte_source.h"
@@ -7,7 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+int kasumori::fuzz::FuzzBmp(const std::uint8_t* data, std::size_t size) {
   using namespace kasumori::imaging;
   MemorySource source(data, size);
   TQxDIB dib;

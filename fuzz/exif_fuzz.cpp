@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any byte string as a JPEG, a TIFF, a HEIF and a RAW file for the photo information reader
 // and the shooting-date key.
+#include "fuzz_entries.h"
 #include "imaging/errors.h"
 #include "imaging/exif/exif_reader.h"
 #include "imaging/io/byte_source.h"
@@ -8,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+int kasumori::fuzz::FuzzExif(const std::uint8_t* data, std::size_t size) {
   using namespace kasumori::imaging;
   for (const char* name : {"photo.jpg", "photo.tif", "photo.heic", "photo.dng"}) {
     MemorySource source(data, size);

@@ -2,6 +2,7 @@
 // Any byte string as a JPEG file: the header and its size checks, the quarter-scale decode of
 // a thumbnail and, for pictures of a few megapixels, the full-size decode of the display;
 // through libjpeg's memory source and through this program's own source manager.
+#include "fuzz_entries.h"
 #include "imaging/dib/qx_dib.h"
 #include "imaging/errors.h"
 #include "imaging/io/byte_source.h"
@@ -47,7 +48,7 @@ void Decode(ByteSource& source, JpegScale scale, JpegMethod method) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+int kasumori::fuzz::FuzzJpeg(const std::uint8_t* data, std::size_t size) {
   MemorySource memory(data, size);
   Decode(memory, JpegScale::Quarter, JpegMethod::Fast);
   Decode(memory, JpegScale::Full, JpegMethod::Accurate);

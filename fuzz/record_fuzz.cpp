@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any byte string as an edit record: parsed, then its zoom window planned for a photo.
+#include "fuzz_entries.h"
 #include "records/edit_record.h"
 #include "records/zoom_scale.h"
 
@@ -8,7 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+int kasumori::fuzz::FuzzRecord(const std::uint8_t* data, std::size_t size) {
   using namespace kasumori::records;
   if (size > std::size_t(kMaxRecordBytes)) return 0;  // the reader refuses such files
   EditRecord record;

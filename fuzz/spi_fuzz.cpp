@@ -2,6 +2,7 @@
 // Any byte string as what a decoder plug-in hands back: the first byte says how much of the
 // rest is the bitmap information block, the remainder is the pixel block. Both are malloc()
 // blocks of exactly that size, as a plug-in would return them.
+#include "fuzz_entries.h"
 #include "imaging/errors.h"
 #include "imaging/plugins/spi_graphic.h"
 
@@ -9,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+int kasumori::fuzz::FuzzSpi(const std::uint8_t* data, std::size_t size) {
   using namespace kasumori::imaging;
   if (size < 1) return 0;
   const std::size_t infoBytes = std::min<std::size_t>(40 + 4 * std::size_t(data[0]), size - 1);

@@ -92,6 +92,14 @@ ArchiveReader::ArchiveReader(const QString& path, TArchiverType type) {
       archive_read_open_filename(archive_.get(), file.constData(), kReadBlockBytes) == ARCHIVE_OK;
 }
 
+ArchiveReader::ArchiveReader(const char* data, std::size_t size, TArchiverType type) {
+  Utf8LocaleScope locale;
+  archive_.reset(archive_read_new());
+  if (!archive_) return;
+  SupportKinds(archive_.get(), type);
+  open_ = archive_read_open_memory(archive_.get(), data, size) == ARCHIVE_OK;
+}
+
 ArchiveReader::~ArchiveReader() = default;
 
 bool ArchiveReader::Next() {
@@ -152,6 +160,11 @@ ArchiveReader::DataEnd ArchiveReader::ReadData(
     }
     if (!sink(buffer.get(), static_cast<std::size_t>(size))) return DataEnd::Stopped;
   }
+}
+
+std::int64_t ArchiveReader::StoredBytesRead() const {
+  // Filter -1 is the last of the chain: the bytes as they came from the file or memory.
+  return open_ ? archive_filter_bytes(archive_.get(), -1) : 0;
 }
 
 }  // namespace kasumori::archive

@@ -36,6 +36,8 @@ class ArchiveReader {
   // Opens the file as the type's kind: ZIP as ZIP only, the others as any of the archive kinds
   // libarchive reads without help from outside programs. atAutoDetect accepts any of them.
   ArchiveReader(const QString& path, TArchiverType type);
+  // The same over an archive held in memory; the bytes must outlive the reader.
+  ArchiveReader(const char* data, std::size_t size, TArchiverType type);
   ~ArchiveReader();
   ArchiveReader(const ArchiveReader&) = delete;
   ArchiveReader& operator=(const ArchiveReader&) = delete;
@@ -52,6 +54,9 @@ class ArchiveReader {
   enum class DataEnd { Complete, Stopped, Damaged };
   // Hands the current entry's data to the sink block by block; the sink returns false to stop.
   DataEnd ReadData(const std::function<bool(const char* data, std::size_t size)>& sink);
+  // The archive's bytes read so far, compressed as they are stored: no entry's data so far
+  // came from more than these.
+  std::int64_t StoredBytesRead() const;
 
  private:
   struct Deleter {

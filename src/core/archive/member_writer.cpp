@@ -111,9 +111,15 @@ ExtractOutcome WriteMember(ArchiveReader& reader, const QString& destination,
   if (!part.IsOpen()) return ExtractOutcome::WriteFailed;
   std::int64_t written = 0;
   bool writeFailed = false;
+  bool ratioPassed = false;
   const ArchiveReader::DataEnd end = reader.ReadData([&](const char* data, std::size_t size) {
     written += static_cast<std::int64_t>(size);
     if (written > bound) return false;
+    // Every stored byte read so far stands in for this member's, so a member that shares
+    // its archive with others is believed more, never less, than it should be.
+    ratioPassed = written > limits.ratioFloorBytes &&
+                  written / limits.maxCompressionRatio > reader.StoredBytesRead();
+    if (ratioPassed) return false;
     writeFailed = !part.Write(data, size);
     return !writeFailed;
   });
@@ -122,6 +128,7 @@ ExtractOutcome WriteMember(ArchiveReader& reader, const QString& destination,
       return part.Keep(target) ? ExtractOutcome::Extracted : ExtractOutcome::WriteFailed;
     case ArchiveReader::DataEnd::Stopped:
       if (writeFailed) return ExtractOutcome::WriteFailed;
+      if (ratioPassed) return ExtractOutcome::TooLarge;
       return bound == limits.maxMemberBytes ? ExtractOutcome::TooLarge : ExtractOutcome::NoSpace;
     case ArchiveReader::DataEnd::Damaged:
       return ExtractOutcome::Damaged;

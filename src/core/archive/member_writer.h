@@ -4,6 +4,7 @@
 #pragma once
 
 #include "archive/archive_reader.h"
+#include "platform/limits.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,14 +15,17 @@
 
 namespace kasumori::archive {
 
-// No photo comes near this; a member that grows past it is a decompression bomb.
-inline constexpr std::int64_t kMaxMemberBytes = std::int64_t{1} << 30;  // 1 GiB
+inline constexpr std::int64_t kMaxMemberBytes = platform::limits::kMaxEntryBytes;
 // What an extraction leaves free on the destination's file system, for everything else.
 inline constexpr std::int64_t kKeepFreeBytes = std::int64_t{64} << 20;  // 64 MiB
 
 struct ExtractLimits {
   std::int64_t maxMemberBytes = kMaxMemberBytes;
   std::int64_t keepFreeBytes = kKeepFreeBytes;
+  // Past the floor, a member that grows to more than this many times the archive bytes read
+  // so far is a bomb whatever room is left.
+  std::int64_t maxCompressionRatio = platform::limits::kMaxCompressionRatio;
+  std::int64_t ratioFloorBytes = platform::limits::kCompressionRatioFloorBytes;
   // The bytes free for this user on the folder's file system; QStorageInfo's when unset.
   std::function<std::int64_t(const QString& folder)> availableBytes;
 };
@@ -30,7 +34,7 @@ enum class ExtractOutcome {
   Extracted,
   NotFound,    // no file entry of that name
   Refused,     // the name would leave the destination, or the entry is a link or device
-  TooLarge,    // the data grew past the member bound
+  TooLarge,    // the data grew past the member bound or the compression ratio believed
   NoSpace,     // the data grew past the free space
   Damaged,     // the archive could not be read to the end of the member
   WriteFailed  // the destination could not be written

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/text_file.h"
 
+#include "platform/limits.h"
+
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -62,10 +64,22 @@ QStringList SplitLines(const QString& text) {
   return lines;
 }
 
+std::optional<QStringList> TextLines(const QByteArray& bytes) {
+  if (bytes.size() > platform::limits::kMaxTextFileBytes) return std::nullopt;
+  QStringList lines = SplitLines(DecodeText(bytes));
+  if (lines.size() > platform::limits::kMaxTextFileLines) return std::nullopt;
+  for (const QString& line : lines) {
+    if (line.size() > platform::limits::kMaxTextLineChars) return std::nullopt;
+  }
+  return lines;
+}
+
 std::optional<QStringList> ReadTextLines(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  return SplitLines(DecodeText(file.readAll()));
+  // The size is checked before the read so that a huge file is never held in memory.
+  if (file.size() > platform::limits::kMaxTextFileBytes) return std::nullopt;
+  return TextLines(file.readAll());
 }
 
 void WriteTextLines(const QString& path, const QStringList& lines) {

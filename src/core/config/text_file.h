@@ -24,7 +24,11 @@ QString DecodeText(const QByteArray& bytes);
 // Splits at CR LF, a lone CR or a lone LF; a line end at the very end starts no extra line.
 QStringList SplitLines(const QString& text);
 
-// The file's lines, or nothing when it cannot be opened.
+// The lines of a text file's bytes; nothing when there are more lines, or a longer line, than
+// any file the program writes (platform/limits.h).
+std::optional<QStringList> TextLines(const QByteArray& bytes);
+
+// The file's lines, or nothing when it cannot be opened or is past the text-file limits.
 std::optional<QStringList> ReadTextLines(const QString& path);
 
 // Replaces the file with the lines, each ended by CR LF. The text goes to a temporary file in

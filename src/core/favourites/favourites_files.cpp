@@ -32,8 +32,8 @@ QStringList ReadListFile(const QString& path) {
 //   without them: keys longer than paths by exactly their empty lines are that middle state.
 // Anything else (a hand-edited file) pairs by index; a key without a path line stays a
 // favourite with no photo, shown black and removable, where dropping it would lose it silently.
-FavouritePairs ReadFavouritePairs(const FavouritesFiles& files) {
-  FavouritePairs pairs{ReadListFile(files.keyList), ReadListFile(files.pathList)};
+FavouritePairs PairFavourites(QStringList keyLines, QStringList pathLines) {
+  FavouritePairs pairs{std::move(keyLines), std::move(pathLines)};
   QStringList& keys = pairs.keys;
   QStringList& paths = pairs.paths;
   const qsizetype emptyKeys = keys.count(QString());
@@ -52,6 +52,10 @@ FavouritePairs ReadFavouritePairs(const FavouritesFiles& files) {
   }
   pairs.repaired = emptyKeys > 0 || !evenCounts;
   return pairs;
+}
+
+FavouritePairs ReadFavouritePairs(const FavouritesFiles& files) {
+  return PairFavourites(ReadListFile(files.keyList), ReadListFile(files.pathList));
 }
 
 bool AddMissingFolders(QStringList& folders, const QStringList& keys) {

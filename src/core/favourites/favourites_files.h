@@ -2,6 +2,8 @@
 // The three favourites files in the program folder, read into lists and written back whole.
 #pragma once
 
+#include "platform/limits.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,17 +29,17 @@ struct FavouritePairs {
   bool repaired = false;  // the files did not pair up as they were; the next save evens them
 };
 
-// A favourites file larger than this is refused rather than read: no list the program writes
-// comes near it, and reading one would hold several copies of it in memory.
-inline constexpr qint64 kMaxListFileBytes = 64 * 1024 * 1024;
+// A favourites file larger than this is refused rather than read.
+inline constexpr qint64 kMaxListFileBytes = platform::limits::kMaxTextFileBytes;
 
 // The file's lines; a missing file is an empty list. A file that is there but cannot be read,
-// or is too large, throws config::TextFileError: taken as empty, the next save would write over
-// the favourites.
+// or is past the text-file limits, throws config::TextFileError: taken as empty, the next save
+// would write over the favourites.
 QStringList ReadListFile(const QString& path);
 
-// Pairs the key and path files line by line, repairing what an interrupted save leaves (see the
-// .cpp). Throws as ReadListFile.
+// Pairs the key and path files' lines, repairing what an interrupted save leaves (see the .cpp).
+FavouritePairs PairFavourites(QStringList keys, QStringList paths);
+// PairFavourites over the two files. Throws as ReadListFile.
 FavouritePairs ReadFavouritePairs(const FavouritesFiles& files);
 
 // The folders the keys name that have no line of their own get one, in depth order, so that no

@@ -2,12 +2,19 @@
 #include "records/zoom_scale.h"
 
 #include <cmath>
+#include <limits>
 
 namespace kasumori::records {
 
 namespace {
 
-int RoundedPercent(double scale) { return static_cast<int>(std::trunc(100.0 / scale + 0.5)); }
+// A record may claim any magnification. A percentage past what an int holds would be undefined
+// to convert, and snaps to the largest step anyway, so it is held at the int's maximum.
+int RoundedPercent(double scale) {
+  const double percent = std::trunc(100.0 / scale + 0.5);
+  return percent < double(std::numeric_limits<int>::max()) ? static_cast<int>(percent)
+                                                           : std::numeric_limits<int>::max();
+}
 
 // The enlargements the zoom steps offer above 400 %; a record's value snaps down to one of
 // them. The exact values 800 and 1600 are kept as they are.

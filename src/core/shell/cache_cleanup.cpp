@@ -3,6 +3,7 @@
 
 #include "config/data_folders.h"
 #include "config/settings.h"
+#include "platform/limits.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,7 +56,11 @@ QStringList SubFolders(const QString& folder) {
   return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
-// Walks the cache below the slot's own cache root, depth first, last added first.
+// Folders below the cache root, "2024" being one deep.
+int FolderDepth(const QString& relative) { return int(relative.count(u'/')) + 1; }
+
+// Walks the cache below the slot's own cache root, depth first, last added first. A photo
+// folder link can make the tree endless, so folders past the depth limit are left as they are.
 void CleanSlotRoot(const QString& cacheRoot, const QString& slotRoot) {
   std::vector<QString> work;
   FolderListing rootListing(slotRoot);
@@ -75,7 +80,7 @@ void CleanSlotRoot(const QString& cacheRoot, const QString& slotRoot) {
       const QString name = x.fileName();
       if (x.isDir()) {
         if (photos.HasFolder(name)) {
-          work.push_back(s + '/' + name);
+          if (FolderDepth(s) < platform::limits::kMaxFolderDepth) work.push_back(s + '/' + name);
         } else if (!photos.HasFile(name)) {
           RemoveTree(x.filePath());
         }

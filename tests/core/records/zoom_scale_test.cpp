@@ -23,7 +23,8 @@ TEST(ZoomScaleTest, PercentSnapsToTheZoomStepsAboveFourHundred) {
       {800, 600, 800, 12, 800 / (800 * 12.0), 800},
       {100, 100, 100, 16, 1 / 16.0, 1600},
       {100, 100, 100, 30, 1 / 30.0, 1600},
-      {1000, 10, 3, 1, 1000 / 3.0, 0},  // a tiny percentage rounds to 0
+      {100, 100, 100, 1e46, 1 / 1e46, 1600},  // past any int percentage
+      {1000, 10, 3, 1, 1000 / 3.0, 0},        // a tiny percentage rounds to 0
   };
   for (const ScaleCase& c : cases) {
     const ZoomScale z = RecordZoomScale(c.width, c.height, c.displayWidth, c.magnification);

@@ -2,15 +2,16 @@
 // Row and image sizes of device-independent bitmaps, checked before anything is allocated.
 #pragma once
 
+#include "platform/limits.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 
 namespace kasumori::imaging {
 
-// The largest picture any reader or buffer accepts: 256 megapixels (2^28). Zoom images stay
-// far below it (50,000,000 pixels); a header that promises more is hostile or broken.
-inline constexpr std::uint64_t kMaxPixels = std::uint64_t(1) << 28;
+// The largest picture any reader or buffer accepts.
+inline constexpr std::uint64_t kMaxPixels = platform::limits::kMaxPicturePixels;
 
 // Bytes of one row: bit count × width rounded up to whole 32-bit words.
 inline std::uint64_t RowStride(std::uint64_t width, unsigned bitCount) {
@@ -25,7 +26,9 @@ inline std::optional<std::size_t> ImageBytes(std::int64_t width, std::int64_t he
   const auto w = static_cast<std::uint64_t>(width);
   const auto h = static_cast<std::uint64_t>(height);
   if (w > kMaxPixels || h > kMaxPixels || w * h > kMaxPixels) return std::nullopt;
-  return static_cast<std::size_t>(RowStride(w, bitCount) * h);
+  const std::uint64_t bytes = RowStride(w, bitCount) * h;
+  if (bytes > platform::limits::kMaxAllocationBytes) return std::nullopt;
+  return static_cast<std::size_t>(bytes);
 }
 
 }  // namespace kasumori::imaging

@@ -5,6 +5,7 @@
 #include "library/fileops/safe_move.h"
 
 #include "support/file_size_limit.h"
+#include "support/read_only_folder.h"
 #include "support/temp_tree.h"
 
 #include <QDir>
@@ -88,10 +89,10 @@ TEST_F(RealFileSystemTest, ATakenNameAcrossFileSystemsChangesNothing) {
 }
 
 TEST_F(RealFileSystemTest, AReadOnlyTargetFolderChangesNothing) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind root";
-  ASSERT_TRUE(QFile::setPermissions(other_->path(), QFile::ReadOwner | QFile::ExeOwner));
+  testkit::ReadOnlyFolder readOnly(other_->path());
+  if (!readOnly.Held()) GTEST_SKIP() << readOnly.Why().toStdString();
   EXPECT_FALSE(Arrived(MoveFileSafely(fs, from, to)));
-  QFile::setPermissions(other_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  readOnly.Release();
   EXPECT_EQ(tree.Read("card/DSC00001.JPG"), kPhoto);
   EXPECT_TRUE(InTarget().isEmpty());
 }
