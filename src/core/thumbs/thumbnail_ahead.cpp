@@ -49,12 +49,11 @@ bool ThumbnailDecodeAhead::Take(const QString& path, imaging::TSPIQxDIB& target,
   return done;
 }
 
-// The worker leaves the next photo to be asked for to the caller, who would otherwise wait
-// for it idle, and takes the first queued one after it.
+// The worker takes every second photo and leaves the others to the caller: each decodes one
+// while the other decodes the next, so neither waits for the other. A caller that reaches a
+// photo the worker has not begun decodes it itself.
 int ThumbnailDecodeAhead::NextQueued() const {
-  std::size_t i = 0;
-  while (i < jobs_.size() && jobs_[i].state == State::Taken) ++i;
-  for (++i; i < jobs_.size(); ++i) {
+  for (std::size_t i = 1; i < jobs_.size(); i += 2) {
     if (jobs_[i].state == State::Queued) return int(i);
   }
   return -1;

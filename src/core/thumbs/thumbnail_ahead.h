@@ -2,8 +2,8 @@
 // The photos of the thumbnails about to be made, decoded on a second thread in the order they
 // will be asked for. The maker goes through the same order and, at each photo, takes what the
 // worker decoded, waits for the one it is decoding, or decodes the photo itself when the worker
-// has not begun it; the worker always works on a photo after the one the maker will ask for
-// next, so both cores decode and the thumbnails still arrive in the cells' order.
+// has not begun it; the worker takes every second photo, so both cores decode and the
+// thumbnails still arrive in the cells' order.
 // Only plain JPEG files are decoded here, with the decoder's own JPEG step: everything else,
 // and anything that fails, is left to the maker, which reports it as it always does.
 #pragma once
