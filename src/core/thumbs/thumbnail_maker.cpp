@@ -66,6 +66,7 @@ void Store(const imaging::TQxDIB& thumbnail, const QString& path) {
   } catch (const std::exception&) {
   }
   QFile::remove(partial);
+  QFile::remove(path);  // an older thumbnail there is no longer the photo's
 }
 
 }  // namespace
