@@ -318,7 +318,8 @@ bool ThumbStrip::eventFilter(QObject* watched, QEvent* event) {
   int cell = CellOf(watched);
   if (watched == tag_.Label() && nameTagCell_ <= thumbs::kStripCells) cell = nameTagCell_;
   if (cell == 0) return QObject::eventFilter(watched, event);
-  auto* mouse = static_cast<QMouseEvent*>(event);
+  // Only the mouse cases below read it; other events are not mouse events.
+  auto* mouse = dynamic_cast<QMouseEvent*>(event);
   switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
