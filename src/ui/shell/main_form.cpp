@@ -231,7 +231,8 @@ bool TMainForm::HandleViewFullScreen(const QEvent& event) {
 
 // The shown photo can be dragged from the view onto the folder tree (not zoomed or in panorama).
 bool TMainForm::HandleViewDrag(QEvent* event) {
-  auto* mouse = static_cast<QMouseEvent*>(event);
+  auto* mouse = dynamic_cast<QMouseEvent*>(event);
+  if (mouse == nullptr) return false;
   if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
     viewPressAt_ = mouse->globalPosition().toPoint();
     return false;
