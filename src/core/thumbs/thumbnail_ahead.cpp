@@ -22,7 +22,10 @@ void ThumbnailDecodeAhead::Start(const QStringList& paths) {
     const std::lock_guard lock(mutex_);
     jobs_.clear();
     jobs_.reserve(std::size_t(paths.size()));
-    for (const QString& path : paths) jobs_.push_back(Job{path});
+    for (const QString& path : paths) {
+      Job& job = jobs_.emplace_back();
+      job.path = path;
+    }
     ++generation_;
     if (!worker_.joinable() && !jobs_.empty()) worker_ = std::thread([this] { Run(); });
   }
