@@ -24,7 +24,20 @@ void CopyToArea(const pixels::ConstPixelView& compose, const pixels::PixelView& 
 
 }  // namespace
 
+imaging::RowProgress* NormalCompositor::FollowDecoding(const NormalComposeRequest& request) {
+  arriving_.Stop();
+  const bool followable = following_ && request.quality == QualityMode::High && request.width > 0 &&
+                          request.height > 0 && request.paneOriginX >= 0 &&
+                          request.paneOriginY >= 0 && !ComposedArea(request).Empty() &&
+                          RotationFromSetting(request.edits.rotation) == Rotation::None;
+  return followable ? arriving_.Start(request, compose_) : nullptr;
+}
+
 NormalComposeResult NormalCompositor::ComposeNormal(const NormalComposeRequest& request) {
+  // Fast mode and a mismatch leave what followed the decoding unused; either way the thread
+  // has let go of the buffer before anything below touches it.
+  const bool followed = request.quality == QualityMode::High && arriving_.Finish(request);
+  arriving_.Stop();
   const Rotation rotation = RotationFromSetting(request.edits.rotation);
   const ComposeGeometry geometry =
       PlanComposeGeometry({request.source.width, request.source.height, rotation, request.width,
@@ -40,24 +53,24 @@ NormalComposeResult NormalCompositor::ComposeNormal(const NormalComposeRequest& 
         ComposeFast(request, geometry);
         break;
       case QualityMode::High:
-        ComposeHighQuality(request, geometry);
+        ComposeHighQuality(request, geometry, followed);
         break;
     }
   }
-  if (request.histogram != nullptr) {
-    const bool draw = request.quality == QualityMode::High &&
-                      request.panoramaMode == PanoramaMode::Single &&
-                      request.histogramMode == HistogramMode::Automatic;
-    if (request.quality == QualityMode::Fast || !request.slideshowActive) {
-      if (draw) {
+  if (request.histogram != nullptr &&
+      (request.quality == QualityMode::Fast || !request.slideshowActive)) {
+    if (DrawsHistogram(request)) {
+      if (followed)
+        request.histogram->DrawCounts(request.histogramImage, arriving_.Counts(),
+                                      request.fullScreenActive);
+      else
         request.histogram->DrawHistogram(request.histogramImage, compose_.View(),
                                          {geometry.scale.MarginX, geometry.scale.MarginY},
                                          request.fullScreenActive);
-        result.histogram = HistogramStep::Drawn;
-      } else {
-        request.histogram->ClearHistogram(request.histogramImage, request.fullScreenActive);
-        result.histogram = HistogramStep::Cleared;
-      }
+      result.histogram = HistogramStep::Drawn;
+    } else {
+      request.histogram->ClearHistogram(request.histogramImage, request.fullScreenActive);
+      result.histogram = HistogramStep::Cleared;
     }
   }
   result.labels = NormalComposeLabels({geometry.RotatedWidth, geometry.RotatedHeight,
@@ -94,7 +107,15 @@ void NormalCompositor::ComposeFast(const NormalComposeRequest& request,
 }
 
 void NormalCompositor::ComposeHighQuality(const NormalComposeRequest& request,
-                                          const ComposeGeometry& geometry) {
+                                          const ComposeGeometry& geometry, bool followed) {
+  const int strength = EffectiveSharpness(request.edits.sharpness, request.sharpness);
+  if (followed) {
+    if (strength > 0)
+      pixels::CopyPixels(arriving_.Sharpened().View(), ComposedArea(request));
+    else
+      CopyToArea(compose_.View(), request.target, request.paneOriginX, request.paneOriginY);
+    return;
+  }
   const Rotation rotation = RotationFromSetting(request.edits.rotation);
   const PictureEffect effect = EffectiveEffect(request.edits.effect, request.pictureEffect);
   const pixels::ToneTable tone(
@@ -104,9 +125,7 @@ void NormalCompositor::ComposeHighQuality(const NormalComposeRequest& request,
                    PlanHighQuality(geometry, rotation, request.width, request.height), tone,
                    request.bands);
   CopyToArea(compose_.View(), request.target, request.paneOriginX, request.paneOriginY);
-  SharpenOnScreen(pixels::SubView(request.target, request.paneOriginX, request.paneOriginY,
-                                  request.width, request.height),
-                  EffectiveSharpness(request.edits.sharpness, request.sharpness), request.bands);
+  SharpenOnScreen(ComposedArea(request), strength, request.bands);
 }
 
 void NormalCompositor::SharpenOnScreen(const pixels::PixelView& area, int strength, int bands) {
@@ -117,6 +136,7 @@ void NormalCompositor::DrawHistogramOf(HistogramPanel& panel, const pixels::Pixe
                                        const pixels::ConstPixelView& view, int width, int height,
                                        bool zoomMode, QualityMode quality, bool slideshowActive,
                                        bool fullScreenActive, HistogramRegion region) {
+  arriving_.Stop();
   if (fullScreenActive) return;
   if (HistogramNeedsViewCopy(zoomMode, quality, slideshowActive)) {
     compose_.Resize(width, height);

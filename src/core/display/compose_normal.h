@@ -3,39 +3,16 @@
 // photo into one display area, with the tone, the sharpening and the histogram.
 #pragma once
 
+#include "display/arriving_resample.h"
 #include "display/compose_geometry.h"
 #include "display/compose_labels.h"
-#include "display/display_modes.h"
+#include "display/compose_request.h"
 #include "display/histogram.h"
-#include "pixels/pixel_view.h"
 #include "display/quality_types.h"
 #include "pixels/sharpen.h"
 #include "pixels/work_picture.h"
 
 namespace kasumori::display {
-
-// Everything one composition reads. The driver fills it from its display state.
-struct NormalComposeRequest {
-  pixels::ConstPixelView source;  // SourcePicture, unrotated, full size
-  pixels::PixelView target;       // the display target: SlideBuffer, FullImg or ViewImg
-  int paneOriginX = 0;            // PaneOriginX, PaneOriginY
-  int paneOriginY = 0;
-  int width = 0;  // DisplayWidth, DisplayHeight
-  int height = 0;
-  PhotoEdits edits;                                     // of the shown photo
-  PictureEffect pictureEffect = PictureEffect::Chrome;  // the global setting
-  int sharpness = 12;
-  QualityMode quality = QualityMode::High;
-  HistogramMode histogramMode = HistogramMode::OnClick;
-  bool wide = false;  // WideMode
-  PanoramaMode panoramaMode = PanoramaMode::Single;
-  bool slideshowActive = false;
-  bool fullScreenActive = false;
-  // HistgramImg (128 × 50) and its panel; without a panel the histogram step is skipped.
-  HistogramPanel* histogram = nullptr;
-  pixels::PixelView histogramImage;
-  int bands = 2;  // row bands of the resampling and the sharpening
-};
 
 enum class HistogramStep { None, Cleared, Drawn };
 
@@ -70,15 +47,30 @@ class NormalCompositor {
   // recomposition): `area` is the target area of the shown picture.
   void SharpenOnScreen(const pixels::PixelView& area, int strength, int bands = 2);
 
+  // Starts the high-quality resampling `request` (its source still empty) asks for, on a
+  // second thread that follows the photo's decoding; the progress to hand the decoder, or
+  // null when this composition is not one to follow: fast mode, or a turned photo, whose
+  // every display row reads the whole height of the photo.
+  imaging::RowProgress* FollowDecoding(const NormalComposeRequest& request);
+  // Ends following the decoding without using it; before anything else uses the buffer.
+  void StopFollowing() { arriving_.Stop(); }
+  // Off, every composition is made once the photo has decoded (to measure and compare).
+  void EnableFollowing(bool enabled) { following_ = enabled; }
+
   pixels::WorkPicture& ComposeBuffer() { return compose_; }
   const pixels::SharpenStage& Sharpening() const { return sharpen_; }
 
  private:
   void ComposeFast(const NormalComposeRequest& request, const ComposeGeometry& geometry);
-  void ComposeHighQuality(const NormalComposeRequest& request, const ComposeGeometry& geometry);
+  // `followed`: the compose buffer, the sharpened area and the histogram's counts were made
+  // as the photo was decoded.
+  void ComposeHighQuality(const NormalComposeRequest& request, const ComposeGeometry& geometry,
+                          bool followed);
 
   pixels::WorkPicture compose_;  // ComposeBuffer: kept at the display size between compositions
   pixels::SharpenStage sharpen_;
+  bool following_ = true;
+  ArrivingResample arriving_;  // declared last: its thread stops before the buffer goes
 };
 
 // Holds the pane origin at x, y for the duration of one pane's composition and puts it back

@@ -78,7 +78,13 @@ void HistogramPanel::DrawHistogram(const pixels::PixelView& image,
   const int top = std::max(region.top, 0);
   const pixels::ConstPixelView counted =
       pixels::SubView(composed, left, top, composed.width - 2 * left, composed.height - 2 * top);
-  DrawHistogramColumns(CountHistogram(counted), image);
+  DrawCounts(image, CountHistogram(counted), fullScreenActive);
+}
+
+void HistogramPanel::DrawCounts(const pixels::PixelView& image, const HistogramCounts& counts,
+                                bool fullScreenActive) {
+  if (fullScreenActive) return;
+  DrawHistogramColumns(counts, image);
   shown_ = true;
 }
 

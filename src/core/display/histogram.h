@@ -48,6 +48,9 @@ class HistogramPanel {
   // Counts columns left .. W - left - 1 and rows top .. H - top - 1 of `composed` (W × H).
   void DrawHistogram(const pixels::PixelView& image, const pixels::ConstPixelView& composed,
                      HistogramRegion region, bool fullScreenActive);
+  // The same drawing from counts already made of that region.
+  void DrawCounts(const pixels::PixelView& image, const HistogramCounts& counts,
+                  bool fullScreenActive);
   bool HistogramShown() const { return shown_; }
 
  private:

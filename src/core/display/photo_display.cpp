@@ -137,17 +137,30 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   if (!modes_.Panorama() && !modes_.SlideshowActive) ReadInfo(n, path);
   // A photo whose file could not even be read is not offered to the decoders as well.
   if (n >= 1 && s_.loadFailed.Get(n)) return false;
-  if (!Decode(n, path)) return false;
+  ShownPhoto next;
+  if (n < 1) {
+    next = panes_[std::size_t(k - 1)];
+  } else {
+    const int rotation = s_.photoRotation ? s_.photoRotation(n) : 0;
+    next = PlainShownPhoto(s_.list.Name(n), s_.folders.CurrentFolder, s_.folders.CurrentSlot, n,
+                           rotation);
+  }
+  const QPoint origin = PaneOriginOf(k);
+  // The resampling follows the decoding on the second core when what it makes is already
+  // known: not for a record, whose edits come after the decode, nor for a zoomed pane.
+  struct Unfollow {
+    NormalCompositor& compositor;
+    ~Unfollow() { compositor.StopFollowing(); }
+  } unfollow{compositor_};
+  imaging::RowProgress* progress =
+      recordPath.isEmpty() && !next.Zoom.On
+          ? compositor_.FollowDecoding(Scene(origin.x(), origin.y(), next))
+          : nullptr;
+  if (!Decode(n, path, progress)) return false;
   source_.SetPixelFormat(imaging::TQxPixelFormat::Bit24);
   sourceIsShown_ = true;
 
-  if (n < 1) {
-    shown_ = panes_[std::size_t(k - 1)];
-  } else {
-    const int rotation = s_.photoRotation ? s_.photoRotation(n) : 0;
-    shown_ = PlainShownPhoto(s_.list.Name(n), s_.folders.CurrentFolder, s_.folders.CurrentSlot, n,
-                             rotation);
-  }
+  shown_ = next;
   modes_.ZoomMode = false;
   // A pane drawn again keeps the edits it was first shown with.
   if (n >= 1 && !recordPath.isEmpty() && !ApplyRecord(n, recordPath)) return false;
@@ -155,17 +168,17 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   zoomWidthFit_ = 0;
   ZoomCentreX = shown_.Zoom.CentreX;
   ZoomCentreY = shown_.Zoom.CentreY;
-  if (modes_.Panorama()) {
-    if (n > 0) panes_[std::size_t(k - 1)] = shown_;
-    int column = (k - 1) % 2;
-    if (modes_.PanoramaMode == PanoramaMode::TwoReversed) column = 1 - column;
-    const int row = (k - 1) / 2;
-    ComposeShown(column * displayWidth_, row * displayHeight_);
-  } else {
-    ComposeShown(0, 0);
-  }
+  if (modes_.Panorama() && n > 0) panes_[std::size_t(k - 1)] = shown_;
+  ComposeShown(origin.x(), origin.y());
   if (!modes_.SlideshowActive) s_.host.DrawComment(k, shown_, run.displaySize);
   return true;
+}
+
+QPoint PhotoDisplay::PaneOriginOf(int k) const {
+  if (!modes_.Panorama()) return {0, 0};
+  int column = (k - 1) % 2;
+  if (modes_.PanoramaMode == PanoramaMode::TwoReversed) column = 1 - column;
+  return {column * displayWidth_, (k - 1) / 2 * displayHeight_};
 }
 
 QString PhotoDisplay::Located(const QString& path, library::ExtractedFiles& extracted) {
@@ -222,9 +235,10 @@ bool PhotoDisplay::ReadInfo(int n, const QString& path) {
   return true;
 }
 
-bool PhotoDisplay::Decode(int n, const QString& path) {
+bool PhotoDisplay::Decode(int n, const QString& path, imaging::RowProgress* progress) {
   try {
-    return s_.decoder.DecodeForDisplay(path, source_, [this, n] { ReportLoadError(n, true); });
+    return s_.decoder.DecodeForDisplay(
+        path, source_, [this, n] { ReportLoadError(n, true); }, progress);
   } catch (const imaging::ImagingError&) {
     return false;  // already reported
   }
@@ -269,7 +283,7 @@ void PhotoDisplay::ReportLoadError(int n, bool notice) {
   }
 }
 
-NormalComposeRequest PhotoDisplay::Scene(int originX, int originY) {
+NormalComposeRequest PhotoDisplay::Scene(int originX, int originY, const ShownPhoto& photo) {
   NormalComposeRequest request;
   request.source = pixels::ConstViewOf(source_);
   request.target = s_.host.Target();
@@ -277,7 +291,7 @@ NormalComposeRequest PhotoDisplay::Scene(int originX, int originY) {
   request.paneOriginY = originY;
   request.width = displayWidth_;
   request.height = displayHeight_;
-  request.edits = shown_.Edits();
+  request.edits = photo.Edits();
   request.pictureEffect = s_.settings.PictureEffect;
   request.sharpness = s_.settings.Sharpness;
   request.quality = s_.settings.QualityMode;
@@ -292,7 +306,7 @@ NormalComposeRequest PhotoDisplay::Scene(int originX, int originY) {
 }
 
 void PhotoDisplay::ComposeShown(int originX, int originY) {
-  const NormalComposeRequest request = Scene(originX, originY);
+  const NormalComposeRequest request = Scene(originX, originY, shown_);
   if (modes_.ZoomMode) {
     ComposeZoomShown(request);
     return;
@@ -327,7 +341,7 @@ void PhotoDisplay::ComposeZoomShown(const NormalComposeRequest& scene) {
 
 void PhotoDisplay::DrawZoomView(bool full) {
   if (!modes_.ZoomMode || modes_.Panorama()) return;
-  const ZoomOrigin centre = zoom_.DrawZoomView(Scene(0, 0), full, compositor_);
+  const ZoomOrigin centre = zoom_.DrawZoomView(Scene(0, 0, shown_), full, compositor_);
   ZoomCentreX = centre.x;
   ZoomCentreY = centre.y;
   s_.host.TargetChanged();
@@ -335,14 +349,14 @@ void PhotoDisplay::DrawZoomView(bool full) {
 
 void PhotoDisplay::PanZoom(int dx, int dy) {
   if (!modes_.ZoomMode || modes_.Panorama()) return;
-  const ZoomOrigin centre = zoom_.Pan(Scene(0, 0), dx, dy, compositor_);
+  const ZoomOrigin centre = zoom_.Pan(Scene(0, 0, shown_), dx, dy, compositor_);
   ZoomCentreX = centre.x;
   ZoomCentreY = centre.y;
   s_.host.TargetChanged();
 }
 
 void PhotoDisplay::RenderWholeZoom(pixels::WorkPicture& out) {
-  zoom_.RenderWhole(Scene(0, 0), out, compositor_);
+  zoom_.RenderWhole(Scene(0, 0, shown_), out, compositor_);
 }
 
 void PhotoDisplay::SetDisplaySizeKeepingZoom(const QSize& size) {

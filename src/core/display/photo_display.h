@@ -19,6 +19,7 @@
 #include "platform/dialog_service.h"
 #include "config/settings.h"
 
+#include <QPoint>
 #include <QSize>
 
 #include <functional>
@@ -120,12 +121,14 @@ class PhotoDisplay {
   std::optional<QString> RecordSource(int n, const QString& recordPath);
   bool ApplyRecord(int n, const QString& recordPath);
   bool ReadInfo(int n, const QString& path);
-  bool Decode(int n, const QString& path);
+  bool Decode(int n, const QString& path, imaging::RowProgress* progress);
   void ReportLoadError(int n, bool notice);
   void ComposeShown(int originX, int originY);
   QString AheadPath(int n) const;
   void ComposeZoomShown(const NormalComposeRequest& scene);
-  NormalComposeRequest Scene(int originX, int originY);
+  NormalComposeRequest Scene(int originX, int originY, const ShownPhoto& photo);
+  // Where pane k lies in the display target.
+  QPoint PaneOriginOf(int k) const;
   QString ListPath(int n) const;
 
   DisplayServices s_;

@@ -28,4 +28,21 @@ struct ResamplePlan {
 void Resample(const ConstPixelView& source, const PixelView& output, const ResamplePlan& plan,
               const ToneTable& tone, int bands = 1);
 
+// The two ends of a resampling that follows a decoder writing the source from the top.
+class ArrivingRows {
+ public:
+  virtual ~ArrivingRows() = default;
+  // Blocks until source rows [0, rows) are final; false when they will never come.
+  virtual bool WaitSource(int rows) = 0;
+  // Output rows [0, rows) of the plan (the first is the one below the top margin) are final.
+  // Told before every wait and at the end, so that what follows them runs meanwhile.
+  virtual void OutputDone(int rows) = 0;
+};
+
+// Resample for a source still arriving: one band, output rows in order, each once the source
+// rows it reads are final. The pixels are those of Resample. False when WaitSource returned
+// false; nothing more of the source is read then.
+bool ResampleArriving(const ConstPixelView& source, const PixelView& output,
+                      const ResamplePlan& plan, const ToneTable& tone, ArrivingRows& rows);
+
 }  // namespace kasumori::pixels

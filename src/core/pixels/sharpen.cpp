@@ -74,6 +74,12 @@ void SharpenKernel(const ConstPixelView& unsharpened, const PixelView& area, int
               [&](int first, int end) { SharpenRows(unsharpened, area, strength, first, end); });
 }
 
+void SharpenRowRange(const ConstPixelView& unsharpened, const PixelView& area, int strength,
+                     int first, int end) {
+  if (area.Empty() || unsharpened.width != area.width || unsharpened.height != area.height) return;
+  SharpenRows(unsharpened, area, strength, std::max(first, 0), std::min(end, area.height));
+}
+
 void SharpenStage::Run(const PixelView& area, int strength, int bands) {
   if (strength <= 0 || area.Empty()) return;
   scratch_.Resize(area.width, area.height);

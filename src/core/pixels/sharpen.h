@@ -17,6 +17,13 @@ int SharpenDarkening(int strength, int d);
 void SharpenKernel(const ConstPixelView& unsharpened, const PixelView& area, int strength,
                    int bands = 1);
 
+// Rows [first, end) of SharpenKernel alone, for a picture that is made a few rows at a time:
+// rows first − 1 to end of `unsharpened` must be final where they exist, and rows
+// [first, end) of `area` must already hold their pixels before sharpening, as only the
+// darkened pixels are written.
+void SharpenRowRange(const ConstPixelView& unsharpened, const PixelView& area, int strength,
+                     int first, int end);
+
 // The stage with its work buffer. ScratchBuffer holds the copy the pixels are judged on. The
 // mask and the darkened colours are not kept in buffers of their own: the one pass writes a
 // darkened pixel where the mask is black and leaves the others, which is what the AND and OR

@@ -70,7 +70,11 @@ void MainParts::MakeLists() {
     folders_->Panel().BuildSlotTree(folders.CurrentSlot);
     folders_->ShowTree();
   };
-  hooks.resetPerPhotoState = [this] { c_.model.Thumbnails().Reset(); };
+  hooks.resetPerPhotoState = [this] {
+    c_.model.Thumbnails().Reset();
+    // Photos decoded ahead for the last list are of no use to the next one.
+    if (display_) display_->Decoder().ForgetDecodedAhead();
+  };
   hooks.shownPhoto = [this]() -> std::optional<library::ShownPhoto> {
     const display::ShownPhoto& shown = display_->Driver().Shown();
     if (!shown.Shown()) return std::nullopt;

@@ -100,6 +100,22 @@ TEST(JpegDecoder, ACutOffFileWithEnoughDataStillShowsWhatCouldBeDecoded) {
   EXPECT_EQ(picture.Height(), 240);
 }
 
+TEST(JpegDecoder, ADecodingToldToStopEndsWithAnError) {
+  // A progressive file is read whole when decompression starts, a baseline one row by row:
+  // both are stopped.
+  for (const bool progressive : {false, true}) {
+    SCOPED_TRACE(progressive ? "progressive" : "baseline");
+    const QByteArray jpeg =
+        EncodeJpeg(MakeTestPicture(320, 240, 1), {}, {.progressive = progressive});
+    MemorySource source(jpeg.constData(), std::size_t(jpeg.size()));
+    JpegDecoder decoder(source);
+    const std::atomic<bool> stop = true;
+    decoder.SetStopFlag(&stop);
+    TQxDIB target;
+    EXPECT_THROW(decoder.Decode(JpegScale::Full, JpegMethod::Accurate, target), EJpegError);
+  }
+}
+
 TEST(JpegDecoder, AProgressiveFileWhoseCoefficientsOutgrowItsMemoryShareAllocatesNothing) {
   // 16384 × 16384 at 4:2:0: 4,194,304 + 2 × 1,048,576 = 6,291,456 blocks, so 786,432 bytes
   // pass the data check. Its coefficient buffer is 6,291,456 × 128 bytes = 768 MiB, more

@@ -51,8 +51,10 @@ JpegPrefetcher::JpegPrefetcher(int spares, std::int64_t maxPixels)
 
 JpegPrefetcher::~JpegPrefetcher() {
   {
+    // Quitting does not wait for a photo nobody will see.
     const std::lock_guard lock(mutex_);
     stopping_ = true;
+    for (Spare& spare : held_) spare.stop = true;
   }
   changed_.notify_all();
   if (worker_.joinable()) worker_.join();
@@ -128,6 +130,7 @@ void JpegPrefetcher::Clear() {
   for (Spare& spare : held_) {
     if (spare.state == State::Decoding) {
       spare.discard = true;
+      spare.stop = true;
     } else {
       Free(spare);
       spare.picture = TQxDIB();
@@ -151,6 +154,7 @@ void JpegPrefetcher::Run() {
     if (stopping_) return;
     Spare& spare = *NextQueued();
     spare.state = State::Decoding;
+    spare.stop = false;
     lock.unlock();
     Decode(spare);
     lock.lock();
@@ -167,6 +171,7 @@ void JpegPrefetcher::Decode(Spare& spare) {
     if (before) {
       FileSource file(spare.path);
       JpegDecoder decoder(file);
+      decoder.SetStopFlag(&spare.stop);
       const JpegSize size = decoder.ScaledSize(JpegScale::Full);
       const std::int64_t pixels = std::int64_t(size.width) * size.height;
       if (pixels <= maxPixels_ && (spare.need == Need::Likely || RoomFor(3 * pixels))) {

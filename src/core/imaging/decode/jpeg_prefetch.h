@@ -10,6 +10,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
@@ -49,7 +50,7 @@ class JpegPrefetcher {
   // (a decoding under way or queued is waited for: it is nearer its end than a new one). False
   // leaves the decoding to the caller.
   bool Take(const QString& path, TQxDIB& target);
-  // Forgets every spare (memory pressure, a folder change).
+  // Forgets every spare (memory pressure, a folder change); a decoding under way stops.
   void Clear();
   // Returns once nothing is queued or being decoded (for measurements and tests).
   void WaitIdle();
@@ -63,8 +64,9 @@ class JpegPrefetcher {
     FileStamp stamp;
     State state = State::Free;
     Need need = Need::Likely;
-    bool discard = false;  // forgotten while it was being decoded
-    TQxDIB picture;        // keeps its memory while free, for the next decoding
+    bool discard = false;            // forgotten while it was being decoded
+    std::atomic<bool> stop = false;  // its decoding is no longer wanted
+    TQxDIB picture;                  // keeps its memory while free, for the next decoding
     std::uint64_t used = 0;
   };
 

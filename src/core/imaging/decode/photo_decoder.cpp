@@ -107,7 +107,8 @@ void PhotoDecoder::WaitDecodedAhead() {
 }
 
 bool PhotoDecoder::DecodeForDisplay(const QString& path, TSPIQxDIB& SourcePicture,
-                                    const std::function<void()>& reportFailure) {
+                                    const std::function<void()>& reportFailure,
+                                    RowProgress* progress) {
   SourcePicture.SetPluginHost(host_);
   const PhotoType type = PhotoTypeOf(path);
   const bool decoded = RunDecodeSteps(
@@ -115,7 +116,7 @@ bool PhotoDecoder::DecodeForDisplay(const QString& path, TSPIQxDIB& SourcePictur
         [&] {
           if (ahead_ && ahead_->Take(path, SourcePicture)) return StepOutcome::Decoded;
           FileSource file(path);
-          JpegDecoder(file).Decode(JpegScale::Full, JpegMethod::Accurate, SourcePicture);
+          JpegDecoder(file).Decode(JpegScale::Full, JpegMethod::Accurate, SourcePicture, progress);
           return StepOutcome::Decoded;
         }},
        {type == PhotoType::Bmp && !flags_.PluginHandlesBmp,

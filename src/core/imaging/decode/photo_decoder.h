@@ -18,6 +18,7 @@ namespace kasumori::imaging {
 
 class JpegPrefetcher;
 class PicturePluginHost;
+class RowProgress;
 class TSPIQxDIB;
 
 // Set when a plug-in's filter names exactly ".jpg", ".bmp" or ".tif": display decoding then
@@ -66,9 +67,11 @@ class PhotoDecoder {
   // Fills SourcePicture as a 24-bit buffer at full size; its storage is kept when the size
   // does not change. reportFailure (the display's reaction to a load error) runs for every
   // attempt that fails. Returns false when nothing was decoded: every attempt failed, or a
-  // compressed TIFF ended decoding. A decoder's error is reported, then thrown.
+  // compressed TIFF ended decoding. A decoder's error is reported, then thrown. A JPEG
+  // decoded here hands its rows to `progress` as they come (one decoded ahead does not).
   bool DecodeForDisplay(const QString& path, TSPIQxDIB& SourcePicture,
-                        const std::function<void()>& reportFailure);
+                        const std::function<void()>& reportFailure,
+                        RowProgress* progress = nullptr);
   // Starts decoding, on a worker thread, the photo the display is likely to show next and,
   // when memory allows, the one it may show instead (empty when there is none), as far as
   // the display would decode them with the JPEG decoder; DecodeForDisplay takes them over.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/jpeg/jpeg_decoder.h"
 
+#include "imaging/decode/row_progress.h"
 #include "imaging/dib/dib_geometry.h"
 #include "imaging/dib/qx_dib.h"
 #include "imaging/errors.h"
@@ -81,6 +82,7 @@ void CalcStep(j_decompress_ptr cinfo, void*) { jpeg_calc_output_dimensions(cinfo
 struct RowsArgs {
   std::uint8_t* top;
   std::size_t stride;
+  RowProgress* progress;
 };
 
 // Sets up the whole-picture arrays under the memory cap and, for a progressive file, reads
@@ -96,6 +98,7 @@ void RowsStep(j_decompress_ptr cinfo, void* arg) {
     for (JDIMENSION i = 0; i < n; ++i)
       rows[i] = a->top + std::size_t(cinfo->output_scanline + i) * a->stride;
     jpeg_read_scanlines(cinfo, rows, n);
+    if (a->progress != nullptr) a->progress->Publish(int(cinfo->output_scanline));
   }
   jpeg_finish_decompress(cinfo);
 }
@@ -111,6 +114,8 @@ JpegDecoder::JpegDecoder(ByteSource& source) : state_(std::make_unique<State>())
 
 JpegDecoder::~JpegDecoder() = default;
 
+void JpegDecoder::SetStopFlag(const std::atomic<bool>* stop) { state_->scans.stop = stop; }
+
 JpegSize JpegDecoder::ScaledSize(JpegScale scale) {
   jpeg_decompress_struct& c = state_->cinfo;
   c.scale_num = 1;
@@ -119,7 +124,16 @@ JpegSize JpegDecoder::ScaledSize(JpegScale scale) {
   return {int(c.output_width), int(c.output_height)};
 }
 
-void JpegDecoder::Decode(JpegScale scale, JpegMethod method, TQxDIB& target) {
+void JpegDecoder::Decode(JpegScale scale, JpegMethod method, TQxDIB& target,
+                         RowProgress* progress) {
+  // Whatever way this ends, a reader of the rows hears of it.
+  struct Ending {
+    RowProgress* progress;
+    bool decoded = false;
+    ~Ending() {
+      if (progress != nullptr) progress->End(decoded);
+    }
+  } ending{progress};
   jpeg_decompress_struct& c = state_->cinfo;
   c.dct_method = method == JpegMethod::Accurate ? JDCT_ISLOW : JDCT_IFAST;
   c.out_color_space = JCS_EXT_BGR;
@@ -129,8 +143,11 @@ void JpegDecoder::Decode(JpegScale scale, JpegMethod method, TQxDIB& target) {
   c.mem->max_memory_to_use = LibraryMemory(*outputBytes);
   if (!Guarded(state_->err, &c, StartStep, nullptr)) throw EJpegError(state_->err.message);
   target.ReshapeReusing(size.width, size.height, 24);
-  RowsArgs rows{target.ScanLine(0), std::size_t(target.Stride())};
+  RowsArgs rows{target.ScanLine(0), std::size_t(target.Stride()), progress};
+  if (progress != nullptr)
+    progress->Begin({rows.top, size.width, size.height, std::ptrdiff_t(rows.stride)});
   if (!Guarded(state_->err, &c, RowsStep, &rows)) throw EJpegError(state_->err.message);
+  ending.decoded = true;
 }
 
 }  // namespace kasumori::imaging

@@ -3,12 +3,14 @@
 // written by the library into the buffer's own rows, no conversion pass.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <memory>
 
 namespace kasumori::imaging {
 
 class ByteSource;
+class RowProgress;
 class TQxDIB;
 
 // What a JPEG may cost, all checked before the pixels it promises are decoded. A frame header
@@ -54,14 +56,19 @@ class JpegDecoder {
   JpegDecoder(const JpegDecoder&) = delete;
   JpegDecoder& operator=(const JpegDecoder&) = delete;
 
+  // A flag another thread may set to stop the decoding: Decode then throws EJpegError soon
+  // after, at the next row libjpeg reads or hands out.
+  void SetStopFlag(const std::atomic<bool>* stop);
+
   // Output size at a scale, as libjpeg computes it (rounded up).
   JpegSize ScaledSize(JpegScale scale);
   // Decodes into target, which becomes a 24-bit buffer of the scaled size; its storage is
   // kept when it already has that shape and is not shared. Throws EJpegError: libjpeg's own
   // message, also when it would need more memory than the limit leaves it ("Backing store
   // not supported") or the file has more than kMaxScans scans. After a failure part way
-  // through, the rows not yet decoded keep their old pixels.
-  void Decode(JpegScale scale, JpegMethod method, TQxDIB& target);
+  // through, the rows not yet decoded keep their old pixels. With `progress`, the rows are
+  // handed on as they are decoded, and the decode's end, whichever it is, is told there.
+  void Decode(JpegScale scale, JpegMethod method, TQxDIB& target, RowProgress* progress = nullptr);
 
  private:
   struct State;

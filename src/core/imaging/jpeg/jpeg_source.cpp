@@ -60,13 +60,18 @@ void SkipInputData(j_decompress_ptr cinfo, long count) {
 void TermSource(j_decompress_ptr) {}
 
 // libjpeg calls this before each row of MCUs it reads and each batch of rows it outputs, so a
-// file of many tiny scans is stopped at the first row of the scan past the limit.
+// file of many tiny scans is stopped at the first row of the scan past the limit, and a
+// decoding no longer wanted soon after it is told to stop.
 void CheckScanCount(j_common_ptr common) {
   if (!common->is_decompressor) return;
   auto* cinfo = reinterpret_cast<j_decompress_ptr>(common);
   const auto* limit = reinterpret_cast<const ScanLimit*>(common->progress);
-  if (cinfo->input_scan_number <= limit->maxScans) return;
   auto* manager = reinterpret_cast<ThrowingErrorManager*>(common->err);
+  if (limit->stop != nullptr && limit->stop->load(std::memory_order_relaxed)) {
+    std::snprintf(manager->message, sizeof manager->message, "JPEG decoding stopped");
+    std::longjmp(manager->jump, 1);
+  }
+  if (cinfo->input_scan_number <= limit->maxScans) return;
   std::snprintf(manager->message, sizeof manager->message, "JPEG image has more than %d scans",
                 limit->maxScans);
   std::longjmp(manager->jump, 1);

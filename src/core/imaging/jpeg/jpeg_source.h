@@ -3,6 +3,7 @@
 // error manager that returns control to the caller instead of calling exit().
 #pragma once
 
+#include <atomic>
 #include <csetjmp>
 #include <cstddef>
 #include <cstdint>
@@ -44,6 +45,8 @@ void InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSourc
 struct ScanLimit {
   jpeg_progress_mgr pub;
   int maxScans;
+  // Set by another thread, it stops the decoding at the next row with an error.
+  const std::atomic<bool>* stop = nullptr;
 };
 
 void InstallScanLimit(j_decompress_ptr cinfo, ScanLimit& limit, int maxScans);
