@@ -102,7 +102,19 @@ imaging::RowProgress* ArrivingResample::Start(const NormalComposeRequest& reques
 void ArrivingResample::Follow(NormalComposeRequest request, pixels::WorkPicture& composed) {
   const std::optional<imaging::RowProgress::Picture> picture = progress_->WaitBegun();
   if (!picture) return;
-  request.source = {picture->top, picture->width, picture->height, picture->stride};
+  try {
+    FollowRows(request, *picture, composed);
+  } catch (...) {
+    // Out of memory for the plan, most likely: the composition after the decode makes it.
+    complete_ = false;
+  }
+  progress_->Leave();  // the decoder may go on with the picture's storage
+}
+
+void ArrivingResample::FollowRows(NormalComposeRequest request,
+                                  const imaging::RowProgress::Picture& picture,
+                                  pixels::WorkPicture& composed) {
+  request.source = {picture.top, picture.width, picture.height, picture.stride};
   const Rotation rotation = RotationFromSetting(request.edits.rotation);
   const ComposeGeometry geometry =
       PlanComposeGeometry({request.source.width, request.source.height, rotation, request.width,
@@ -119,7 +131,6 @@ void ArrivingResample::Follow(NormalComposeRequest request, pixels::WorkPicture&
   const bool complete = pixels::ResampleArriving(
       request.source, composed.View(),
       PlanHighQuality(geometry, rotation, request.width, request.height), tone, following);
-  if (complete) progress_->Leave();  // a false result has left already
   followed_ = request;
   complete_ = complete;
 }

@@ -42,6 +42,8 @@ class ArrivingResample {
 
  private:
   void Follow(NormalComposeRequest request, pixels::WorkPicture& composed);
+  void FollowRows(NormalComposeRequest request, const imaging::RowProgress::Picture& picture,
+                  pixels::WorkPicture& composed);
 
   std::unique_ptr<imaging::RowProgress> progress_;
   std::thread thread_;

@@ -147,7 +147,10 @@ void Resample(const ConstPixelView& source, const PixelView& output, const Resam
 bool ResampleArriving(const ConstPixelView& source, const PixelView& output,
                       const ResamplePlan& plan, const ToneTable& tone, ArrivingRows& rows) {
   const int outputRows = PrepareOutput(source, output, plan);
-  if (outputRows == 0) return true;
+  if (outputRows == 0) {
+    rows.OutputDone(output.height - plan.outputY);  // all of it is final: black
+    return true;
+  }
   const std::vector<int> need = SourceRowsNeeded(plan, outputRows);
   // Waiting for a few output rows at a time keeps the decoder from waking this thread for
   // every batch of rows it finishes.

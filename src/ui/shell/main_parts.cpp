@@ -72,8 +72,11 @@ void MainParts::MakeLists() {
   };
   hooks.resetPerPhotoState = [this] {
     c_.model.Thumbnails().Reset();
-    // Photos decoded ahead for the last list are of no use to the next one.
-    if (display_) display_->Decoder().ForgetDecodedAhead();
+    // Photos decoded ahead in another folder are of no use to this one; in the same folder
+    // (a refresh after a file command) they are still what the next step shows.
+    const QString& folder = c_.model.Folders().CurrentFolder;
+    if (display_ && folder != listedFolder_) display_->Decoder().ForgetDecodedAhead();
+    listedFolder_ = folder;
   };
   hooks.shownPhoto = [this]() -> std::optional<library::ShownPhoto> {
     const display::ShownPhoto& shown = display_->Driver().Shown();

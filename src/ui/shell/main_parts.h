@@ -82,6 +82,7 @@ class MainParts {
   std::unique_ptr<library::PhotoListController> lists_;
   std::unique_ptr<thumbs::ThumbnailMaker> thumbnailMaker_;
   std::unique_ptr<MainDisplay> display_;
+  QString listedFolder_;  // the folder of the last list, whose photos may be decoded ahead
   std::unique_ptr<ThumbStrip> strip_;
   std::unique_ptr<TWideThumbForm> wide_;
   std::unique_ptr<FolderPanelView> folders_;
