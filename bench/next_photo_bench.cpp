@@ -9,8 +9,7 @@
 #include "bench_jpeg.h"
 #include "bench_support.h"
 #include "display/photo_display.h"
-#include "support/headless_display_host.h"
-#include "support/scripted_dialog_service.h"
+#include "support/display_rig.h"
 
 #include <QDir>
 
@@ -22,22 +21,14 @@ namespace {
 using namespace kasumori;
 
 // A display of its own over a list of names in one folder.
-struct Viewer {
-  library::PhotoList list;
-  library::FolderState folders;
-  config::Settings settings;
-  platform::ScriptedDialogService dialogs;
-  library::LoadFailedFlags loadFailed;
-  imaging::PhotoDecoder decoder{{}, nullptr};
-  testkit::HeadlessDisplayHost host;
+struct Viewer : testkit::DisplayRig {
   std::unique_ptr<display::PhotoDisplay> display;
 
   Viewer(const QString& folder, const QStringList& names) {
-    for (const QString& name : names) list.Append(name, {});
+    for (const QString& name : names) list->Append(name, {});
     folders.CurrentFolder = folder;
     settings.HistogramMode = config::HistogramMode::Automatic;
-    display = std::make_unique<display::PhotoDisplay>(display::DisplayServices{
-        list, folders, settings, dialogs, loadFailed, decoder, host, [](int) { return 0; }});
+    display = std::make_unique<display::PhotoDisplay>(Services());
     display->SetDisplaySize({800, 600});
   }
 };
@@ -46,7 +37,7 @@ struct Viewer {
 double MedianStepMs(Viewer& viewer, bool waitForAhead) {
   std::vector<double> steps;
   viewer.display->ShowPhoto(1);
-  for (int n = 2; n <= viewer.list.PhotoCount; ++n) {
+  for (int n = 2; n <= viewer.list->PhotoCount; ++n) {
     if (waitForAhead) viewer.decoder.WaitDecodedAhead();
     steps.push_back(bench::MedianMs([&] { viewer.display->ShowPhoto(n); }, 1));
   }

@@ -4,8 +4,7 @@
 #include "display/photo_display.h"
 
 #include "support/camera_jpeg.h"
-#include "support/headless_display_host.h"
-#include "support/scripted_dialog_service.h"
+#include "support/display_rig.h"
 #include "support/temp_tree.h"
 
 #include <QFile>
@@ -17,7 +16,7 @@
 namespace kasumori::display {
 namespace {
 
-class ArchivedPhotoTest : public ::testing::Test {
+class ArchivedPhotoTest : public ::testing::Test, protected testkit::DisplayRig {
  protected:
   ArchivedPhotoTest() {
     folders.CurrentFolder = tree.File("trip.zip", "archive") + "/day1";
@@ -36,17 +35,9 @@ class ArchivedPhotoTest : public ::testing::Test {
   }
 
   testkit::TempTree tree;
-  std::unique_ptr<library::PhotoList> list = std::make_unique<library::PhotoList>();
-  library::FolderState folders;
-  config::Settings settings;
-  platform::ScriptedDialogService dialogs;
-  library::LoadFailedFlags loadFailed;
-  imaging::PhotoDecoder decoder{{}, nullptr};
-  testkit::HeadlessDisplayHost host;
   QStringList asked;
-  PhotoDisplay display{{*list, folders, settings, dialogs, loadFailed, decoder, host,
-                        [](int) { return 0; },
-                        [this](const QString& path) { return Extract(path); }}};
+  PhotoDisplay display{
+      Services([](int) { return 0; }, [this](const QString& path) { return Extract(path); })};
 };
 
 TEST_F(ArchivedPhotoTest, AMemberIsShownAndItsExtractedFileDeleted) {

@@ -10,8 +10,7 @@
 #include "imaging/jpeg/jpeg_decoder.h"
 
 #include "support/camera_jpeg.h"
-#include "support/headless_display_host.h"
-#include "support/scripted_dialog_service.h"
+#include "support/display_rig.h"
 #include "support/temp_tree.h"
 
 #include <QBuffer>
@@ -54,7 +53,7 @@ struct Shown {
   bool sourceShown = false;
 };
 
-class ArrivingResampleTest : public ::testing::Test {
+class ArrivingResampleTest : public ::testing::Test, public testkit::DisplayRig {
  public:
   ArrivingResampleTest() { folders.CurrentFolder = tree.Path(); }
 
@@ -100,16 +99,8 @@ class ArrivingResampleTest : public ::testing::Test {
   }
 
   testkit::TempTree tree;
-  std::unique_ptr<library::PhotoList> list = std::make_unique<library::PhotoList>();
-  library::FolderState folders;
-  config::Settings settings;
-  platform::ScriptedDialogService dialogs;
-  library::LoadFailedFlags loadFailed;
-  imaging::PhotoDecoder decoder{{}, nullptr};
-  testkit::HeadlessDisplayHost host;
   int rotation = 0;
-  PhotoDisplay display{{*list, folders, settings, dialogs, loadFailed, decoder, host,
-                        [this](int) { return rotation; }}};
+  PhotoDisplay display{Services([this](int) { return rotation; })};
 };
 
 TEST_F(ArrivingResampleTest, EveryKindOfCompositionIsTheOneMadeAfterTheDecode) {

@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/photo_display.h"
 
-#include "support/scripted_dialog_service.h"
-#include "support/headless_display_host.h"
+#include "support/display_rig.h"
 #include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -12,20 +11,12 @@
 namespace kasumori::display {
 namespace {
 
-class PhotoDisplayTest : public ::testing::Test {
+class PhotoDisplayTest : public ::testing::Test, protected testkit::DisplayRig {
  protected:
   PhotoDisplayTest() { folders.CurrentFolder = tree.Path(); }
 
   testkit::TempTree tree;
-  std::unique_ptr<library::PhotoList> list = std::make_unique<library::PhotoList>();
-  library::FolderState folders;
-  config::Settings settings;
-  platform::ScriptedDialogService dialogs;
-  library::LoadFailedFlags loadFailed;
-  imaging::PhotoDecoder decoder{{}, nullptr};
-  testkit::HeadlessDisplayHost host;
-  PhotoDisplay display{
-      {*list, folders, settings, dialogs, loadFailed, decoder, host, [](int) { return 0; }}};
+  PhotoDisplay display{Services()};
 };
 
 TEST_F(PhotoDisplayTest, APhotoThatFailsIsReportedOnceWhereverItFails) {

@@ -2,9 +2,8 @@
 #include "display/photo_display.h"
 
 #include "support/edit_record_file.h"
-#include "support/headless_display_host.h"
+#include "support/display_rig.h"
 #include "support/image_fixtures.h"
-#include "support/scripted_dialog_service.h"
 #include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +23,7 @@ QByteArray Photo(int w, int h) {
   return testkit::BuildBmp(fixture);
 }
 
-class ShownRecordTest : public ::testing::Test {
+class ShownRecordTest : public ::testing::Test, protected testkit::DisplayRig {
  protected:
   ShownRecordTest() { folders.CurrentFolder = tree.Path(); }
 
@@ -35,15 +34,7 @@ class ShownRecordTest : public ::testing::Test {
   }
 
   testkit::TempTree tree;
-  std::unique_ptr<library::PhotoList> list = std::make_unique<library::PhotoList>();
-  library::FolderState folders;
-  config::Settings settings;
-  platform::ScriptedDialogService dialogs;
-  library::LoadFailedFlags loadFailed;
-  imaging::PhotoDecoder decoder{{}, nullptr};
-  testkit::HeadlessDisplayHost host;
-  PhotoDisplay display{
-      {*list, folders, settings, dialogs, loadFailed, decoder, host, [](int) { return 1; }}};
+  PhotoDisplay display{Services([](int) { return 1; })};
 };
 
 TEST_F(ShownRecordTest, TheRecordsEditsReplaceTheDefaultsAndItsRotationTheSidecars) {
