@@ -147,13 +147,14 @@ bool PhotoDisplay::ShowPane(PaneRun& run, int n, int k) {
   }
   const QPoint origin = PaneOriginOf(k);
   // The resampling follows the decoding on the second core when what it makes is already
-  // known: not for a record, whose edits come after the decode, nor for a zoomed pane.
+  // known (not for a record, whose edits come after the decode, nor for a zoomed pane) and
+  // there is a decoding to follow.
   struct Unfollow {
     NormalCompositor& compositor;
     ~Unfollow() { compositor.StopFollowing(); }
   } unfollow{compositor_};
   imaging::RowProgress* progress =
-      recordPath.isEmpty() && !next.Zoom.On
+      recordPath.isEmpty() && !next.Zoom.On && s_.decoder.DecodesRowsOf(path)
           ? compositor_.FollowDecoding(Scene(origin.x(), origin.y(), next))
           : nullptr;
   if (!Decode(n, path, progress)) return false;

@@ -125,6 +125,11 @@ bool JpegPrefetcher::Take(const QString& path, TQxDIB& target) {
   return ready;
 }
 
+bool JpegPrefetcher::Holds(const QString& path) {
+  const std::lock_guard lock(mutex_);
+  return Find(path) != nullptr;
+}
+
 void JpegPrefetcher::Clear() {
   const std::lock_guard lock(mutex_);
   for (Spare& spare : held_) {

@@ -50,6 +50,8 @@ class JpegPrefetcher {
   // (a decoding under way or queued is waited for: it is nearer its end than a new one). False
   // leaves the decoding to the caller.
   bool Take(const QString& path, TQxDIB& target);
+  // Whether the photo is decoded ahead, or queued or being decoded.
+  bool Holds(const QString& path);
   // Forgets every spare (memory pressure, a folder change); a decoding under way stops.
   void Clear();
   // Returns once nothing is queued or being decoded (for measurements and tests).

@@ -84,6 +84,10 @@ bool PhotoDecoder::DecodedByJpeg(const QString& path) const {
   return PhotoTypeOf(path) == PhotoType::Jpeg && !flags_.PluginHandlesJpg;
 }
 
+bool PhotoDecoder::DecodesRowsOf(const QString& path) const {
+  return DecodedByJpeg(path) && !(ahead_ && ahead_->Holds(path));
+}
+
 void PhotoDecoder::DecodeAhead(const QString& next, const QString& instead) {
   if (!aheadEnabled_) return;
   if (!ahead_) ahead_ = std::make_unique<JpegPrefetcher>();

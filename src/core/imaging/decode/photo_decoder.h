@@ -72,6 +72,9 @@ class PhotoDecoder {
   bool DecodeForDisplay(const QString& path, TSPIQxDIB& SourcePicture,
                         const std::function<void()>& reportFailure,
                         RowProgress* progress = nullptr);
+  // Whether DecodeForDisplay will hand the photo's rows to a progress as it decodes them: a
+  // JPEG of the built-in decoder that was not decoded ahead.
+  bool DecodesRowsOf(const QString& path) const;
   // Starts decoding, on a worker thread, the photo the display is likely to show next and,
   // when memory allows, the one it may show instead (empty when there is none), as far as
   // the display would decode them with the JPEG decoder; DecodeForDisplay takes them over.
