@@ -1,38 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "imaging/decode/row_progress.h"
 
+#include <chrono>
+#include <thread>
+
 namespace kasumori::imaging {
 
 void RowProgress::Begin(const Picture& picture) {
   {
     const std::lock_guard lock(mutex_);
     picture_ = picture;
-    published_ = 0;
+    published_.store(0, std::memory_order_relaxed);
     state_ = State::Begun;
   }
   changed_.notify_all();
 }
 
-void RowProgress::Publish(int rows) {
-  bool wake = false;
-  {
-    const std::lock_guard lock(mutex_);
-    published_ = rows;
-    wake = reading_ && published_ >= wanted_;
-  }
-  if (wake) changed_.notify_all();
-}
+void RowProgress::Publish(int rows) { published_.store(rows, std::memory_order_release); }
 
 void RowProgress::End(bool decoded) {
   std::unique_lock lock(mutex_);
   if (decoded && state_ == State::Begun) {
-    published_ = picture_.height;
+    published_.store(picture_.height, std::memory_order_release);
     state_ = State::Decoded;
     lock.unlock();
     changed_.notify_all();
     return;
   }
   state_ = State::Failed;
+  failed_.store(true);
   changed_.notify_all();
   changed_.wait(lock, [this] { return !reading_; });
 }
@@ -46,14 +42,15 @@ std::optional<RowProgress::Picture> RowProgress::WaitBegun() {
 }
 
 bool RowProgress::WaitRows(int rows) {
-  std::unique_lock lock(mutex_);
-  wanted_ = rows;
-  changed_.wait(lock, [&] { return published_ >= rows || state_ == State::Failed; });
-  if (state_ != State::Failed) return true;
-  reading_ = false;
-  lock.unlock();
-  changed_.notify_all();
-  return false;
+  for (;;) {
+    // The failure is looked at first: rows published before it are not to be read either.
+    if (failed_.load()) {
+      Leave();
+      return false;
+    }
+    if (published_.load(std::memory_order_acquire) >= rows) return true;
+    std::this_thread::sleep_for(std::chrono::microseconds(kPollMicroseconds));
+  }
 }
 
 void RowProgress::Leave() {

@@ -4,6 +4,7 @@
 // decoder is still producing the bottom.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -33,6 +34,7 @@ class RowProgress {
   // The reader's side. Waits for Begin (nothing when the decode ended without one), then for
   // rows: WaitRows is false when they will never come, and the reader must then let go of the
   // picture at once. Leave tells the decoder the reader is done with the picture.
+  static constexpr int kPollMicroseconds = 250;
   std::optional<Picture> WaitBegun();
   bool WaitRows(int rows);
   void Leave();
@@ -47,8 +49,10 @@ class RowProgress {
   std::condition_variable changed_;
   State state_ = State::Waiting;
   Picture picture_;
-  int published_ = 0;
-  int wanted_ = 0;  // the row count the reader waits for: fewer rows wake nobody
+  // Published without the lock: the decoder never pays for waking the reader, which looks
+  // every kPollMicroseconds while it waits for rows.
+  std::atomic<int> published_ = 0;
+  std::atomic<bool> failed_ = false;
   bool reading_ = false;
 };
 
