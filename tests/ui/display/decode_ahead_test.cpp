@@ -50,5 +50,22 @@ TEST_F(ShowPhotoTest, AHeldXOverThirtyPhotosShowsEachAsItIsNamed) {
   EXPECT_TRUE(dialogs.Records().empty());
 }
 
+TEST_F(ShowPhotoTest, AnotherFolderForgetsThePhotosDecodedAhead) {
+  tree.File("home/Pictures/sub/S1.jpg",
+            testkit::EncodeJpeg(QImage(64, 48, QImage::Format_RGB888), {}));
+  auto form = Start();
+  dialogs.Clear();
+  Key(*form, Qt::Key_X);
+  imaging::PhotoDecoder& decoder = form->Display().Decoder();
+  decoder.WaitDecodedAhead();
+  const QString next = tree.Path("home/Pictures/P2.jpg");
+  ASSERT_EQ(form->Display().Driver().Shown().Name, "P1.jpg");
+  ASSERT_FALSE(decoder.DecodesRowsOf(next)) << "P2 is decoded ahead";
+  QWidget* focus = QApplication::focusWidget();
+  QTest::keyClick(focus ? focus : form.get(), Qt::Key_D);
+  ASSERT_EQ(form->Model().Folders().CurrentFolder, tree.Path("home/Pictures/sub"));
+  EXPECT_TRUE(decoder.DecodesRowsOf(next)) << "P2 is held no longer";
+}
+
 }  // namespace
 }  // namespace kasumori::ui
