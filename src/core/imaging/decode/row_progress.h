@@ -34,10 +34,11 @@ class RowProgress {
   // The reader's side. Waits for Begin (nothing when the decode ended without one), then for
   // rows: WaitRows is false when they will never come, and the reader must then let go of the
   // picture at once. Leave tells the decoder the reader is done with the picture.
-  static constexpr int kPollMicroseconds = 250;
   std::optional<Picture> WaitBegun();
   bool WaitRows(int rows);
   void Leave();
+  // How often a waiting reader looks: the tail it adds to a photo's composition at most.
+  static constexpr int kPollMicroseconds = 250;
 
   // After End: whether the picture was decoded whole.
   bool Decoded() const;
