@@ -16,6 +16,7 @@
 
 #include <sys/resource.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 
@@ -154,6 +155,80 @@ TEST(JpegDecoder, AHundredScansAreReadAndTheHundredAndFirstEndsTheFile) {
             [&] { decoder.Decode(JpegScale::Full, JpegMethod::Accurate, target); },
             "JPEG image has more than 100 scans");
       }
+    }
+  }
+}
+
+// `before`, then `zeros` zero bytes that exist only as a size, then `after`: a damaged copy
+// or a sparse file of gigabytes. Counts the bytes the decoder asks for.
+class ZeroPaddedSource final : public ByteSource {
+ public:
+  ZeroPaddedSource(QByteArray before, std::uint64_t zeros, QByteArray after)
+      : before_(std::move(before)), zeros_(zeros), after_(std::move(after)) {}
+  std::uint64_t Size() const override { return before_.size() + zeros_ + after_.size(); }
+  bool ReadAt(std::uint64_t offset, void* dest, std::size_t n) override {
+    if (!Holds(offset, n)) return false;
+    read += n;
+    auto* out = static_cast<char*>(dest);
+    const std::uint64_t afterStart = before_.size() + zeros_;
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::uint64_t at = offset + i;
+      out[i] = at < std::uint64_t(before_.size()) ? before_[qsizetype(at)]
+               : at < afterStart                  ? '\0'
+                                                  : after_[qsizetype(at - afterStart)];
+    }
+    return true;
+  }
+  std::uint64_t read = 0;
+
+ private:
+  QByteArray before_;
+  std::uint64_t zeros_;
+  QByteArray after_;
+};
+
+bool SamePixels(const TQxDIB& a, const TQxDIB& b) {
+  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  for (int y = 0; y < a.Height(); ++y)
+    if (std::memcmp(a.ConstScanLine(y), b.ConstScanLine(y), std::size_t(a.Width()) * 3) != 0)
+      return false;
+  return true;
+}
+
+TEST(JpegDecoder, GigabytesOfPaddingAreNotReadToTheirEnd) {
+  constexpr std::uint64_t kPadding = std::uint64_t(8) << 30;
+  constexpr std::uint64_t kMiB = std::uint64_t(1) << 20;
+  for (const bool progressive : {false, true}) {
+    SCOPED_TRACE(progressive ? "progressive" : "baseline");
+    // 320 × 240 at 4:2:0: 1800 blocks.
+    const QByteArray jpeg =
+        EncodeJpeg(MakeTestPicture(320, 240, 1), {}, {.progressive = progressive});
+    const TQxDIB expected = Decoded(jpeg, JpegScale::Full);
+    const QByteArray withoutEnd = jpeg.chopped(2);
+    // Zeros where the end-of-image marker was: libjpeg looks for the next marker through
+    // them, a baseline file once its last row is out, a progressive one when it starts. The
+    // baseline decoder then has 1 MiB left to look in; the progressive one is within 64 MiB
+    // of metadata and 1 KiB a block, 1800 KiB here.
+    const struct {
+      QByteArray before, after;
+      std::uint64_t mostRead;
+      bool decodes;
+    } cases[] = {
+        {withoutEnd, {}, progressive ? 66 * kMiB : std::uint64_t(jpeg.size()) + 2 * kMiB, true},
+        // Zeros before the frame header: the picture is never found.
+        {jpeg.left(2), jpeg.mid(2), 65 * kMiB, false},
+    };
+    for (const auto& c : cases) {
+      ZeroPaddedSource source(c.before, kPadding, c.after);
+      TQxDIB target;
+      if (c.decodes) {
+        JpegDecoder decoder(source);
+        decoder.Decode(JpegScale::Full, JpegMethod::Fast, target);
+        EXPECT_TRUE(SamePixels(target, expected));
+      } else {
+        EXPECT_THROW(JpegDecoder decoder(source), EJpegError);
+      }
+      EXPECT_LT(source.read, c.mostRead);
     }
   }
 }

@@ -24,6 +24,7 @@ struct JpegDecoder::State {
   jpeg::ThrowingErrorManager err{};
   jpeg::ByteSourceManager source{};
   jpeg::ScanLimit scans{};
+  bool readsFile = false;  // through `source`, whose read limit then applies
 };
 
 namespace {
@@ -42,14 +43,23 @@ struct OpenArgs {
   jpeg::ByteSourceManager* manager;
   ByteSource* source;
   jpeg::ScanLimit* scans;
+  bool* readsFile;
 };
 
 void OpenStep(j_decompress_ptr cinfo, void* arg) {
   auto* a = static_cast<OpenArgs*>(arg);
   jpeg_create_decompress(cinfo);
-  jpeg::InstallSource(cinfo, *a->manager, *a->source);
+  *a->readsFile = jpeg::InstallSource(cinfo, *a->manager, *a->source);
+  a->manager->limit = jpeg_limits::kMetadataBytes;  // until the frame header says more
   jpeg::InstallScanLimit(cinfo, *a->scans, jpeg_limits::kMaxScans);
   jpeg_read_header(cinfo, TRUE);
+}
+
+std::uint64_t Blocks(const jpeg_decompress_struct& c) {
+  std::uint64_t blocks = 0;
+  for (int i = 0; i < c.num_components; ++i)
+    blocks += std::uint64_t(c.comp_info[i].width_in_blocks) * c.comp_info[i].height_in_blocks;
+  return blocks;
 }
 
 // The declared full size, before anything is decoded at any scale: the pixel limit of every
@@ -58,9 +68,7 @@ void OpenStep(j_decompress_ptr cinfo, void* arg) {
 void CheckDeclaredSize(const jpeg_decompress_struct& c, std::uint64_t fileBytes) {
   if (!ImageBytes(c.image_width, c.image_height, 24))
     throw EQxDIBInvalidDIBPara("TQxInternalDIB.Create: Image is too large");
-  std::uint64_t blocks = 0;
-  for (int i = 0; i < c.num_components; ++i)
-    blocks += std::uint64_t(c.comp_info[i].width_in_blocks) * c.comp_info[i].height_in_blocks;
+  const std::uint64_t blocks = Blocks(c);
   if (blocks > fileBytes * jpeg_limits::kBlocksPerByte)
     throw EJpegError("JPEG file of " + std::to_string(fileBytes) + " bytes is too short for " +
                      std::to_string(c.image_width) + " x " + std::to_string(c.image_height) +
@@ -83,6 +91,7 @@ struct RowsArgs {
   std::uint8_t* top;
   std::size_t stride;
   RowProgress* progress;
+  jpeg::ByteSourceManager* file;  // null when libjpeg reads from memory
 };
 
 // Sets up the whole-picture arrays under the memory cap and, for a progressive file, reads
@@ -100,6 +109,8 @@ void RowsStep(j_decompress_ptr cinfo, void* arg) {
     jpeg_read_scanlines(cinfo, rows, n);
     if (a->progress != nullptr) a->progress->Publish(int(cinfo->output_scanline));
   }
+  if (a->file != nullptr)
+    a->file->limit = std::min(a->file->limit, a->file->offset + jpeg_limits::kTrailingBytes);
   jpeg_finish_decompress(cinfo);
 }
 
@@ -107,9 +118,11 @@ void RowsStep(j_decompress_ptr cinfo, void* arg) {
 
 JpegDecoder::JpegDecoder(ByteSource& source) : state_(std::make_unique<State>()) {
   state_->cinfo.err = jpeg::InstallErrorManager(state_->err);
-  OpenArgs args{&state_->source, &source, &state_->scans};
+  OpenArgs args{&state_->source, &source, &state_->scans, &state_->readsFile};
   if (!Guarded(state_->err, &state_->cinfo, OpenStep, &args)) throw EJpegError(state_->err.message);
   CheckDeclaredSize(state_->cinfo, source.Size());
+  state_->source.limit =
+      jpeg_limits::kMetadataBytes + Blocks(state_->cinfo) * jpeg_limits::kMaxBytesPerBlock;
 }
 
 JpegDecoder::~JpegDecoder() = default;
@@ -143,7 +156,8 @@ void JpegDecoder::Decode(JpegScale scale, JpegMethod method, TQxDIB& target,
   c.mem->max_memory_to_use = LibraryMemory(*outputBytes);
   if (!Guarded(state_->err, &c, StartStep, nullptr)) throw EJpegError(state_->err.message);
   target.ReshapeReusing(size.width, size.height, 24);
-  RowsArgs rows{target.ScanLine(0), std::size_t(target.Stride()), progress};
+  RowsArgs rows{target.ScanLine(0), std::size_t(target.Stride()), progress,
+                state_->readsFile ? &state_->source : nullptr};
   if (progress != nullptr)
     progress->Begin({rows.top, size.width, size.height, std::ptrdiff_t(rows.stride)});
   if (!Guarded(state_->err, &c, RowsStep, &rows)) throw EJpegError(state_->err.message);

@@ -25,6 +25,16 @@ namespace jpeg_limits {
 // picture, which cameras do not write, gets below this legitimately.
 inline constexpr std::uint64_t kBlocksPerByte = 8;
 
+// The most a file is read for, so that a short picture followed by gigabytes of padding (a
+// damaged copy, a sparse file) is not read to its end while libjpeg looks for its next marker.
+// Coded at the worst, with every byte stuffed, one block of one scan takes under 512 bytes,
+// and the scans of a progressive file together little more than a baseline one: 1 KiB a
+// block, plus room for the metadata before the picture, bounds any real file. Once the last
+// row is decoded only the end-of-image marker is left to find, within kTrailingBytes.
+inline constexpr std::uint64_t kMaxBytesPerBlock = 1024;
+inline constexpr std::uint64_t kMetadataBytes = std::uint64_t(64) << 20;
+inline constexpr std::uint64_t kTrailingBytes = std::uint64_t(1) << 20;
+
 // Each scan is one more pass over every block, and a scan header is a dozen bytes. libjpeg
 // writes 10 scans for a progressive colour picture; libtiff stops JPEG data at the same 100.
 inline constexpr int kMaxScans = 100;

@@ -24,7 +24,7 @@ void InitSource(j_decompress_ptr) {}
 
 boolean FillInputBuffer(j_decompress_ptr cinfo) {
   auto* m = reinterpret_cast<ByteSourceManager*>(cinfo->src);
-  const std::uint64_t size = m->source->Size();
+  const std::uint64_t size = std::min(m->source->Size(), m->limit);
   const std::size_t n =
       m->offset < size
           ? std::size_t(std::min<std::uint64_t>(ByteSourceManager::kChunk, size - m->offset))
@@ -87,14 +87,15 @@ jpeg_error_mgr* InstallErrorManager(ThrowingErrorManager& manager) {
   return err;
 }
 
-void InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSource& source) {
+bool InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSource& source) {
   if (auto* memory = dynamic_cast<MemorySource*>(&source)) {
     // Bytes already in memory: libjpeg reads them in place.
     jpeg_mem_src(cinfo, memory->Bytes().data(), static_cast<unsigned long>(memory->Bytes().size()));
-    return;
+    return false;
   }
   manager.source = &source;
   manager.offset = 0;
+  manager.limit = UINT64_MAX;
   manager.pub.init_source = InitSource;
   manager.pub.fill_input_buffer = FillInputBuffer;
   manager.pub.skip_input_data = SkipInputData;
@@ -103,6 +104,7 @@ void InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSourc
   manager.pub.bytes_in_buffer = 0;
   manager.pub.next_input_byte = nullptr;
   cinfo->src = &manager.pub;
+  return true;
 }
 
 void InstallScanLimit(j_decompress_ptr cinfo, ScanLimit& limit, int maxScans) {

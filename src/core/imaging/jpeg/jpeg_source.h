@@ -28,17 +28,20 @@ struct ThrowingErrorManager {
 // silent, as the viewer shows what could be decoded.
 jpeg_error_mgr* InstallErrorManager(ThrowingErrorManager& manager);
 
-// Reads the source in 64 KiB pieces; past its end it feeds an end-of-image marker, as
-// libjpeg's own file source does.
+// Reads the source in 64 KiB pieces; past its end, or past `limit`, it feeds an end-of-image
+// marker, as libjpeg's own file source does at the end of a file.
 struct ByteSourceManager {
   static constexpr std::size_t kChunk = 64 * 1024;
   jpeg_source_mgr pub;
   ByteSource* source;
   std::uint64_t offset;
+  std::uint64_t limit;
   JOCTET buffer[kChunk];
 };
 
-void InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSource& source);
+// True when the source is read through `manager` (a file); bytes already in memory are handed
+// to libjpeg whole, and their limit is their size.
+bool InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSource& source);
 
 // Fails the decompression, through the error manager above, once the input reaches scan
 // maxScans + 1. Install after jpeg_create_decompress, which clears the progress hook.
