@@ -50,8 +50,12 @@ void OpenStep(j_decompress_ptr cinfo, void* arg) {
   auto* a = static_cast<OpenArgs*>(arg);
   jpeg_create_decompress(cinfo);
   *a->readsFile = jpeg::InstallSource(cinfo, *a->manager, *a->source);
-  a->manager->limit = jpeg_limits::kMetadataBytes;  // until the frame header says more
+  a->manager->limit = jpeg_limits::kMetadataBytes;
   jpeg::InstallScanLimit(cinfo, *a->scans, jpeg_limits::kMaxScans);
+  if (*a->readsFile) {
+    a->scans->file = a->manager;
+    a->scans->gapBytes = jpeg_limits::kScanGapBytes;
+  }
   jpeg_read_header(cinfo, TRUE);
 }
 
@@ -109,8 +113,8 @@ void RowsStep(j_decompress_ptr cinfo, void* arg) {
     jpeg_read_scanlines(cinfo, rows, n);
     if (a->progress != nullptr) a->progress->Publish(int(cinfo->output_scanline));
   }
-  if (a->file != nullptr)
-    a->file->limit = std::min(a->file->limit, a->file->offset + jpeg_limits::kTrailingBytes);
+  // The end-of-image marker is all that is left; libjpeg does not report reading to it.
+  if (a->file != nullptr) jpeg::LimitReadingToGap(*a->file, jpeg_limits::kScanGapBytes);
   jpeg_finish_decompress(cinfo);
 }
 
@@ -121,8 +125,6 @@ JpegDecoder::JpegDecoder(ByteSource& source) : state_(std::make_unique<State>())
   OpenArgs args{&state_->source, &source, &state_->scans, &state_->readsFile};
   if (!Guarded(state_->err, &state_->cinfo, OpenStep, &args)) throw EJpegError(state_->err.message);
   CheckDeclaredSize(state_->cinfo, source.Size());
-  state_->source.limit =
-      jpeg_limits::kMetadataBytes + Blocks(state_->cinfo) * jpeg_limits::kMaxBytesPerBlock;
 }
 
 JpegDecoder::~JpegDecoder() = default;

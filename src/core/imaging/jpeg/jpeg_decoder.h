@@ -25,15 +25,15 @@ namespace jpeg_limits {
 // picture, which cameras do not write, gets below this legitimately.
 inline constexpr std::uint64_t kBlocksPerByte = 8;
 
-// The most a file is read for, so that a short picture followed by gigabytes of padding (a
-// damaged copy, a sparse file) is not read to its end while libjpeg looks for its next marker.
-// Coded at the worst, with every byte stuffed, one block of one scan takes under 512 bytes,
-// and the scans of a progressive file together little more than a baseline one: 1 KiB a
-// block, plus room for the metadata before the picture, bounds any real file. Once the last
-// row is decoded only the end-of-image marker is left to find, within kTrailingBytes.
-inline constexpr std::uint64_t kMaxBytesPerBlock = 1024;
+// The most a file is read for before its frame header, and between two scans or after the
+// last. There libjpeg looks for the next marker through whatever bytes come, so a picture
+// followed by gigabytes of padding (a damaged copy, a sparse file) would be read to its end.
+// The metadata before a picture stays well under 64 MiB (an ICC profile is at most 16 MiB);
+// between scans a file has only tables, a few hundred bytes. Inside a scan libjpeg reads no
+// more than the blocks it decodes need, so that needs no limit of its own. Past a limit the
+// file ends: before the picture with an error, after a scan with the picture decoded so far.
 inline constexpr std::uint64_t kMetadataBytes = std::uint64_t(64) << 20;
-inline constexpr std::uint64_t kTrailingBytes = std::uint64_t(1) << 20;
+inline constexpr std::uint64_t kScanGapBytes = std::uint64_t(1) << 20;
 
 // Each scan is one more pass over every block, and a scan header is a dozen bytes. libjpeg
 // writes 10 scans for a progressive colour picture; libtiff stops JPEG data at the same 100.

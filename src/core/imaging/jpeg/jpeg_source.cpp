@@ -61,11 +61,18 @@ void TermSource(j_decompress_ptr) {}
 
 // libjpeg calls this before each row of MCUs it reads and each batch of rows it outputs, so a
 // file of many tiny scans is stopped at the first row of the scan past the limit, and a
-// decoding no longer wanted soon after it is told to stop.
+// decoding no longer wanted soon after it is told to stop. Once a scan's last row of MCUs is
+// in, what follows up to the next scan is only markers.
 void CheckScanCount(j_common_ptr common) {
   if (!common->is_decompressor) return;
   auto* cinfo = reinterpret_cast<j_decompress_ptr>(common);
   const auto* limit = reinterpret_cast<const ScanLimit*>(common->progress);
+  if (limit->file != nullptr) {
+    if (cinfo->input_iMCU_row >= cinfo->total_iMCU_rows)
+      LimitReadingToGap(*limit->file, limit->gapBytes);
+    else
+      limit->file->limit = UINT64_MAX;
+  }
   auto* manager = reinterpret_cast<ThrowingErrorManager*>(common->err);
   if (limit->stop != nullptr && limit->stop->load(std::memory_order_relaxed)) {
     std::snprintf(manager->message, sizeof manager->message, "JPEG decoding stopped");
@@ -95,7 +102,6 @@ bool InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSourc
   }
   manager.source = &source;
   manager.offset = 0;
-  manager.limit = UINT64_MAX;
   manager.pub.init_source = InitSource;
   manager.pub.fill_input_buffer = FillInputBuffer;
   manager.pub.skip_input_data = SkipInputData;
@@ -105,6 +111,11 @@ bool InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSourc
   manager.pub.next_input_byte = nullptr;
   cinfo->src = &manager.pub;
   return true;
+}
+
+void LimitReadingToGap(ByteSourceManager& manager, std::uint64_t gapBytes) {
+  // The buffer holds the bytes just before `offset` that libjpeg has not taken yet.
+  manager.limit = manager.offset - manager.pub.bytes_in_buffer + gapBytes;
 }
 
 void InstallScanLimit(j_decompress_ptr cinfo, ScanLimit& limit, int maxScans) {

@@ -40,8 +40,12 @@ struct ByteSourceManager {
 };
 
 // True when the source is read through `manager` (a file); bytes already in memory are handed
-// to libjpeg whole, and their limit is their size.
+// to libjpeg whole, and their limit is their size. The manager's limit is left to the caller.
 bool InstallSource(j_decompress_ptr cinfo, ByteSourceManager& manager, ByteSource& source);
+
+// Limits the reading to `gapBytes` past what libjpeg has consumed, for the markers it looks
+// for after a scan.
+void LimitReadingToGap(ByteSourceManager& manager, std::uint64_t gapBytes);
 
 // Fails the decompression, through the error manager above, once the input reaches scan
 // maxScans + 1. Install after jpeg_create_decompress, which clears the progress hook.
@@ -50,6 +54,10 @@ struct ScanLimit {
   int maxScans;
   // Set by another thread, it stops the decoding at the next row with an error.
   const std::atomic<bool>* stop = nullptr;
+  // A file read through a manager is limited to `gapBytes` after each scan's data and read
+  // freely inside a scan.
+  ByteSourceManager* file = nullptr;
+  std::uint64_t gapBytes = 0;
 };
 
 void InstallScanLimit(j_decompress_ptr cinfo, ScanLimit& limit, int maxScans);
