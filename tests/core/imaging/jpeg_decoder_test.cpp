@@ -11,12 +11,12 @@
 #include "support/camera_jpeg.h"
 #include "support/hostile_jpeg.h"
 #include "support/temp_tree.h"
+#include "support/same_pixels.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
 
-#include <cstring>
 #include <functional>
 #include <string>
 
@@ -186,14 +186,6 @@ class ZeroPaddedSource final : public ByteSource {
   std::uint64_t zeros_;
   QByteArray after_;
 };
-
-bool SamePixels(const TQxDIB& a, const TQxDIB& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    if (std::memcmp(a.ConstScanLine(y), b.ConstScanLine(y), std::size_t(a.Width()) * 3) != 0)
-      return false;
-  return true;
-}
 
 TEST(JpegDecoder, GigabytesOfPaddingAreNotReadToTheirEnd) {
   constexpr std::uint64_t kPadding = std::uint64_t(8) << 30;

@@ -5,24 +5,16 @@
 #include "imaging/dib/spi_qx_dib.h"
 #include "support/camera_jpeg.h"
 #include "support/temp_tree.h"
+#include "support/same_pixels.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 namespace kasumori::imaging {
 namespace {
 
 using namespace testkit;
-
-bool SamePixels(const TQxDIB& a, const TQxDIB& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (int y = 0; y < a.Height(); ++y)
-    if (std::memcmp(a.ConstScanLine(y), b.ConstScanLine(y), std::size_t(a.Width()) * 3) != 0)
-      return false;
-  return true;
-}
 
 // What the display shows of a path, the failures it reported and the error it then threw.
 struct Shown {
